@@ -1,0 +1,21 @@
+# The Debian packages Pintora needs to build, run and test. Sourced by run.sh and test.sh.
+PINTORA_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libgtest-dev googletest
+  libgmime-3.0-dev
+  fonts-ipafont
+)
+
+pintora_install_packages() {
+  local missing=()
+  local pkg
+  for pkg in "${PINTORA_PACKAGES[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The one gateway between the program's text and CP932 bytes on disk.
+// Decoding and encoding never fail: undecodable bytes become U+FFFD and
+// characters without a CP932 form become '?'.
+namespace Cp932 {
+
+QString decode(const QByteArray &bytes);
+QString decode(const char *data, qsizetype size);
+QByteArray encode(const QString &text);
+
+// True for the first byte of a double-byte character.
+constexpr bool isLeadByte(unsigned char byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// Longest prefix of at most maxBytes that ends on a whole character.
+QByteArray cutAtCharBoundary(const QByteArray &bytes, qsizetype maxBytes);
+
+// Encodes, cuts at a whole character and pads with spaces to exactly width bytes.
+QByteArray fit(const QString &text, qsizetype width);
+
+} // namespace Cp932

@@ -1,0 +1,128 @@
+#include "common/Prompt.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+Prompt *&installed()
+{
+    static Prompt *prompt = nullptr;
+    return prompt;
+}
+
+QMessageBox::Icon toQt(Prompt::Icon icon)
+{
+    switch (icon) {
+    case Prompt::Icon::Information: return QMessageBox::Information;
+    case Prompt::Icon::Warning: return QMessageBox::Warning;
+    case Prompt::Icon::Critical: return QMessageBox::Critical;
+    case Prompt::Icon::Question: return QMessageBox::Question;
+    case Prompt::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQt(Prompt::Buttons buttons)
+{
+    switch (buttons) {
+    case Prompt::Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Prompt::Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case Prompt::Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Prompt::Buttons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+const QString &Prompt::programTitle()
+{
+    static const QString title = QStringLiteral("Pintora");
+    return title;
+}
+
+Prompt &Prompt::instance()
+{
+    static DialogPrompt dialogs;
+    return installed() ? *installed() : dialogs;
+}
+
+void Prompt::install(Prompt *prompt)
+{
+    installed() = prompt;
+}
+
+void Prompt::inform(const QString &text, const QString &title, QWidget *parent)
+{
+    instance().ask({text, title, Icon::Information, Buttons::Ok}, parent);
+}
+
+void Prompt::warn(const QString &text, const QString &title, QWidget *parent)
+{
+    instance().ask({text, title, Icon::Warning, Buttons::Ok}, parent);
+}
+
+void Prompt::error(const QString &text, const QString &title, QWidget *parent)
+{
+    instance().ask({text, title, Icon::Critical, Buttons::Ok}, parent);
+}
+
+bool Prompt::confirm(const QString &text, QWidget *parent)
+{
+    return instance().ask({text, QStringLiteral("確認"), Icon::Question, Buttons::YesNo}, parent)
+        == Answer::Yes;
+}
+
+Prompt::Answer DialogPrompt::ask(const Box &box, QWidget *parent)
+{
+    QMessageBox message(toQt(box.icon), box.title.isEmpty() ? programTitle() : box.title, box.text,
+                        toQt(box.buttons), parent);
+    switch (message.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Cancel: return Answer::Cancel;
+    default: break;
+    }
+    // Closing a Yes/No box by its frame counts as No.
+    return box.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+}
+
+QString DialogPrompt::toQtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+QString DialogPrompt::openFileName(const FileQuestion &question, QWidget *parent)
+{
+    const QString start = question.fileName.isEmpty()
+        ? question.directory
+        : question.directory + u'/' + question.fileName;
+    return QFileDialog::getOpenFileName(parent, question.title, start, toQtFilter(question.filter));
+}
+
+QString DialogPrompt::saveFileName(const FileQuestion &question, QWidget *parent)
+{
+    const QString start = question.fileName.isEmpty()
+        ? question.directory
+        : question.directory + u'/' + question.fileName;
+    return QFileDialog::getSaveFileName(parent, question.title, start, toQtFilter(question.filter));
+}
+
+bool DialogPrompt::setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+    if (hasSelection)
+        dialog.setPrintRange(QAbstractPrintDialog::Selection);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+// Every modal box and dialog of the program goes through here, so tests can
+// install a scripted answerer that records each question.
+class Prompt {
+public:
+    enum class Icon { None, Information, Warning, Critical, Question };
+    enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    struct Box {
+        QString text;
+        QString title;  // empty: the program's title
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+    };
+
+    // Filters come in the two-part form "説明(*.txt)|*.txt;*.ini" (pairs of label|patterns).
+    struct FileQuestion {
+        QString title;
+        QString directory;
+        QString fileName;
+        QString filter;
+    };
+
+    virtual ~Prompt() = default;
+
+    virtual Answer ask(const Box &box, QWidget *parent) = 0;
+    // An empty result means the user cancelled.
+    virtual QString openFileName(const FileQuestion &question, QWidget *parent) = 0;
+    virtual QString saveFileName(const FileQuestion &question, QWidget *parent) = 0;
+    // Lets the user set up the printer; false when cancelled.
+    virtual bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) = 0;
+
+    static const QString &programTitle();
+
+    static Prompt &instance();
+    // Installs a replacement (tests); nullptr restores the real dialogs. Not owned.
+    static void install(Prompt *prompt);
+
+    // Shorthands for the common boxes.
+    static void inform(const QString &text, const QString &title = {}, QWidget *parent = nullptr);
+    static void warn(const QString &text, const QString &title = {}, QWidget *parent = nullptr);
+    static void error(const QString &text, const QString &title = {}, QWidget *parent = nullptr);
+    // The confirmation box: title "確認", Yes and No, question icon.
+    static bool confirm(const QString &text, QWidget *parent = nullptr);
+};
+
+// The production implementation on QMessageBox, QFileDialog and QPrintDialog.
+class DialogPrompt : public Prompt {
+public:
+    Answer ask(const Box &box, QWidget *parent) override;
+    QString openFileName(const FileQuestion &question, QWidget *parent) override;
+    QString saveFileName(const FileQuestion &question, QWidget *parent) override;
+    bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;
+
+    // "label|patterns|label|patterns" -> "label (patterns);;label (patterns)"
+    static QString toQtFilter(const QString &filter);
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// A flat file of fixed-size records numbered from 1, each with a 16-bit
+// little-endian live flag. The file is opened and closed inside every call.
+class RecordFile {
+public:
+    // Record numbers are 16-bit signed on disk, so 32767 is a hard limit.
+    static constexpr int kMaxRecords = 32767;
+
+    struct Result {
+        bool ok = false;
+        int number = 0;  // the record written, for append
+        QString error;   // for a message box, empty when ok
+    };
+
+    RecordFile(QString path, int recordSize, int liveFlagOffset);
+
+    const QString &path() const { return m_path; }
+    int recordSize() const { return m_recordSize; }
+
+    qint64 length() const;
+    // Records a listing reads: a trailing partial record does not count.
+    int wholeRecords() const;
+    // length / size rounded half to even, as the delete-all marking counts.
+    int roundedRecords() const;
+    // The number an append writes at: length / size + 1 rounded half to even.
+    int appendNumber() const;
+
+    // Opening for record access creates an empty file when none exists.
+    bool ensureExists() const;
+
+    // Record n, or nothing when the file holds fewer than n whole records.
+    std::optional<QByteArray> read(int n) const;
+
+    // Reads the first headBytes of records 1, 2, ... in one pass, skipping the
+    // rest of each record; stops when visit returns false. Returns the count visited.
+    int readHeads(int headBytes, const std::function<bool(int n, const QByteArray &head)> &visit) const;
+
+    Result write(int n, const QByteArray &record);
+    Result append(const QByteArray &record);
+
+    // Rewrites the file without the records in drop and without records whose
+    // live flag is 0. The new content is written to tmpPath, flushed to disk and
+    // renamed over the file, so a failure leaves the old file whole.
+    Result compact(const QString &tmpPath, const QSet<int> &drop = {});
+
+    bool isLive(const QByteArray &record) const;
+    static void setLiveFlag(QByteArray &record, int offset, qint16 flag);
+
+private:
+    QString m_path;
+    int m_recordSize;
+    int m_liveFlagOffset;
+};

@@ -1,0 +1,131 @@
+#include "settings/IdPassForm.h"
+
+#include "common/Prompt.h"
+#include "common/Twips.h"
+#include "settings/AccountFile.h"
+#include "shell/RuntimeSettings.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+
+namespace {
+
+// Hidden characters show as "*" whatever the desktop style prefers.
+class StarPasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return u'*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, int l, int t, int w, int h)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    Twips::place(label, l, t, w, h);
+    return label;
+}
+
+} // namespace
+
+IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("IdPassForm"));
+    setWindowTitle(QStringLiteral("ID,PASS"));
+    Twips::setClientSize(this, 2880, 1785);
+
+    addLabel(this, QStringLiteral("Label1"), QStringLiteral("ID"), 120, 180, 675, 255);
+    m_id = new QLineEdit(this);
+    m_id->setObjectName(QStringLiteral("IdText"));
+    Twips::place(m_id, 960, 120, 1632, 264);
+
+    addLabel(this, QStringLiteral("Label2"), QStringLiteral("Password"), 120, 600, 795, 255);
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("PassText"));
+    auto *style = new StarPasswordStyle;
+    style->setParent(m_password);
+    m_password->setStyle(style);
+    m_password->setEchoMode(QLineEdit::Password);
+    Twips::place(m_password, 960, 600, 1632, 264);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKCommand"));
+    ok->setDefault(true);
+    Twips::place(ok, 900, 1380, 852, 312);
+    connect(ok, &QPushButton::clicked, this, &IdPassForm::accept);
+
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelCommand"));
+    cancel->setAutoDefault(false);
+    Twips::place(cancel, 1860, 1380, 852, 312);
+    connect(cancel, &QPushButton::clicked, this, &IdPassForm::reject);
+
+    m_save = new QCheckBox(this);
+    m_save->setObjectName(QStringLiteral("Check1"));
+    Twips::place(m_save, 420, 1020, 255, 255);
+    addLabel(this, QStringLiteral("Label2"), QStringLiteral("IDパスワードを保存する"), 780, 1020, 1875, 255);
+
+    setTabOrder(m_id, m_password);
+    setTabOrder(m_password, ok);
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_save);
+
+    // The save box always starts unticked; only ID and password come from the file.
+    const AccountFile file;
+    m_id->setText(file.id());
+    m_password->setText(file.password());
+}
+
+QString IdPassForm::id() const
+{
+    return m_id->text();
+}
+
+QString IdPassForm::password() const
+{
+    return m_password->text();
+}
+
+void IdPassForm::setId(const QString &id)
+{
+    m_id->setText(id);
+}
+
+void IdPassForm::setPassword(const QString &password)
+{
+    m_password->setText(password);
+}
+
+void IdPassForm::accept()
+{
+    runtimeSettings().AccountId = id();
+    runtimeSettings().AccountPassword = password();
+
+    const AccountFile file;
+    QString error;
+    const bool stored = m_save->isChecked() ? file.store(id(), password(), &error)
+                                            : file.storeNotSaved(&error);
+    if (!stored)
+        Prompt::error(QStringLiteral("IDとパスワードの設定を保存できませんでした。\n%1").arg(error), {},
+                      this);
+    close();
+}
+
+void IdPassForm::reject()
+{
+    close();
+}
+
+void IdPassForm::closeEvent(QCloseEvent *event)
+{
+    // Closing is plain Cancel; QDialog's own handling would call reject() again.
+    event->accept();
+}

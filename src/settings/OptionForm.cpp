@@ -1,0 +1,104 @@
+#include "settings/OptionForm.h"
+
+#include "common/AppPaths.h"
+#include "common/Prompt.h"
+#include "common/Twips.h"
+#include "settings/OptionsFile.h"
+#include "shell/RuntimeSettings.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+QLineEdit *addField(QWidget *parent, const QString &name, int top)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    Twips::place(edit, 120, top + 240, 2652, 264);
+    return edit;
+}
+
+void addLabel(QWidget *parent, const QString &name, const QString &caption, int width, int top,
+              QWidget *buddy)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    Twips::place(label, 120, top, width, 195);
+}
+
+} // namespace
+
+OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("OptionForm"));
+    setWindowTitle(QStringLiteral("サーバー設定"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    Twips::setClientSize(this, 2895, 3015);
+
+    m_smtp = addField(this, QStringLiteral("SmtpText"), 120);
+    m_pop3 = addField(this, QStringLiteral("Pop3Text"), 720);
+    m_mail = addField(this, QStringLiteral("MailText"), 1320);
+    addLabel(this, QStringLiteral("Label1"), QStringLiteral("SMTPサーバー名(&S)"), 1575, 120, m_smtp);
+    addLabel(this, QStringLiteral("Label2"), QStringLiteral("POP3サーバー名(&P)"), 1635, 720, m_pop3);
+    addLabel(this, QStringLiteral("Label3"), QStringLiteral("メールアドレス(&M)"), 1635, 1320, m_mail);
+
+    m_apop = new QCheckBox(QStringLiteral("APOP を使用する(&A)"), this);
+    m_apop->setObjectName(QStringLiteral("ApopCheck"));
+    Twips::place(m_apop, 660, 2040, 2172, 252);
+
+    auto *ok = new QPushButton(QStringLiteral("設定"), this);
+    ok->setObjectName(QStringLiteral("OkCommand"));
+    Twips::place(ok, 660, 2520, 972, 372);
+    connect(ok, &QPushButton::clicked, this, &OptionForm::accept);
+
+    auto *cancel = new QPushButton(QStringLiteral("中止"), this);
+    cancel->setObjectName(QStringLiteral("CancelCommand"));
+    Twips::place(cancel, 1860, 2520, 912, 372);
+    connect(cancel, &QPushButton::clicked, this, &OptionForm::reject);
+
+    setTabOrder(m_smtp, m_pop3);
+    setTabOrder(m_pop3, m_apop);
+    setTabOrder(m_apop, ok);
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, m_mail);
+
+    const RuntimeSettings &settings = runtimeSettings();
+    m_smtp->setText(settings.SmtpServer);
+    m_pop3->setText(settings.Pop3Server);
+    m_mail->setText(settings.SenderAddress);
+    m_apop->setChecked(settings.UseApop == 1);
+}
+
+void OptionForm::accept()
+{
+    RuntimeSettings &settings = runtimeSettings();
+    settings.SmtpServer = m_smtp->text();
+    settings.Pop3Server = m_pop3->text();
+    settings.SenderAddress = m_mail->text();
+    settings.UseApop = m_apop->isChecked() ? 1 : 0;
+
+    const ServerOptions options{settings.SmtpServer, settings.Pop3Server, settings.SenderAddress,
+                                settings.UseApop};
+    QString error;
+    if (!OptionsFile::write(AppPaths::kOptionsFile, options, &error))
+        Prompt::error(QStringLiteral("設定ファイル「%1」を保存できませんでした。\n%2\n"
+                                     "設定はこのまま使えますが、次の起動では読み込まれません。")
+                          .arg(AppPaths::kOptionsFile, error),
+                      {}, this);
+    close();
+}
+
+void OptionForm::reject()
+{
+    close();
+}
+
+void OptionForm::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+}

@@ -1,0 +1,71 @@
+#include "settings/OptionsFile.h"
+
+#include "common/Cp932.h"
+#include "common/SafeFile.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace OptionsFile {
+
+qint16 leadingNumber(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^[ \\t]*([+-]?(\\d+\\.?\\d*|\\.\\d+))"));
+    const auto match = number.match(text);
+    if (!match.hasMatch())
+        return 0;
+    const double value = std::nearbyint(match.captured(1).toDouble());
+    // Out-of-range values are held at the 16-bit limits rather than wrapping.
+    return static_cast<qint16>(std::clamp(value, double(std::numeric_limits<qint16>::min()),
+                                          double(std::numeric_limits<qint16>::max())));
+}
+
+ServerOptions parse(const QByteArray &bytes)
+{
+    ServerOptions options;
+    QString text = Cp932::decode(bytes);
+    // Files edited on Linux end their lines with LF alone; every usual ending counts.
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    const QStringList lines = text.split(u'\n');
+    for (const QString &line : lines) {
+        const QString key = line.left(5);
+        const QString value = line.mid(5, kValueLimit);
+        if (key == QLatin1String("SMTP="))
+            options.smtpServer = value;
+        else if (key == QLatin1String("POP3="))
+            options.pop3Server = value;
+        else if (key == QLatin1String("MAIL="))
+            options.senderAddress = value;
+        else if (key == QLatin1String("APOP="))
+            options.useApop = leadingNumber(value);
+    }
+    return options;
+}
+
+std::optional<ServerOptions> read(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return parse(file.readAll());
+}
+
+QByteArray format(const ServerOptions &options)
+{
+    const QString text = QStringLiteral("SMTP=%1\r\nPOP3=%2\r\nMAIL=%3\r\nAPOP=%4\r\n")
+                             .arg(options.smtpServer, options.pop3Server, options.senderAddress,
+                                  QString::number(options.useApop));
+    return Cp932::encode(text);
+}
+
+bool write(const QString &path, const ServerOptions &options, QString *error)
+{
+    return SafeFile::replace(path, format(options), {}, {}, error);
+}
+
+} // namespace OptionsFile

@@ -1,0 +1,7 @@
+#include "shell/RuntimeSettings.h"
+
+RuntimeSettings &runtimeSettings()
+{
+    static RuntimeSettings settings;
+    return settings;
+}

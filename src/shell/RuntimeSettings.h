@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The settings every window reads, one set per running program, in memory only.
+struct RuntimeSettings {
+    QString SmtpServer;
+    QString Pop3Server;
+    QString SenderAddress;
+    qint16 UseApop = 0;
+    QString AccountId;
+    QString AccountPassword;
+};
+
+RuntimeSettings &runtimeSettings();

@@ -1,0 +1,57 @@
+#include "shell/Startup.h"
+
+#include "common/AppPaths.h"
+#include "common/Prompt.h"
+#include "mail/MailLibrary.h"
+#include "settings/IdPassForm.h"
+#include "settings/OptionForm.h"
+#include "settings/OptionsFile.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+#include "shell/RuntimeSettings.h"
+
+#include <QCoreApplication>
+
+namespace Startup {
+
+void run()
+{
+    const QStringList missing = AppPaths::ensureInstallationFolders();
+    if (!missing.isEmpty())
+        Prompt::error(QStringLiteral("データフォルダを作成できません。\n%1").arg(missing.join(u'\n')));
+
+    if (const auto options = OptionsFile::read(AppPaths::kOptionsFile)) {
+        RuntimeSettings &settings = runtimeSettings();
+        settings.SmtpServer = options->smtpServer;
+        settings.Pop3Server = options->pop3Server;
+        settings.SenderAddress = options->senderAddress;
+        settings.UseApop = options->useApop;
+    }
+
+    MailLibrary::instance().initialize();
+    MailLibrary::instance().setOption(1, MailLibrary::kDefaultBufferSize);
+
+    if (runtimeSettings().Pop3Server.isEmpty())
+        Forms::open<OptionForm>();
+
+    IdPassForm *account = Forms::get<IdPassForm>();
+    const bool askForAccount = account->id().isEmpty() || account->password().isEmpty();
+    if (askForAccount)
+        Forms::show(account);
+
+    Forms::show(Forms::get<MainForm>());
+    // The settings windows that still need answers stay above the launcher.
+    if (askForAccount)
+        Forms::show(account);
+    if (OptionForm *options = Forms::existing<OptionForm>())
+        Forms::show(options);
+}
+
+void end()
+{
+    MailLibrary::instance().end();
+    Forms::discardAll(Forms::existing<MainForm>());
+    QCoreApplication::exit(0);
+}
+
+} // namespace Startup

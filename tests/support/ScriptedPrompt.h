@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/Prompt.h"
+
+#include <QList>
+#include <QQueue>
+
+#include <functional>
+
+// Answers every box and dialog from a script and records what was asked.
+// Installs itself for its lifetime.
+class ScriptedPrompt : public Prompt {
+public:
+    ScriptedPrompt();
+    ~ScriptedPrompt() override;
+
+    // Queued answers; without one a box answers Ok or Yes and a file dialog cancels.
+    void answerBox(Answer answer) { m_answers.enqueue(answer); }
+    void answerFile(const QString &path) { m_files.enqueue(path); }
+    // Called with the printer instead of the print dialog; unset means cancel.
+    void answerPrinter(std::function<bool(QPrinter &)> setUp) { m_printer = std::move(setUp); }
+
+    Answer ask(const Box &box, QWidget *parent) override;
+    QString openFileName(const FileQuestion &question, QWidget *parent) override;
+    QString saveFileName(const FileQuestion &question, QWidget *parent) override;
+    bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;
+
+    QList<Box> boxes;
+    QList<FileQuestion> fileQuestions;
+    int printQuestions = 0;
+
+private:
+    QQueue<Answer> m_answers;
+    QQueue<QString> m_files;
+    std::function<bool(QPrinter &)> m_printer;
+};
