@@ -1,0 +1,48 @@
+#pragma once
+
+#include "common/RecordFile.h"
+#include "mail/HistoryRecord.h"
+
+#include <QList>
+
+#include <functional>
+#include <optional>
+
+// The received-mail or sent-mail history on disk.
+class HistoryFile {
+public:
+    enum class Kind { Received, Sent };
+
+    // A list row: the three header fields cut at NUL, padding kept.
+    struct Head {
+        QString subject;
+        QString date;
+        QString correspondent;
+    };
+
+    explicit HistoryFile(Kind kind);
+
+    Kind kind() const { return m_kind; }
+    const QString &path() const { return m_file.path(); }
+
+    // A sent mail keeps its clock text date exactly as it stands.
+    RecordFile::Result append(const HistoryRecord &record);
+
+    // Record n as stored, or nothing past the end of the file.
+    std::optional<HistoryRecord> read(int n) const;
+
+    // Every whole record's head in file order, reading only the 280 head bytes of
+    // each. Listing a missing file creates it empty.
+    QList<Head> listHeads() const;
+
+    // Delete one record, or every record, by rewriting the file without them.
+    RecordFile::Result remove(int n);
+    RecordFile::Result removeAll();
+
+    int count() const { return m_file.wholeRecords(); }
+
+private:
+    Kind m_kind;
+    QString m_tmpPath;
+    mutable RecordFile m_file;
+};

@@ -1,0 +1,41 @@
+#include "mail/HistoryRecord.h"
+
+#include "common/Cp932.h"
+#include "common/FixedField.h"
+#include "common/RecordFile.h"
+
+QByteArray HistoryRecord::toBytes(bool keepDate) const
+{
+    QByteArray bytes;
+    bytes.reserve(kSize);
+    bytes += Cp932::fit(FixedField::trimSpaces(Subject), kSubjectWidth);
+    bytes += Cp932::fit(keepDate ? MailDate : FixedField::trimSpaces(MailDate), kDateWidth);
+    bytes += Cp932::fit(FixedField::trimSpaces(Correspondent), kCorrespondentWidth);
+    bytes += Cp932::fit(FixedField::trimSpaces(Body), kBodyWidth);
+    bytes += "\r\n";
+    bytes += QByteArray(2, '\0');
+    RecordFile::setLiveFlag(bytes, kLiveFlagOffset, LiveFlag);
+    return bytes;
+}
+
+HistoryRecord HistoryRecord::fromBytes(const QByteArray &bytes)
+{
+    HistoryRecord record;
+    const char *data = bytes.constData();
+    record.Subject = Cp932::decode(data + kSubjectOffset, kSubjectWidth);
+    record.MailDate = Cp932::decode(data + kDateOffset, kDateWidth);
+    record.Correspondent = Cp932::decode(data + kCorrespondentOffset, kCorrespondentWidth);
+    if (bytes.size() >= kSize) {
+        record.Body = Cp932::decode(data + kBodyOffset, kBodyWidth);
+        const auto lo = static_cast<unsigned char>(data[kLiveFlagOffset]);
+        const auto hi = static_cast<unsigned char>(data[kLiveFlagOffset + 1]);
+        record.LiveFlag = static_cast<qint16>(lo | (hi << 8));
+    }
+    return record;
+}
+
+HistoryRecord HistoryRecord::trimmed() const
+{
+    return {FixedField::trimSpaces(Subject), FixedField::trimSpaces(MailDate),
+            FixedField::trimSpaces(Correspondent), FixedField::trimSpaces(Body), LiveFlag};
+}
