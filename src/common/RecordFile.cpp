@@ -5,6 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 int roundHalfToEven(qint64 whole, qint64 remainder, qint64 divisor)
@@ -74,23 +78,24 @@ std::optional<QByteArray> RecordFile::read(int n) const
     return record;
 }
 
-int RecordFile::readHeads(int headBytes,
-                          const std::function<bool(int, const QByteArray &)> &visit) const
+QByteArray RecordFile::readHeads(int headBytes) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return 0;
-    const int records = static_cast<int>(file.size() / m_recordSize);
-    QByteArray head(headBytes, Qt::Uninitialized);
-    int n = 0;
-    while (n < records) {
-        if (!file.seek(qint64(n) * m_recordSize) || file.read(head.data(), headBytes) != headBytes)
-            break;
-        ++n;
-        if (!visit(n, head))
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    struct stat info {};
+    ::fstat(fd, &info);
+    const qint64 records = info.st_size / m_recordSize;
+    QByteArray heads(records * headBytes, Qt::Uninitialized);
+    qint64 n = 0;
+    for (; n < records; ++n) {
+        char *into = heads.data() + n * headBytes;
+        if (::pread(fd, into, static_cast<size_t>(headBytes), off_t(n) * m_recordSize) != headBytes)
             break;
     }
-    return n;
+    ::close(fd);
+    heads.truncate(n * headBytes);
+    return heads;
 }
 
 RecordFile::Result RecordFile::write(int n, const QByteArray &record)

@@ -4,7 +4,6 @@
 #include <QSet>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 // A flat file of fixed-size records numbered from 1, each with a 16-bit
@@ -39,9 +38,9 @@ public:
     // Record n, or nothing when the file holds fewer than n whole records.
     std::optional<QByteArray> read(int n) const;
 
-    // Reads the first headBytes of records 1, 2, ... in one pass, skipping the
-    // rest of each record; stops when visit returns false. Returns the count visited.
-    int readHeads(int headBytes, const std::function<bool(int n, const QByteArray &head)> &visit) const;
+    // The first headBytes of every whole record, one after another, read in one
+    // pass that skips the rest of each record.
+    QByteArray readHeads(int headBytes) const;
 
     Result write(int n, const QByteArray &record);
     Result append(const QByteArray &record);

@@ -1,8 +1,6 @@
 #include "mail/HistoryFile.h"
 
 #include "common/AppPaths.h"
-#include "common/Cp932.h"
-#include "common/FixedField.h"
 
 namespace {
 
@@ -16,11 +14,6 @@ QString tmpPath(HistoryFile::Kind kind)
 {
     return AppPaths::resolve(kind == HistoryFile::Kind::Received ? AppPaths::kReceivedHistoryTmp
                                                                  : AppPaths::kSentHistoryTmp);
-}
-
-QString listCell(const char *data, int width)
-{
-    return FixedField::cutAtNul(Cp932::decode(data, width));
 }
 
 } // namespace
@@ -45,20 +38,10 @@ std::optional<HistoryRecord> HistoryFile::read(int n) const
     return HistoryRecord::fromBytes(*bytes);
 }
 
-QList<HistoryFile::Head> HistoryFile::listHeads() const
+QByteArray HistoryFile::readHeads() const
 {
     m_file.ensureExists();
-    QList<Head> heads;
-    heads.reserve(m_file.wholeRecords());
-    m_file.readHeads(HistoryRecord::kHeadSize, [&](int, const QByteArray &head) {
-        const char *data = head.constData();
-        heads.append({listCell(data + HistoryRecord::kSubjectOffset, HistoryRecord::kSubjectWidth),
-                      listCell(data + HistoryRecord::kDateOffset, HistoryRecord::kDateWidth),
-                      listCell(data + HistoryRecord::kCorrespondentOffset,
-                               HistoryRecord::kCorrespondentWidth)});
-        return true;
-    });
-    return heads;
+    return m_file.readHeads(HistoryRecord::kHeadSize);
 }
 
 RecordFile::Result HistoryFile::remove(int n)

@@ -3,22 +3,12 @@
 #include "common/RecordFile.h"
 #include "mail/HistoryRecord.h"
 
-#include <QList>
-
-#include <functional>
 #include <optional>
 
 // The received-mail or sent-mail history on disk.
 class HistoryFile {
 public:
     enum class Kind { Received, Sent };
-
-    // A list row: the three header fields cut at NUL, padding kept.
-    struct Head {
-        QString subject;
-        QString date;
-        QString correspondent;
-    };
 
     explicit HistoryFile(Kind kind);
 
@@ -31,9 +21,9 @@ public:
     // Record n as stored, or nothing past the end of the file.
     std::optional<HistoryRecord> read(int n) const;
 
-    // Every whole record's head in file order, reading only the 280 head bytes of
-    // each. Listing a missing file creates it empty.
-    QList<Head> listHeads() const;
+    // The 280 head bytes of every whole record in file order, without the bodies.
+    // Listing a missing file creates it empty.
+    QByteArray readHeads() const;
 
     // Delete one record, or every record, by rewriting the file without them.
     RecordFile::Result remove(int n);

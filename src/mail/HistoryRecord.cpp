@@ -21,6 +21,8 @@ QByteArray HistoryRecord::toBytes(bool keepDate) const
 HistoryRecord HistoryRecord::fromBytes(const QByteArray &bytes)
 {
     HistoryRecord record;
+    if (bytes.size() < kHeadSize)
+        return record;
     const char *data = bytes.constData();
     record.Subject = Cp932::decode(data + kSubjectOffset, kSubjectWidth);
     record.MailDate = Cp932::decode(data + kDateOffset, kDateWidth);
@@ -38,4 +40,19 @@ HistoryRecord HistoryRecord::trimmed() const
 {
     return {FixedField::trimSpaces(Subject), FixedField::trimSpaces(MailDate),
             FixedField::trimSpaces(Correspondent), FixedField::trimSpaces(Body), LiveFlag};
+}
+
+QString HistoryRecord::subjectCell() const
+{
+    return FixedField::cutAtNul(Subject);
+}
+
+QString HistoryRecord::dateCell() const
+{
+    return FixedField::cutAtNul(MailDate);
+}
+
+QString HistoryRecord::correspondentCell() const
+{
+    return FixedField::cutAtNul(Correspondent);
 }

@@ -30,8 +30,14 @@ struct HistoryRecord {
     // keepDate stores MailDate exactly as it stands (the sent mail's clock text).
     QByteArray toBytes(bool keepDate = false) const;
 
-    // The fields as stored, padding kept.
+    // The fields as stored, padding kept. Given only a head (280 bytes), the
+    // body stays empty.
     static HistoryRecord fromBytes(const QByteArray &bytes);
+
+    // The list cells: fields cut at their first NUL, padding kept.
+    QString subjectCell() const;
+    QString dateCell() const;
+    QString correspondentCell() const;
 
     // The same fields trimmed of spaces at both ends, as the boxes show them.
     HistoryRecord trimmed() const;

@@ -8,6 +8,7 @@
 #include "shell/LauncherPicture.h"
 #include "shell/SettingsForm.h"
 #include "shell/Startup.h"
+#include "viewer/TyakuForm.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -165,6 +166,12 @@ void MainForm::hideHelp()
 void MainForm::activate(int number)
 {
     switch (number) {
+    case 3:
+        TyakuForm::openHistory(HistoryFile::Kind::Received);
+        break;
+    case 4:
+        TyakuForm::openHistory(HistoryFile::Kind::Sent);
+        break;
     case 6:
         Forms::open<SettingsForm>();
         break;

@@ -1,32 +1,428 @@
 #include "viewer/TyakuForm.h"
 
+#include "common/Clipboard.h"
+#include "common/FixedField.h"
+#include "common/Fonts.h"
+#include "common/Prompt.h"
 #include "common/Twips.h"
+#include "shell/Forms.h"
+#include "viewer/EditorFile.h"
+#include "viewer/EditorState.h"
+#include "viewer/HistoryLayout.h"
+#include "viewer/HistoryListModel.h"
+#include "viewer/HistoryState.h"
 
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
-#include <QTextEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeView>
+
+namespace {
+
+constexpr int kClientWidth = 10425;
+constexpr int kClientHeight = 7320;
+
+const QMap<QString, QString> &helpTexts()
+{
+    static const QMap<QString, QString> texts{
+        {QStringLiteral("Command1"),
+         QStringLiteral("本文以外のコピーに使用します。「Subject」「From」「Date」に表示されるデータをコピーします（貼り付けはメニューバー、ツールバーで出来ます）。Body（本文）はメニューバー、ツールバーからコピー・貼り付けが出来ます。"
+                        "\r\n\r\n"
+                        " 本文への貼り付け（あるいは本ソフトでの貼り付け機能がある部分）、他のアプリケーションへの貼り付けが可能です。"
+                        "\r\n\r\n"
+                        "コピーされる内容は右の欄に反映されます。")},
+        {QStringLiteral("Command2"),
+         QStringLiteral("選択したデータをテキスト形式で本ソフト内の「TextQuickSave」フォルダ内に「Subject」「From」「Date」「Boby」で保存します。ファイル名は「Subject」が自動的に当てられます。同名のファイルが既に存在する場合は警告メッセージを出します。")},
+        {QStringLiteral("Command3"),
+         QStringLiteral("受信したメールを１件ずつ削除します。リストでメールを選択（クリック）してから実行して下さい。")},
+        {QStringLiteral("Command4"),
+         QStringLiteral("受信したメールをアドレス帳に登録します。リストからメールを選択（クリック）してから実行して下さい。")},
+        {QStringLiteral("Command5"),
+         QStringLiteral("受信したメールに返事を出します。リストからメールを選択（クリック）してから実行して下さい。")},
+        {QStringLiteral("Command6"), QStringLiteral("受信したメール全件削除します。")},
+        {QStringLiteral("Text1"),
+         QStringLiteral("検索したい文字を入力し、メニューバーから「検索」「次を検索」を選択し、検索したい文字を本文中(body)から検索します。")},
+    };
+    return texts;
+}
+
+QLineEdit *addBox(QWidget *parent, const char *name, int l, int t, int w, int h)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    Twips::place(box, l, t, w, h);
+    return box;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
+                       int h)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    Twips::place(button, l, t, w, h);
+    return button;
+}
+
+// Line ends are CR LF in records and files; the editor keeps paragraphs.
+QString toEditorText(const QString &text)
+{
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+} // namespace
 
 TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TyakuForm"));
-    auto *central = new QWidget(this);
-    setCentralWidget(central);
 
-    m_subject = new QLineEdit(central);
-    m_subject->setObjectName(QStringLiteral("Text7"));
-    m_from = new QLineEdit(central);
-    m_from->setObjectName(QStringLiteral("Text8"));
-    m_date = new QLineEdit(central);
-    m_date->setObjectName(QStringLiteral("Text9"));
-    m_editor = new QTextEdit(central);
+    auto *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    auto *edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setMouseTracking(true);
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+    buildControls(m_client);
+
+    resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight) + menuBar()->sizeHint().height());
+    loadCurrentFile();
+}
+
+void TyakuForm::buildControls(QWidget *client)
+{
+    m_band = new QWidget(client);
+    m_band->setObjectName(QStringLiteral("Picture1"));
+    Twips::place(m_band, 0, 0, 9180, 450);
+
+    m_toolBar = new QToolBar(m_band);
+    m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
+    Twips::place(m_toolBar, 0, 0, 9015, 390);
+
+    auto *quickSave = addButton(m_band, "Command2", QStringLiteral("TextQuickSave"), 3960, 0, 1815, 340);
+    QPalette grey = quickSave->palette();
+    grey.setColor(QPalette::Button, QColor(192, 192, 192));
+    quickSave->setPalette(grey);
+    quickSave->setAutoFillBackground(true);
+
+    auto *searchBand = new QWidget(m_band);
+    searchBand->setObjectName(QStringLiteral("Picture4"));
+    Twips::place(searchBand, 6120, 0, 975, 400);
+    auto *searchLabel = new QLabel(QStringLiteral("検索文字"), searchBand);
+    searchLabel->setObjectName(QStringLiteral("Label2"));
+    Twips::place(searchLabel, 120, 80, 735, 375);
+
+    m_search = addBox(m_band, "Text1", 7080, 0, 1935, 375);
+    m_search->setFont(Fonts::font(Fonts::kPGothic, 12));
+
+    addButton(client, "Command3", QStringLiteral("一件削除"), 120, 520, 1335, 375);
+    addButton(client, "Command4", QStringLiteral("アドレス帳登録"), 1560, 520, 1335, 375);
+    addButton(client, "Command5", QStringLiteral("返事を書く"), 3000, 520, 1455, 375);
+    addButton(client, "Command6", QStringLiteral("全件削除"), 4560, 520, 1455, 375);
+
+    auto *countLabel = new QLabel(QStringLiteral("件数"), client);
+    countLabel->setObjectName(QStringLiteral("Label4"));
+    Twips::place(countLabel, 6600, 520, 495, 255);
+    m_count = addBox(client, "Text2", 7200, 480, 495, 270);
+    m_marker = addBox(client, "Text5", 9720, 480, 735, 375);
+
+    m_model = new HistoryListModel(this);
+    m_list = new QTreeView(client);
+    m_list->setObjectName(QStringLiteral("MailListView"));
+    m_list->setModel(m_model);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setItemsExpandable(false);
+    m_list->setAllColumnsShowFocus(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->header()->setStretchLastSection(false);
+    m_list->setMouseTracking(true);
+    m_list->viewport()->setMouseTracking(true);
+    m_list->viewport()->installEventFilter(this);
+    Twips::place(m_list, 0, 960, 9375, 1815);
+    // The widths follow the list as loaded and stay when the window is resized.
+    const int listWidth = m_list->width();
+    m_list->setColumnWidth(0, listWidth / 2);
+    m_list->setColumnWidth(1, listWidth / 4);
+    m_list->setColumnWidth(2, listWidth / 4);
+
+    m_subject = addBox(client, "Text7", 0, 2760, 4695, 375);
+    m_subject->setFont(Fonts::font(Fonts::kPGothic, 9.75));
+    m_from = addBox(client, "Text8", 4680, 2760, 3015, 375);
+    m_date = addBox(client, "Text9", 7695, 2760, 2415, 375);
+
+    m_editor = new QPlainTextEdit(client);
     m_editor->setObjectName(QStringLiteral("rtfEd"));
-    m_editor->setAcceptRichText(false);
+    m_editor->setFont(Fonts::font(Fonts::kGothic, 11.25));
+    m_editor->setMouseTracking(true);
+    m_editor->viewport()->setMouseTracking(true);
+    m_editor->viewport()->installEventFilter(this);
+    Twips::place(m_editor, 20, 3900, 10455, 3735);
+    connect(m_editor, &QPlainTextEdit::textChanged, this, [] { editorState().changed = true; });
+
+    m_help = new QPlainTextEdit(client);
+    m_help->setObjectName(QStringLiteral("Text4"));
+    m_help->setReadOnly(true);
+    m_help->setVisible(false);
+    Twips::place(m_help, 2400, 4560, 5535, 1935);
+
+    m_statusBar = new QStatusBar(client);
+    m_statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar->setSizeGripEnabled(false);
+    Twips::place(m_statusBar, 0, 6945, 10425, 375);
+
+    m_copyButton = addButton(client, "Command1", QStringLiteral("コピー（Subject/from/Data）"), 1920,
+                             6960, 2895, 255);
+    m_copyField = addBox(client, "Text6", 5160, 6960, 3735, 270);
+
+    for (QWidget *control : {static_cast<QWidget *>(quickSave), static_cast<QWidget *>(m_search),
+                             static_cast<QWidget *>(m_copyButton), static_cast<QWidget *>(m_subject),
+                             static_cast<QWidget *>(m_from), static_cast<QWidget *>(m_date)}) {
+        control->setMouseTracking(true);
+        control->installEventFilter(this);
+    }
+    for (const char *name : {"Command3", "Command4", "Command5", "Command6"}) {
+        QWidget *button = client->findChild<QWidget *>(QString::fromLatin1(name));
+        button->setMouseTracking(true);
+        button->installEventFilter(this);
+    }
+
+    connect(m_list, &QTreeView::clicked, this, [this] { showSelectedMail(); });
+    m_help->raise();
+    m_copyButton->raise();
+    m_copyField->raise();
+}
+
+void TyakuForm::loadCurrentFile()
+{
+    // A start-up with no current file is normal, not a load error.
+    const QString path = editorState().currentFile;
+    if (!path.isEmpty()) {
+        for (;;) {
+            if (const auto text = EditorFile::load(path)) {
+                setBodyText(*text);
+                break;
+            }
+            const auto answer = Prompt::instance().ask(
+                {QString(), Prompt::programTitle() + QStringLiteral("  Form_LoadError"),
+                 Prompt::Icon::Warning, Prompt::Buttons::OkCancel},
+                this);
+            if (answer != Prompt::Answer::Ok)
+                break;
+        }
+    }
+    editorState().changed = false;
+    m_editor->setVisible(true);
+}
+
+TyakuForm *TyakuForm::openHistory(HistoryFile::Kind kind)
+{
+    const bool received = kind == HistoryFile::Kind::Received;
+    TyakuForm *form = Forms::open<TyakuForm>();
+    form->setWindowTitle(received ? QStringLiteral("着信履歴") : QStringLiteral("送信履歴"));
+    historyState().mode = received ? HistoryState::kReceived : HistoryState::kSent;
+    QPalette palette = form->m_list->palette();
+    palette.setColor(QPalette::Base, received ? QColor(210, 250, 250) : QColor(250, 250, 255));
+    form->m_list->setPalette(palette);
+    form->fillList();
+    return form;
+}
+
+void TyakuForm::fillList()
+{
+    m_model->clear();
+    m_editor->clear();
+
+    const HistoryFile file(historyState().kind());
+    m_model->reset(file.readHeads());
+    const int rows = m_model->rowCount();
+    m_count->setText(QString::number(rows));
+    if (rows == 0)
+        return;
+
+    // Each listed record would pass through the boxes and the clipboard in turn;
+    // only the last one's effect can be seen, so only the last is read whole.
+    if (const auto last = file.read(rows)) {
+        historyState().buffer() = *last;
+        showRecord(*last);
+        passBodyThroughClipboard();
+    }
+}
+
+void TyakuForm::showSelectedMail()
+{
+    m_marker->setText(QStringLiteral("1"));
+    if (m_count->text().trimmed() == QLatin1String("0") || m_model->rowCount() == 0) {
+        Prompt::instance().ask({QStringLiteral("選択するデータがありません。"), {}, Prompt::Icon::None,
+                                Prompt::Buttons::Ok},
+                               this);
+        return;
+    }
+    const int row = selectedRow();
+    if (row == 0)
+        return;
+    const auto record = HistoryFile(historyState().kind()).read(row);
+    if (!record)
+        return;
+    historyState().buffer() = *record;
+    showRecord(*record);
+    m_count->setText(QString::number(m_model->rowCount()));
+    passBodyThroughClipboard();
+}
+
+void TyakuForm::showRecord(const HistoryRecord &record)
+{
+    const HistoryRecord shown = record.trimmed();
+    m_subject->setText(shown.Subject);
+    m_from->setText(shown.Correspondent);
+    m_date->setText(shown.MailDate);
+    setBodyText(shown.Body);
+}
+
+void TyakuForm::passBodyThroughClipboard()
+{
+    Clipboard::clear();
+    Clipboard::setText(m_editor->toPlainText());
+    m_editor->setPlainText(FixedField::trimSpaces(Clipboard::text()));
 }
 
 QString TyakuForm::subjectText() const { return m_subject->text(); }
 QString TyakuForm::fromText() const { return m_from->text(); }
 QString TyakuForm::dateText() const { return m_date->text(); }
-QString TyakuForm::bodyText() const { return m_editor->toPlainText(); }
 void TyakuForm::setSubjectText(const QString &text) { m_subject->setText(text); }
 void TyakuForm::setFromText(const QString &text) { m_from->setText(text); }
 void TyakuForm::setDateText(const QString &text) { m_date->setText(text); }
-void TyakuForm::setBodyText(const QString &text) { m_editor->setPlainText(text); }
+
+QString TyakuForm::bodyText() const
+{
+    QString text = m_editor->toPlainText();
+    text.replace(u'\n', QLatin1String("\r\n"));
+    return text;
+}
+
+void TyakuForm::setBodyText(const QString &text)
+{
+    m_editor->setPlainText(toEditorText(text));
+}
+
+int TyakuForm::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+int TyakuForm::selectedRow() const
+{
+    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+QString TyakuForm::selectionMarker() const
+{
+    return m_marker->text();
+}
+
+void TyakuForm::setSelectionMarker(const QString &marker)
+{
+    m_marker->setText(marker);
+}
+
+QString TyakuForm::countText() const
+{
+    return m_count->text();
+}
+
+const QString &TyakuForm::helpText(const QString &controlName)
+{
+    static const QString none;
+    const auto found = helpTexts().find(controlName);
+    return found == helpTexts().end() ? none : *found;
+}
+
+bool TyakuForm::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::MouseMove)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (watched == m_client) {
+        placeCopyControlsOnStatusBar();
+    } else if (watched == m_list->viewport()) {
+        m_help->setVisible(false);
+        m_help->clear();
+    } else if (watched == m_editor->viewport()) {
+        m_help->setVisible(false);
+    } else if (watched == m_subject || watched == m_from || watched == m_date) {
+        m_copyField->setText(static_cast<QLineEdit *>(watched)->text());
+    } else if (const QString &text = helpText(watched->objectName()); !text.isEmpty()) {
+        m_help->setPlainText(toEditorText(text));
+        m_help->setVisible(true);
+    }
+    // Handled here, so the move does not reach the background as well.
+    return watched != m_client;
+}
+
+int TyakuForm::statusBarTop() const
+{
+    return qMax(0, Twips::toTwips(m_client->height()) - 375);
+}
+
+void TyakuForm::placeCopyControlsOnStatusBar()
+{
+    const int top = statusBarTop() + 80;
+    m_copyField->move(m_copyField->x(), Twips::toPixels(top));
+    m_copyButton->move(m_copyButton->x(), Twips::toPixels(top));
+}
+
+void TyakuForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    applyLayout();
+}
+
+void TyakuForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        applyLayout();
+}
+
+void TyakuForm::applyLayout()
+{
+    // The status bar sits along the bottom of the client area.
+    Twips::place(m_statusBar, 0, statusBarTop(), Twips::toTwips(m_client->width()), 375);
+
+    const QSize outer = frameGeometry().size();
+    HistoryLayout::Input in;
+    in.windowWidth = Twips::toTwips(outer.width());
+    in.windowHeight = Twips::toTwips(outer.height());
+    in.maximized = isMaximized();
+    in.editorLeft = m_editorLeft;
+    in.subjectHeight = 375;
+    in.statusBarLeft = 0;
+    in.statusBarTop = statusBarTop();
+    in.copyButtonLeft = m_copyButtonLeft;
+    const HistoryLayout layout = HistoryLayout::compute(in);
+    m_copyButtonLeft = layout.copyButtonLeft;
+
+    auto place = [](QWidget *w, const HistoryLayout::Rect &r) { Twips::place(w, r.left, r.top, r.width, r.height); };
+    place(m_list, layout.list);
+    m_band->resize(Twips::toPixels(layout.bandWidth), m_band->height());
+    place(m_subject, layout.subject);
+    place(m_from, layout.from);
+    place(m_date, layout.date);
+    place(m_editor, layout.editor);
+    m_copyField->move(Twips::toPixels(layout.copyFieldLeft), Twips::toPixels(layout.copyFieldTop));
+    m_copyButton->move(Twips::toPixels(layout.copyButtonLeft), Twips::toPixels(layout.copyButtonTop));
+}

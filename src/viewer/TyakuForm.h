@@ -1,9 +1,17 @@
 #pragma once
 
+#include "mail/HistoryFile.h"
+
 #include <QMainWindow>
 
+class HistoryListModel;
+class QLabel;
 class QLineEdit;
-class QTextEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class QTreeView;
 
 // The history window: the list of received or sent mails, the shown mail, and
 // a small text editor. Its header boxes and editor also carry each downloaded
@@ -14,18 +22,68 @@ class TyakuForm : public QMainWindow {
 public:
     explicit TyakuForm(QWidget *parent = nullptr);
 
+    // The launcher's two entries: show the window and list that history.
+    static TyakuForm *openHistory(HistoryFile::Kind kind);
+
+    // Empties the list and the editor and lists the current mode's file again.
+    void fillList();
+    // Reads the record of the selected row again and shows it (a click on the list).
+    void showSelectedMail();
+
     QString subjectText() const;
     QString fromText() const;
     QString dateText() const;
+    // The editor's text with CR LF line ends.
     QString bodyText() const;
     void setSubjectText(const QString &text);
     void setFromText(const QString &text);
     void setDateText(const QString &text);
     void setBodyText(const QString &text);
 
+    int rowCount() const;
+    // The selected row counted from 1, or 0 when none is selected.
+    int selectedRow() const;
+    QString selectionMarker() const;
+    void setSelectionMarker(const QString &marker);
+    QString countText() const;
+
+    QTreeView *mailList() const { return m_list; }
+    QPlainTextEdit *editor() const { return m_editor; }
+    QToolBar *toolBar() const { return m_toolBar; }
+
+    static const QString &helpText(const QString &controlName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
-    QLineEdit *m_subject;  // Text7
-    QLineEdit *m_from;     // Text8
-    QLineEdit *m_date;     // Text9
-    QTextEdit *m_editor;   // rtfEd
+    void buildControls(QWidget *client);
+    void loadCurrentFile();
+    void applyLayout();
+    void showRecord(const HistoryRecord &record);
+    void passBodyThroughClipboard();
+    void placeCopyControlsOnStatusBar();
+    int statusBarTop() const;
+
+    QWidget *m_band;           // Picture1
+    QToolBar *m_toolBar;       // tbToolBar
+    QLineEdit *m_search;       // Text1
+    QLineEdit *m_count;        // Text2
+    QPlainTextEdit *m_help;    // Text4
+    QLineEdit *m_marker;       // Text5
+    QLineEdit *m_copyField;    // Text6
+    QLineEdit *m_subject;      // Text7
+    QLineEdit *m_from;         // Text8
+    QLineEdit *m_date;         // Text9
+    QPushButton *m_copyButton; // Command1
+    QTreeView *m_list;         // MailListView
+    HistoryListModel *m_model;
+    QPlainTextEdit *m_editor;  // rtfEd
+    QStatusBar *m_statusBar;   // StatusBar1
+    QWidget *m_client;
+    // Positions the layout reads back, kept in twips so pixel rounding never drifts.
+    int m_editorLeft = 20;
+    int m_copyButtonLeft = 1920;
 };

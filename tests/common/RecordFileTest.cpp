@@ -143,17 +143,12 @@ TEST_F(RecordFileTest, RefusesRecord32768WithAMessageAndChangesNothing)
     EXPECT_EQ(file.read(RecordFile::kMaxRecords), record('y'));
 }
 
-TEST_F(RecordFileTest, ReadHeadsVisitsEveryWholeRecordUntilTold)
+TEST_F(RecordFileTest, ReadHeadsTakesTheStartOfEveryWholeRecord)
 {
     RecordFile file(path(), kSize, kFlag);
+    EXPECT_TRUE(file.readHeads(2).isEmpty());
     setContent(record('a') + record('b') + record('c') + QByteArray(2, 'x'));
-    QByteArray seen;
-    EXPECT_EQ(file.readHeads(2, [&](int n, const QByteArray &head) {
-        seen += QByteArray::number(n) + head;
-        return true;
-    }), 3);
-    EXPECT_EQ(seen, QByteArray("1aa2bb3cc"));
-    EXPECT_EQ(file.readHeads(1, [](int n, const QByteArray &) { return n < 2; }), 2);
+    EXPECT_EQ(file.readHeads(2), QByteArray("aabbcc"));
 }
 
 TEST_F(RecordFileTest, LiveFlagIsLittleEndianSixteenBits)

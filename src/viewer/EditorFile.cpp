@@ -1,0 +1,34 @@
+#include "viewer/EditorFile.h"
+
+#include "common/Cp932.h"
+
+#include <QFile>
+
+namespace EditorFile {
+
+std::optional<QString> load(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QString text = Cp932::decode(file.readAll());
+    if (file.error() != QFile::NoError)
+        return std::nullopt;
+
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf(u'\r', start);
+        if (end < 0)
+            end = text.size();
+        out += QStringView(text).mid(start, end - start);
+        out += QLatin1String("\r\n");
+        start = end + 1;
+        if (start < text.size() && end < text.size() && text[start] == u'\n')
+            ++start;
+    }
+    return out;
+}
+
+} // namespace EditorFile

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Plain text files of the editor: CP932 on disk.
+namespace EditorFile {
+
+// A line ends at CR or CR LF (a lone LF stays inside its line); every line comes
+// back followed by CR LF. Nothing when the file cannot be read.
+std::optional<QString> load(const QString &path);
+
+} // namespace EditorFile

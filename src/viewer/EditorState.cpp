@@ -1,0 +1,7 @@
+#include "viewer/EditorState.h"
+
+EditorState &editorState()
+{
+    static EditorState state;
+    return state;
+}

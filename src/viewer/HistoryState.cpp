@@ -1,0 +1,7 @@
+#include "viewer/HistoryState.h"
+
+HistoryState &historyState()
+{
+    static HistoryState state;
+    return state;
+}
