@@ -1,0 +1,122 @@
+// The history window on a full history (32,767 mails, 1.06 GB): time from the
+// launcher's click to a usable list, memory above an empty history window, and
+// deleting one mail beside a plain `cp` of the same file.
+// Usage: bench_history [records]   (default 32767)
+#include "common/AppPaths.h"
+#include "common/Fonts.h"
+#include "mail/HistoryFile.h"
+#include "shell/Forms.h"
+#include "viewer/TyakuForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return 0;
+}
+
+void writeHistory(const QString &path, int records)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QByteArray chunk;
+    for (int n = 1; n <= records; ++n) {
+        HistoryRecord record{QStringLiteral("件名 %1 のお知らせ").arg(n), QStringLiteral("Mon, 7 Dec 2026 08:%1").arg(n % 60),
+                             QStringLiteral("sender%1@example.jp").arg(n),
+                             QStringLiteral("本文です。\r\n").repeated(40 + n % 50)};
+        chunk += record.toBytes();
+        if (chunk.size() > (8 << 20)) {
+            file.write(chunk);
+            chunk.clear();
+        }
+    }
+    file.write(chunk);
+}
+
+void warm(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    while (!file.read(8 << 20).isEmpty()) {
+    }
+}
+
+double timedCommand(const QString &program, const QStringList &args)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QProcess::execute(program, args);
+    return clock.nsecsElapsed() / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Fonts::install();
+    const int records = argc > 1 ? QByteArray(argv[1]).toInt() : 32767;
+
+    QTemporaryDir install;
+    AppPaths::setAppDir(install.path());
+    AppPaths::ensureInstallationFolders();
+    const QString path = AppPaths::resolve(AppPaths::kReceivedHistory);
+    std::printf("writing %d records...\n", records);
+    writeHistory(path, records);
+    warm(path);
+    std::printf("history file: %.2f GB\n", QFile(path).size() / 1e9);
+
+    // An empty history window first, so its own cost is not counted.
+    TyakuForm::openHistory(HistoryFile::Kind::Sent);
+    QApplication::processEvents();
+    Forms::existing<TyakuForm>()->grab();
+    const long emptyKb = residentKb();
+
+    QElapsedTimer clock;
+    clock.start();
+    TyakuForm *form = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    QApplication::processEvents();
+    form->grab();  // the list drawn once: usable
+    const double listMs = clock.nsecsElapsed() / 1e6;
+    const long fullKb = residentKb();
+    std::printf("click to usable list: %.1f ms (target <= 100 ms), rows %d\n", listMs, form->rowCount());
+    std::printf("resident above an empty history window: %.1f MB (target <= 60 MB)\n",
+                (fullKb - emptyKb) / 1024.0);
+
+    const QString copy = install.path() + QStringLiteral("/copy.data");
+    warm(path);
+    const double cpMs = timedCommand(QStringLiteral("cp"), {path, copy});
+    QFile::remove(copy);
+    const double cpSyncMs = timedCommand(QStringLiteral("sh"),
+                                         {QStringLiteral("-c"), QStringLiteral("cp '%1' '%2' && sync '%2'").arg(path, copy)});
+    QFile::remove(copy);
+
+    warm(path);
+    clock.restart();
+    const auto result = HistoryFile(HistoryFile::Kind::Received).remove(1);
+    const double deleteMs = clock.nsecsElapsed() / 1e6;
+    std::printf("delete one record: %.0f ms (%s), written through and flushed to disk\n", deleteMs,
+                result.ok ? "ok" : qPrintable(result.error));
+    std::printf("cp of the same file: %.0f ms; cp + sync: %.0f ms\n", cpMs, cpSyncMs);
+    std::printf("ratio delete / cp: %.2f (target <= 1.5); delete / (cp + sync): %.2f\n", deleteMs / cpMs,
+                deleteMs / cpSyncMs);
+    Forms::discardAll();
+    return 0;
+}
