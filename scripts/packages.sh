@@ -4,6 +4,7 @@ PINTORA_PACKAGES=(
   qt6-base-dev libgtest-dev googletest
   libgmime-3.0-dev
   fonts-ipafont
+  poppler-utils
 )
 
 pintora_install_packages() {

@@ -102,20 +102,32 @@ QString DialogPrompt::toQtFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
-QString DialogPrompt::openFileName(const FileQuestion &question, QWidget *parent)
+namespace {
+
+QString startPath(const Prompt::FileQuestion &question)
 {
-    const QString start = question.fileName.isEmpty()
-        ? question.directory
-        : question.directory + u'/' + question.fileName;
-    return QFileDialog::getOpenFileName(parent, question.title, start, toQtFilter(question.filter));
+    return question.fileName.isEmpty() ? question.directory
+                                       : question.directory + u'/' + question.fileName;
 }
 
-QString DialogPrompt::saveFileName(const FileQuestion &question, QWidget *parent)
+std::optional<QString> chosen(const QString &path)
 {
-    const QString start = question.fileName.isEmpty()
-        ? question.directory
-        : question.directory + u'/' + question.fileName;
-    return QFileDialog::getSaveFileName(parent, question.title, start, toQtFilter(question.filter));
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+} // namespace
+
+std::optional<QString> DialogPrompt::openFileName(const FileQuestion &question, QWidget *parent)
+{
+    return chosen(QFileDialog::getOpenFileName(parent, question.title, startPath(question),
+                                               toQtFilter(question.filter)));
+}
+
+std::optional<QString> DialogPrompt::saveFileName(const FileQuestion &question, QWidget *parent)
+{
+    // The dialog asks before overwriting and offers no read-only choice.
+    return chosen(QFileDialog::getSaveFileName(parent, question.title, startPath(question),
+                                               toQtFilter(question.filter)));
 }
 
 bool DialogPrompt::setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QPrinter;
 class QWidget;
 
@@ -31,9 +33,9 @@ public:
     virtual ~Prompt() = default;
 
     virtual Answer ask(const Box &box, QWidget *parent) = 0;
-    // An empty result means the user cancelled.
-    virtual QString openFileName(const FileQuestion &question, QWidget *parent) = 0;
-    virtual QString saveFileName(const FileQuestion &question, QWidget *parent) = 0;
+    // Nothing when the user cancelled.
+    virtual std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) = 0;
+    virtual std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) = 0;
     // Lets the user set up the printer; false when cancelled.
     virtual bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) = 0;
 
@@ -55,8 +57,8 @@ public:
 class DialogPrompt : public Prompt {
 public:
     Answer ask(const Box &box, QWidget *parent) override;
-    QString openFileName(const FileQuestion &question, QWidget *parent) override;
-    QString saveFileName(const FileQuestion &question, QWidget *parent) override;
+    std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) override;
+    std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) override;
     bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;
 
     // "label|patterns|label|patterns" -> "label (patterns);;label (patterns)"

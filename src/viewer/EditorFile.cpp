@@ -32,3 +32,22 @@ std::optional<QString> load(const QString &path)
 }
 
 } // namespace EditorFile
+
+namespace EditorFile {
+
+bool save(const QString &path, const QString &text)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray bytes = Cp932::encode(text);
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+QString directoryPart(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? path : path.left(slash + 1);
+}
+
+} // namespace EditorFile

@@ -6,15 +6,18 @@
 #include "common/Prompt.h"
 #include "common/Twips.h"
 #include "shell/Forms.h"
+#include "viewer/EditorCommands.h"
 #include "viewer/EditorFile.h"
 #include "viewer/EditorState.h"
 #include "viewer/HistoryLayout.h"
 #include "viewer/HistoryListModel.h"
 #include "viewer/HistoryState.h"
+#include "viewer/ToolbarIcons.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -84,10 +87,7 @@ TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TyakuForm"));
 
-    auto *file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    auto *edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    edit->setObjectName(QStringLiteral("mnuEdit"));
+    m_commands = std::make_unique<EditorCommands>(this);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -95,6 +95,8 @@ TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
     buildControls(m_client);
+    buildMenus();
+    buildToolBar();
 
     resize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight) + menuBar()->sizeHint().height());
     loadCurrentFile();
@@ -204,6 +206,81 @@ void TyakuForm::buildControls(QWidget *client)
     m_help->raise();
     m_copyButton->raise();
     m_copyField->raise();
+}
+
+TyakuForm::~TyakuForm() = default;
+
+void TyakuForm::buildMenus()
+{
+    struct Item {
+        const char *name;
+        const char16_t *caption;
+        void (EditorCommands::*action)();
+    };
+    const auto addMenu = [this](const char *name, const QString &title, std::initializer_list<Item> items) {
+        QMenu *menu = menuBar()->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+        for (const Item &item : items) {
+            if (!item.name) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction *action = menu->addAction(QString::fromUtf16(item.caption));
+            action->setObjectName(QString::fromLatin1(item.name));
+            if (item.action)
+                connect(action, &QAction::triggered, this, [this, call = item.action] { (m_commands.get()->*call)(); });
+        }
+        return menu;
+    };
+    addMenu("mnuFile", QStringLiteral("ファイル(&F)"),
+            {{"mnew", u"新規作成", &EditorCommands::newFile},
+             {"mopen", u"開く", &EditorCommands::open},
+             {"msave", u"名前を付けて保存", &EditorCommands::saveAs},
+             {"mprint", u"印刷", &EditorCommands::print},
+             {nullptr, nullptr, nullptr},
+             {"mend", u"終了", nullptr}});
+    addMenu("mnuEdit", QStringLiteral("編集(&E)"),
+            {{"mall", u"全て選択", &EditorCommands::selectAll},
+             {"matamajump", u"文頭へジャンプ", &EditorCommands::jumpToStart},
+             {"mbunmatujump", u"文末へジャンプ", &EditorCommands::jumpToEnd},
+             {nullptr, nullptr, nullptr},
+             {"mkensaku", u"検索", &EditorCommands::find},
+             {"mtugikensaku", u"次を検索", &EditorCommands::findNext},
+             {"mcut", u"切り取り", &EditorCommands::cut},
+             {"mcopy", u"コピー", &EditorCommands::copy},
+             {"mpaste", u"貼り付け", &EditorCommands::paste}});
+    connect(findChild<QAction *>(QStringLiteral("mend")), &QAction::triggered, this, &QWidget::close);
+}
+
+void TyakuForm::buildToolBar()
+{
+    const struct {
+        const char *key;
+        const char16_t *tip;
+        bool separatorAfter;
+    } buttons[] = {
+        {"New", u"新規作成", false}, {"Open", u"開く", false},       {"Save", u"名前を付けて保存", true},
+        {"Print", u"印刷", true},    {"Cut", u"切り取り", false},    {"Copy", u"ｺﾋﾟｰ", false},
+        {"Paste", u"貼り付け", true}, {"Bold", u"太字", false},       {"Italic", u"斜体", false},
+        {"Underline", u"下線", false},
+    };
+    m_toolBar->setIconSize(QSize(16, 16));
+    for (const auto &button : buttons) {
+        const QString key = QString::fromLatin1(button.key);
+        QAction *action = m_toolBar->addAction(ToolbarIcons::forKey(key), QString::fromUtf16(button.tip));
+        action->setObjectName(key);
+        action->setData(key);
+        action->setToolTip(QString::fromUtf16(button.tip));
+        if (button.separatorAfter)
+            m_toolBar->addSeparator();
+    }
+    connect(m_toolBar, &QToolBar::actionTriggered, this,
+            [this](QAction *action) { m_commands->dispatch(action->data().toString()); });
+}
+
+QString TyakuForm::searchText() const
+{
+    return m_search->text();
 }
 
 void TyakuForm::loadCurrentFile()

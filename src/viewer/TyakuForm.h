@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
+class EditorCommands;
 class HistoryListModel;
 class QLabel;
 class QLineEdit;
@@ -21,6 +24,7 @@ class TyakuForm : public QMainWindow {
 
 public:
     explicit TyakuForm(QWidget *parent = nullptr);
+    ~TyakuForm() override;
 
     // The launcher's two entries: show the window and list that history.
     static TyakuForm *openHistory(HistoryFile::Kind kind);
@@ -47,6 +51,9 @@ public:
     void setSelectionMarker(const QString &marker);
     QString countText() const;
 
+    QString searchText() const;
+    EditorCommands &commands() { return *m_commands; }
+
     QTreeView *mailList() const { return m_list; }
     QPlainTextEdit *editor() const { return m_editor; }
     QToolBar *toolBar() const { return m_toolBar; }
@@ -60,6 +67,8 @@ protected:
 
 private:
     void buildControls(QWidget *client);
+    void buildMenus();
+    void buildToolBar();
     void loadCurrentFile();
     void applyLayout();
     void showRecord(const HistoryRecord &record);
@@ -83,6 +92,7 @@ private:
     QPlainTextEdit *m_editor;  // rtfEd
     QStatusBar *m_statusBar;   // StatusBar1
     QWidget *m_client;
+    std::unique_ptr<EditorCommands> m_commands;
     // Positions the layout reads back, kept in twips so pixel rounding never drifts.
     int m_editorLeft = 20;
     int m_copyButtonLeft = 1920;

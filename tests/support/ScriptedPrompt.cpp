@@ -19,16 +19,16 @@ Prompt::Answer ScriptedPrompt::ask(const Box &box, QWidget *)
                                                                                   : Answer::Ok;
 }
 
-QString ScriptedPrompt::openFileName(const FileQuestion &question, QWidget *)
+std::optional<QString> ScriptedPrompt::openFileName(const FileQuestion &question, QWidget *)
 {
     fileQuestions << question;
-    return m_files.isEmpty() ? QString() : m_files.dequeue();
+    return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }
 
-QString ScriptedPrompt::saveFileName(const FileQuestion &question, QWidget *)
+std::optional<QString> ScriptedPrompt::saveFileName(const FileQuestion &question, QWidget *)
 {
     fileQuestions << question;
-    return m_files.isEmpty() ? QString() : m_files.dequeue();
+    return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }
 
 bool ScriptedPrompt::setUpPrinter(QPrinter &printer, bool, QWidget *)

@@ -16,13 +16,13 @@ public:
 
     // Queued answers; without one a box answers Ok or Yes and a file dialog cancels.
     void answerBox(Answer answer) { m_answers.enqueue(answer); }
-    void answerFile(const QString &path) { m_files.enqueue(path); }
+    void answerFile(const std::optional<QString> &path) { m_files.enqueue(path); }
     // Called with the printer instead of the print dialog; unset means cancel.
     void answerPrinter(std::function<bool(QPrinter &)> setUp) { m_printer = std::move(setUp); }
 
     Answer ask(const Box &box, QWidget *parent) override;
-    QString openFileName(const FileQuestion &question, QWidget *parent) override;
-    QString saveFileName(const FileQuestion &question, QWidget *parent) override;
+    std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) override;
+    std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) override;
     bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;
 
     QList<Box> boxes;
@@ -31,6 +31,6 @@ public:
 
 private:
     QQueue<Answer> m_answers;
-    QQueue<QString> m_files;
+    QQueue<std::optional<QString>> m_files;
     std::function<bool(QPrinter &)> m_printer;
 };
