@@ -1,5 +1,6 @@
 #include "shell/MainForm.h"
 
+#include "addressbook/FriendForm.h"
 #include "common/Fonts.h"
 #include "common/Twips.h"
 #include "shell/ClockText.h"
@@ -165,6 +166,9 @@ void MainForm::hideHelp()
 void MainForm::activate(int number)
 {
     switch (number) {
+    case 5:
+        Forms::open<FriendForm>();
+        break;
     case 6:
         Forms::open<SettingsForm>();
         break;
