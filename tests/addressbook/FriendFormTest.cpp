@@ -382,3 +382,35 @@ TEST_F(FriendFormTest, TheLaunchersAddressBookLabelOpensTheWindowOnce)
     QTest::mouseClick(label, Qt::LeftButton);
     EXPECT_EQ(Forms::existing<FriendForm>(), form);
 }
+
+TEST_F(FriendFormTest, RegisteringPastTheLastRecordNumberIsRefusedWithAMessage)
+{
+    {
+        QFile file(bookPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(qint64(RecordFile::kMaxRecords) * AddressBookRecord::kSize));
+    }
+    FriendForm *form = open();
+    EXPECT_EQ(box(form, "Text3")->text(), QString::number(RecordFile::kMaxRecords));
+    box(form, "Text4")->setText(QStringLiteral("one.too.many@example.jp"));
+    click(form, "Command3");
+
+    ASSERT_EQ(m_prompt.boxes.size(), 1);
+    EXPECT_FALSE(m_prompt.boxes.first().text.isEmpty());
+    EXPECT_TRUE(status(form).isEmpty());
+    EXPECT_EQ(QFileInfo(bookPath()).size(), qint64(RecordFile::kMaxRecords) * AddressBookRecord::kSize);
+}
+
+TEST_F(FriendFormTest, DeletingARowTheFileNoLongerHoldsAsksNothingAndReloads)
+{
+    const QByteArray before = fillBook(3);
+    FriendForm *form = open();
+    pressRow(form, 3);
+    Sandbox::writeFile(bookPath(), before.left(2 * AddressBookRecord::kSize));
+    click(form, "Command4");
+
+    ASSERT_EQ(m_prompt.boxes.size(), 1);
+    EXPECT_EQ(m_prompt.boxes.first().text, QStringLiteral("データが選択されていません"));
+    EXPECT_EQ(content(), before.left(2 * AddressBookRecord::kSize));
+    EXPECT_EQ(list(form)->topLevelItemCount(), 2);
+}
