@@ -138,6 +138,7 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     // Lies outside the window: only code presses it.
     auto *reloadButton = new QPushButton(QStringLiteral("Command2"), this);
     reloadButton->setObjectName(QStringLiteral("Command2"));
+    reloadButton->setFocusPolicy(Qt::NoFocus);
     Twips::place(reloadButton, 7560, 6840, 1095, 375);
     connect(reloadButton, &QPushButton::clicked, this, &FriendForm::reload);
 

@@ -9,6 +9,8 @@
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
