@@ -1,5 +1,6 @@
 #include "shell/MainForm.h"
 
+#include "addressbook/FriendForm.h"
 #include "common/Fonts.h"
 #include "common/Twips.h"
 #include "shell/ClockText.h"
@@ -171,6 +172,9 @@ void MainForm::activate(int number)
         break;
     case 4:
         TyakuForm::openHistory(HistoryFile::Kind::Sent);
+        break;
+    case 5:
+        Forms::open<FriendForm>();
         break;
     case 6:
         Forms::open<SettingsForm>();
