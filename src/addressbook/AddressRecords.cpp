@@ -18,9 +18,13 @@ std::optional<AddressBookRecord> AddressRecords::read(int n) const
 void AddressRecords::forEach(
     const std::function<bool(int, const AddressBookRecord &)> &visit) const
 {
-    m_file.readHeads(AddressBookRecord::kSize, [&](int n, const QByteArray &bytes) {
-        return visit(n, AddressBookRecord::fromBytes(bytes));
-    });
+    const QByteArray all = m_file.readHeads(AddressBookRecord::kSize);
+    const int records = static_cast<int>(all.size() / AddressBookRecord::kSize);
+    for (int n = 1; n <= records; ++n) {
+        const QByteArray bytes = all.mid(qsizetype(n - 1) * AddressBookRecord::kSize, AddressBookRecord::kSize);
+        if (!visit(n, AddressBookRecord::fromBytes(bytes)))
+            break;
+    }
 }
 
 QList<AddressRecords::WindowRow> AddressRecords::windowRows() const
