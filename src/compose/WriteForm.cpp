@@ -1,0 +1,21 @@
+#include "compose/WriteForm.h"
+
+#include <QPlainTextEdit>
+
+WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WriteForm"));
+    setWindowTitle(QStringLiteral("新規作成"));
+    m_body = new QPlainTextEdit(this);
+    m_body->setObjectName(QStringLiteral("BodyText"));
+}
+
+QString WriteForm::bodyText() const
+{
+    return m_body->toPlainText();
+}
+
+void WriteForm::insertIntoBody(const QString &text)
+{
+    m_body->textCursor().insertText(text);
+}
