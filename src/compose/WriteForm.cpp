@@ -17,5 +17,7 @@ QString WriteForm::bodyText() const
 
 void WriteForm::insertIntoBody(const QString &text)
 {
-    m_body->textCursor().insertText(text);
+    QTextCursor cursor = m_body->textCursor();
+    cursor.insertText(text);
+    m_body->setTextCursor(cursor);
 }
