@@ -12,6 +12,7 @@
 #include "viewer/HistoryLayout.h"
 #include "viewer/HistoryListModel.h"
 #include "viewer/HistoryState.h"
+#include "viewer/MailActions.h"
 #include "viewer/ToolbarIcons.h"
 
 #include <QHeaderView>
@@ -88,13 +89,15 @@ TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("TyakuForm"));
 
     m_commands = std::make_unique<EditorCommands>(this);
+    m_actions = std::make_unique<MailActions>(this);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     m_client->setMouseTracking(true);
-    m_client->installEventFilter(this);
     setCentralWidget(m_client);
     buildControls(m_client);
+    // Only now: the filter reads the controls built above.
+    m_client->installEventFilter(this);
     buildMenus();
     buildToolBar();
 
@@ -203,6 +206,17 @@ void TyakuForm::buildControls(QWidget *client)
     }
 
     connect(m_list, &QTreeView::clicked, this, [this] { showSelectedMail(); });
+    const struct {
+        const char *name;
+        void (MailActions::*action)();
+    } actionButtons[] = {
+        {"Command1", &MailActions::copyHeader}, {"Command2", &MailActions::quickSave},
+        {"Command3", &MailActions::deleteOne},  {"Command4", &MailActions::registerSender},
+        {"Command5", &MailActions::reply},      {"Command6", &MailActions::deleteAll},
+    };
+    for (const auto &button : actionButtons)
+        connect(findChild<QPushButton *>(QString::fromLatin1(button.name)), &QPushButton::clicked, this,
+                [this, call = button.action] { (m_actions.get()->*call)(); });
     m_help->raise();
     m_copyButton->raise();
     m_copyField->raise();
@@ -421,6 +435,17 @@ QString TyakuForm::countText() const
     return m_count->text();
 }
 
+QString TyakuForm::copyFieldText() const
+{
+    return m_copyField->text();
+}
+
+void TyakuForm::clearList()
+{
+    m_model->clear();
+    m_count->setText(QStringLiteral("0"));
+}
+
 const QString &TyakuForm::helpText(const QString &controlName)
 {
     static const QString none;
@@ -430,6 +455,13 @@ const QString &TyakuForm::helpText(const QString &controlName)
 
 bool TyakuForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        // A click beside the rows still counts as a click on the list.
+        const auto *click = static_cast<QMouseEvent *>(event);
+        if (click->button() == Qt::LeftButton && !m_list->indexAt(click->position().toPoint()).isValid())
+            showSelectedMail();
+        return false;
+    }
     if (event->type() != QEvent::MouseMove)
         return QMainWindow::eventFilter(watched, event);
 

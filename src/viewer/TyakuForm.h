@@ -8,6 +8,7 @@
 
 class EditorCommands;
 class HistoryListModel;
+class MailActions;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -50,9 +51,13 @@ public:
     QString selectionMarker() const;
     void setSelectionMarker(const QString &marker);
     QString countText() const;
+    QString copyFieldText() const;
+    // Removes every row and sets the count box to 0.
+    void clearList();
 
     QString searchText() const;
     EditorCommands &commands() { return *m_commands; }
+    MailActions &actions() { return *m_actions; }
 
     QTreeView *mailList() const { return m_list; }
     QPlainTextEdit *editor() const { return m_editor; }
@@ -76,23 +81,24 @@ private:
     void placeCopyControlsOnStatusBar();
     int statusBarTop() const;
 
-    QWidget *m_band;           // Picture1
-    QToolBar *m_toolBar;       // tbToolBar
-    QLineEdit *m_search;       // Text1
-    QLineEdit *m_count;        // Text2
-    QPlainTextEdit *m_help;    // Text4
-    QLineEdit *m_marker;       // Text5
-    QLineEdit *m_copyField;    // Text6
-    QLineEdit *m_subject;      // Text7
-    QLineEdit *m_from;         // Text8
-    QLineEdit *m_date;         // Text9
-    QPushButton *m_copyButton; // Command1
-    QTreeView *m_list;         // MailListView
-    HistoryListModel *m_model;
-    QPlainTextEdit *m_editor;  // rtfEd
-    QStatusBar *m_statusBar;   // StatusBar1
-    QWidget *m_client;
+    QWidget *m_band = nullptr;           // Picture1
+    QToolBar *m_toolBar = nullptr;       // tbToolBar
+    QLineEdit *m_search = nullptr;       // Text1
+    QLineEdit *m_count = nullptr;        // Text2
+    QPlainTextEdit *m_help = nullptr;    // Text4
+    QLineEdit *m_marker = nullptr;       // Text5
+    QLineEdit *m_copyField = nullptr;    // Text6
+    QLineEdit *m_subject = nullptr;      // Text7
+    QLineEdit *m_from = nullptr;         // Text8
+    QLineEdit *m_date = nullptr;         // Text9
+    QPushButton *m_copyButton = nullptr; // Command1
+    QTreeView *m_list = nullptr;         // MailListView
+    HistoryListModel *m_model = nullptr;
+    QPlainTextEdit *m_editor = nullptr;  // rtfEd
+    QStatusBar *m_statusBar = nullptr;   // StatusBar1
+    QWidget *m_client = nullptr;
     std::unique_ptr<EditorCommands> m_commands;
+    std::unique_ptr<MailActions> m_actions;
     // Positions the layout reads back, kept in twips so pixel rounding never drifts.
     int m_editorLeft = 20;
     int m_copyButtonLeft = 1920;

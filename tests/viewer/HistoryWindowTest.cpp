@@ -199,7 +199,6 @@ TEST_F(HistoryWindow, EmptyHistoryShowsZeroAndAClickSaysThereIsNothing)
     EXPECT_TRUE(text(form, "Text7").isEmpty());
     EXPECT_TRUE(form->bodyText().isEmpty());
     QTest::mouseClick(form->mailList()->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
-    form->showSelectedMail();
     ASSERT_FALSE(prompt.boxes.isEmpty());
     EXPECT_EQ(prompt.boxes.last().text, QStringLiteral("選択するデータがありません。"));
     EXPECT_EQ(prompt.boxes.last().buttons, Prompt::Buttons::Ok);

@@ -1,0 +1,139 @@
+#include "compose/BackForm.h"
+
+#include "common/Clipboard.h"
+#include "common/FixedField.h"
+#include "common/Fonts.h"
+#include "common/Twips.h"
+#include "compose/BackFormLayout.h"
+#include "viewer/HistoryState.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextEdit>
+
+namespace {
+
+constexpr int kBodyTop = 1680;
+constexpr int kBoxHeight = 300;
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
+                       int width, int height)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    Twips::place(button, left, top, width, height);
+    return button;
+}
+
+void addLabel(QWidget *parent, const QString &caption, int top)
+{
+    auto *label = new QLabel(caption, parent);
+    Twips::place(label, 0, top, 1095, kBoxHeight);
+    label->setAlignment(Qt::AlignCenter);
+}
+
+QLineEdit *addBox(QWidget *parent, const char *name, int top)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    Twips::place(box, 1080, top, 5415, kBoxHeight);
+    return box;
+}
+
+} // namespace
+
+BackForm::BackForm(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("BackForm"));
+    setWindowTitle(QStringLiteral("返事を書く"));
+
+    addButton(this, "Command2", QStringLiteral("送信"), 120, 120, 1215, 300);
+    auto *stop = addButton(this, "Command3", QStringLiteral("送信中止"), 1440, 120, 1215, 300);
+    auto *quoteButton = addButton(this, "Command4", QStringLiteral("本文に貼付"), 2760, 120, 1215, 300);
+    connect(stop, &QPushButton::clicked, this, &QWidget::close);
+    connect(quoteButton, &QPushButton::clicked, this, &BackForm::quote);
+
+    addLabel(this, QStringLiteral("宛先"), 600);
+    addLabel(this, QStringLiteral("題名"), 960);
+    addLabel(this, QStringLiteral("添付File"), 1320);
+    m_to = addBox(this, "ToText", 600);
+    m_subject = addBox(this, "SubjectText", 960);
+    m_attach = addBox(this, "AttachText", 1320);
+
+    m_attachButton = addButton(this, "AttachCommand", QStringLiteral("添付"), 3880, 1320, 735, kBoxHeight);
+    m_add = addButton(this, "Command9", QStringLiteral("追加"), 4700, 1320, 735, kBoxHeight);
+    m_remove = addButton(this, "Command10", QStringLiteral("取り消し"), 5580, 1320, 855, kBoxHeight);
+
+    m_attachList = new QListWidget(this);
+    m_attachList->setObjectName(QStringLiteral("List2"));
+    Twips::place(m_attachList, 1080, 1320, 3975, 1860);
+
+    m_body = new QTextEdit(this);
+    m_body->setObjectName(QStringLiteral("BodyText"));
+    m_body->setAcceptRichText(false);
+    m_body->setFont(Fonts::font(Fonts::kPGothic, 9));
+    Twips::place(m_body, 0, kBodyTop, 7000, 3000);
+
+    m_statusBar = new QStatusBar(this);
+    m_statusBar->setSizeGripEnabled(false);
+
+    // The load step.
+    Twips::place(m_attach, 1080, 1320, 2800, kBoxHeight);
+    m_attachList->setVisible(false);
+    m_attachList->raise();
+
+    resize(Twips::toPixels(7200), Twips::toPixels(6000));
+}
+
+QString BackForm::toText() const { return m_to->text(); }
+QString BackForm::subjectText() const { return m_subject->text(); }
+void BackForm::setToText(const QString &text) { m_to->setText(text); }
+void BackForm::setSubjectText(const QString &text) { m_subject->setText(text); }
+
+QString BackForm::bodyText() const
+{
+    QString text = m_body->toPlainText();
+    text.replace(u'\n', QLatin1String("\r\n"));
+    return text;
+}
+
+void BackForm::setBodyText(const QString &text)
+{
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    plain.replace(u'\r', u'\n');
+    m_body->setPlainText(plain);
+}
+
+void BackForm::quote()
+{
+    const QString answered = FixedField::trimSpaces(historyState().buffer().Body);
+    setBodyText(Clipboard::text() + QStringLiteral("\r\n\r\n\r\n\r") + answered);
+    Clipboard::clear();
+    Clipboard::setText(m_body->toPlainText());
+    setBodyText(FixedField::trimSpaces(Clipboard::text()));
+}
+
+void BackForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applyLayout();
+}
+
+void BackForm::applyLayout()
+{
+    const QSize outer = frameGeometry().size();
+    const BackFormLayout layout =
+        BackFormLayout::compute(Twips::toTwips(outer.width()), Twips::toTwips(outer.height()), kBoxHeight);
+    Twips::place(m_body, 0, kBodyTop, layout.bodyWidth, layout.bodyHeight);
+    Twips::place(m_to, 1080, 600, layout.toWidth, kBoxHeight);
+    Twips::place(m_subject, 1080, 960, layout.subjectWidth, kBoxHeight);
+    Twips::place(m_attach, 1080, 1320, layout.attachWidth, kBoxHeight);
+    Twips::place(m_attachButton, layout.attachButtonLeft, 1320, 735, kBoxHeight);
+    Twips::place(m_add, layout.addButtonLeft, 1320, 735, kBoxHeight);
+    Twips::place(m_remove, layout.removeButtonLeft, 1320, 855, kBoxHeight);
+    m_statusBar->setGeometry(0, height() - Twips::toPixels(375), width(), Twips::toPixels(375));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStatusBar;
+class QTextEdit;
+
+// The reply window, titled "返事を書く": recipient, subject, attachments and
+// body, filled by the history window's reply action.
+class BackForm : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit BackForm(QWidget *parent = nullptr);
+
+    QString toText() const;
+    QString subjectText() const;
+    QString bodyText() const;
+    void setToText(const QString &text);
+    void setSubjectText(const QString &text);
+    void setBodyText(const QString &text);
+
+    // "本文に貼付": the clipboard, three line breaks and a CR, then the body of
+    // the mail the history window read last.
+    void quote();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void applyLayout();
+
+    QLineEdit *m_to;            // ToText
+    QLineEdit *m_subject;       // SubjectText
+    QLineEdit *m_attach;        // AttachText
+    QPushButton *m_attachButton;  // AttachCommand
+    QPushButton *m_add;         // Command9
+    QPushButton *m_remove;      // Command10
+    QListWidget *m_attachList;  // List2
+    QTextEdit *m_body;          // BodyText
+    QStatusBar *m_statusBar;
+};

@@ -1,0 +1,163 @@
+#include "viewer/MailActions.h"
+
+#include "addressbook/FriendForm.h"
+#include "common/AppPaths.h"
+#include "common/Clipboard.h"
+#include "common/Cp932.h"
+#include "common/FixedField.h"
+#include "common/Prompt.h"
+#include "compose/BackForm.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+#include "viewer/HistoryState.h"
+#include "viewer/TyakuForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+
+MailActions::MailActions(TyakuForm *form) : m_form(form) {}
+
+void MailActions::refuse()
+{
+    Prompt::instance().ask({kNothingSelected, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, m_form);
+}
+
+bool MailActions::refuseWithoutSelection()
+{
+    if (!m_form->selectionMarker().isEmpty())
+        return false;
+    refuse();
+    return true;
+}
+
+void MailActions::clearShownMail()
+{
+    m_form->setSubjectText({});
+    m_form->setFromText({});
+    m_form->setDateText({});
+    m_form->editor()->clear();
+}
+
+void MailActions::deleteOne()
+{
+    HistoryState &state = historyState();
+    const bool sent = state.mode == HistoryState::kSent;
+    // In the sent history the stored recipient stands in for a click.
+    if (sent)
+        m_form->setSelectionMarker(state.sentBuffer.Correspondent);
+    if (refuseWithoutSelection())
+        return;
+    const int row = m_form->selectedRow();
+    if (row == 0) {
+        refuse();
+        return;
+    }
+
+    const QString question = QStringLiteral("選択された（行、青色）データを削除します。よろしいですか")
+        + (sent ? QStringLiteral("?") : QString());
+    const bool yes = Prompt::confirm(question, m_form);
+    m_form->editor()->setFocus();
+    if (!yes) {
+        m_form->editor()->clear();
+        m_form->setSelectionMarker({});
+        return;
+    }
+    if (!sent)
+        m_form->setSelectionMarker({});
+
+    const auto result = HistoryFile(state.kind()).remove(row);
+    clearShownMail();
+    if (!result.ok)
+        Prompt::error(result.error, {}, m_form);
+    m_form->fillList();
+    m_form->setSelectionMarker({});
+}
+
+void MailActions::deleteAll()
+{
+    if (!Prompt::confirm(QStringLiteral("すべてのデータを削除して良いですか？"), m_form))
+        return;
+    // A history that was never written counts as empty.
+    const auto result = HistoryFile(historyState().kind()).removeAll();
+    if (!result.ok)
+        Prompt::error(result.error, {}, m_form);
+    m_form->clearList();
+    if (MainForm *launcher = Forms::existing<MainForm>())
+        launcher->setStatusText(QStringLiteral("0"));
+    clearShownMail();
+}
+
+void MailActions::registerSender()
+{
+    if (refuseWithoutSelection())
+        return;
+    m_form->editor()->setFocus();
+    m_form->setSelectionMarker({});
+    FriendForm::registerSender(m_form->fromText());
+}
+
+void MailActions::reply()
+{
+    if (refuseWithoutSelection())
+        return;
+    m_form->editor()->setFocus();
+    m_form->setSelectionMarker({});
+    BackForm *back = Forms::get<BackForm>();
+    back->setSubjectText(QStringLiteral("Re:  ") + FixedField::trimSpaces(m_form->subjectText()));
+    back->setToText(FixedField::trimSpaces(m_form->fromText()));
+    back->setBodyText(FixedField::trimSpaces(m_form->bodyText()));
+    Forms::show(back);
+}
+
+QString MailActions::fileNameFor(const QString &subject)
+{
+    QString name = subject;
+    for (QChar &c : name)
+        if (c == u'/' || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u'_';
+    return name + QStringLiteral(".txt");
+}
+
+void MailActions::quickSave()
+{
+    if (refuseWithoutSelection())
+        return;
+    m_form->editor()->setFocus();
+    m_form->setSelectionMarker({});
+
+    const QString folder = AppPaths::resolve(AppPaths::kQuickSaveFolder);
+    QDir().mkpath(folder);
+    const QString path = folder + fileNameFor(m_form->subjectText());
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool exists = QFileInfo::exists(path);
+    QApplication::restoreOverrideCursor();
+    if (exists
+        && Prompt::instance().ask({QStringLiteral("同名のファイルが既に存在します。上書きしますか？ "),
+                                   QStringLiteral("確認"), Prompt::Icon::Question, Prompt::Buttons::YesNo},
+                                  m_form)
+            != Prompt::Answer::Yes)
+        return;
+
+    const QString block = QStringLiteral("Subject:  %1\r\nFrom:  %2\r\nDate:  %3\r\nBody:  %4")
+                              .arg(m_form->subjectText(), m_form->fromText(), m_form->dateText(),
+                                   m_form->bodyText());
+    QFile file(path);
+    const QByteArray bytes = Cp932::encode(block + QStringLiteral("\r\n"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush()) {
+        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(path, file.errorString()),
+                      {}, m_form);
+        return;
+    }
+    m_form->setBodyText(block);
+}
+
+void MailActions::copyHeader()
+{
+    Clipboard::clear();
+    Clipboard::setText(m_form->copyFieldText());
+}
