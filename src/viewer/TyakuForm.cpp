@@ -154,6 +154,8 @@ void TyakuForm::buildControls(QWidget *client)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->header()->setStretchLastSection(false);
+    // Cells keep the fields' padding; eliding would end every cell in "…".
+    m_list->setTextElideMode(Qt::ElideNone);
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
@@ -279,6 +281,8 @@ void TyakuForm::buildToolBar()
         {"Underline", u"下線", false},
     };
     m_toolBar->setIconSize(QSize(16, 16));
+    // Ten buttons share the band with the quick-save button at its design place.
+    m_toolBar->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 0px; } QToolButton { padding: 0px; margin: 0px; }"));
     for (const auto &button : buttons) {
         const QString key = QString::fromLatin1(button.key);
         QAction *action = m_toolBar->addAction(ToolbarIcons::forKey(key), QString::fromUtf16(button.tip));
