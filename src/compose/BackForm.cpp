@@ -3,6 +3,7 @@
 #include "common/Clipboard.h"
 #include "common/FixedField.h"
 #include "common/Fonts.h"
+#include "common/LineEnds.h"
 #include "common/Twips.h"
 #include "compose/BackFormLayout.h"
 #include "viewer/HistoryState.h"
@@ -95,17 +96,12 @@ void BackForm::setSubjectText(const QString &text) { m_subject->setText(text); }
 
 QString BackForm::bodyText() const
 {
-    QString text = m_body->toPlainText();
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return text;
+    return LineEnds::toCrLf(m_body->toPlainText());
 }
 
 void BackForm::setBodyText(const QString &text)
 {
-    QString plain = text;
-    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    plain.replace(u'\r', u'\n');
-    m_body->setPlainText(plain);
+    m_body->setPlainText(LineEnds::toWidget(text));
 }
 
 void BackForm::quote()

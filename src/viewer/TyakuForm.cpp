@@ -2,6 +2,7 @@
 
 #include "common/Clipboard.h"
 #include "common/FixedField.h"
+#include "common/LineEnds.h"
 #include "common/Fonts.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
@@ -71,15 +72,6 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
     button->setObjectName(QString::fromLatin1(name));
     Twips::place(button, l, t, w, h);
     return button;
-}
-
-// Line ends are CR LF in records and files; the editor keeps paragraphs.
-QString toEditorText(const QString &text)
-{
-    QString out = text;
-    out.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    out.replace(u'\r', u'\n');
-    return out;
 }
 
 } // namespace
@@ -403,14 +395,12 @@ void TyakuForm::setDateText(const QString &text) { m_date->setText(text); }
 
 QString TyakuForm::bodyText() const
 {
-    QString text = m_editor->toPlainText();
-    text.replace(u'\n', QLatin1String("\r\n"));
-    return text;
+    return LineEnds::toCrLf(m_editor->toPlainText());
 }
 
 void TyakuForm::setBodyText(const QString &text)
 {
-    m_editor->setPlainText(toEditorText(text));
+    m_editor->setPlainText(LineEnds::toWidget(text));
 }
 
 int TyakuForm::rowCount() const
@@ -479,7 +469,7 @@ bool TyakuForm::eventFilter(QObject *watched, QEvent *event)
     } else if (watched == m_subject || watched == m_from || watched == m_date) {
         m_copyField->setText(static_cast<QLineEdit *>(watched)->text());
     } else if (const QString &text = helpText(watched->objectName()); !text.isEmpty()) {
-        m_help->setPlainText(toEditorText(text));
+        m_help->setPlainText(LineEnds::toWidget(text));
         m_help->setVisible(true);
     }
     // Handled here, so the move does not reach the background as well.
