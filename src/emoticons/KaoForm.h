@@ -5,7 +5,6 @@
 
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class RowTabs;
 
 // The emoticon palette, titled "顔、絵文字": twelve editable collections on
