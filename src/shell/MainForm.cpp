@@ -2,6 +2,7 @@
 
 #include "common/Fonts.h"
 #include "common/Twips.h"
+#include "mail/MailCheck.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
@@ -165,6 +166,9 @@ void MainForm::hideHelp()
 void MainForm::activate(int number)
 {
     switch (number) {
+    case 2:
+        MailCheck::run();
+        break;
     case 6:
         Forms::open<SettingsForm>();
         break;
