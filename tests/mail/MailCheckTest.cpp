@@ -18,6 +18,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,21 @@ TEST_F(MailCheckFlow, StoresThreeMailsInServerOrderAndDeletesThem)
     ASSERT_TRUE(history);
     EXPECT_FALSE(history->isVisible());
     EXPECT_EQ(history->subjectText(), QStringLiteral("third"));
+}
+
+TEST_F(MailCheckFlow, ShowsProgressBetweenMailsInTheStatusLine)
+{
+    servers->deliver(user, sample("a", "x\r\n"));
+    servers->deliver(user, sample("b", "y\r\n"));
+    QStringList shown;
+    auto *status = launcher->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    ASSERT_TRUE(status);
+    QObject::connect(status, &QLineEdit::textChanged, [&](const QString &text) { shown << text; });
+    MailCheck::run();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("メールのチェックをしています。"),
+                                  QStringLiteral("メールのチェックをしています。 1/2"),
+                                  QStringLiteral("メールのチェックをしています。 2/2"),
+                                  QStringLiteral("新着メール有り。")}));
 }
 
 TEST_F(MailCheckFlow, LogsInWithApopWhenChosen)

@@ -56,6 +56,14 @@ TEST_F(Pop3Library, FetchesByteExactOverStlsAndDeletesAtClose)
     EXPECT_EQ(servers->waiting(user), 1);
 }
 
+TEST_F(Pop3Library, SwitchesToTlsWheneverTheServerOffersStls)
+{
+    Pop3Session session;
+    ASSERT_TRUE(session.open(servers->pop3Server())) << session.errorText().toStdString();
+    EXPECT_TRUE(session.isEncrypted());
+    EXPECT_TRUE(session.quit());
+}
+
 TEST_F(Pop3Library, LogsInWithApop)
 {
     servers->deliver(user, sample("apop", "x\r\n"));
