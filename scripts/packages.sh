@@ -4,7 +4,7 @@ PINTORA_PACKAGES=(
   qt6-base-dev libgtest-dev googletest
   libgmime-3.0-dev
   dovecot-core dovecot-pop3d python3-aiosmtpd openssl util-linux
-  clang fetchmail
+  clang libclang-rt-14-dev fetchmail
   fonts-ipafont
 )
 
