@@ -106,6 +106,8 @@ bool LineSession::connectTo(const ServerAddress &address)
     m_socket = std::make_unique<QSslSocket>();
     m_socket->setProxy(QNetworkProxy::NoProxy);
     m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
+    // Commands are short and each waits for its reply; Nagle would only add delay.
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const QString where = QStringLiteral("%1:%2").arg(address.host).arg(address.port);
 
     if (address.implicitTls)

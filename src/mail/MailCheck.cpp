@@ -50,7 +50,8 @@ bool fitsField(const QString &text, int width)
 {
     const QString trimmed = FixedField::trimSpaces(text);
     const QByteArray bytes = Cp932::encode(trimmed);
-    return bytes.size() <= width && Cp932::decode(bytes) == trimmed;
+    // A character without a CP932 form comes out as '?'.
+    return bytes.size() <= width && bytes.count('?') == trimmed.count(u'?');
 }
 
 bool syncToDisk(const QString &path)
@@ -130,11 +131,10 @@ private:
         return false;
     }
 
-    // One mail: fetched whole, stored and on disk, and only then deleted.
+    // One mail: fetched whole, stored and on disk, and only then deleted. The
+    // status call is left out: the fetch fills the same fields from the whole mail.
     bool handle(int n)
     {
-        if (!m_library.pop3GetMailStatus(m_handle, n))
-            return fail();
         if (m_library.pop3GetMailSize(m_handle, n) < 0)
             return fail();
         auto mail = m_library.pop3GetMail(m_handle, n);

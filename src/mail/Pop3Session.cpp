@@ -144,6 +144,28 @@ std::optional<int> Pop3Session::login(const QString &id, const QString &password
 
 std::optional<qint64> Pop3Session::size(int n)
 {
+    if (!m_sizes) {
+        if (!command("LIST"))
+            return std::nullopt;
+        const auto listing = m_line.readDotBlock();
+        if (!listing) {
+            failFromLine();
+            return std::nullopt;
+        }
+        m_sizes.emplace();
+        for (const QByteArray &line : listing->split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            bool numberOk = false;
+            bool sizeOk = false;
+            const int number = words.size() >= 2 ? words[0].toInt(&numberOk) : 0;
+            const qint64 bytes = words.size() >= 2 ? words[1].toLongLong(&sizeOk) : 0;
+            if (numberOk && sizeOk && bytes >= 0)
+                m_sizes->insert(number, bytes);
+        }
+    }
+    if (const auto it = m_sizes->constFind(n); it != m_sizes->constEnd())
+        return *it;
+
     QByteArray status;
     if (!command("LIST " + QByteArray::number(n), &status))
         return std::nullopt;

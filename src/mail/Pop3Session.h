@@ -3,6 +3,7 @@
 #include "mail/LineSession.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,7 @@ public:
     // Logs in and returns the number of waiting mails, or nothing on failure.
     std::optional<int> login(const QString &id, const QString &password, bool apop);
     // The size the server gives for mail n, in bytes as sent (CR LF counted).
+    // The first call asks for every size at once, saving a round trip per mail.
     std::optional<qint64> size(int n);
     // The header block of mail n (TOP n 0).
     std::optional<QByteArray> header(int n);
@@ -46,6 +48,7 @@ private:
     bool fail(const QString &text);
     bool failFromLine();
 
+    std::optional<QMap<int, qint64>> m_sizes;
     LineSession m_line;
     QByteArray m_greeting;
     QString m_error;
