@@ -6,6 +6,9 @@
                                all delivering into RUN/mail/<user>/Maildir (RUN a fresh
                                folder under /tmp), and writes DIR/servers.ini once every
                                port answers.
+    mailservers.py start DIR --plain
+                               the same without TLS (no STLS, no POP3S, no STARTTLS, no
+                               SMTPS), for a demo whose client does not know our certificate.
     mailservers.py stop DIR    stops what start started, by the PIDs it wrote.
 
 Any user name logs in with the password in servers.ini, so every test can own a mailbox.
@@ -62,7 +65,7 @@ instance_name = pintora-{pop3}
 log_path = {run}/dovecot.log
 protocols = pop3
 listen = {host}
-ssl = yes
+ssl = {ssl}
 ssl_cert = <{run}/cert.pem
 ssl_key = <{run}/key.pem
 ssl_dh = </usr/share/dovecot/dh.pem
@@ -92,7 +95,7 @@ service pop3-login {{
   }}
   inet_listener pop3s {{
     address = {host}
-    port = {pop3s}
+    port = {pop3s_port}
     ssl = yes
   }}
 }}
@@ -141,7 +144,7 @@ def alive(pid):
         return False
 
 
-def start(state):
+def start(state, plain=False):
     stop(state, quiet=True)
     os.makedirs(state, exist_ok=True)
     # The servers may run as another user, who must reach every folder above their own.
@@ -156,8 +159,9 @@ def start(state):
     make_certificate(run)
     pop3, pop3s, smtp, submission, smtps = free_ports(5)
     with open(os.path.join(run, "dovecot.conf"), "w") as f:
-        f.write(DOVECOT_CONF.format(run=run, host=HOST, pop3=pop3, pop3s=pop3s, uid=uid, gid=gid,
-                                    user=user, group=group, password=PASSWORD))
+        f.write(DOVECOT_CONF.format(run=run, host=HOST, pop3=pop3, pop3s_port=0 if plain else pop3s,
+                                    uid=uid, gid=gid, user=user, group=group, password=PASSWORD,
+                                    ssl="no" if plain else "yes"))
     for root, dirs, files in os.walk(run):
         for name in dirs + files:
             os.chown(os.path.join(root, name), uid, gid)
@@ -172,13 +176,15 @@ def start(state):
     pids.append(dovecot.pid)
     with open(os.path.join(run, "smtp.out"), "wb") as out:
         smtpd = subprocess.Popen(drop + ["/usr/bin/python3", os.path.join(here, "smtpserver.py"),
-                                         run, HOST, str(smtp), str(submission), str(smtps), PASSWORD],
+                                         run, HOST, str(smtp), str(submission), str(smtps), PASSWORD]
+                                 + (["--plain"] if plain else []),
                                  stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
     pids.append(smtpd.pid)
     with open(os.path.join(state, "pids"), "w") as f:
         f.write("%s\n%s\n" % (" ".join(str(p) for p in pids), run))
     try:
-        wait_for_ports([pop3, pop3s, smtp, submission, smtps], pids, time.time() + 20)
+        ports = [pop3, smtp, submission] if plain else [pop3, pop3s, smtp, submission, smtps]
+        wait_for_ports(ports, pids, time.time() + 20)
     except RuntimeError as e:
         for log in ("dovecot.out", "dovecot.log", "smtp.out"):
             path = os.path.join(run, log)
@@ -187,8 +193,9 @@ def start(state):
         stop(state, quiet=True)
         sys.exit("mail servers did not start: %s" % e)
 
-    lines = ["run=%s" % run, "host=%s" % HOST, "pop3=%d" % pop3, "pop3s=%d" % pop3s, "smtp=%d" % smtp,
-             "submission=%d" % submission, "smtps=%d" % smtps, "password=%s" % PASSWORD,
+    lines = ["run=%s" % run, "host=%s" % HOST, "pop3=%d" % pop3, "pop3s=%d" % (0 if plain else pop3s),
+             "smtp=%d" % smtp, "submission=%d" % submission, "smtps=%d" % (0 if plain else smtps),
+             "tls=%s" % ("no" if plain else "yes"), "password=%s" % PASSWORD,
              "cert=%s" % os.path.join(run, "cert.pem"), "maildirs=%s" % os.path.join(run, "mail"),
              "uid=%d" % uid, "gid=%d" % gid]
     tmp = os.path.join(state, "servers.ini.tmp")
@@ -232,11 +239,12 @@ def stop(state, quiet=False):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ("start", "stop"):
+    plain = sys.argv[3:] == ["--plain"]
+    if len(sys.argv) not in (3, 4) or sys.argv[1] not in ("start", "stop") or (len(sys.argv) == 4 and not plain):
         sys.exit(__doc__)
     run = os.path.abspath(sys.argv[2])
     if sys.argv[1] == "start":
-        start(run)
+        start(run, plain)
     else:
         stop(run)
 

@@ -1,12 +1,13 @@
 #!/usr/bin/python3
 """The harness's SMTP server: delivers every accepted mail into RUN/mail/<local part>/Maildir/new.
 
-    smtpserver.py RUN HOST SMTP_PORT SUBMISSION_PORT SMTPS_PORT PASSWORD
+    smtpserver.py RUN HOST SMTP_PORT SUBMISSION_PORT SMTPS_PORT PASSWORD [--plain]
 
 SMTP_PORT offers STARTTLS; SUBMISSION_PORT offers STARTTLS and AUTH PLAIN/LOGIN once under TLS;
 SMTPS_PORT is implicit TLS with AUTH. Any login with PASSWORD is accepted. A recipient whose
 local part starts with "reject550" is refused with 550, one starting with "tempfail451" with 451,
-so clients can be tested on both kinds of failure.
+so clients can be tested on both kinds of failure. With --plain nothing speaks TLS and SMTPS_PORT
+stays closed; AUTH is then offered in the clear (loopback only).
 """
 
 import itertools
@@ -23,6 +24,7 @@ from aiosmtpd.smtp import AuthResult
 RUN, HOST = sys.argv[1], sys.argv[2]
 SMTP_PORT, SUBMISSION_PORT, SMTPS_PORT = (int(p) for p in sys.argv[3:6])
 PASSWORD = sys.argv[6]
+PLAIN = sys.argv[7:] == ["--plain"]
 _counter = itertools.count()
 _lock = threading.Lock()
 
@@ -72,15 +74,23 @@ def main():
     tls.load_cert_chain(cert, key)
     handler = Handler()
     common = dict(decode_data=False, enable_SMTPUTF8=True, data_size_limit=64 * 1024 * 1024)
-    controllers = [
-        Controller(handler, hostname=HOST, port=SMTP_PORT, tls_context=tls,
-                   auth_require_tls=True, authenticator=authenticator, **common),
-        Controller(handler, hostname=HOST, port=SUBMISSION_PORT, tls_context=tls,
-                   auth_require_tls=True, auth_required=True, authenticator=authenticator,
-                   **common),
-        Controller(handler, hostname=HOST, port=SMTPS_PORT, ssl_context=tls,
-                   auth_require_tls=False, authenticator=authenticator, **common),
-    ]
+    if PLAIN:
+        controllers = [
+            Controller(handler, hostname=HOST, port=SMTP_PORT, auth_require_tls=False,
+                       authenticator=authenticator, **common),
+            Controller(handler, hostname=HOST, port=SUBMISSION_PORT, auth_require_tls=False,
+                       auth_required=True, authenticator=authenticator, **common),
+        ]
+    else:
+        controllers = [
+            Controller(handler, hostname=HOST, port=SMTP_PORT, tls_context=tls,
+                       auth_require_tls=True, authenticator=authenticator, **common),
+            Controller(handler, hostname=HOST, port=SUBMISSION_PORT, tls_context=tls,
+                       auth_require_tls=True, auth_required=True, authenticator=authenticator,
+                       **common),
+            Controller(handler, hostname=HOST, port=SMTPS_PORT, ssl_context=tls,
+                       auth_require_tls=False, authenticator=authenticator, **common),
+        ]
     for c in controllers:
         c.start()
     done = threading.Event()
