@@ -167,6 +167,28 @@ bool LineSession::write(const QByteArray &bytes)
     return true;
 }
 
+bool LineSession::writeDotBlock(const QByteArray &text)
+{
+    QByteArray block;
+    block.reserve(text.size() + text.size() / 32 + 8);
+    qsizetype pos = 0;
+    const qsizetype n = text.size();
+    while (pos < n) {
+        qsizetype nl = text.indexOf('\n', pos);
+        const qsizetype next = nl < 0 ? n : nl + 1;
+        qsizetype end = nl < 0 ? n : nl;
+        if (end > pos && text[end - 1] == '\r')
+            --end;
+        if (text[pos] == '.')
+            block += '.';
+        block.append(text.constData() + pos, end - pos);
+        block += "\r\n";
+        pos = next;
+    }
+    block += ".\r\n";
+    return write(block);
+}
+
 bool LineSession::writeLine(const QByteArray &line)
 {
     return write(line + "\r\n");

@@ -65,6 +65,9 @@ public:
 
     bool writeLine(const QByteArray &line);  // CR LF is added
     bool write(const QByteArray &bytes);
+    // Sends text as a dot-terminated block (SMTP DATA): every line ended by CR LF,
+    // a leading dot doubled, then the line holding a single ".".
+    bool writeDotBlock(const QByteArray &text);
 
     // One line without its line end (CR LF or a bare LF).
     std::optional<QByteArray> readLine();

@@ -256,6 +256,23 @@ TEST_F(MailCheckFlow, ReportsAFragmentOfASplitMailAndKeepsIt)
     EXPECT_EQ(servers->waiting(user), 0);
 }
 
+TEST_F(MailCheckFlow, LeavesTheMailOnTheServerWhenTheHistoryIsFull)
+{
+    QFile history(AppPaths::resolve(AppPaths::kReceivedHistory));
+    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(history.resize(qint64(32767) * HistoryRecord::kSize));  // sparse, so cheap
+    history.close();
+    servers->deliver(user, sample("one too many", "x\r\n"));
+
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("32767")));
+    EXPECT_EQ(QFileInfo(history).size(), qint64(32767) * HistoryRecord::kSize);
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
 // A fetch that fails stores nothing for that mail and deletes nothing more.
 TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
 {
@@ -264,6 +281,8 @@ TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
     MainForm *launcher = Forms::get<MainForm>();
     ASSERT_TRUE(AccountFile().store(QStringLiteral("u"), QStringLiteral("p")));
     const QByteArray first = sample("first", "one\r\n");
+    const QString historyPath = AppPaths::resolve(AppPaths::kReceivedHistory);
+    int recordsAtDelete = -1;
     ScriptedServer server([&](ScriptedServer::Peer &peer) {
         peer.send("+OK ready\r\n");
         peer.expect("CAPA", "-ERR\r\n");
@@ -272,7 +291,10 @@ TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
         peer.expect("STAT", "+OK 3 900\r\n");
         peer.expect("LIST", "+OK 3 messages\r\n1 " + QByteArray::number(first.size()) + "\r\n2 300\r\n3 300\r\n.\r\n");
         peer.expect("RETR 1", "+OK\r\n" + first + ".\r\n");
-        peer.expect("DELE 1", "+OK\r\n");
+        const QByteArray dele = peer.readLine();
+        // The record is on disk before the server hears of deleting the mail.
+        recordsAtDelete = static_cast<int>(QFileInfo(historyPath).size() / HistoryRecord::kSize);
+        peer.send(dele == "DELE 1" ? "+OK\r\n" : "-ERR unexpected\r\n");
         peer.expect("RETR 2", "+OK\r\nSubject: second\r\n\r\nhalf");
     });
     runtimeSettings().Pop3Server = server.address();
@@ -288,6 +310,7 @@ TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
     EXPECT_EQ(file.read(1)->trimmed().Subject, QStringLiteral("first"));
     EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail);
     EXPECT_FALSE(server.scriptMismatched());
+    EXPECT_EQ(recordsAtDelete, 1);
 }
 
 TEST(MailCheckFault, ErrReplyToRetrStoresNothingAndStillSaysGoodbye)
