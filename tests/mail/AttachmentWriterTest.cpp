@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "MailServers.h"
+#include "support/MailServers.h"
 
 #include <gtest/gtest.h>
 

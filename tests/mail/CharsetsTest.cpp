@@ -1,6 +1,6 @@
 #include "mail/Charsets.h"
 
-#include "MailServers.h"
+#include "support/MailServers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "mail/LineSession.h"
 
-#include "MailServers.h"
-#include "ScriptedServer.h"
+#include "support/MailServers.h"
+#include "support/ScriptedServer.h"
 
 #include <gtest/gtest.h>
 

@@ -13,8 +13,8 @@
 #include "support/ScriptedPrompt.h"
 #include "viewer/TyakuForm.h"
 
-#include "MailServers.h"
-#include "ScriptedServer.h"
+#include "support/MailServers.h"
+#include "support/ScriptedServer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "mail/MimeReader.h"
 
-#include "MailServers.h"
+#include "support/MailServers.h"
 
 #include <gtest/gtest.h>
 

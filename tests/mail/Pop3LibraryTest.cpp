@@ -2,8 +2,8 @@
 #include "mail/MailLibrary.h"
 #include "mail/Pop3Session.h"
 
-#include "MailServers.h"
-#include "ScriptedServer.h"
+#include "support/MailServers.h"
+#include "support/ScriptedServer.h"
 
 #include <gtest/gtest.h>
 

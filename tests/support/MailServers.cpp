@@ -1,4 +1,4 @@
-#include "MailServers.h"
+#include "support/MailServers.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -44,6 +44,8 @@ const MailServers *MailServers::get()
             else if (key == "pop3") s->pop3 = value.toInt();
             else if (key == "pop3s") s->pop3s = value.toInt();
             else if (key == "smtp") s->smtp = value.toInt();
+            else if (key == "submission") s->submission = value.toInt();
+            else if (key == "smtps") s->smtps = value.toInt();
             else if (key == "password") s->password = value;
             else if (key == "cert") s->certificate = value;
             else if (key == "maildirs") s->maildirs = value;

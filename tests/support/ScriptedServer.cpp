@@ -1,4 +1,4 @@
-#include "ScriptedServer.h"
+#include "support/ScriptedServer.h"
 
 #include <QString>
 

@@ -20,7 +20,11 @@ public:
     QString host;
     int pop3 = 0;
     int pop3s = 0;
-    int smtp = 0;
+    int smtp = 0;        // STARTTLS; AUTH once under TLS
+    int submission = 0;  // STARTTLS and AUTH required
+    int smtps = 0;       // implicit TLS, AUTH
+    // Any user name logs in with this password; a mail to <user>@anything lands in
+    // that user's mailbox, which the POP3 server reads.
     QString password;
     QString certificate;
     QString maildirs;
@@ -43,7 +47,3 @@ public:
     static void distrustAll();
 };
 
-#define REQUIRE_SERVERS(var)                                                                       \
-    const MailServers *var = MailServers::get();                                                   \
-    if (!var)                                                                                      \
-        GTEST_SKIP() << "the mail servers of tests/harness are not running";
