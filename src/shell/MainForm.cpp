@@ -3,6 +3,7 @@
 #include "addressbook/FriendForm.h"
 #include "common/Fonts.h"
 #include "common/Twips.h"
+#include "mail/MailCheck.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
@@ -167,6 +168,9 @@ void MainForm::hideHelp()
 void MainForm::activate(int number)
 {
     switch (number) {
+    case 2:
+        MailCheck::run();
+        break;
     case 3:
         TyakuForm::openHistory(HistoryFile::Kind::Received);
         break;
