@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct OutgoingMail;
+
 // The program's one door to the mail servers. Nothing above it knows a protocol.
 // Results keep the meanings callers rely on: -1 no connection, a count or 0,
 // a negative value for failure, and the text of the last error on request.
@@ -23,6 +25,11 @@ public:
     bool tlsAvailable() const { return m_tlsAvailable; }
 
     QString lastError() const { return m_lastError; }
+
+    // Sends one mail through the SMTP server named in it: 0 when the server took
+    // it, below 0 on failure with the reason as the last error (a refusing
+    // server's reply word for word).
+    int smtpSendMail(const OutgoingMail &mail);
 
 private:
     MailLibrary() = default;

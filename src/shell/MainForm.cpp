@@ -2,6 +2,7 @@
 
 #include "addressbook/FriendForm.h"
 #include "common/Fonts.h"
+#include "compose/WriteForm.h"
 #include "common/Twips.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
@@ -167,6 +168,9 @@ void MainForm::hideHelp()
 void MainForm::activate(int number)
 {
     switch (number) {
+    case 1:
+        Forms::open<WriteForm>();
+        break;
     case 3:
         TyakuForm::openHistory(HistoryFile::Kind::Received);
         break;
