@@ -5,6 +5,7 @@ PINTORA_PACKAGES=(
   libgmime-3.0-dev
   fonts-ipafont
   poppler-utils
+  python3
 )
 
 pintora_install_packages() {
