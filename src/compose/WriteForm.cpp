@@ -7,6 +7,7 @@
 #include "compose/LimitedTextEdit.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -391,8 +392,22 @@ void WriteForm::mouseMoveEvent(QMouseEvent *event)
 
 void WriteForm::send()
 {
+    // A message box of the send must not let a second send or a close in.
+    if (m_sending)
+        return;
+    m_sending = true;
     Sender(*this, this).run();
+    m_sending = false;
     close();
+}
+
+void WriteForm::closeEvent(QCloseEvent *event)
+{
+    if (m_sending) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 QString WriteForm::recipient() const

@@ -55,6 +55,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QPushButton *button(const char *name, const QString &caption, int left, int top, int width,
@@ -102,4 +103,5 @@ private:
     QLineEdit *m_scratch;        // Text4
     QPushButton *m_scratchPaste; // Command2
     QList<QPushButton *> m_helpButtons;
+    bool m_sending = false;
 };

@@ -260,3 +260,22 @@ TEST_F(SenderTest, ThreeWholeRecordsMeanTheCopyIsTheFourth)
     ASSERT_EQ(sent().count(), 4);
     EXPECT_EQ(sent().read(4)->trimmed().Subject, QStringLiteral("new"));
 }
+
+TEST_F(SenderTest, NeitherCloseNorASecondSendGetsInDuringASend)
+{
+    WriteForm *form = compose(QStringLiteral("a@example.jp"), {}, QStringLiteral("b"));
+    bool stillOpen = false;
+    Sender::installTransport(
+        [&](const OutgoingMail &mail) {
+            calls << mail;
+            form->close();
+            form->send();
+            stillOpen = Forms::existing<WriteForm>() == form;
+            return 0;
+        },
+        [] { return QString(); });
+    form->send();
+    EXPECT_EQ(calls.size(), 1);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+}
