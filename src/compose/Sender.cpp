@@ -55,7 +55,11 @@ Sender::Sender(SendFields &fields, QWidget *parent) : m_fields(fields), m_parent
         m_errorText = installed().errorText;
     } else {
         m_transport = [](const OutgoingMail &mail) { return MailLibrary::instance().smtpSendMail(mail); };
-        m_errorText = [] { return MailLibrary::instance().lastError(); };
+        // The callers' message buffer holds this many characters with its NUL.
+        m_errorText = [] {
+            const MailLibrary &library = MailLibrary::instance();
+            return library.lastError().left(library.bufferSize() - 1);
+        };
     }
 }
 
