@@ -1,5 +1,10 @@
 #include "mail/MailLibrary.h"
 
+#include "mail/AttachmentWriter.h"
+#include "mail/Charsets.h"
+#include "mail/MimeReader.h"
+#include "mail/Pop3Session.h"
+
 #include <QSslSocket>
 
 MailLibrary &MailLibrary::instance()
@@ -24,5 +29,169 @@ void MailLibrary::setOption(int option, int value)
 
 void MailLibrary::end()
 {
+    for (const auto &session : std::as_const(m_sessions))
+        session->abort();
+    m_sessions.clear();
     m_initialized = false;
+}
+
+MailLibrary::MailLibrary() = default;
+MailLibrary::~MailLibrary() = default;
+
+Pop3Session *MailLibrary::session(int handle)
+{
+    const auto it = m_sessions.constFind(handle);
+    if (it == m_sessions.constEnd()) {
+        m_lastError = QStringLiteral("POP3サーバーに接続していません。");
+        return nullptr;
+    }
+    return it->get();
+}
+
+int MailLibrary::pop3Connect(const QString &server)
+{
+    auto session = std::make_shared<Pop3Session>();
+    if (!session->open(server)) {
+        m_lastError = session->errorText();
+        return -1;
+    }
+    const int handle = m_nextHandle++;
+    m_sessions.insert(handle, std::move(session));
+    return handle;
+}
+
+int MailLibrary::pop3Authenticate(int handle, const QString &id, const QString &password, bool apop)
+{
+    Pop3Session *pop3 = session(handle);
+    if (!pop3)
+        return -1;
+    const auto count = pop3->login(id, password, apop);
+    if (!count) {
+        m_lastError = pop3->errorText();
+        return -1;
+    }
+    return *count;
+}
+
+std::optional<MailStatus> MailLibrary::pop3GetMailStatus(int handle, int n)
+{
+    Pop3Session *pop3 = session(handle);
+    if (!pop3)
+        return std::nullopt;
+    const auto header = pop3->header(n);
+    if (!header) {
+        m_lastError = pop3->errorText();
+        return std::nullopt;
+    }
+    const MimeContent content = MimeReader::read(*header);
+    return MailStatus{content.subject, content.date, content.from, content.headerText};
+}
+
+qint64 MailLibrary::pop3GetMailSize(int handle, int n)
+{
+    Pop3Session *pop3 = session(handle);
+    if (!pop3)
+        return -1;
+    const auto size = pop3->size(n);
+    if (!size) {
+        m_lastError = pop3->errorText();
+        return -1;
+    }
+    return *size;
+}
+
+FetchedMail MailLibrary::parse(const QByteArray &raw)
+{
+    auto content = std::make_shared<MimeContent>(MimeReader::read(raw));
+    FetchedMail mail;
+    mail.subject = content->subject;
+    mail.date = content->date;
+    mail.from = content->from;
+    mail.header = content->headerText;
+    mail.raw = raw;
+    // Only a single text part is its own readable text; anything else shows its
+    // MIME body until the attachments are unpacked.
+    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial)
+        mail.body = Charsets::decodeUnlabelled(content->rawBody);
+    else
+        mail.body = content->text;
+    mail.content = std::move(content);
+    return mail;
+}
+
+std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
+{
+    Pop3Session *pop3 = session(handle);
+    if (!pop3)
+        return std::nullopt;
+    const auto raw = pop3->retrieve(n);
+    if (!raw) {
+        m_lastError = pop3->errorText();
+        return std::nullopt;
+    }
+    return parse(*raw);
+}
+
+bool MailLibrary::pop3DeleteMail(int handle, int n)
+{
+    Pop3Session *pop3 = session(handle);
+    if (!pop3)
+        return false;
+    if (!pop3->remove(n)) {
+        m_lastError = pop3->errorText();
+        return false;
+    }
+    return true;
+}
+
+void MailLibrary::pop3Close(int handle)
+{
+    const auto pop3 = m_sessions.take(handle);
+    if (pop3 && !pop3->quit() && !pop3->errorText().isEmpty())
+        m_lastError = pop3->errorText();
+}
+
+int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written)
+{
+    if (!mail.content)
+        mail = parse(mail.raw);
+    const MimeContent &content = *mail.content;
+    mail.body = content.text;
+
+    AttachmentWriter writer(folder);
+    int result = kNothingToUnpack;
+    for (const MimeContent::Attachment &attachment : content.attachments) {
+        const auto path = writer.write(attachment.name, attachment.content);
+        if (!path) {
+            m_lastError = writer.errorText();
+            result = kCannotWrite;
+            continue;
+        }
+        if (written)
+            written->append(*path);
+        if (result == kNothingToUnpack)
+            result = kUnpacked;
+    }
+    if (content.incompletePartial && result != kCannotWrite) {
+        // The piece is kept whole so the mail can be put together once all pieces are in.
+        const auto path = keepWholeMail(mail, folder);
+        if (!path)
+            return kCannotWrite;
+        if (written)
+            written->append(*path);
+        return kPartsMissing;
+    }
+    return result;
+}
+
+std::optional<QString> MailLibrary::keepWholeMail(const FetchedMail &mail, const QString &folder)
+{
+    QString name = mail.subject.left(40).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("mail");
+    AttachmentWriter writer(folder);
+    const auto path = writer.write(AttachmentWriter::safeName(name) + QStringLiteral(".eml"), mail.raw);
+    if (!path)
+        m_lastError = writer.errorText();
+    return path;
 }

@@ -1,6 +1,36 @@
 #pragma once
 
+#include <QByteArray>
+#include <QMap>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+class Pop3Session;
+struct MimeContent;
+
+// What the status call gives for one waiting mail.
+struct MailStatus {
+    QString subject;
+    QString date;
+    QString from;
+    QString header;
+};
+
+// One fetched mail. For a multipart mail the body is its raw MIME body (a part
+// marked "Content-Disposition: attachment" shows the word); unpacking the
+// attachments turns it into the readable text.
+struct FetchedMail {
+    QString subject;
+    QString date;
+    QString from;
+    QString header;
+    QString body;
+    QByteArray raw;  // the whole mail exactly as the server sent it
+    std::shared_ptr<const MimeContent> content;  // the parsed structure, kept for unpacking
+};
 
 struct OutgoingMail;
 
@@ -26,16 +56,51 @@ public:
 
     QString lastError() const { return m_lastError; }
 
+    // Results of unpackAttachments.
+    static constexpr int kUnpacked = 1;
+    static constexpr int kNothingToUnpack = 0;
+    static constexpr int kCannotWrite = -5;
+    static constexpr int kPartsMissing = -6;
+
+    // A connection handle, or -1 with the reason as the last error. The server
+    // text may be "host", "host:port", "pop3://host[:port]" or "pop3s://host[:port]".
+    int pop3Connect(const QString &server);
+    // The number of waiting mails, 0 for none, below 0 on failure.
+    int pop3Authenticate(int handle, const QString &id, const QString &password, bool apop);
+    std::optional<MailStatus> pop3GetMailStatus(int handle, int n);
+    // The size in bytes, or -1 on failure.
+    qint64 pop3GetMailSize(int handle, int n);
+    // Nothing when the mail did not arrive whole; the reason is the last error.
+    std::optional<FetchedMail> pop3GetMail(int handle, int n);
+    bool pop3DeleteMail(int handle, int n);
+    // Says goodbye, so the server carries out the deletions, and forgets the handle.
+    void pop3Close(int handle);
+
+    // Writes the attachments of a fetched mail into the folder and leaves the
+    // readable text in its body: kUnpacked, kNothingToUnpack, kCannotWrite or
+    // kPartsMissing. The paths written are added to written.
+    int unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written = nullptr);
+
+    // Keeps a whole mail as an .eml file in the folder; the path, or nothing.
+    std::optional<QString> keepWholeMail(const FetchedMail &mail, const QString &folder);
+
+    // Builds a fetched mail from raw bytes, as pop3GetMail does.
+    static FetchedMail parse(const QByteArray &raw);
+
     // Sends one mail through the SMTP server named in it: 0 when the server took
     // it, below 0 on failure with the reason as the last error (a refusing
     // server's reply word for word).
     int smtpSendMail(const OutgoingMail &mail);
 
 private:
-    MailLibrary() = default;
+    MailLibrary();
+    ~MailLibrary();
+    Pop3Session *session(int handle);
 
     bool m_initialized = false;
     bool m_tlsAvailable = false;
     int m_bufferSize = kDefaultBufferSize;
     QString m_lastError;
+    QMap<int, std::shared_ptr<Pop3Session>> m_sessions;
+    int m_nextHandle = 1;
 };

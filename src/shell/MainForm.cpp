@@ -4,6 +4,7 @@
 #include "common/Fonts.h"
 #include "compose/WriteForm.h"
 #include "common/Twips.h"
+#include "mail/MailCheck.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
@@ -170,6 +171,9 @@ void MainForm::activate(int number)
     switch (number) {
     case 1:
         Forms::open<WriteForm>();
+        break;
+    case 2:
+        MailCheck::run();
         break;
     case 3:
         TyakuForm::openHistory(HistoryFile::Kind::Received);

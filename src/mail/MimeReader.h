@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One received mail taken apart. GMime finds the structure and undoes the
+// transfer encodings; every text is decoded by our own charset layer.
+struct MimeContent {
+    struct Attachment {
+        QString name;  // as the mail names it, decoded, not yet made safe
+        QByteArray content;
+    };
+
+    QByteArray rawHeader;  // the header block as it came
+    QByteArray rawBody;    // everything after the blank line
+    QString subject;
+    QString from;
+    QString date;
+    QString headerText;  // the header block as text, unfolded lines kept as they came
+    QString text;        // the readable body, lines ended by "\n"
+    bool multipart = false;
+    // A fragment of a mail split with message/partial whose other pieces are elsewhere.
+    bool incompletePartial = false;
+    QList<Attachment> attachments;
+};
+
+namespace MimeReader {
+
+MimeContent read(const QByteArray &raw);
+
+// The first value of a header in a header block, raw (folding kept), or a null array.
+QByteArray headerValue(const QByteArray &headerBlock, const QByteArray &name);
+
+// Plain text of an HTML body.
+QString htmlToText(const QString &html);
+
+} // namespace MimeReader

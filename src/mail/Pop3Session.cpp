@@ -1,0 +1,216 @@
+#include "mail/Pop3Session.h"
+
+#include "common/Cp932.h"
+
+#include <QCryptographicHash>
+#include <QRegularExpression>
+
+const ServerAddress::Schemes Pop3Session::kSchemes{QStringLiteral("pop3"), QStringLiteral("pop3s"), 110, 995};
+
+namespace {
+
+// Replies are shown to the user as they came; a server may answer in any charset.
+QString replyText(const QByteArray &line)
+{
+    const QString utf8 = QString::fromUtf8(line);
+    if (!utf8.contains(QChar::ReplacementCharacter))
+        return utf8;
+    return Cp932::decode(line);
+}
+
+} // namespace
+
+bool Pop3Session::fail(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+bool Pop3Session::failFromLine()
+{
+    return fail(m_line.errorText());
+}
+
+bool Pop3Session::readStatus(QByteArray *status)
+{
+    const auto line = m_line.readLine();
+    if (!line)
+        return failFromLine();
+    if (status)
+        *status = *line;
+    if (line->startsWith("+OK"))
+        return true;
+    if (line->startsWith("-ERR"))
+        return fail(replyText(*line));
+    m_line.abort();
+    return fail(QStringLiteral("POP3サーバーの応答が正しくありません: %1").arg(replyText(line->left(200))));
+}
+
+bool Pop3Session::command(const QByteArray &line, QByteArray *status)
+{
+    if (!m_line.writeLine(line))
+        return failFromLine();
+    return readStatus(status);
+}
+
+bool Pop3Session::open(const QString &serverText)
+{
+    m_error.clear();
+    const auto address = ServerAddress::parse(serverText, kSchemes);
+    if (!address)
+        return fail(QStringLiteral("POP3サーバーの指定「%1」を読めません。").arg(serverText));
+    if (!m_line.connectTo(*address))
+        return failFromLine();
+    if (!readStatus(&m_greeting)) {
+        m_line.abort();
+        return false;
+    }
+    if (m_line.isEncrypted())
+        return true;
+
+    // Servers without CAPA answer -ERR; they offer no STLS either.
+    QByteArray status;
+    if (!m_line.writeLine("CAPA"))
+        return failFromLine();
+    if (!readStatus(&status)) {
+        if (!m_line.isConnected())
+            return false;
+        m_error.clear();
+        return true;
+    }
+    const auto capabilities = m_line.readDotBlock();
+    if (!capabilities)
+        return failFromLine();
+    bool stls = false;
+    for (const QByteArray &capability : capabilities->split('\n'))
+        if (capability.trimmed().toUpper() == "STLS")
+            stls = true;
+    if (!stls)
+        return true;
+    if (!command("STLS")) {
+        m_line.abort();
+        return false;
+    }
+    if (!m_line.startTls()) {
+        failFromLine();
+        m_line.abort();
+        return false;
+    }
+    return true;
+}
+
+std::optional<QByteArray> Pop3Session::apopDigest(const QByteArray &greeting, const QByteArray &password)
+{
+    static const QRegularExpression stamp(QStringLiteral("<[^<>@\\s]+@[^<>@\\s]+>"));
+    const auto match = stamp.match(QString::fromLatin1(greeting));
+    if (!match.hasMatch())
+        return std::nullopt;
+    return QCryptographicHash::hash(match.captured(0).toLatin1() + password, QCryptographicHash::Md5).toHex();
+}
+
+std::optional<int> Pop3Session::login(const QString &id, const QString &password, bool apop)
+{
+    const QByteArray user = id.toUtf8();
+    const QByteArray pass = password.toUtf8();
+    // A CR or LF would end the command early and let the rest pass as a command of its own.
+    if (user.contains('\r') || user.contains('\n') || pass.contains('\r') || pass.contains('\n')) {
+        fail(QStringLiteral("IDまたはパスワードに改行が含まれています。"));
+        return std::nullopt;
+    }
+    if (apop) {
+        const auto digest = apopDigest(m_greeting, pass);
+        if (!digest) {
+            fail(QStringLiteral("このPOP3サーバーはAPOPに対応していません（挨拶にタイムスタンプがありません）。"));
+            return std::nullopt;
+        }
+        if (!command("APOP " + user + ' ' + *digest))
+            return std::nullopt;
+    } else {
+        if (!command("USER " + user) || !command("PASS " + pass))
+            return std::nullopt;
+    }
+    QByteArray status;
+    if (!command("STAT", &status))
+        return std::nullopt;
+    const QList<QByteArray> words = status.split(' ');
+    bool ok = false;
+    const int count = words.size() >= 2 ? words[1].toInt(&ok) : 0;
+    if (!ok || count < 0) {
+        fail(QStringLiteral("POP3サーバーの応答が正しくありません: %1").arg(replyText(status.left(200))));
+        return std::nullopt;
+    }
+    return count;
+}
+
+std::optional<qint64> Pop3Session::size(int n)
+{
+    if (!m_sizes) {
+        if (!command("LIST"))
+            return std::nullopt;
+        const auto listing = m_line.readDotBlock();
+        if (!listing) {
+            failFromLine();
+            return std::nullopt;
+        }
+        m_sizes.emplace();
+        for (const QByteArray &line : listing->split('\n')) {
+            const QList<QByteArray> words = line.simplified().split(' ');
+            bool numberOk = false;
+            bool sizeOk = false;
+            const int number = words.size() >= 2 ? words[0].toInt(&numberOk) : 0;
+            const qint64 bytes = words.size() >= 2 ? words[1].toLongLong(&sizeOk) : 0;
+            if (numberOk && sizeOk && bytes >= 0)
+                m_sizes->insert(number, bytes);
+        }
+    }
+    if (const auto it = m_sizes->constFind(n); it != m_sizes->constEnd())
+        return *it;
+
+    QByteArray status;
+    if (!command("LIST " + QByteArray::number(n), &status))
+        return std::nullopt;
+    const QList<QByteArray> words = status.simplified().split(' ');
+    bool ok = false;
+    const qint64 bytes = words.size() >= 3 ? words[2].toLongLong(&ok) : 0;
+    if (!ok || bytes < 0) {
+        fail(QStringLiteral("POP3サーバーの応答が正しくありません: %1").arg(replyText(status.left(200))));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<QByteArray> Pop3Session::header(int n)
+{
+    if (!command("TOP " + QByteArray::number(n) + " 0"))
+        return std::nullopt;
+    auto block = m_line.readDotBlock();
+    if (!block)
+        failFromLine();
+    return block;
+}
+
+std::optional<QByteArray> Pop3Session::retrieve(int n)
+{
+    if (!command("RETR " + QByteArray::number(n)))
+        return std::nullopt;
+    auto block = m_line.readDotBlock();
+    if (!block)
+        failFromLine();
+    return block;
+}
+
+bool Pop3Session::remove(int n)
+{
+    return command("DELE " + QByteArray::number(n));
+}
+
+bool Pop3Session::quit()
+{
+    if (!m_line.isConnected()) {
+        m_line.abort();
+        return false;
+    }
+    const bool ok = command("QUIT");
+    m_line.abort();
+    return ok;
+}

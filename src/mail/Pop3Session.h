@@ -1,0 +1,55 @@
+#pragma once
+
+#include "mail/LineSession.h"
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+#include <optional>
+
+// One POP3 conversation. Every failure leaves the server's reply, verbatim, or
+// our own sentence about the connection in errorText().
+class Pop3Session {
+public:
+    static const ServerAddress::Schemes kSchemes;
+
+    Pop3Session() = default;
+
+    // Connects, reads the greeting, and switches to TLS by STLS whenever the
+    // server offers it.
+    bool open(const QString &serverText);
+    // Logs in and returns the number of waiting mails, or nothing on failure.
+    std::optional<int> login(const QString &id, const QString &password, bool apop);
+    // The size the server gives for mail n, in bytes as sent (CR LF counted).
+    // The first call asks for every size at once, saving a round trip per mail.
+    std::optional<qint64> size(int n);
+    // The header block of mail n (TOP n 0).
+    std::optional<QByteArray> header(int n);
+    // Mail n exactly as stored: CR LF kept, dot-stuffing removed.
+    std::optional<QByteArray> retrieve(int n);
+    bool remove(int n);
+    // Says goodbye (the server applies the deletions now) and closes.
+    bool quit();
+    void abort() { m_line.abort(); }
+
+    bool isOpen() const { return m_line.isConnected(); }
+    bool isEncrypted() const { return m_line.isEncrypted(); }
+    const QString &errorText() const { return m_error; }
+
+    // The APOP digest of a greeting's timestamp and the password, or nothing
+    // when the greeting carries no well-formed <...@...> timestamp.
+    static std::optional<QByteArray> apopDigest(const QByteArray &greeting, const QByteArray &password);
+
+private:
+    // Sends a command and reads its status line; false on -ERR or a lost line.
+    bool command(const QByteArray &line, QByteArray *status = nullptr);
+    bool readStatus(QByteArray *status);
+    bool fail(const QString &text);
+    bool failFromLine();
+
+    std::optional<QMap<int, qint64>> m_sizes;
+    LineSession m_line;
+    QByteArray m_greeting;
+    QString m_error;
+};

@@ -1,0 +1,105 @@
+#!/usr/bin/python3
+"""The harness's SMTP server: delivers every accepted mail into RUN/mail/<local part>/Maildir/new.
+
+    smtpserver.py RUN HOST SMTP_PORT SUBMISSION_PORT SMTPS_PORT PASSWORD [--plain]
+
+SMTP_PORT offers STARTTLS; SUBMISSION_PORT offers STARTTLS and AUTH PLAIN/LOGIN once under TLS;
+SMTPS_PORT is implicit TLS with AUTH. Any login with PASSWORD is accepted. A recipient whose
+local part starts with "reject550" is refused with 550, one starting with "tempfail451" with 451,
+so clients can be tested on both kinds of failure. With --plain nothing speaks TLS and SMTPS_PORT
+stays closed; AUTH is then offered in the clear (loopback only).
+"""
+
+import itertools
+import os
+import signal
+import ssl
+import sys
+import threading
+import time
+
+from aiosmtpd.controller import Controller
+from aiosmtpd.smtp import AuthResult
+
+RUN, HOST = sys.argv[1], sys.argv[2]
+SMTP_PORT, SUBMISSION_PORT, SMTPS_PORT = (int(p) for p in sys.argv[3:6])
+PASSWORD = sys.argv[6]
+PLAIN = sys.argv[7:] == ["--plain"]
+_counter = itertools.count()
+_lock = threading.Lock()
+
+
+def deliver(user, content):
+    maildir = os.path.join(RUN, "mail", user, "Maildir")
+    for sub in ("tmp", "new", "cur"):
+        os.makedirs(os.path.join(maildir, sub), exist_ok=True)
+    with _lock:
+        # Dovecot numbers new mails in the order their names sort.
+        name = "%020d.%08d.pintora" % (time.time_ns(), next(_counter))
+    tmp = os.path.join(maildir, "tmp", name)
+    with open(tmp, "wb") as f:
+        f.write(content)
+        f.flush()
+        os.fsync(f.fileno())
+    os.rename(tmp, os.path.join(maildir, "new", name))
+
+
+class Handler:
+    async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
+        local = address.split("@", 1)[0]
+        if local.startswith("reject550"):
+            return "550 5.1.1 <%s>: Recipient address rejected: User unknown" % address
+        if local.startswith("tempfail451"):
+            return "451 4.3.0 <%s>: Temporary lookup failure, try again later" % address
+        envelope.rcpt_tos.append(address)
+        return "250 2.1.5 OK"
+
+    async def handle_DATA(self, server, session, envelope):
+        content = envelope.original_content or envelope.content
+        for rcpt in envelope.rcpt_tos:
+            deliver(rcpt.split("@", 1)[0], content)
+        return "250 2.0.0 OK: queued"
+
+
+def authenticator(server, session, envelope, mechanism, auth_data):
+    password = getattr(auth_data, "password", b"")
+    if isinstance(password, str):
+        password = password.encode()
+    return AuthResult(success=password == PASSWORD.encode())
+
+
+def main():
+    cert, key = os.path.join(RUN, "cert.pem"), os.path.join(RUN, "key.pem")
+    tls = ssl.create_default_context(ssl.Purpose.CLIENT_AUTH)
+    tls.load_cert_chain(cert, key)
+    handler = Handler()
+    common = dict(decode_data=False, enable_SMTPUTF8=True, data_size_limit=64 * 1024 * 1024)
+    if PLAIN:
+        controllers = [
+            Controller(handler, hostname=HOST, port=SMTP_PORT, auth_require_tls=False,
+                       authenticator=authenticator, **common),
+            Controller(handler, hostname=HOST, port=SUBMISSION_PORT, auth_require_tls=False,
+                       auth_required=True, authenticator=authenticator, **common),
+        ]
+    else:
+        controllers = [
+            Controller(handler, hostname=HOST, port=SMTP_PORT, tls_context=tls,
+                       auth_require_tls=True, authenticator=authenticator, **common),
+            Controller(handler, hostname=HOST, port=SUBMISSION_PORT, tls_context=tls,
+                       auth_require_tls=True, auth_required=True, authenticator=authenticator,
+                       **common),
+            Controller(handler, hostname=HOST, port=SMTPS_PORT, ssl_context=tls,
+                       auth_require_tls=False, authenticator=authenticator, **common),
+        ]
+    for c in controllers:
+        c.start()
+    done = threading.Event()
+    signal.signal(signal.SIGTERM, lambda *_: done.set())
+    signal.signal(signal.SIGINT, lambda *_: done.set())
+    done.wait()
+    for c in controllers:
+        c.stop()
+
+
+if __name__ == "__main__":
+    main()

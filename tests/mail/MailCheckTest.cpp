@@ -1,0 +1,342 @@
+#include "mail/MailCheck.h"
+
+#include "common/AppPaths.h"
+#include "common/Cp932.h"
+#include "mail/HistoryFile.h"
+#include "mail/LineSession.h"
+#include "settings/AccountFile.h"
+#include "settings/IdPassForm.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+#include "shell/RuntimeSettings.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+#include "viewer/TyakuForm.h"
+
+#include "support/MailServers.h"
+#include "support/ScriptedServer.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray sample(const QByteArray &subject, const QByteArray &body, const QByteArray &extra = {})
+{
+    return "From: Sender <sender@example.jp>\r\nTo: you@example.jp\r\nSubject: " + subject
+        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n" + extra + "\r\n" + body;
+}
+
+QByteArray withAttachment(const QByteArray &subject, const QByteArray &fileName)
+{
+    return sample(subject,
+                  "--b\r\nContent-Type: text/plain; charset=ISO-2022-JP\r\n\r\n"
+                      + QByteArray::fromHex("1b2442467c4b5c1b2842") + "\r\n"
+                      "--b\r\nContent-Type: application/octet-stream\r\nContent-Transfer-Encoding: base64\r\n"
+                      "Content-Disposition: attachment; filename=\"" + fileName + "\"\r\n\r\naGVsbG8=\r\n--b--\r\n",
+                  "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n");
+}
+
+QStringList folderFiles(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+class MailCheckFlow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        servers = MailServers::get();
+        if (!servers)
+            GTEST_SKIP() << "the mail servers of tests/harness are not running";
+        servers->trustCertificate();
+        user = MailServers::freshUser();
+        launcher = Forms::get<MainForm>();
+        runtimeSettings().Pop3Server = servers->pop3Server();
+        ASSERT_TRUE(AccountFile().store(user, servers->password));
+    }
+
+    QList<HistoryRecord> records() const
+    {
+        QList<HistoryRecord> list;
+        const HistoryFile file(HistoryFile::Kind::Received);
+        for (int n = 1; n <= file.count(); ++n)
+            list << file.read(n)->trimmed();
+        return list;
+    }
+
+    QString attachmentFolder() const { return AppPaths::resolve(AppPaths::kAttachmentFolder); }
+
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    const MailServers *servers = nullptr;
+    QString user;
+    MainForm *launcher = nullptr;
+};
+
+TEST_F(MailCheckFlow, NoMailWaiting)
+{
+    const auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.waiting, 0);
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
+    EXPECT_TRUE(records().isEmpty());
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+}
+
+TEST_F(MailCheckFlow, StoresThreeMailsInServerOrderAndDeletesThem)
+{
+    servers->deliver(user, sample("first", "one\r\n"));
+    servers->deliver(user, sample("=?ISO-2022-JP?B?GyRCRnxLXDhsGyhC?=",
+                                  QByteArray::fromHex("1b2442467c4b5c1b28420d0a"),
+                                  "Content-Type: text/plain; charset=ISO-2022-JP\r\n"));
+    servers->deliver(user, sample("third", "line 1\r\nline 2\r\n"));
+
+    const auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.waiting, 3);
+    EXPECT_EQ(outcome.stored, 3);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail);
+    EXPECT_EQ(servers->waiting(user), 0);
+
+    const auto stored = records();
+    ASSERT_EQ(stored.size(), 3);
+    EXPECT_EQ(stored[0].Subject, QStringLiteral("first"));
+    EXPECT_EQ(stored[0].Correspondent, QStringLiteral("Sender <sender@example.jp>"));
+    EXPECT_EQ(stored[0].MailDate, QStringLiteral("Mon, 7 Dec 2026 10:00:00 +0900"));
+    EXPECT_EQ(stored[1].Subject, QStringLiteral("日本語"));
+    EXPECT_EQ(stored[1].Body, QStringLiteral("日本\r\n"));
+    EXPECT_EQ(stored[2].Body, QStringLiteral("line 1\r\nline 2\r\n"));
+
+    // The history window's boxes carried the last mail.
+    TyakuForm *history = Forms::existing<TyakuForm>();
+    ASSERT_TRUE(history);
+    EXPECT_FALSE(history->isVisible());
+    EXPECT_EQ(history->subjectText(), QStringLiteral("third"));
+}
+
+TEST_F(MailCheckFlow, ShowsProgressBetweenMailsInTheStatusLine)
+{
+    servers->deliver(user, sample("a", "x\r\n"));
+    servers->deliver(user, sample("b", "y\r\n"));
+    QStringList shown;
+    auto *status = launcher->findChild<QLineEdit *>(QStringLiteral("Text1"));
+    ASSERT_TRUE(status);
+    QObject::connect(status, &QLineEdit::textChanged, [&](const QString &text) { shown << text; });
+    MailCheck::run();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("メールのチェックをしています。"),
+                                  QStringLiteral("メールのチェックをしています。 1/2"),
+                                  QStringLiteral("メールのチェックをしています。 2/2"),
+                                  QStringLiteral("新着メール有り。")}));
+}
+
+TEST_F(MailCheckFlow, LogsInWithApopWhenChosen)
+{
+    runtimeSettings().UseApop = 1;
+    servers->deliver(user, sample("apop", "x\r\n"));
+    EXPECT_EQ(MailCheck::run().stored, 1);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+}
+
+TEST_F(MailCheckFlow, ShowsTheServersTextForAWrongPassword)
+{
+    ASSERT_TRUE(AccountFile().store(user, QStringLiteral("wrong")));
+    servers->deliver(user, sample("kept", "x\r\n"));
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("-ERR [AUTH] Authentication failed."));
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
+TEST_F(MailCheckFlow, OpensTheAccountWindowWhenNothingIsStored)
+{
+    QFile::remove(AccountFile().path());
+    IdPassForm *typed = Forms::get<IdPassForm>();
+    typed->setId(QStringLiteral("typed-not-saved"));
+    typed->setPassword(QStringLiteral("typed"));
+    servers->deliver(user, sample("waiting", "x\r\n"));
+
+    MailCheck::run();
+    IdPassForm *account = Forms::existing<IdPassForm>();
+    ASSERT_TRUE(account);
+    EXPECT_TRUE(account->isVisible());
+    EXPECT_EQ(account->id(), QString());
+    EXPECT_EQ(runtimeSettings().AccountId, QString());
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
+TEST_F(MailCheckFlow, DoesNothingWithoutAServer)
+{
+    runtimeSettings().Pop3Server.clear();
+    MailCheck::run();
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
+}
+
+TEST_F(MailCheckFlow, SaysWhyWhenTheServerCannotBeReached)
+{
+    const QString address = ScriptedServer([](ScriptedServer::Peer &) {}, 0).address();
+    runtimeSettings().Pop3Server = address;
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(address));
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
+    EXPECT_TRUE(records().isEmpty());
+}
+
+TEST_F(MailCheckFlow, UnpacksAttachmentsAndNotesThemInTheBody)
+{
+    servers->deliver(user, withAttachment("with file", "../../x.sh"));
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.attachment);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("x.sh")});
+    EXPECT_EQ(Sandbox::readFile(attachmentFolder() + QStringLiteral("/x.sh")), QByteArray("hello"));
+    const auto stored = records();
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored[0].Body, QStringLiteral("日本\r\n") + MailCheck::kAttachmentNote);
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail);
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(MailCheckFlow, CapitalAttachmentIsNoMarker)
+{
+    servers->deliver(user, sample("word", "See the Attachment section.\r\n"));
+    EXPECT_FALSE(MailCheck::run().attachment);
+    ASSERT_EQ(records().size(), 1);
+    EXPECT_EQ(records()[0].Body, QStringLiteral("See the Attachment section.\r\n"));
+}
+
+TEST_F(MailCheckFlow, KeepsAMailWholeWhenItsRecordIsCut)
+{
+    const QByteArray subject(120, 's');
+    const QByteArray body = QByteArray(40000, 'b') + "\r\n";
+    servers->deliver(user, sample(subject, body));
+    MailCheck::run();
+    const auto stored = records();
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored[0].Subject, QString(100, u's'));
+    EXPECT_EQ(stored[0].Body.size(), 32000);
+    const QStringList kept = folderFiles(attachmentFolder());
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(kept[0].endsWith(QStringLiteral(".eml")));
+    EXPECT_EQ(Sandbox::readFile(attachmentFolder() + u'/' + kept[0]), sample(subject, body));
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(MailCheckFlow, KeepsTheMailOnTheServerWhenAnAttachmentCannotBeWritten)
+{
+    ASSERT_TRUE(QDir(attachmentFolder()).removeRecursively());
+    servers->deliver(user, withAttachment("no folder", "a.txt"));
+    servers->deliver(user, sample("plain", "x\r\n"));
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("添付ファイルをオープンできません"));
+    EXPECT_EQ(prompt.boxes[0].title, QString());
+    EXPECT_EQ(records().size(), 2);
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
+TEST_F(MailCheckFlow, ReportsAFragmentOfASplitMailAndKeepsIt)
+{
+    servers->deliver(user, sample("split", "Subject: inner\r\n\r\npart one\r\n",
+                                  "MIME-Version: 1.0\r\nContent-Type: message/partial; id=\"p@x\"; number=1; total=2\r\n"));
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("分割されたメールが全て揃っていません"));
+    EXPECT_EQ(records().size(), 1);
+    EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("split.eml")});
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(MailCheckFlow, LeavesTheMailOnTheServerWhenTheHistoryIsFull)
+{
+    QFile history(AppPaths::resolve(AppPaths::kReceivedHistory));
+    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(history.resize(qint64(32767) * HistoryRecord::kSize));  // sparse, so cheap
+    history.close();
+    servers->deliver(user, sample("one too many", "x\r\n"));
+
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("32767")));
+    EXPECT_EQ(QFileInfo(history).size(), qint64(32767) * HistoryRecord::kSize);
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
+// A fetch that fails stores nothing for that mail and deletes nothing more.
+TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    MainForm *launcher = Forms::get<MainForm>();
+    ASSERT_TRUE(AccountFile().store(QStringLiteral("u"), QStringLiteral("p")));
+    const QByteArray first = sample("first", "one\r\n");
+    const QString historyPath = AppPaths::resolve(AppPaths::kReceivedHistory);
+    int recordsAtDelete = -1;
+    ScriptedServer server([&](ScriptedServer::Peer &peer) {
+        peer.send("+OK ready\r\n");
+        peer.expect("CAPA", "-ERR\r\n");
+        peer.expect("USER u", "+OK\r\n");
+        peer.expect("PASS p", "+OK\r\n");
+        peer.expect("STAT", "+OK 3 900\r\n");
+        peer.expect("LIST", "+OK 3 messages\r\n1 " + QByteArray::number(first.size()) + "\r\n2 300\r\n3 300\r\n.\r\n");
+        peer.expect("RETR 1", "+OK\r\n" + first + ".\r\n");
+        const QByteArray dele = peer.readLine();
+        // The record is on disk before the server hears of deleting the mail.
+        recordsAtDelete = static_cast<int>(QFileInfo(historyPath).size() / HistoryRecord::kSize);
+        peer.send(dele == "DELE 1" ? "+OK\r\n" : "-ERR unexpected\r\n");
+        peer.expect("RETR 2", "+OK\r\nSubject: second\r\n\r\nhalf");
+    });
+    runtimeSettings().Pop3Server = server.address();
+
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_EQ(outcome.stored, 1);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("サーバーとの接続が切れました。"));
+    const HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_EQ(file.count(), 1);
+    EXPECT_EQ(file.read(1)->trimmed().Subject, QStringLiteral("first"));
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail);
+    EXPECT_FALSE(server.scriptMismatched());
+    EXPECT_EQ(recordsAtDelete, 1);
+}
+
+TEST(MailCheckFault, ErrReplyToRetrStoresNothingAndStillSaysGoodbye)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    ASSERT_TRUE(AccountFile().store(QStringLiteral("u"), QStringLiteral("p")));
+    bool quitSeen = false;
+    ScriptedServer server([&](ScriptedServer::Peer &peer) {
+        peer.send("+OK ready\r\n");
+        peer.expect("CAPA", "-ERR\r\n");
+        peer.expect("USER u", "+OK\r\n");
+        peer.expect("PASS p", "+OK\r\n");
+        peer.expect("STAT", "+OK 1 100\r\n");
+        peer.expect("LIST", "+OK\r\n1 100\r\n.\r\n");
+        peer.expect("RETR 1", "-ERR Message is being expunged\r\n");
+        quitSeen = peer.readLine() == "QUIT";
+        peer.send("+OK\r\n");
+    });
+    runtimeSettings().Pop3Server = server.address();
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("-ERR Message is being expunged"));
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 0);
+    EXPECT_FALSE(server.scriptMismatched());
+    EXPECT_TRUE(quitSeen);
+}
+
+} // namespace
