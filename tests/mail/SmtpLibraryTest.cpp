@@ -72,6 +72,7 @@ struct TextRow {
     const char *label;
     const char16_t *subject;
     const char16_t *body;
+    const char16_t *fileName;
 };
 
 class SmtpRoundTrip : public SmtpLibrary, public ::testing::WithParamInterface<TextRow> {};
@@ -81,7 +82,8 @@ class SmtpRoundTrip : public SmtpLibrary, public ::testing::WithParamInterface<T
 TEST_P(SmtpRoundTrip, TheReceivedMailReadsBackExactly)
 {
     QTemporaryDir dir;
-    const QString attachment = dir.filePath(QStringLiteral("添付①.txt"));
+    const QString fileName = QString::fromUtf16(GetParam().fileName);
+    const QString attachment = dir.filePath(fileName);
     QFile file(attachment);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("attached\r\n.line with a dot\r\n");
@@ -102,7 +104,7 @@ TEST_P(SmtpRoundTrip, TheReceivedMailReadsBackExactly)
     EXPECT_EQ(seen[QStringLiteral("body")].toString(), expected + u'\n');
     const QJsonArray parts = seen[QStringLiteral("attachments")].toArray();
     ASSERT_EQ(parts.size(), 1);
-    EXPECT_EQ(parts[0][QStringLiteral("filename")].toString(), QStringLiteral("添付①.txt"));
+    EXPECT_EQ(parts[0][QStringLiteral("filename")].toString(), fileName);
     EXPECT_EQ(QByteArray::fromBase64(parts[0][QStringLiteral("data")].toString().toLatin1()),
               QByteArray("attached\r\n.line with a dot\r\n"));
     EXPECT_EQ(seen[QStringLiteral("to")].toArray()[0].toArray()[0].toString(), QStringLiteral("受取人"));
@@ -110,9 +112,11 @@ TEST_P(SmtpRoundTrip, TheReceivedMailReadsBackExactly)
 
 INSTANTIATE_TEST_SUITE_P(
     Charsets, SmtpRoundTrip,
-    ::testing::Values(TextRow{"ascii", u"Plain subject", u"Hello\r\n.a line starting with a dot\r\n..two"},
-                      TextRow{"jis", u"ご案内：来週の会議", u"いつもお世話になっております。\r\n.点で始まる行"},
-                      TextRow{"cp932", u"①～ⅱ㈱の件", u"丸数字①、波ダッシュ～、ｶﾅ、😀"}),
+    ::testing::Values(TextRow{"ascii", u"Plain subject", u"Hello\r\n.a line starting with a dot\r\n..two",
+                              u"notes 2026.txt"},
+                      TextRow{"jis", u"ご案内：来週の会議", u"いつもお世話になっております。\r\n.点で始まる行",
+                              u"議事録（第３回）.txt"},
+                      TextRow{"cp932", u"①～ⅱ㈱の件", u"丸数字①、波ダッシュ～、ｶﾅ、😀", u"添付①～ｶﾅ.txt"}),
     [](const auto &info) { return std::string(info.param.label); });
 
 TEST_F(SmtpLibrary, SwitchesToTlsWheneverTheServerOffersStartTls)
