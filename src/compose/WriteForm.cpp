@@ -117,7 +117,7 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_scratchPaste = button("Command2", QStringLiteral("貼付け"), 240, 8115, 1335, 300);
     m_scratch = new QLineEdit(this);
     m_scratch->setObjectName(QStringLiteral("Text4"));
-    Twips::place(m_scratch, 1800, 8115, 2295, 300);
+    Twips::place(m_scratch, 1800, 8115, 2295, 285);
 
     buildPanel();
 
@@ -207,7 +207,7 @@ void WriteForm::buildPanel()
 
 void WriteForm::load()
 {
-    Twips::setClientSize(this, kNormalWidth, kHeight);
+    setOuterSize(kNormalWidth, kHeight);
     turnOff(m_bulk);
     m_scratchPaste->hide();
     m_scratchPaste->setEnabled(false);
@@ -242,15 +242,20 @@ void WriteForm::centre()
          screenArea.y() + (screenArea.height() - outer.height()) / 2);
 }
 
+void WriteForm::setOuterSize(int width, int height)
+{
+    Twips::setClientSize(this, width - kFrameWidth, height - kFrameHeight);
+}
+
 void WriteForm::widen()
 {
-    resize(Twips::toPixels(kWideWidth), height());
+    resize(Twips::toPixels(kWideWidth - kFrameWidth), height());
     centre();
 }
 
 void WriteForm::restore()
 {
-    resize(Twips::toPixels(kNormalWidth), height());
+    resize(Twips::toPixels(kNormalWidth - kFrameWidth), height());
     setListColour(kListWhite);
     centre();
 }
@@ -318,7 +323,7 @@ void WriteForm::openScratchBox()
 {
     if (m_to->toPlainText() != QLatin1String("mabo"))
         return;
-    resize(width(), Twips::toPixels(kScratchHeight));
+    resize(width(), Twips::toPixels(kScratchHeight - kFrameHeight));
     m_scratchPaste->show();
     m_scratchPaste->setEnabled(true);
 }

@@ -22,11 +22,14 @@ class WriteForm : public QWidget, private SendFields {
     Q_OBJECT
 
 public:
-    // Widths and heights of the window's states, in twips.
+    // Outer widths and heights of the window's states, in twips; the title bar
+    // and borders take the frame allowance of them.
     static constexpr int kNormalWidth = 7100;
     static constexpr int kWideWidth = 9700;
     static constexpr int kHeight = 8200;
     static constexpr int kScratchHeight = 8955;
+    static constexpr int kFrameWidth = 120;
+    static constexpr int kFrameHeight = 510;
     static constexpr int kToLength = 60;
 
     explicit WriteForm(QWidget *parent = nullptr);
@@ -64,6 +67,7 @@ private:
     void buildPanel();
     void load();
     void centre();
+    void setOuterSize(int width, int height);
     void showHelp(const QString &text);
     void hideHelp();
     void showAttachmentControls();

@@ -23,6 +23,17 @@ using namespace compose_test;
 
 namespace {
 
+// The client area of a window of the given outer size in twips.
+int clientWidth(int outer)
+{
+    return Twips::toPixels(outer - WriteForm::kFrameWidth);
+}
+
+int clientHeight(int outer)
+{
+    return Twips::toPixels(outer - WriteForm::kFrameHeight);
+}
+
 class WriteFormTest : public ::testing::Test {
 protected:
     WriteForm *open() { return Forms::open<WriteForm>(); }
@@ -50,8 +61,8 @@ TEST_F(WriteFormTest, LoadsWithItsTitleSizeAndEmptyFields)
 {
     WriteForm *form = open();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("新規作成"));
-    EXPECT_EQ(form->width(), Twips::toPixels(7100));
-    EXPECT_EQ(form->height(), Twips::toPixels(8200));
+    EXPECT_EQ(form->width(), clientWidth(7100));
+    EXPECT_EQ(form->height(), clientHeight(8200));
     EXPECT_FALSE(child<QRadioButton>(form, "Option2")->isChecked());
     EXPECT_FALSE(child<QCheckBox>(form, "Check1")->isChecked());
     EXPECT_FALSE(child<QPushButton>(form, "Command2")->isVisible());
@@ -90,8 +101,9 @@ TEST_F(WriteFormTest, ButtonsCarryTheirCaptionsAndPlaces)
     }
     EXPECT_EQ(child<QWidget>(form, "BodyText")->pos(), QPoint(Twips::toPixels(240), Twips::toPixels(3000)));
     EXPECT_EQ(child<QWidget>(form, "Label7")->pos(), QPoint(Twips::toPixels(240), Twips::toPixels(7320)));
-    // The address panel lies beyond the normal width.
+    // The address panel lies beyond the normal width, the scratch box below the normal height.
     EXPECT_GE(child<QWidget>(form, "List1")->x(), form->width());
+    EXPECT_GE(child<QWidget>(form, "Text4")->y(), form->height());
 }
 
 TEST_F(WriteFormTest, GreetingBoxListsTheEightPhrasesInOrder)
@@ -170,7 +182,7 @@ TEST_F(WriteFormTest, WidenRestoreAndCentre)
     WriteForm *form = open();
     fillBook(AppPaths::kAddressBook, 2);
     click(form, "Command4");
-    EXPECT_EQ(form->width(), Twips::toPixels(9700));
+    EXPECT_EQ(form->width(), clientWidth(9700));
     const QRect screenArea = form->screen()->geometry();
     EXPECT_EQ(form->frameGeometry().left(), (screenArea.width() - form->frameGeometry().width()) / 2);
     EXPECT_EQ(form->frameGeometry().top(), (screenArea.height() - form->frameGeometry().height()) / 2);
@@ -178,8 +190,8 @@ TEST_F(WriteFormTest, WidenRestoreAndCentre)
     click(form, "Option2");
     EXPECT_EQ(listColour(form), QColor(0, 128, 0));
     click(form, "Command6");
-    EXPECT_EQ(form->width(), Twips::toPixels(7100));
-    EXPECT_EQ(form->height(), Twips::toPixels(8200));
+    EXPECT_EQ(form->width(), clientWidth(7100));
+    EXPECT_EQ(form->height(), clientHeight(8200));
     EXPECT_EQ(listColour(form), QColor(255, 255, 255));
     EXPECT_EQ(names(form)->count(), 2);
     EXPECT_EQ(form->frameGeometry().left(), (screenArea.width() - form->frameGeometry().width()) / 2);
@@ -199,7 +211,7 @@ TEST_F(WriteFormTest, ClearWhileBulkIsChosenKeepsWidthAndList)
     click(form, "Command11");
     EXPECT_FALSE(child<QRadioButton>(form, "Option2")->isChecked());
     EXPECT_EQ(listColour(form), QColor(255, 255, 255));
-    EXPECT_EQ(form->width(), Twips::toPixels(9700));
+    EXPECT_EQ(form->width(), clientWidth(9700));
     EXPECT_EQ(names(form)->count(), 3);
     EXPECT_EQ(to(form)->toPlainText(), QString());
     EXPECT_EQ(child<QLineEdit>(form, "SubjectText")->text(), QString());
@@ -308,7 +320,8 @@ TEST_F(WriteFormTest, MaboOpensTheScratchBox)
     WriteForm *form = open();
     to(form)->setPlainText(QStringLiteral("mabo"));
     QTest::mouseDClick(child<QWidget>(form, "Label7"), Qt::LeftButton);
-    EXPECT_EQ(form->height(), Twips::toPixels(8955));
+    EXPECT_EQ(form->height(), clientHeight(8955));
+    EXPECT_TRUE(form->rect().contains(child<QWidget>(form, "Text4")->geometry()));
     auto *paste = child<QPushButton>(form, "Command2");
     EXPECT_TRUE(paste->isVisible());
     EXPECT_TRUE(paste->isEnabled());
@@ -323,7 +336,7 @@ TEST_F(WriteFormTest, OtherTextsDoNotOpenTheScratchBox)
         WriteForm *form = open();
         to(form)->setPlainText(text);
         QTest::mouseDClick(child<QWidget>(form, "Label7"), Qt::LeftButton);
-        EXPECT_EQ(form->height(), Twips::toPixels(8200)) << text.toStdString();
+        EXPECT_EQ(form->height(), clientHeight(8200)) << text.toStdString();
         EXPECT_FALSE(child<QPushButton>(form, "Command2")->isVisible());
         form->close();
     }
