@@ -289,3 +289,12 @@ TEST(SmtpSessionRules, PasswordsGoOnlyOverTlsOrToThisMachine)
     EXPECT_TRUE(SmtpSession::safeForPassword(false, QStringLiteral("::1")));
     EXPECT_TRUE(SmtpSession::safeForPassword(false, QStringLiteral("localhost")));
 }
+
+TEST_F(SmtpLibrary, AnUntrustedCertificateStopsTheSendBeforeAnythingIsSent)
+{
+    MailServers::distrustAll();
+    EXPECT_LT(library.smtpSendMail(mailTo(address(user), QStringLiteral("s"), QStringLiteral("b"))), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化"))) << library.lastError().toStdString();
+    EXPECT_TRUE(delivered(user).isEmpty());
+    servers->trustCertificate();
+}
