@@ -63,12 +63,6 @@ Sender::Sender(SendFields &fields, QWidget *parent) : m_fields(fields), m_parent
     }
 }
 
-void Sender::setTransport(Transport transport, ErrorText errorText)
-{
-    m_transport = std::move(transport);
-    m_errorText = std::move(errorText);
-}
-
 QString Sender::clockText()
 {
     if (const MainForm *launcher = Forms::existing<MainForm>())
@@ -80,7 +74,8 @@ void Sender::run()
 {
     m_fields.prepareAttachmentsForSend();
     m_fields.setStatus(sendingText());
-    const int passes = m_fields.bulkChosen() ? qMin(m_fields.listCount(), 32767) : 1;
+    // The number of passes is a 16-bit count.
+    const int passes = m_fields.bulkChosen() ? qMin(m_fields.listCount(), int(INT16_MAX)) : 1;
     for (int i = 1; i <= passes; ++i)
         pass(i);
     m_fields.setStatus(doneText());

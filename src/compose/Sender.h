@@ -43,7 +43,6 @@ public:
 
     Sender(SendFields &fields, QWidget *parent = nullptr);
 
-    void setTransport(Transport transport, ErrorText errorText);
     // What every send made from now on uses (tests watch the calls); empty
     // functions restore the mail library.
     static void installTransport(Transport transport, ErrorText errorText);
