@@ -5,6 +5,8 @@
 #include <QHostAddress>
 #include <QHostInfo>
 
+#include <cctype>
+
 const ServerAddress::Schemes SmtpSession::kSchemes{QStringLiteral("smtp"), QStringLiteral("smtps"), 25,
                                                     465};
 
@@ -13,9 +15,13 @@ namespace {
 // Replies longer than this many lines are not a server talking.
 constexpr int kMaxReplyLines = 1000;
 
+// Servers that check the greeting want a full domain name where there is one.
 QByteArray helloName()
 {
     QByteArray name = QHostInfo::localHostName().toLatin1();
+    const QByteArray domain = QHostInfo::localDomainName().toLatin1();
+    if (!name.isEmpty() && !name.contains('.') && !domain.isEmpty())
+        name += '.' + domain;
     for (char c : name)
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '.'))
             return "localhost";
