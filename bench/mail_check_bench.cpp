@@ -46,8 +46,8 @@ public:
         texts << box.text;
         return Answer::Ok;
     }
-    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return {}; }
-    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return {}; }
+    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
     bool setUpPrinter(QPrinter &, bool, QWidget *) override { return false; }
 };
 

@@ -1,14 +1,37 @@
 #pragma once
 
+#include "compose/AddressPanel.h"
+#include "compose/Attachments.h"
+#include "compose/Sender.h"
+
 #include <QWidget>
 
+class LimitedTextEdit;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 
 // The compose window, titled "新規作成".
-class WriteForm : public QWidget {
+class WriteForm : public QWidget, private SendFields {
     Q_OBJECT
 
 public:
+    // Outer widths and heights of the window's states, in twips; the title bar
+    // and borders take the frame allowance of them.
+    static constexpr int kNormalWidth = 7100;
+    static constexpr int kWideWidth = 9700;
+    static constexpr int kHeight = 8200;
+    static constexpr int kScratchHeight = 8955;
+    static constexpr int kFrameWidth = 120;
+    static constexpr int kFrameHeight = 510;
+    static constexpr int kToLength = 60;
+
     explicit WriteForm(QWidget *parent = nullptr);
 
     QString bodyText() const;
@@ -17,7 +40,72 @@ public:
     void insertIntoBody(const QString &text);
 
     QPlainTextEdit *body() const { return m_body; }
+    const AddressPanel &addressPanel() const { return m_panel; }
+    const Attachments &attachments() const { return m_attachments; }
+
+    // The buttons' work, callable without a click.
+    void send();
+    void widen();
+    void restore();
+    void clear();
+    void pasteIntoBody();
+    void pasteIntoRecipient();
+    void fillAddressList();
+    void pickAddress();
+    void chooseBulk(bool on);
+    void openScratchBox();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    QPlainTextEdit *m_body;  // BodyText
+    QPushButton *button(const char *name, const QString &caption, int left, int top, int width,
+                        int height = 375);
+    QLabel *label(const QString &text, int left, int top, int width, int height = 255);
+    void buildPanel();
+    void load();
+    void centre();
+    void setOuterSize(int width, int height);
+    void showHelp(const QString &text);
+    void hideHelp();
+    void showAttachmentControls();
+    void setListColour(const QColor &colour);
+
+    // SendFields
+    QString recipient() const override;
+    QString subject() const override;
+    QString mailBody() const override;
+    void setMailBody(const QString &body) override;
+    QString attachmentText() const override;
+    bool fortuneTicked() const override;
+    bool bulkChosen() const override;
+    int listCount() const override;
+    void setStatus(const QString &text) override;
+    void prepareAttachmentsForSend() override;
+
+    AddressPanel m_panel;
+    Attachments m_attachments;
+
+    LimitedTextEdit *m_to;       // ToText
+    QLineEdit *m_subject;        // SubjectText
+    QComboBox *m_greeting;       // Combo1
+    QPlainTextEdit *m_body;      // BodyText
+    QPushButton *m_attach;       // AttachCommand
+    QPushButton *m_add;          // Command9
+    QPushButton *m_cancelAttach; // Command10
+    QLineEdit *m_attachText;     // AttachText
+    QListWidget *m_attachList;   // List2
+    QCheckBox *m_fortune;        // Check1
+    QLabel *m_status;            // Label7
+    QPlainTextEdit *m_help;      // Text14
+    QListWidget *m_names;        // List1
+    QLineEdit *m_count;          // Text1
+    QRadioButton *m_bulk;        // Option2
+    QRadioButton *m_single;      // Option1
+    QLineEdit *m_scratch;        // Text4
+    QPushButton *m_scratchPaste; // Command2
+    QList<QPushButton *> m_helpButtons;
+    bool m_sending = false;
 };

@@ -165,7 +165,8 @@ private:
         record.Subject = history->subjectText();
         record.Correspondent = history->fromText();
         record.MailDate = history->dateText();
-        record.Body = history->bodyText();  // CR LF line ends, as records keep them
+        // The history window already gives its body with CR LF line ends.
+        record.Body = history->bodyText();
 
         const bool whole = fitsField(mail->subject, HistoryRecord::kSubjectWidth)
             && fitsField(mail->from, HistoryRecord::kCorrespondentWidth)

@@ -32,6 +32,8 @@ struct FetchedMail {
     std::shared_ptr<const MimeContent> content;  // the parsed structure, kept for unpacking
 };
 
+struct OutgoingMail;
+
 // The program's one door to the mail servers. Nothing above it knows a protocol.
 // Results keep the meanings callers rely on: -1 no connection, a count or 0,
 // a negative value for failure, and the text of the last error on request.
@@ -84,6 +86,11 @@ public:
 
     // Builds a fetched mail from raw bytes, as pop3GetMail does.
     static FetchedMail parse(const QByteArray &raw);
+
+    // Sends one mail through the SMTP server named in it: 0 when the server took
+    // it, below 0 on failure with the reason as the last error (a refusing
+    // server's reply word for word).
+    int smtpSendMail(const OutgoingMail &mail);
 
 private:
     MailLibrary();

@@ -2,6 +2,7 @@
 
 #include "addressbook/FriendForm.h"
 #include "common/Fonts.h"
+#include "compose/WriteForm.h"
 #include "common/Twips.h"
 #include "mail/MailCheck.h"
 #include "shell/ClockText.h"
@@ -168,6 +169,9 @@ void MainForm::hideHelp()
 void MainForm::activate(int number)
 {
     switch (number) {
+    case 1:
+        Forms::open<WriteForm>();
+        break;
     case 2:
         MailCheck::run();
         break;

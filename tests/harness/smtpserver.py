@@ -65,7 +65,8 @@ def authenticator(server, session, envelope, mechanism, auth_data):
     password = getattr(auth_data, "password", b"")
     if isinstance(password, str):
         password = password.encode()
-    return AuthResult(success=password == PASSWORD.encode())
+    # Not handled: the server itself must answer a failed login with 535.
+    return AuthResult(success=password == PASSWORD.encode(), handled=False)
 
 
 def main():

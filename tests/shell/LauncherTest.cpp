@@ -1,4 +1,5 @@
 #include "shell/MainForm.h"
+#include "compose/WriteForm.h"
 #include "shell/SettingsForm.h"
 
 #include "settings/IdPassForm.h"
@@ -125,6 +126,20 @@ TEST(Launcher, SettingsLabelOpensTheSettingsWindowWhoseButtonsOpenTheirWindows)
     // A second click brings up the same window.
     QTest::mouseClick(label(form, 6), Qt::LeftButton);
     EXPECT_EQ(Forms::existing<SettingsForm>(), settings);
+}
+
+TEST(Launcher, NewMailLabelShowsTheOneComposeWindowWithoutReloadingIt)
+{
+    Sandbox sandbox;
+    MainForm *form = Forms::open<MainForm>();
+    QTest::mouseClick(label(form, 1), Qt::LeftButton);
+    WriteForm *compose = Forms::existing<WriteForm>();
+    ASSERT_NE(compose, nullptr);
+    EXPECT_TRUE(compose->isVisible());
+    compose->insertIntoBody(QStringLiteral("書きかけ"));
+    QTest::mouseClick(label(form, 1), Qt::LeftButton);
+    EXPECT_EQ(Forms::existing<WriteForm>(), compose);
+    EXPECT_EQ(compose->bodyText(), QStringLiteral("書きかけ"));
 }
 
 TEST(Launcher, HomePageLabelOpensTheAddressInTheDesktopBrowser)

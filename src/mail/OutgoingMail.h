@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// One mail handed to the send operation, in the order the callers fill it.
+// An absent text is "none", which differs from an empty one only for Cc, Bcc
+// and the extra header.
+struct OutgoingMail {
+    QString server;
+    QString to;          // addresses or "name<address>" forms, separated by ","
+    std::optional<QString> cc;
+    std::optional<QString> bcc;
+    QString from;
+    QString subject;
+    QString body;
+    std::optional<QString> extraHeader;  // "Name: value" lines
+    QString attachments;  // full paths joined by ","
+    int option = 0;
+};

@@ -1,0 +1,206 @@
+#include "mail/SmtpSession.h"
+
+#include "mail/MimeWriter.h"
+
+#include <QHostAddress>
+#include <QHostInfo>
+
+#include <cctype>
+
+const ServerAddress::Schemes SmtpSession::kSchemes{QStringLiteral("smtp"), QStringLiteral("smtps"), 25,
+                                                    465};
+
+namespace {
+
+// Replies longer than this many lines are not a server talking.
+constexpr int kMaxReplyLines = 1000;
+
+// Servers that check the greeting want a full domain name where there is one.
+QByteArray helloName()
+{
+    QByteArray name = QHostInfo::localHostName().toLatin1();
+    const QByteArray domain = QHostInfo::localDomainName().toLatin1();
+    if (!name.isEmpty() && !name.contains('.') && !domain.isEmpty())
+        name += '.' + domain;
+    for (char c : name)
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '.'))
+            return "localhost";
+    return name.isEmpty() ? QByteArray("localhost") : name;
+}
+
+} // namespace
+
+bool SmtpSession::fail(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+bool SmtpSession::failWith(const Reply &reply)
+{
+    QStringList lines;
+    for (const QByteArray &line : reply.lines)
+        lines << QString::fromUtf8(line);
+    return fail(lines.join(u'\n'));
+}
+
+std::optional<SmtpSession::Reply> SmtpSession::readReply()
+{
+    Reply reply;
+    for (;;) {
+        const auto line = m_line.readLine();
+        if (!line) {
+            fail(m_line.errorText());
+            return std::nullopt;
+        }
+        const bool wellFormed = line->size() >= 3 && std::isdigit(static_cast<unsigned char>(line->at(0)))
+            && std::isdigit(static_cast<unsigned char>(line->at(1)))
+            && std::isdigit(static_cast<unsigned char>(line->at(2)))
+            && (line->size() == 3 || line->at(3) == ' ' || line->at(3) == '-');
+        const int code = wellFormed ? line->left(3).toInt() : 0;
+        if (!wellFormed || (!reply.lines.isEmpty() && code != reply.code)) {
+            fail(QStringLiteral("SMTPサーバーの応答が正しくありません: %1").arg(QString::fromUtf8(*line)));
+            m_line.abort();
+            return std::nullopt;
+        }
+        reply.code = code;
+        reply.lines << *line;
+        if (line->size() == 3 || line->at(3) == ' ')
+            return reply;
+        if (reply.lines.size() > kMaxReplyLines) {
+            fail(QStringLiteral("SMTPサーバーの応答が長すぎます。"));
+            m_line.abort();
+            return std::nullopt;
+        }
+    }
+}
+
+bool SmtpSession::command(const QByteArray &line, int expected, Reply *reply)
+{
+    if (!m_line.writeLine(line))
+        return fail(m_line.errorText());
+    const auto answer = readReply();
+    if (!answer)
+        return false;
+    if (reply)
+        *reply = *answer;
+    if (answer->code != expected)
+        return failWith(*answer);
+    return true;
+}
+
+bool SmtpSession::hello()
+{
+    m_extensions.clear();
+    m_authMethods.clear();
+    const QByteArray name = helloName();
+    Reply reply;
+    if (!command("EHLO " + name, 250, &reply)) {
+        // A server too old for EHLO answers 5xx; anything else is the end.
+        if (reply.code < 500 || reply.code > 504)
+            return false;
+        return command("HELO " + name, 250);
+    }
+    for (qsizetype i = 1; i < reply.lines.size(); ++i) {
+        const QList<QByteArray> words = reply.lines[i].mid(4).trimmed().toUpper().split(' ');
+        if (words.isEmpty())
+            continue;
+        m_extensions.insert(words.first());
+        if (words.first() == "AUTH")
+            m_authMethods << words.mid(1);
+    }
+    return true;
+}
+
+bool SmtpSession::open(const QString &serverText)
+{
+    const auto address = ServerAddress::parse(serverText, kSchemes);
+    if (!address)
+        return fail(QStringLiteral("SMTPサーバーの指定が正しくありません: %1").arg(serverText));
+    if (!m_line.connectTo(*address))
+        return fail(m_line.errorText());
+    const auto greeting = readReply();
+    if (!greeting)
+        return false;
+    if (greeting->code != 220)
+        return failWith(*greeting);
+    if (!hello())
+        return false;
+    if (!m_line.isEncrypted() && m_extensions.contains("STARTTLS")) {
+        if (!command("STARTTLS", 220))
+            return false;
+        if (!m_line.startTls())
+            return fail(m_line.errorText());
+        // What the server said before TLS is void; ask again.
+        if (!hello())
+            return false;
+    }
+    return true;
+}
+
+bool SmtpSession::safeForPassword(bool encrypted, const QString &host)
+{
+    if (encrypted)
+        return true;
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QHostAddress ip(host);
+    return !ip.isNull() && ip.isLoopback();
+}
+
+bool SmtpSession::authenticate(const Credentials &credentials)
+{
+    m_authenticated = false;
+    if (m_authMethods.isEmpty() || credentials.id.isEmpty() || !safeForPassword(m_line.isEncrypted(), m_line.address().host))
+        return true;
+    const QByteArray id = credentials.id.toUtf8();
+    const QByteArray password = credentials.password.toUtf8();
+    if (m_authMethods.contains("PLAIN")) {
+        const QByteArray token = (QByteArray(1, '\0') + id + QByteArray(1, '\0') + password).toBase64();
+        if (!command("AUTH PLAIN " + token, 235))
+            return false;
+    } else if (m_authMethods.contains("LOGIN")) {
+        if (!command("AUTH LOGIN", 334) || !command(id.toBase64(), 334) || !command(password.toBase64(), 235))
+            return false;
+    } else {
+        return true;
+    }
+    m_authenticated = true;
+    return true;
+}
+
+bool SmtpSession::transfer(const BuiltMail &mail)
+{
+    if (!command("MAIL FROM:<" + mail.sender + ">", 250))
+        return false;
+    for (const QByteArray &recipient : mail.recipients) {
+        if (!m_line.writeLine("RCPT TO:<" + recipient + ">"))
+            return fail(m_line.errorText());
+        const auto answer = readReply();
+        if (!answer)
+            return false;
+        // 251 is "will forward": accepted all the same.
+        if (answer->code != 250 && answer->code != 251)
+            return failWith(*answer);
+    }
+    if (!command("DATA", 354))
+        return false;
+    if (!m_line.writeDotBlock(mail.data))
+        return fail(m_line.errorText());
+    const auto answer = readReply();
+    if (!answer)
+        return false;
+    if (answer->code != 250)
+        return failWith(*answer);
+    return true;
+}
+
+void SmtpSession::quit()
+{
+    // The goodbye must not overwrite the reason a send failed.
+    const QString error = m_error;
+    if (m_line.isConnected() && m_line.writeLine("QUIT"))
+        readReply();
+    m_line.abort();
+    m_error = error;
+}

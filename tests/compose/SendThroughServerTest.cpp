@@ -1,0 +1,134 @@
+#include "ComposeTestSupport.h"
+
+#include "common/AppPaths.h"
+#include "compose/Sender.h"
+#include "mail/HistoryFile.h"
+#include "mail/MailLibrary.h"
+#include "shell/ClockText.h"
+#include "shell/Forms.h"
+#include "shell/RuntimeSettings.h"
+#include "support/MailReader.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+
+#include "support/MailServers.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+using namespace compose_test;
+
+namespace {
+
+// The send as the window makes it, through the real mail library, with every call kept.
+class SendThroughServer : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        servers = MailServers::get();
+        if (!servers)
+            GTEST_SKIP() << "the mail servers of tests/harness are not running";
+        servers->trustCertificate();
+        user = MailServers::freshUser();
+        ClockText::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(9, 15, 0)); });
+        runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
+        runtimeSettings().SenderAddress = QStringLiteral("私<me@example.jp>");
+        Sender::installTransport(
+            [this](const OutgoingMail &mail) {
+                calls << mail;
+                return MailLibrary::instance().smtpSendMail(mail);
+            },
+            [] { return MailLibrary::instance().lastError(); });
+    }
+    void TearDown() override { Sender::installTransport({}, {}); }
+
+    QString address(const QString &local) const { return local + QStringLiteral("@example.jp"); }
+
+    QList<QByteArray> delivered(const QString &local) const
+    {
+        QList<QByteArray> mails;
+        QDir dir(servers->maildirs + u'/' + local + QStringLiteral("/Maildir/new"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile file(dir.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                mails << file.readAll();
+        }
+        return mails;
+    }
+
+    WriteForm *compose(const QString &to, const QString &subject, const QString &body)
+    {
+        WriteForm *form = Forms::open<WriteForm>();
+        child<QPlainTextEdit>(form, "ToText")->setPlainText(to);
+        child<QLineEdit>(form, "SubjectText")->setText(subject);
+        child<QPlainTextEdit>(form, "BodyText")->setPlainText(body);
+        return form;
+    }
+
+    Sandbox m_sandbox;
+    ScriptedPrompt m_prompt;
+    const MailServers *servers = nullptr;
+    QString user;
+    QList<OutgoingMail> calls;
+};
+
+} // namespace
+
+TEST_F(SendThroughServer, SingleSendKeepsTheCopyCallsOnceAndCloses)
+{
+    const QString to = QStringLiteral("友人<%1>").arg(address(user));
+    WriteForm *form = compose(to, QStringLiteral("お知らせ"), QStringLiteral("こんにちは。\n二行目です。"));
+    click(form, "Command1");
+
+    HistoryRecord expected;
+    expected.Subject = QStringLiteral("お知らせ");
+    expected.MailDate = ClockText::now();
+    expected.Correspondent = to;
+    expected.Body = QStringLiteral("こんにちは。\r\n二行目です。");
+    EXPECT_EQ(Sandbox::readFile(m_sandbox.dataPath(AppPaths::kSentHistory)), expected.toBytes(true));
+
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0].server, runtimeSettings().SmtpServer);
+    EXPECT_EQ(calls[0].to, to);
+    EXPECT_FALSE(calls[0].cc || calls[0].bcc || calls[0].extraHeader);
+    EXPECT_EQ(calls[0].from, QStringLiteral("私<me@example.jp>"));
+    EXPECT_EQ(calls[0].subject, QStringLiteral("お知らせ"));
+    EXPECT_EQ(calls[0].body, QStringLiteral("こんにちは。\r\n二行目です。"));
+    EXPECT_EQ(calls[0].attachments, QString());
+    EXPECT_EQ(calls[0].option, 0);
+    EXPECT_TRUE(m_prompt.boxes.isEmpty()) << m_prompt.boxes.value(0).text.toStdString();
+    EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+
+    const QList<QByteArray> mails = delivered(user);
+    ASSERT_EQ(mails.size(), 1);
+    const QJsonObject seen = MailReader::read(mails[0]);
+    EXPECT_EQ(seen[QStringLiteral("subject")].toString(), QStringLiteral("お知らせ"));
+    EXPECT_EQ(seen[QStringLiteral("body")].toString(), QStringLiteral("こんにちは。\n二行目です。\n"));
+    EXPECT_EQ(seen[QStringLiteral("from")].toArray()[0].toArray()[0].toString(), QStringLiteral("私"));
+}
+
+TEST_F(SendThroughServer, BulkFailureOnTheSecondIsShownAndTheThirdStillGoes)
+{
+    const QString second = QStringLiteral("reject550-") + user;
+    QByteArray book;
+    for (const QString &local : {user + QStringLiteral("-a"), second, user + QStringLiteral("-c")})
+        book += recordBytes(local, address(local));
+    Sandbox::writeFile(m_sandbox.dataPath(AppPaths::kAddressBook), book);
+
+    WriteForm *form = compose({}, QStringLiteral("一括"), QStringLiteral("皆様へ"));
+    click(form, "Command4");
+    click(form, "Option2");
+    click(form, "Command1");
+
+    EXPECT_EQ(calls.size(), 3);
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Sent).count(), 3);
+    ASSERT_EQ(m_prompt.boxes.size(), 1);
+    EXPECT_EQ(m_prompt.boxes[0].title, QStringLiteral("送信エラー"));
+    EXPECT_EQ(m_prompt.boxes[0].text,
+              QStringLiteral("550 5.1.1 <%1>: Recipient address rejected: User unknown").arg(address(second)));
+    EXPECT_EQ(delivered(user + QStringLiteral("-a")).size(), 1);
+    EXPECT_EQ(delivered(user + QStringLiteral("-c")).size(), 1);
+    EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+}

@@ -1,0 +1,300 @@
+#include "mail/LineSession.h"
+#include "mail/MailLibrary.h"
+#include "mail/OutgoingMail.h"
+#include "mail/SmtpSession.h"
+#include "settings/AccountFile.h"
+#include "shell/RuntimeSettings.h"
+
+#include "support/MailServers.h"
+#include "support/ScriptedServer.h"
+#include "support/MailReader.h"
+#include "support/Sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class SmtpLibrary : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        servers = MailServers::get();
+        if (!servers)
+            GTEST_SKIP() << "the mail servers of tests/harness are not running";
+        servers->trustCertificate();
+        user = MailServers::freshUser();
+    }
+    void TearDown() override { LineSession::setDefaultTimeouts(LineSession::kDefaultTimeouts); }
+
+    QString address(const QString &local) const { return local + QStringLiteral("@example.jp"); }
+
+    OutgoingMail mailTo(const QString &to, const QString &subject, const QString &body) const
+    {
+        OutgoingMail mail;
+        mail.server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
+        mail.to = to;
+        mail.from = QStringLiteral("sender@example.jp");
+        mail.subject = subject;
+        mail.body = body;
+        return mail;
+    }
+
+    // What the server delivered to a mailbox, oldest first.
+    QList<QByteArray> delivered(const QString &local) const
+    {
+        QList<QByteArray> mails;
+        QDir dir(servers->maildirs + u'/' + local + QStringLiteral("/Maildir/new"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile file(dir.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                mails << file.readAll();
+        }
+        return mails;
+    }
+
+    void storeAccount(const QString &id, const QString &password)
+    {
+        ASSERT_TRUE(AccountFile().store(id, password));
+    }
+
+    Sandbox sandbox;
+    MailLibrary &library = MailLibrary::instance();
+    const MailServers *servers = nullptr;
+    QString user;
+};
+
+struct TextRow {
+    const char *label;
+    const char16_t *subject;
+    const char16_t *body;
+    const char16_t *fileName;
+};
+
+class SmtpRoundTrip : public SmtpLibrary, public ::testing::WithParamInterface<TextRow> {};
+
+} // namespace
+
+TEST_P(SmtpRoundTrip, TheReceivedMailReadsBackExactly)
+{
+    QTemporaryDir dir;
+    const QString fileName = QString::fromUtf16(GetParam().fileName);
+    const QString attachment = dir.filePath(fileName);
+    QFile file(attachment);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("attached\r\n.line with a dot\r\n");
+    file.close();
+
+    const QString subject = QString::fromUtf16(GetParam().subject);
+    const QString body = QString::fromUtf16(GetParam().body);
+    OutgoingMail mail = mailTo(QStringLiteral("受取人<%1>").arg(address(user)), subject, body);
+    mail.attachments = attachment;
+    ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+
+    const QList<QByteArray> mails = delivered(user);
+    ASSERT_EQ(mails.size(), 1);
+    const QJsonObject seen = MailReader::read(mails[0]);
+    EXPECT_EQ(seen[QStringLiteral("subject")].toString(), subject);
+    QString expected = body;
+    expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    EXPECT_EQ(seen[QStringLiteral("body")].toString(), expected + u'\n');
+    const QJsonArray parts = seen[QStringLiteral("attachments")].toArray();
+    ASSERT_EQ(parts.size(), 1);
+    EXPECT_EQ(parts[0][QStringLiteral("filename")].toString(), fileName);
+    EXPECT_EQ(QByteArray::fromBase64(parts[0][QStringLiteral("data")].toString().toLatin1()),
+              QByteArray("attached\r\n.line with a dot\r\n"));
+    EXPECT_EQ(seen[QStringLiteral("to")].toArray()[0].toArray()[0].toString(), QStringLiteral("受取人"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Charsets, SmtpRoundTrip,
+    ::testing::Values(TextRow{"ascii", u"Plain subject", u"Hello\r\n.a line starting with a dot\r\n..two",
+                              u"notes 2026.txt"},
+                      TextRow{"jis", u"ご案内：来週の会議", u"いつもお世話になっております。\r\n.点で始まる行",
+                              u"議事録（第３回）.txt"},
+                      TextRow{"cp932", u"①～ⅱ㈱の件", u"丸数字①、波ダッシュ～、ｶﾅ、😀", u"添付①～ｶﾅ.txt"}),
+    [](const auto &info) { return std::string(info.param.label); });
+
+TEST_F(SmtpLibrary, SwitchesToTlsWheneverTheServerOffersStartTls)
+{
+    SmtpSession session;
+    ASSERT_TRUE(session.open(QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp)))
+        << session.errorText().toStdString();
+    EXPECT_TRUE(session.isEncrypted());
+    session.quit();
+}
+
+TEST_F(SmtpLibrary, LogsInOnTheSubmissionPortAfterStartTls)
+{
+    storeAccount(user, servers->password);
+    OutgoingMail mail = mailTo(address(user), QStringLiteral("auth"), QStringLiteral("x"));
+    mail.server = QStringLiteral("smtp://%1:%2").arg(servers->host).arg(servers->submission);
+    ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+    EXPECT_EQ(delivered(user).size(), 1);
+
+    SmtpSession session;
+    ASSERT_TRUE(session.open(mail.server));
+    ASSERT_TRUE(session.authenticate({user, servers->password})) << session.errorText().toStdString();
+    EXPECT_TRUE(session.authenticated());
+    session.quit();
+}
+
+TEST_F(SmtpLibrary, AWrongPasswordIsTheServersRefusalVerbatim)
+{
+    storeAccount(user, QStringLiteral("wrong"));
+    OutgoingMail mail = mailTo(address(user), QStringLiteral("auth"), QStringLiteral("x"));
+    mail.server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->submission);
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_TRUE(library.lastError().startsWith(QStringLiteral("535"))) << library.lastError().toStdString();
+    EXPECT_TRUE(delivered(user).isEmpty());
+}
+
+TEST_F(SmtpLibrary, SendsOverImplicitTls)
+{
+    storeAccount(user, servers->password);
+    OutgoingMail mail = mailTo(address(user), QStringLiteral("smtps"), QStringLiteral("x"));
+    mail.server = QStringLiteral("smtps://%1:%2").arg(servers->host).arg(servers->smtps);
+    ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+    EXPECT_EQ(delivered(user).size(), 1);
+}
+
+TEST_F(SmtpLibrary, PermanentRejectionIsShownVerbatim)
+{
+    const QString rejected = QStringLiteral("reject550-") + user;
+    EXPECT_LT(library.smtpSendMail(mailTo(address(rejected), QStringLiteral("s"), QStringLiteral("b"))), 0);
+    EXPECT_EQ(library.lastError(),
+              QStringLiteral("550 5.1.1 <%1>: Recipient address rejected: User unknown").arg(address(rejected)));
+}
+
+TEST_F(SmtpLibrary, TemporaryFailureIsShownVerbatim)
+{
+    const QString later = QStringLiteral("tempfail451-") + user;
+    EXPECT_LT(library.smtpSendMail(mailTo(address(later), QStringLiteral("s"), QStringLiteral("b"))), 0);
+    EXPECT_EQ(library.lastError(),
+              QStringLiteral("451 4.3.0 <%1>: Temporary lookup failure, try again later").arg(address(later)));
+}
+
+TEST_F(SmtpLibrary, OneRejectedRecipientFailsTheWholeMail)
+{
+    const QString to = address(user) + QStringLiteral(",") + address(QStringLiteral("reject550-") + user);
+    EXPECT_LT(library.smtpSendMail(mailTo(to, QStringLiteral("s"), QStringLiteral("b"))), 0);
+    EXPECT_TRUE(delivered(user).isEmpty());
+}
+
+TEST_F(SmtpLibrary, ABadServerTextOrAMissingAttachmentFailsWithoutAConnection)
+{
+    OutgoingMail mail = mailTo(address(user), QStringLiteral("s"), QStringLiteral("b"));
+    mail.server = QStringLiteral("ftp://example.jp");
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("ftp://example.jp")));
+    mail.server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
+    mail.attachments = QStringLiteral("/no/such/file.bin");
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("/no/such/file.bin")));
+    EXPECT_TRUE(delivered(user).isEmpty());
+}
+
+TEST_F(SmtpLibrary, FallsBackToHeloAndSendsDotStuffedData)
+{
+    QByteArray data;
+    ScriptedServer server([&data](ScriptedServer::Peer &peer) {
+        peer.send("220 old.example.jp ready\r\n");
+        peer.expect("EHLO ", "502 5.5.2 Command not recognized\r\n");
+        peer.expect("HELO ", "250 old.example.jp\r\n");
+        peer.expect("MAIL FROM:<sender@example.jp>", "250 OK\r\n");
+        peer.expect("RCPT TO:<a@example.jp>", "250 OK\r\n");
+        peer.expect("DATA", "354 go ahead\r\n");
+        // Blank lines belong to the message; a client that hung up gives nothing but them.
+        for (int lines = 0; lines < 10000; ++lines) {
+            const QByteArray line = peer.readLine();
+            if (line == ".")
+                break;
+            data += line + "\r\n";
+        }
+        peer.send("250 queued\r\n");
+        peer.waitForHangUp();
+    });
+    OutgoingMail mail = mailTo(QStringLiteral("a@example.jp"), QStringLiteral("s"), QStringLiteral(".dot\r\n.\r\nend"));
+    mail.server = server.address();
+    ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+    EXPECT_FALSE(server.scriptMismatched());
+    EXPECT_TRUE(data.contains("\r\n..dot\r\n..\r\nend\r\n")) << data.constData();
+}
+
+TEST_F(SmtpLibrary, AMultiLineRefusalIsShownWhole)
+{
+    ScriptedServer server([](ScriptedServer::Peer &peer) {
+        peer.send("554-mail.example.jp no service\r\n554 5.7.1 go away\r\n");
+        peer.waitForHangUp();
+    });
+    OutgoingMail mail = mailTo(QStringLiteral("a@example.jp"), QStringLiteral("s"), QStringLiteral("b"));
+    mail.server = server.address();
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_EQ(library.lastError(), QStringLiteral("554-mail.example.jp no service\n554 5.7.1 go away"));
+}
+
+TEST_F(SmtpLibrary, ASilentServerEndsInAnErrorNotAFreeze)
+{
+    LineSession::setDefaultTimeouts({std::chrono::milliseconds(2000), std::chrono::milliseconds(300)});
+    ScriptedServer server([](ScriptedServer::Peer &peer) { peer.waitForHangUp(); });
+    OutgoingMail mail = mailTo(QStringLiteral("a@example.jp"), QStringLiteral("s"), QStringLiteral("b"));
+    mail.server = server.address();
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_FALSE(library.lastError().isEmpty());
+}
+
+TEST_F(SmtpLibrary, LogsInWithPlainOnLoopbackEvenWithoutTls)
+{
+    ScriptedServer server([](ScriptedServer::Peer &peer) {
+        peer.send("220 ready\r\n");
+        peer.expect("EHLO ", "250-x\r\n250 AUTH PLAIN LOGIN\r\n");
+        peer.expect("AUTH PLAIN AGlkAHB3", "235 ok\r\n");
+        peer.waitForHangUp();
+    });
+    SmtpSession session;
+    ASSERT_TRUE(session.open(server.address()));
+    EXPECT_TRUE(session.authenticate({QStringLiteral("id"), QStringLiteral("pw")}));
+    EXPECT_TRUE(session.authenticated());
+    session.quit();
+    EXPECT_FALSE(server.scriptMismatched());
+}
+
+TEST_F(SmtpLibrary, LogsInWithLoginWhenPlainIsNotOffered)
+{
+    ScriptedServer server([](ScriptedServer::Peer &peer) {
+        peer.send("220 ready\r\n");
+        peer.expect("EHLO ", "250-x\r\n250 AUTH LOGIN\r\n");
+        peer.expect("AUTH LOGIN", "334 VXNlcm5hbWU6\r\n");
+        peer.expect("aWQ=", "334 UGFzc3dvcmQ6\r\n");
+        peer.expect("cHc=", "235 ok\r\n");
+        peer.waitForHangUp();
+    });
+    SmtpSession session;
+    ASSERT_TRUE(session.open(server.address()));
+    EXPECT_TRUE(session.authenticate({QStringLiteral("id"), QStringLiteral("pw")}));
+    session.quit();
+    EXPECT_FALSE(server.scriptMismatched());
+}
+
+TEST(SmtpSessionRules, PasswordsGoOnlyOverTlsOrToThisMachine)
+{
+    EXPECT_TRUE(SmtpSession::safeForPassword(true, QStringLiteral("mail.example.jp")));
+    EXPECT_FALSE(SmtpSession::safeForPassword(false, QStringLiteral("mail.example.jp")));
+    EXPECT_FALSE(SmtpSession::safeForPassword(false, QStringLiteral("192.0.2.1")));
+    EXPECT_TRUE(SmtpSession::safeForPassword(false, QStringLiteral("127.0.0.1")));
+    EXPECT_TRUE(SmtpSession::safeForPassword(false, QStringLiteral("::1")));
+    EXPECT_TRUE(SmtpSession::safeForPassword(false, QStringLiteral("localhost")));
+}
+
+TEST_F(SmtpLibrary, AnUntrustedCertificateStopsTheSendBeforeAnythingIsSent)
+{
+    MailServers::distrustAll();
+    EXPECT_LT(library.smtpSendMail(mailTo(address(user), QStringLiteral("s"), QStringLiteral("b"))), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化"))) << library.lastError().toStdString();
+    EXPECT_TRUE(delivered(user).isEmpty());
+    servers->trustCertificate();
+}
