@@ -5,6 +5,8 @@
 #include "common/Twips.h"
 #include "compose/ComposeTexts.h"
 #include "compose/LimitedTextEdit.h"
+#include "emoticons/KaoForm.h"
+#include "shell/Forms.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -141,7 +143,7 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     connect(restoreButton, &QPushButton::clicked, this, &WriteForm::restore);
     connect(bodyPaste, &QPushButton::clicked, this, &WriteForm::pasteIntoBody);
     connect(toPaste, &QPushButton::clicked, this, &WriteForm::pasteIntoRecipient);
-    connect(emoticonButton, &QPushButton::clicked, this, [] {});
+    connect(emoticonButton, &QPushButton::clicked, this, [] { Forms::open<KaoForm>(); });
     connect(clearButton, &QPushButton::clicked, this, &WriteForm::clear);
     connect(m_attach, &QPushButton::clicked, this, [this] {
         m_attachments.chooseFirst(this);

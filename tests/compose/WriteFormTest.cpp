@@ -4,6 +4,7 @@
 #include "common/Clipboard.h"
 #include "common/Twips.h"
 #include "compose/ComposeTexts.h"
+#include "emoticons/KaoForm.h"
 #include "shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 
 using namespace compose_test;
 
@@ -364,4 +366,25 @@ TEST_F(WriteFormTest, InsertionReplacesTheSelectionAndLeavesTheCaretAfter)
     EXPECT_EQ(form->bodyText(), QStringLiteral("a(^^)def"));
     EXPECT_EQ(body(form)->textCursor().position(), 5);
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(WriteFormTest, EmoticonButtonOpensThePaletteWhichInsertsAtTheBodyCaret)
+{
+    WriteForm *form = open();
+    body(form)->setPlainText(QStringLiteral("前後"));
+    QTextCursor caret = body(form)->textCursor();
+    caret.setPosition(1);
+    body(form)->setTextCursor(caret);
+    QTest::mouseClick(child<QPushButton>(form, "Command8"), Qt::LeftButton);
+    KaoForm *palette = Forms::existing<KaoForm>();
+    ASSERT_NE(palette, nullptr);
+    EXPECT_TRUE(palette->isVisible());
+
+    auto *box = palette->findChild<QPlainTextEdit *>(QStringLiteral("Kao1"));
+    ASSERT_NE(box, nullptr);
+    box->setPlainText(QStringLiteral(" (^_^) "));
+    box->selectAll();
+    QTest::mouseClick(palette->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_EQ(body(form)->toPlainText(), QStringLiteral("前(^_^)後"));
+    EXPECT_EQ(Forms::existing<KaoForm>(), nullptr);
 }
