@@ -5,7 +5,11 @@
 #include "common/Fonts.h"
 #include "common/LineEnds.h"
 #include "common/Twips.h"
+#include "common/Prompt.h"
 #include "compose/BackFormLayout.h"
+#include "compose/Sender.h"
+#include "mail/MailLibrary.h"
+#include "shell/RuntimeSettings.h"
 #include "viewer/HistoryState.h"
 
 #include <QLabel>
@@ -51,7 +55,8 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("BackForm"));
     setWindowTitle(QStringLiteral("返事を書く"));
 
-    addButton(this, "Command2", QStringLiteral("送信"), 120, 120, 1215, 300);
+    auto *sendButton = addButton(this, "Command2", QStringLiteral("送信"), 120, 120, 1215, 300);
+    connect(sendButton, &QPushButton::clicked, this, &BackForm::send);
     auto *stop = addButton(this, "Command3", QStringLiteral("送信中止"), 1440, 120, 1215, 300);
     auto *quoteButton = addButton(this, "Command4", QStringLiteral("本文に貼付"), 2760, 120, 1215, 300);
     connect(stop, &QPushButton::clicked, this, &QWidget::close);
@@ -83,8 +88,8 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
 
     // The load step.
     Twips::place(m_attach, 1080, 1320, 2800, kBoxHeight);
-    m_attachList->setVisible(false);
-    m_attachList->raise();
+    m_attachmentWidgets = {m_attachButton, m_add, m_remove, m_attach, m_attachList};
+    m_attachmentWidgets.bind(this, m_attachments);
 
     resize(Twips::toPixels(7200), Twips::toPixels(6000));
 }
@@ -102,6 +107,34 @@ QString BackForm::bodyText() const
 void BackForm::setBodyText(const QString &text)
 {
     m_body->setPlainText(LineEnds::toWidget(text));
+}
+
+QString BackForm::attachmentText() const
+{
+    return m_attach->text();
+}
+
+bool BackForm::send()
+{
+    const RuntimeSettings &settings = runtimeSettings();
+    OutgoingMail mail;
+    mail.server = settings.SmtpServer;
+    mail.to = toText();
+    mail.from = settings.SenderAddress;
+    mail.subject = subjectText();
+    mail.body = bodyText();
+    mail.attachments = attachmentText();
+
+    MailLibrary &library = MailLibrary::instance();
+    if (library.smtpSendMail(mail) < 0) {
+        // The reply exists nowhere else: closing now would lose what the user wrote.
+        Prompt::instance().ask({library.lastError().left(library.bufferSize() - 1), Sender::errorTitle(),
+                                Prompt::Icon::None, Prompt::Buttons::Ok},
+                               this);
+        return false;
+    }
+    close();
+    return true;
 }
 
 void BackForm::quote()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "compose/AttachmentWidgets.h"
+#include "compose/Attachments.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -26,6 +29,10 @@ public:
     // "本文に貼付": the clipboard, three line breaks and a CR, then the body of
     // the mail the history window read last.
     void quote();
+    // "送信": one call to the mail layer. A failure is shown in the "送信エラー"
+    // box and the window stays open with everything written; success closes it.
+    bool send();
+    QString attachmentText() const;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -33,6 +40,8 @@ protected:
 private:
     void applyLayout();
 
+    Attachments m_attachments{true};
+    AttachmentWidgets m_attachmentWidgets;
     QLineEdit *m_to;            // ToText
     QLineEdit *m_subject;       // SubjectText
     QLineEdit *m_attach;        // AttachText

@@ -1,0 +1,118 @@
+#include "compose/BackForm.h"
+
+#include "common/AppPaths.h"
+#include "mail/HistoryFile.h"
+#include "shell/Forms.h"
+#include "shell/RuntimeSettings.h"
+#include "support/MailReader.h"
+#include "support/MailServers.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReplySend : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        servers = MailServers::get();
+        if (!servers)
+            GTEST_SKIP() << "the mail servers of tests/harness are not running";
+        servers->trustCertificate();
+        user = MailServers::freshUser();
+        runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
+        runtimeSettings().SenderAddress = QStringLiteral("me@example.jp");
+    }
+
+    QList<QByteArray> delivered(const QString &local) const
+    {
+        QList<QByteArray> mails;
+        QDir dir(servers->maildirs + u'/' + local + QStringLiteral("/Maildir/new"));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile file(dir.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                mails << file.readAll();
+        }
+        return mails;
+    }
+
+    BackForm *reply(const QString &to)
+    {
+        BackForm *form = Forms::open<BackForm>();
+        form->setToText(to);
+        form->setSubjectText(QStringLiteral("Re:  ご相談"));
+        form->setBodyText(QStringLiteral("お返事です。\r\n二行目"));
+        return form;
+    }
+
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    const MailServers *servers = nullptr;
+    QString user;
+};
+
+} // namespace
+
+TEST_F(ReplySend, ArrivesWithItsSubjectAndKeepsNoCopy)
+{
+    BackForm *form = reply(user + QStringLiteral("@example.jp"));
+    QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+    EXPECT_EQ(Forms::existing<BackForm>(), nullptr);
+
+    const QList<QByteArray> mails = delivered(user);
+    ASSERT_EQ(mails.size(), 1);
+    const QJsonObject seen = MailReader::read(mails[0]);
+    EXPECT_EQ(seen[QStringLiteral("subject")].toString(), QStringLiteral("Re:  ご相談"));
+    EXPECT_EQ(seen[QStringLiteral("body")].toString(), QStringLiteral("お返事です。\n二行目\n"));
+    const QString sent = AppPaths::resolve(AppPaths::kSentHistory);
+    EXPECT_TRUE(!QFileInfo::exists(sent) || QFileInfo(sent).size() == 0);
+}
+
+TEST_F(ReplySend, ARefusedReplyKeepsTheWindowWithEverythingWritten)
+{
+    BackForm *form = reply(QStringLiteral("reject550-") + user + QStringLiteral("@example.jp"));
+    EXPECT_FALSE(form->send());
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("送信エラー"));
+    EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("550"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_EQ(Forms::existing<BackForm>(), form);
+    EXPECT_EQ(form->subjectText(), QStringLiteral("Re:  ご相談"));
+    EXPECT_EQ(form->bodyText(), QStringLiteral("お返事です。\r\n二行目"));
+}
+
+TEST(ReplyAttachments, StartWithAddEnabledAndFollowTheButtons)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    BackForm *form = Forms::open<BackForm>();
+    auto *attach = form->findChild<QPushButton *>(QStringLiteral("AttachCommand"));
+    auto *add = form->findChild<QPushButton *>(QStringLiteral("Command9"));
+    auto *cancel = form->findChild<QPushButton *>(QStringLiteral("Command10"));
+    EXPECT_TRUE(attach->isEnabled());
+    EXPECT_TRUE(add->isEnabled());
+
+    const QString first = sandbox.workPath(QStringLiteral("a.txt"));
+    const QString second = sandbox.workPath(QStringLiteral("b.txt"));
+    prompt.answerFile(first);
+    QTest::mouseClick(attach, Qt::LeftButton);
+    EXPECT_FALSE(attach->isEnabled());
+    EXPECT_EQ(form->attachmentText(), first);
+    prompt.answerFile(second);
+    QTest::mouseClick(add, Qt::LeftButton);
+    EXPECT_EQ(form->attachmentText(), first + u',' + second);
+    EXPECT_TRUE(form->findChild<QListWidget *>(QStringLiteral("List2"))->isVisible());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_TRUE(form->attachmentText().isEmpty());
+    EXPECT_TRUE(attach->isEnabled());
+}
