@@ -145,20 +145,8 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     connect(toPaste, &QPushButton::clicked, this, &WriteForm::pasteIntoRecipient);
     connect(emoticonButton, &QPushButton::clicked, this, [] { Forms::open<KaoForm>(); });
     connect(clearButton, &QPushButton::clicked, this, &WriteForm::clear);
-    connect(m_attach, &QPushButton::clicked, this, [this] {
-        m_attachments.chooseFirst(this);
-        showAttachmentControls();
-    });
-    connect(m_add, &QPushButton::clicked, this, [this] {
-        m_attachments.addFurther(this);
-        showAttachmentControls();
-    });
-    connect(m_cancelAttach, &QPushButton::clicked, this, [this] {
-        m_attachments.cancelAll();
-        showAttachmentControls();
-    });
-    connect(m_attachText, &QLineEdit::textEdited, this,
-            [this](const QString &text) { m_attachments.setText(text); });
+    m_attachmentWidgets = {m_attach, m_add, m_cancelAttach, m_attachText, m_attachList};
+    m_attachmentWidgets.bind(this, m_attachments);
     connect(m_bulk, &QRadioButton::clicked, this, [this] { chooseBulk(true); });
     connect(m_single, &QRadioButton::clicked, this, [this] { chooseBulk(false); });
     connect(m_scratchPaste, &QPushButton::clicked, this,
@@ -332,19 +320,7 @@ void WriteForm::openScratchBox()
 
 void WriteForm::showAttachmentControls()
 {
-    const Attachments::Controls &controls = m_attachments.controls();
-    m_attach->setEnabled(controls.attachEnabled);
-    m_add->setEnabled(controls.addEnabled);
-    m_cancelAttach->setEnabled(controls.cancelEnabled);
-    if (m_attachText->text() != m_attachments.text())
-        m_attachText->setText(m_attachments.text());
-    if (m_attachList->count() != m_attachments.listed().size()) {
-        m_attachList->clear();
-        m_attachList->addItems(m_attachments.listed());
-    }
-    m_attachList->setVisible(controls.listVisible);
-    if (controls.listVisible)
-        m_attachList->raise();
+    m_attachmentWidgets.show(m_attachments);
 }
 
 void WriteForm::showHelp(const QString &text)

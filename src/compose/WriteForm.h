@@ -1,6 +1,7 @@
 #pragma once
 
 #include "compose/AddressPanel.h"
+#include "compose/AttachmentWidgets.h"
 #include "compose/Attachments.h"
 #include "compose/Sender.h"
 
@@ -87,6 +88,7 @@ private:
 
     AddressPanel m_panel;
     Attachments m_attachments;
+    AttachmentWidgets m_attachmentWidgets;
 
     LimitedTextEdit *m_to;       // ToText
     QLineEdit *m_subject;        // SubjectText
