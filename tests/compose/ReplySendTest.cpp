@@ -34,18 +34,6 @@ protected:
         runtimeSettings().SenderAddress = QStringLiteral("me@example.jp");
     }
 
-    QList<QByteArray> delivered(const QString &local) const
-    {
-        QList<QByteArray> mails;
-        QDir dir(servers->maildirs + u'/' + local + QStringLiteral("/Maildir/new"));
-        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
-            QFile file(dir.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                mails << file.readAll();
-        }
-        return mails;
-    }
-
     BackForm *reply(const QString &to)
     {
         BackForm *form = Forms::open<BackForm>();
@@ -70,7 +58,7 @@ TEST_F(ReplySend, ArrivesWithItsSubjectAndKeepsNoCopy)
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
     EXPECT_EQ(Forms::existing<BackForm>(), nullptr);
 
-    const QList<QByteArray> mails = delivered(user);
+    const QList<QByteArray> mails = servers->delivered(user);
     ASSERT_EQ(mails.size(), 1);
     const QJsonObject seen = MailReader::read(mails[0]);
     EXPECT_EQ(seen[QStringLiteral("subject")].toString(), QStringLiteral("Re:  ご相談"));

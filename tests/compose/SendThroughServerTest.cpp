@@ -46,18 +46,6 @@ protected:
 
     QString address(const QString &local) const { return local + QStringLiteral("@example.jp"); }
 
-    QList<QByteArray> delivered(const QString &local) const
-    {
-        QList<QByteArray> mails;
-        QDir dir(servers->maildirs + u'/' + local + QStringLiteral("/Maildir/new"));
-        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
-            QFile file(dir.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                mails << file.readAll();
-        }
-        return mails;
-    }
-
     WriteForm *compose(const QString &to, const QString &subject, const QString &body)
     {
         WriteForm *form = Forms::open<WriteForm>();
@@ -101,7 +89,7 @@ TEST_F(SendThroughServer, SingleSendKeepsTheCopyCallsOnceAndCloses)
     EXPECT_TRUE(m_prompt.boxes.isEmpty()) << m_prompt.boxes.value(0).text.toStdString();
     EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
 
-    const QList<QByteArray> mails = delivered(user);
+    const QList<QByteArray> mails = servers->delivered(user);
     ASSERT_EQ(mails.size(), 1);
     const QJsonObject seen = MailReader::read(mails[0]);
     EXPECT_EQ(seen[QStringLiteral("subject")].toString(), QStringLiteral("お知らせ"));
@@ -128,7 +116,7 @@ TEST_F(SendThroughServer, BulkFailureOnTheSecondIsShownAndTheThirdStillGoes)
     EXPECT_EQ(m_prompt.boxes[0].title, QStringLiteral("送信エラー"));
     EXPECT_EQ(m_prompt.boxes[0].text,
               QStringLiteral("550 5.1.1 <%1>: Recipient address rejected: User unknown").arg(address(second)));
-    EXPECT_EQ(delivered(user + QStringLiteral("-a")).size(), 1);
-    EXPECT_EQ(delivered(user + QStringLiteral("-c")).size(), 1);
+    EXPECT_EQ(servers->delivered(user + QStringLiteral("-a")).size(), 1);
+    EXPECT_EQ(servers->delivered(user + QStringLiteral("-c")).size(), 1);
     EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
 }

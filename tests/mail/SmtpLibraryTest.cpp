@@ -44,19 +44,6 @@ protected:
         return mail;
     }
 
-    // What the server delivered to a mailbox, oldest first.
-    QList<QByteArray> delivered(const QString &local) const
-    {
-        QList<QByteArray> mails;
-        QDir dir(servers->maildirs + u'/' + local + QStringLiteral("/Maildir/new"));
-        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
-            QFile file(dir.filePath(name));
-            if (file.open(QIODevice::ReadOnly))
-                mails << file.readAll();
-        }
-        return mails;
-    }
-
     void storeAccount(const QString &id, const QString &password)
     {
         ASSERT_TRUE(AccountFile().store(id, password));
@@ -95,7 +82,7 @@ TEST_P(SmtpRoundTrip, TheReceivedMailReadsBackExactly)
     mail.attachments = attachment;
     ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
 
-    const QList<QByteArray> mails = delivered(user);
+    const QList<QByteArray> mails = servers->delivered(user);
     ASSERT_EQ(mails.size(), 1);
     const QJsonObject seen = MailReader::read(mails[0]);
     EXPECT_EQ(seen[QStringLiteral("subject")].toString(), subject);
@@ -134,7 +121,7 @@ TEST_F(SmtpLibrary, LogsInOnTheSubmissionPortAfterStartTls)
     OutgoingMail mail = mailTo(address(user), QStringLiteral("auth"), QStringLiteral("x"));
     mail.server = QStringLiteral("smtp://%1:%2").arg(servers->host).arg(servers->submission);
     ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
-    EXPECT_EQ(delivered(user).size(), 1);
+    EXPECT_EQ(servers->delivered(user).size(), 1);
 
     SmtpSession session;
     ASSERT_TRUE(session.open(mail.server));
@@ -150,7 +137,7 @@ TEST_F(SmtpLibrary, AWrongPasswordIsTheServersRefusalVerbatim)
     mail.server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->submission);
     EXPECT_LT(library.smtpSendMail(mail), 0);
     EXPECT_TRUE(library.lastError().startsWith(QStringLiteral("535"))) << library.lastError().toStdString();
-    EXPECT_TRUE(delivered(user).isEmpty());
+    EXPECT_TRUE(servers->delivered(user).isEmpty());
 }
 
 TEST_F(SmtpLibrary, SendsOverImplicitTls)
@@ -159,7 +146,7 @@ TEST_F(SmtpLibrary, SendsOverImplicitTls)
     OutgoingMail mail = mailTo(address(user), QStringLiteral("smtps"), QStringLiteral("x"));
     mail.server = QStringLiteral("smtps://%1:%2").arg(servers->host).arg(servers->smtps);
     ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
-    EXPECT_EQ(delivered(user).size(), 1);
+    EXPECT_EQ(servers->delivered(user).size(), 1);
 }
 
 TEST_F(SmtpLibrary, PermanentRejectionIsShownVerbatim)
@@ -182,7 +169,7 @@ TEST_F(SmtpLibrary, OneRejectedRecipientFailsTheWholeMail)
 {
     const QString to = address(user) + QStringLiteral(",") + address(QStringLiteral("reject550-") + user);
     EXPECT_LT(library.smtpSendMail(mailTo(to, QStringLiteral("s"), QStringLiteral("b"))), 0);
-    EXPECT_TRUE(delivered(user).isEmpty());
+    EXPECT_TRUE(servers->delivered(user).isEmpty());
 }
 
 TEST_F(SmtpLibrary, ABadServerTextOrAMissingAttachmentFailsWithoutAConnection)
@@ -195,7 +182,7 @@ TEST_F(SmtpLibrary, ABadServerTextOrAMissingAttachmentFailsWithoutAConnection)
     mail.attachments = QStringLiteral("/no/such/file.bin");
     EXPECT_LT(library.smtpSendMail(mail), 0);
     EXPECT_TRUE(library.lastError().contains(QStringLiteral("/no/such/file.bin")));
-    EXPECT_TRUE(delivered(user).isEmpty());
+    EXPECT_TRUE(servers->delivered(user).isEmpty());
 }
 
 TEST_F(SmtpLibrary, FallsBackToHeloAndSendsDotStuffedData)
@@ -295,6 +282,6 @@ TEST_F(SmtpLibrary, AnUntrustedCertificateStopsTheSendBeforeAnythingIsSent)
     MailServers::distrustAll();
     EXPECT_LT(library.smtpSendMail(mailTo(address(user), QStringLiteral("s"), QStringLiteral("b"))), 0);
     EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化"))) << library.lastError().toStdString();
-    EXPECT_TRUE(delivered(user).isEmpty());
+    EXPECT_TRUE(servers->delivered(user).isEmpty());
     servers->trustCertificate();
 }

@@ -95,6 +95,18 @@ int MailServers::waiting(const QString &user) const
                             + QDir(maildir + QStringLiteral("/cur")).entryList(QDir::Files).size());
 }
 
+QList<QByteArray> MailServers::delivered(const QString &user) const
+{
+    QList<QByteArray> mails;
+    const QDir dir(maildirs + u'/' + user + QStringLiteral("/Maildir/new"));
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            mails << file.readAll();
+    }
+    return mails;
+}
+
 void MailServers::trustCertificate() const
 {
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();

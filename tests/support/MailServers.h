@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <ostream>
@@ -41,6 +42,8 @@ public:
     void deliver(const QString &user, const QByteArray &raw) const;
     // Mails waiting in the mailbox.
     int waiting(const QString &user) const;
+    // What the SMTP server delivered to the user's mailbox and nobody fetched yet, oldest first.
+    QList<QByteArray> delivered(const QString &user) const;
 
     // Makes the harness's self-signed certificate trusted by this process.
     void trustCertificate() const;
