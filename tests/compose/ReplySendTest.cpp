@@ -5,7 +5,7 @@
 #include "shell/Forms.h"
 #include "shell/RuntimeSettings.h"
 #include "support/MailReader.h"
-#include "support/MailServers.h"
+#include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
@@ -21,15 +21,13 @@
 
 namespace {
 
-class ReplySend : public ::testing::Test {
+class ReplySend : public MailServerTest {
 protected:
     void SetUp() override
     {
-        servers = MailServers::get();
-        if (!servers)
-            GTEST_SKIP() << "the mail servers of tests/harness are not running";
-        servers->trustCertificate();
-        user = MailServers::freshUser();
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
         runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
         runtimeSettings().SenderAddress = QStringLiteral("me@example.jp");
     }
@@ -45,8 +43,6 @@ protected:
 
     Sandbox sandbox;
     ScriptedPrompt prompt;
-    const MailServers *servers = nullptr;
-    QString user;
 };
 
 } // namespace

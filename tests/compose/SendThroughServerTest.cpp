@@ -11,7 +11,7 @@
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
-#include "support/MailServers.h"
+#include "support/MailServerTest.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -23,15 +23,13 @@ using namespace compose_test;
 namespace {
 
 // The send as the window makes it, through the real mail library, with every call kept.
-class SendThroughServer : public ::testing::Test {
+class SendThroughServer : public MailServerTest {
 protected:
     void SetUp() override
     {
-        servers = MailServers::get();
-        if (!servers)
-            GTEST_SKIP() << "the mail servers of tests/harness are not running";
-        servers->trustCertificate();
-        user = MailServers::freshUser();
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
         ClockText::setSource([] { return QDateTime(QDate(2026, 12, 7), QTime(9, 15, 0)); });
         runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
         runtimeSettings().SenderAddress = QStringLiteral("私<me@example.jp>");
@@ -57,8 +55,6 @@ protected:
 
     Sandbox m_sandbox;
     ScriptedPrompt m_prompt;
-    const MailServers *servers = nullptr;
-    QString user;
     QList<OutgoingMail> calls;
 };
 

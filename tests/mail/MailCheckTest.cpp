@@ -13,7 +13,7 @@
 #include "support/ScriptedPrompt.h"
 #include "viewer/TyakuForm.h"
 
-#include "support/MailServers.h"
+#include "support/MailServerTest.h"
 #include "support/ScriptedServer.h"
 
 #include <QDir>
@@ -45,15 +45,13 @@ QStringList folderFiles(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-class MailCheckFlow : public ::testing::Test {
+class MailCheckFlow : public MailServerTest {
 protected:
     void SetUp() override
     {
-        servers = MailServers::get();
-        if (!servers)
-            GTEST_SKIP() << "the mail servers of tests/harness are not running";
-        servers->trustCertificate();
-        user = MailServers::freshUser();
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
         launcher = Forms::get<MainForm>();
         runtimeSettings().Pop3Server = servers->pop3Server();
         ASSERT_TRUE(AccountFile().store(user, servers->password));
@@ -72,8 +70,6 @@ protected:
 
     Sandbox sandbox;
     ScriptedPrompt prompt;
-    const MailServers *servers = nullptr;
-    QString user;
     MainForm *launcher = nullptr;
 };
 

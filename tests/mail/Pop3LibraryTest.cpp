@@ -2,7 +2,7 @@
 #include "mail/MailLibrary.h"
 #include "mail/Pop3Session.h"
 
-#include "support/MailServers.h"
+#include "support/MailServerTest.h"
 #include "support/ScriptedServer.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +15,11 @@ QByteArray sample(const QByteArray &subject, const QByteArray &body)
         + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n" + body;
 }
 
-class Pop3Library : public ::testing::Test {
+class Pop3Library : public MailServerTest {
 protected:
-    void SetUp() override
-    {
-        servers = MailServers::get();
-        if (!servers)
-            GTEST_SKIP() << "the mail servers of tests/harness are not running";
-        servers->trustCertificate();
-        user = MailServers::freshUser();
-    }
     void TearDown() override { LineSession::setDefaultTimeouts(LineSession::kDefaultTimeouts); }
 
     MailLibrary &library = MailLibrary::instance();
-    const MailServers *servers = nullptr;
-    QString user;
 };
 
 TEST_F(Pop3Library, FetchesByteExactOverStlsAndDeletesAtClose)

@@ -5,7 +5,7 @@
 #include "settings/AccountFile.h"
 #include "shell/RuntimeSettings.h"
 
-#include "support/MailServers.h"
+#include "support/MailServerTest.h"
 #include "support/ScriptedServer.h"
 #include "support/MailReader.h"
 #include "support/Sandbox.h"
@@ -19,15 +19,13 @@
 
 namespace {
 
-class SmtpLibrary : public ::testing::Test {
+class SmtpLibrary : public MailServerTest {
 protected:
     void SetUp() override
     {
-        servers = MailServers::get();
-        if (!servers)
-            GTEST_SKIP() << "the mail servers of tests/harness are not running";
-        servers->trustCertificate();
-        user = MailServers::freshUser();
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
     }
     void TearDown() override { LineSession::setDefaultTimeouts(LineSession::kDefaultTimeouts); }
 
@@ -51,8 +49,6 @@ protected:
 
     Sandbox sandbox;
     MailLibrary &library = MailLibrary::instance();
-    const MailServers *servers = nullptr;
-    QString user;
 };
 
 struct TextRow {
