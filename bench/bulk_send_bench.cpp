@@ -6,11 +6,12 @@
 //   bench_bulk_send [mails]
 #include "addressbook/AddressBook.h"
 #include "common/AppPaths.h"
-#include "common/Prompt.h"
 #include "compose/WriteForm.h"
 #include "mail/HistoryFile.h"
 #include "shell/Forms.h"
 #include "shell/RuntimeSettings.h"
+
+#include "SilentPrompt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,19 +27,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompt : public Prompt {
-public:
-    QStringList texts;
-    Answer ask(const Box &box, QWidget *) override
-    {
-        texts << box.text;
-        return Answer::Ok;
-    }
-    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    bool setUpPrinter(QPrinter &, bool, QWidget *) override { return false; }
-};
 
 const char *kSmtplibClient = R"(
 import smtplib, ssl, sys

@@ -5,12 +5,13 @@
 // same server the same way (STLS, certificate checked) and finds the same mails.
 //   bench_mail_check [mails [--only-pintora]]
 #include "common/AppPaths.h"
-#include "common/Prompt.h"
 #include "mail/HistoryFile.h"
 #include "mail/MailCheck.h"
 #include "settings/AccountFile.h"
 #include "shell/Forms.h"
 #include "shell/RuntimeSettings.h"
+
+#include "SilentPrompt.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,19 +37,6 @@ struct Servers {
     QString maildirs;
     int uid = -1;
     int gid = -1;
-};
-
-class SilentPrompt : public Prompt {
-public:
-    QStringList texts;
-    Answer ask(const Box &box, QWidget *) override
-    {
-        texts << box.text;
-        return Answer::Ok;
-    }
-    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    bool setUpPrinter(QPrinter &, bool, QWidget *) override { return false; }
 };
 
 QByteArray toJis(const QByteArray &utf8)

@@ -55,23 +55,6 @@ void plainBox(const QString &text, QWidget *parent)
     Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, parent);
 }
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &caption, int left, int top,
-                 int width, int height = 255)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    Twips::place(label, left, top, width, height);
-    return label;
-}
-
-QLineEdit *addBox(QWidget *parent, const QString &name, int left, int top, int width)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(name);
-    Twips::place(box, left, top, width, 300);
-    return box;
-}
-
 } // namespace
 
 FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
@@ -81,19 +64,19 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     Twips::setClientSize(this, 7335, 6600);
     setMouseTracking(true);
 
-    addLabel(this, QStringLiteral("Label1"), QStringLiteral("メールアドレス"), 120, 165, 1215);
-    m_address = addBox(this, QStringLiteral("Text4"), 1380, 120, 4335);
+    Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 165, 1215, 255, QStringLiteral("メールアドレス"));
+    m_address = Twips::add<QLineEdit>(this, QStringLiteral("Text4"), 1380, 120, 4335, 300);
     // The limit also cuts text that code or a paste puts into the box.
     m_address->setMaxLength(kAddressLength);
     connect(addButton(QStringLiteral("Command1"), QStringLiteral("貼付"), 5835, 90, 1095),
             &QPushButton::clicked, this, &FriendForm::paste);
 
-    addLabel(this, QStringLiteral("Label2"), QStringLiteral("名前"), 120, 585, 1215);
-    m_name = addBox(this, QStringLiteral("Text2"), 1380, 540, 3135);
+    Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 585, 1215, 255, QStringLiteral("名前"));
+    m_name = Twips::add<QLineEdit>(this, QStringLiteral("Text2"), 1380, 540, 3135, 300);
     m_name->setMaxLength(kNameLength);
 
-    addLabel(this, QStringLiteral("Label3"), QStringLiteral("名刺"), 120, 1005, 1215);
-    m_card = addBox(this, QStringLiteral("Text50"), 1380, 960, 3135);
+    Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1005, 1215, 255, QStringLiteral("名刺"));
+    m_card = Twips::add<QLineEdit>(this, QStringLiteral("Text50"), 1380, 960, 3135, 300);
     connect(addButton(QStringLiteral("Command38"), QStringLiteral("名刺挿入"), 4635, 930, 1335),
             &QPushButton::clicked, this, &FriendForm::insertNameCard);
 
@@ -101,13 +84,11 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
             &QPushButton::clicked, this, &FriendForm::registerEntry);
     connect(addButton(QStringLiteral("Command4"), QStringLiteral("削除"), 1335, 1440, 1095),
             &QPushButton::clicked, this, &FriendForm::deleteEntry);
-    addLabel(this, QStringLiteral("Label4"), QStringLiteral("登録件数"), 2550, 1500, 855);
-    m_count = addBox(this, QStringLiteral("Text3"), 3420, 1440, 735);
+    Twips::add<QLabel>(this, QStringLiteral("Label4"), 2550, 1500, 855, 255, QStringLiteral("登録件数"));
+    m_count = Twips::add<QLineEdit>(this, QStringLiteral("Text3"), 3420, 1440, 735, 300);
     m_count->setReadOnly(true);
     QLabel *note =
-        addLabel(this, QStringLiteral("Label5"),
-                 QStringLiteral("名刺は新規作成で宛先、１発挿入した際の確認用として使用します。"),
-                 4275, 1380, 2895, 675);
+        Twips::add<QLabel>(this, QStringLiteral("Label5"), 4275, 1380, 2895, 675, QStringLiteral("名刺は新規作成で宛先、１発挿入した際の確認用として使用します。"));
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -125,7 +106,7 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     Twips::place(list, 120, 2160, 7095, 3975);
     m_list = list;
 
-    m_status = addLabel(this, QStringLiteral("Label7"), {}, 0, 6240, 7335, 300);
+    m_status = Twips::add<QLabel>(this, QStringLiteral("Label7"), 0, 6240, 7335, 300);
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
 

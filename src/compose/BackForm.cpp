@@ -24,28 +24,11 @@ namespace {
 constexpr int kBodyTop = 1680;
 constexpr int kBoxHeight = 300;
 
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int left, int top,
-                       int width, int height)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    Twips::place(button, left, top, width, height);
-    return button;
-}
-
 void addLabel(QWidget *parent, const QString &caption, int top)
 {
     auto *label = new QLabel(caption, parent);
     Twips::place(label, 0, top, 1095, kBoxHeight);
     label->setAlignment(Qt::AlignCenter);
-}
-
-QLineEdit *addBox(QWidget *parent, const char *name, int top)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    Twips::place(box, 1080, top, 5415, kBoxHeight);
-    return box;
 }
 
 } // namespace
@@ -55,23 +38,23 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("BackForm"));
     setWindowTitle(QStringLiteral("返事を書く"));
 
-    auto *sendButton = addButton(this, "Command2", QStringLiteral("送信"), 120, 120, 1215, 300);
+    auto *sendButton = Twips::add<QPushButton>(this, QStringLiteral("Command2"), 120, 120, 1215, 300, QStringLiteral("送信"));
     connect(sendButton, &QPushButton::clicked, this, &BackForm::send);
-    auto *stop = addButton(this, "Command3", QStringLiteral("送信中止"), 1440, 120, 1215, 300);
-    auto *quoteButton = addButton(this, "Command4", QStringLiteral("本文に貼付"), 2760, 120, 1215, 300);
+    auto *stop = Twips::add<QPushButton>(this, QStringLiteral("Command3"), 1440, 120, 1215, 300, QStringLiteral("送信中止"));
+    auto *quoteButton = Twips::add<QPushButton>(this, QStringLiteral("Command4"), 2760, 120, 1215, 300, QStringLiteral("本文に貼付"));
     connect(stop, &QPushButton::clicked, this, &QWidget::close);
     connect(quoteButton, &QPushButton::clicked, this, &BackForm::quote);
 
     addLabel(this, QStringLiteral("宛先"), 600);
     addLabel(this, QStringLiteral("題名"), 960);
     addLabel(this, QStringLiteral("添付File"), 1320);
-    m_to = addBox(this, "ToText", 600);
-    m_subject = addBox(this, "SubjectText", 960);
-    m_attach = addBox(this, "AttachText", 1320);
+    m_to = Twips::add<QLineEdit>(this, QStringLiteral("ToText"), 1080, 600, 5415, kBoxHeight);
+    m_subject = Twips::add<QLineEdit>(this, QStringLiteral("SubjectText"), 1080, 960, 5415, kBoxHeight);
+    m_attach = Twips::add<QLineEdit>(this, QStringLiteral("AttachText"), 1080, 1320, 5415, kBoxHeight);
 
-    m_attachButton = addButton(this, "AttachCommand", QStringLiteral("添付"), 3880, 1320, 735, kBoxHeight);
-    m_add = addButton(this, "Command9", QStringLiteral("追加"), 4700, 1320, 735, kBoxHeight);
-    m_remove = addButton(this, "Command10", QStringLiteral("取り消し"), 5580, 1320, 855, kBoxHeight);
+    m_attachButton = Twips::add<QPushButton>(this, QStringLiteral("AttachCommand"), 3880, 1320, 735, kBoxHeight, QStringLiteral("添付"));
+    m_add = Twips::add<QPushButton>(this, QStringLiteral("Command9"), 4700, 1320, 735, kBoxHeight, QStringLiteral("追加"));
+    m_remove = Twips::add<QPushButton>(this, QStringLiteral("Command10"), 5580, 1320, 855, kBoxHeight, QStringLiteral("取り消し"));
 
     m_attachList = new QListWidget(this);
     m_attachList->setObjectName(QStringLiteral("List2"));

@@ -40,15 +40,6 @@ const QString kNotSaved = QStringLiteral("顔文字データを保存できま�
 const QString kCloseAnyway =
     QStringLiteral("閉じると、保存できなかった編集は失われます。閉じますか？");
 
-QPushButton *addButton(QWidget *page, int number, const QString &caption, int left, int top,
-                       int width, int height)
-{
-    auto *button = new QPushButton(caption, page);
-    button->setObjectName(QStringLiteral("Command%1").arg(number));
-    Twips::place(button, left, top, width, height);
-    return button;
-}
-
 } // namespace
 
 KaoForm::KaoForm(QWidget *parent) : QWidget(parent)
@@ -94,12 +85,12 @@ QWidget *KaoForm::buildPage(int tab)
     auto *page = new QWidget;
     const int *numbers = kButtons[tab];
 
-    QPushButton *insert = addButton(page, numbers[0], kInsert, 120, 120, 1935, 375);
+    QPushButton *insert = Twips::add<QPushButton>(page, QStringLiteral("Command%1").arg(numbers[0]), 120, 120, 1935, 375, kInsert);
     connect(insert, &QPushButton::clicked, this, [this, tab] { insertIntoMail(tab); });
-    QPushButton *paste = addButton(page, numbers[1], kPaste, 120, 540, 1935, 375);
+    QPushButton *paste = Twips::add<QPushButton>(page, QStringLiteral("Command%1").arg(numbers[1]), 120, 540, 1935, 375, kPaste);
     connect(paste, &QPushButton::clicked, this, [this, tab] { this->paste(tab); });
     if (numbers[2] != 0) {
-        QPushButton *favourites = addButton(page, numbers[2], kFavourites, 2175, 120, 1815, 795);
+        QPushButton *favourites = Twips::add<QPushButton>(page, QStringLiteral("Command%1").arg(numbers[2]), 2175, 120, 1815, 795, kFavourites);
         connect(favourites, &QPushButton::clicked, this, [this, tab] { addToFavourites(tab); });
     }
 

@@ -26,14 +26,6 @@ public:
     }
 };
 
-QLabel *addLabel(QWidget *parent, const QString &name, const QString &text, int l, int t, int w, int h)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    Twips::place(label, l, t, w, h);
-    return label;
-}
-
 } // namespace
 
 IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
@@ -42,12 +34,12 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("ID,PASS"));
     Twips::setClientSize(this, 2880, 1785);
 
-    addLabel(this, QStringLiteral("Label1"), QStringLiteral("ID"), 120, 180, 675, 255);
+    Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 180, 675, 255, QStringLiteral("ID"));
     m_id = new QLineEdit(this);
     m_id->setObjectName(QStringLiteral("IdText"));
     Twips::place(m_id, 960, 120, 1632, 264);
 
-    addLabel(this, QStringLiteral("Label2"), QStringLiteral("Password"), 120, 600, 795, 255);
+    Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 600, 795, 255, QStringLiteral("Password"));
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("PassText"));
     auto *style = new StarPasswordStyle;
@@ -71,7 +63,7 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     m_save = new QCheckBox(this);
     m_save->setObjectName(QStringLiteral("Check1"));
     Twips::place(m_save, 420, 1020, 255, 255);
-    addLabel(this, QStringLiteral("Label2"), QStringLiteral("IDパスワードを保存する"), 780, 1020, 1875, 255);
+    Twips::add<QLabel>(this, QStringLiteral("Label2"), 780, 1020, 1875, 255, QStringLiteral("IDパスワードを保存する"));
 
     setTabOrder(m_id, m_password);
     setTabOrder(m_password, ok);

@@ -57,23 +57,6 @@ const QMap<QString, QString> &helpTexts()
     return texts;
 }
 
-QLineEdit *addBox(QWidget *parent, const char *name, int l, int t, int w, int h)
-{
-    auto *box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    Twips::place(box, l, t, w, h);
-    return box;
-}
-
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, int l, int t, int w,
-                       int h)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    Twips::place(button, l, t, w, h);
-    return button;
-}
-
 } // namespace
 
 TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
@@ -107,7 +90,7 @@ void TyakuForm::buildControls(QWidget *client)
     m_toolBar->setObjectName(QStringLiteral("tbToolBar"));
     Twips::place(m_toolBar, 0, 0, 9015, 390);
 
-    auto *quickSave = addButton(m_band, "Command2", QStringLiteral("TextQuickSave"), 3960, 0, 1815, 340);
+    auto *quickSave = Twips::add<QPushButton>(m_band, QStringLiteral("Command2"), 3960, 0, 1815, 340, QStringLiteral("TextQuickSave"));
     QPalette grey = quickSave->palette();
     grey.setColor(QPalette::Button, QColor(192, 192, 192));
     quickSave->setPalette(grey);
@@ -120,19 +103,19 @@ void TyakuForm::buildControls(QWidget *client)
     searchLabel->setObjectName(QStringLiteral("Label2"));
     Twips::place(searchLabel, 120, 80, 735, 375);
 
-    m_search = addBox(m_band, "Text1", 7080, 0, 1935, 375);
+    m_search = Twips::add<QLineEdit>(m_band, QStringLiteral("Text1"), 7080, 0, 1935, 375);
     m_search->setFont(Fonts::font(Fonts::kPGothic, 12));
 
-    addButton(client, "Command3", QStringLiteral("一件削除"), 120, 520, 1335, 375);
-    addButton(client, "Command4", QStringLiteral("アドレス帳登録"), 1560, 520, 1335, 375);
-    addButton(client, "Command5", QStringLiteral("返事を書く"), 3000, 520, 1455, 375);
-    addButton(client, "Command6", QStringLiteral("全件削除"), 4560, 520, 1455, 375);
+    Twips::add<QPushButton>(client, QStringLiteral("Command3"), 120, 520, 1335, 375, QStringLiteral("一件削除"));
+    Twips::add<QPushButton>(client, QStringLiteral("Command4"), 1560, 520, 1335, 375, QStringLiteral("アドレス帳登録"));
+    Twips::add<QPushButton>(client, QStringLiteral("Command5"), 3000, 520, 1455, 375, QStringLiteral("返事を書く"));
+    Twips::add<QPushButton>(client, QStringLiteral("Command6"), 4560, 520, 1455, 375, QStringLiteral("全件削除"));
 
     auto *countLabel = new QLabel(QStringLiteral("件数"), client);
     countLabel->setObjectName(QStringLiteral("Label4"));
     Twips::place(countLabel, 6600, 520, 495, 255);
-    m_count = addBox(client, "Text2", 7200, 480, 495, 270);
-    m_marker = addBox(client, "Text5", 9720, 480, 735, 375);
+    m_count = Twips::add<QLineEdit>(client, QStringLiteral("Text2"), 7200, 480, 495, 270);
+    m_marker = Twips::add<QLineEdit>(client, QStringLiteral("Text5"), 9720, 480, 735, 375);
 
     m_model = new HistoryListModel(this);
     m_list = new QTreeView(client);
@@ -158,10 +141,10 @@ void TyakuForm::buildControls(QWidget *client)
     m_list->setColumnWidth(1, listWidth / 4);
     m_list->setColumnWidth(2, listWidth / 4);
 
-    m_subject = addBox(client, "Text7", 0, 2760, 4695, 375);
+    m_subject = Twips::add<QLineEdit>(client, QStringLiteral("Text7"), 0, 2760, 4695, 375);
     m_subject->setFont(Fonts::font(Fonts::kPGothic, 9.75));
-    m_from = addBox(client, "Text8", 4680, 2760, 3015, 375);
-    m_date = addBox(client, "Text9", 7695, 2760, 2415, 375);
+    m_from = Twips::add<QLineEdit>(client, QStringLiteral("Text8"), 4680, 2760, 3015, 375);
+    m_date = Twips::add<QLineEdit>(client, QStringLiteral("Text9"), 7695, 2760, 2415, 375);
 
     m_editor = new QPlainTextEdit(client);
     m_editor->setObjectName(QStringLiteral("rtfEd"));
@@ -183,9 +166,8 @@ void TyakuForm::buildControls(QWidget *client)
     m_statusBar->setSizeGripEnabled(false);
     Twips::place(m_statusBar, 0, 6945, 10425, 375);
 
-    m_copyButton = addButton(client, "Command1", QStringLiteral("コピー（Subject/from/Data）"), 1920,
-                             6960, 2895, 255);
-    m_copyField = addBox(client, "Text6", 5160, 6960, 3735, 270);
+    m_copyButton = Twips::add<QPushButton>(client, QStringLiteral("Command1"), 1920, 6960, 2895, 255, QStringLiteral("コピー（Subject/from/Data）"));
+    m_copyField = Twips::add<QLineEdit>(client, QStringLiteral("Text6"), 5160, 6960, 3735, 270);
 
     for (QWidget *control : {static_cast<QWidget *>(quickSave), static_cast<QWidget *>(m_search),
                              static_cast<QWidget *>(m_copyButton), static_cast<QWidget *>(m_subject),
