@@ -7,9 +7,9 @@
 #include "addressbook/AddressBook.h"
 #include "common/AppPaths.h"
 #include "compose/WriteForm.h"
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 #include "shell/Forms.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include "SilentPrompt.h"
 

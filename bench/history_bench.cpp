@@ -4,7 +4,7 @@
 // Usage: bench_history [records]   (default 32767)
 #include "common/AppPaths.h"
 #include "common/Fonts.h"
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 #include "shell/Forms.h"
 #include "viewer/TyakuForm.h"
 

@@ -5,11 +5,11 @@
 // same server the same way (STLS, certificate checked) and finds the same mails.
 //   bench_mail_check [mails [--only-pintora]]
 #include "common/AppPaths.h"
-#include "mail/HistoryFile.h"
-#include "mail/MailCheck.h"
+#include "history/HistoryFile.h"
+#include "receive/MailCheck.h"
 #include "settings/AccountFile.h"
 #include "shell/Forms.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include "SilentPrompt.h"
 

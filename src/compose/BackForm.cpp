@@ -9,7 +9,7 @@
 #include "compose/BackFormLayout.h"
 #include "compose/Sender.h"
 #include "mail/MailLibrary.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 #include "viewer/HistoryState.h"
 
 #include <QLabel>

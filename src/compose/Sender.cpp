@@ -3,12 +3,12 @@
 #include "addressbook/AddressBook.h"
 #include "common/Prompt.h"
 #include "compose/Fortune.h"
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 #include "mail/MailLibrary.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 const QString &Sender::sendingText()
 {

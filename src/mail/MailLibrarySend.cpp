@@ -5,7 +5,7 @@
 #include "mail/OutgoingMail.h"
 #include "mail/SmtpSession.h"
 #include "settings/AccountFile.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "common/Prompt.h"
 #include "common/Twips.h"
 #include "settings/AccountFile.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

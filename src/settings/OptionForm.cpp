@@ -4,7 +4,7 @@
 #include "common/Prompt.h"
 #include "common/Twips.h"
 #include "settings/OptionsFile.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

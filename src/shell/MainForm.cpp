@@ -4,7 +4,7 @@
 #include "common/Fonts.h"
 #include "compose/WriteForm.h"
 #include "common/Twips.h"
-#include "mail/MailCheck.h"
+#include "receive/MailCheck.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"

@@ -8,7 +8,7 @@
 #include "settings/OptionsFile.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "viewer/HistoryListModel.h"
 
-#include "mail/HistoryRecord.h"
+#include "history/HistoryRecord.h"
 
 void HistoryListModel::reset(QByteArray heads)
 {

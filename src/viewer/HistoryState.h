@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mail/HistoryFile.h"
-#include "mail/HistoryRecord.h"
+#include "history/HistoryFile.h"
+#include "history/HistoryRecord.h"
 
 // What the history window leaves behind for the whole program: which history
 // is current, and the last record read of each history (the mail actions work

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 
 #include <QMainWindow>
 

@@ -1,9 +1,9 @@
 #include "compose/BackForm.h"
 
 #include "common/AppPaths.h"
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 #include "shell/Forms.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 #include "support/MailReader.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"

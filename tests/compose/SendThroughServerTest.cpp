@@ -2,11 +2,11 @@
 
 #include "common/AppPaths.h"
 #include "compose/Sender.h"
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 #include "mail/MailLibrary.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 #include "support/MailReader.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"

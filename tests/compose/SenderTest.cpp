@@ -3,10 +3,10 @@
 #include "common/AppPaths.h"
 #include "compose/Fortune.h"
 #include "compose/Sender.h"
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

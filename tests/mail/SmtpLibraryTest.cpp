@@ -3,7 +3,7 @@
 #include "mail/OutgoingMail.h"
 #include "mail/SmtpSession.h"
 #include "settings/AccountFile.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include "support/MailServerTest.h"
 #include "support/ScriptedServer.h"

@@ -6,7 +6,7 @@
 #include "settings/OptionForm.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 #include "support/Sandbox.h"
 
 #include <QDir>

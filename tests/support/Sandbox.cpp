@@ -3,7 +3,7 @@
 #include "common/AppPaths.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 
 RuntimeSettings &runtimeSettings()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/RecordFile.h"
-#include "mail/HistoryRecord.h"
+#include "history/HistoryRecord.h"
 
 #include <optional>
 

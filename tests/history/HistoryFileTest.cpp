@@ -1,4 +1,4 @@
-#include "mail/HistoryFile.h"
+#include "history/HistoryFile.h"
 
 #include "common/AppPaths.h"
 #include "support/Sandbox.h"

@@ -1,4 +1,4 @@
-#include "mail/HistoryRecord.h"
+#include "history/HistoryRecord.h"
 
 #include "common/Cp932.h"
 #include "common/FixedField.h"

@@ -1,17 +1,17 @@
-#include "mail/MailCheck.h"
+#include "receive/MailCheck.h"
 
 #include "common/AppPaths.h"
 #include "common/Cp932.h"
 #include "common/FixedField.h"
 #include "common/Prompt.h"
-#include "mail/HistoryFile.h"
-#include "mail/HistoryRecord.h"
+#include "history/HistoryFile.h"
+#include "history/HistoryRecord.h"
 #include "mail/MailLibrary.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
-#include "shell/RuntimeSettings.h"
+#include "settings/RuntimeSettings.h"
 #include "viewer/TyakuForm.h"
 
 #include <QCoreApplication>
