@@ -1,5 +1,6 @@
 #include "mail/MailLibrary.h"
 
+#include "common/FixedField.h"
 #include "mail/AttachmentWriter.h"
 #include "mail/Charsets.h"
 #include "mail/MimeReader.h"
@@ -100,21 +101,38 @@ qint64 MailLibrary::pop3GetMailSize(int handle, int n)
     return *size;
 }
 
+namespace {
+
+// Texts leave the library cut at their first NUL; a cut that loses text is noted.
+QString cutAtNul(const QString &text, bool *cut)
+{
+    const QString kept = FixedField::cutAtNul(text);
+    if (kept.size() != text.size())
+        *cut = true;
+    return kept;
+}
+
+} // namespace
+
 FetchedMail MailLibrary::parse(const QByteArray &raw)
 {
     auto content = std::make_shared<MimeContent>(MimeReader::read(raw));
     FetchedMail mail;
-    mail.subject = content->subject;
-    mail.date = content->date;
-    mail.from = content->from;
-    mail.header = content->headerText;
+    bool cut = false;
+    mail.subject = cutAtNul(content->subject, &cut);
+    mail.date = cutAtNul(content->date, &cut);
+    mail.from = cutAtNul(content->from, &cut);
+    mail.header = cutAtNul(content->headerText, &cut);
     mail.raw = raw;
     // Only a single text part is its own readable text; anything else shows its
     // MIME body until the attachments are unpacked.
-    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial)
-        mail.body = Charsets::decodeUnlabelled(content->rawBody);
-    else
-        mail.body = content->text;
+    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial) {
+        mail.body = FixedField::cutAtNul(Charsets::decodeUnlabelled(content->rawBody));
+    } else {
+        mail.body = cutAtNul(content->text, &cut);
+        cut = cut || content->lossy;
+    }
+    mail.needsWholeCopy = cut;
     mail.content = std::move(content);
     return mail;
 }
@@ -156,7 +174,9 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
     if (!mail.content)
         mail = parse(mail.raw);
     const MimeContent &content = *mail.content;
-    mail.body = content.text;
+    const QString body = FixedField::cutAtNul(content.text);
+    mail.needsWholeCopy = mail.needsWholeCopy || content.lossy || body.size() != content.text.size();
+    mail.body = body;
 
     AttachmentWriter writer(folder);
     int result = kNothingToUnpack;
@@ -179,6 +199,7 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
             return kCannotWrite;
         if (written)
             written->append(*path);
+        mail.needsWholeCopy = false;
         return kPartsMissing;
     }
     return result;
