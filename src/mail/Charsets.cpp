@@ -98,6 +98,14 @@ Label labelOf(const QByteArray &raw)
     return {Family::Unlabelled, {}};
 }
 
+bool hasUtf8Multibyte(const QByteArray &bytes)
+{
+    for (QChar c : CharsetGuess::fromUtf8(bytes))
+        if (c.unicode() >= 0x80 && c != QChar(QChar::ReplacementCharacter))
+            return true;
+    return false;
+}
+
 QString utf16(const QByteArray &bytes, Family family)
 {
     QByteArray data = bytes;
@@ -326,8 +334,9 @@ QString decode(const QByteArray &bytes, const QByteArray &charset, Carrier carri
     case Family::Unlabelled:
         return decodeUnlabelled(bytes, carrier);
     case Family::Utf8:
-        // Mislabelled mail: UTF-8 that is not, where another reading is clean.
-        if (CharsetGuess::invalidUtf8(bytes) > 0) {
+        // Mislabelled mail: UTF-8 with no UTF-8 in it, where another reading is
+        // clean. One stray byte in real UTF-8 stays one replacement.
+        if (CharsetGuess::invalidUtf8(bytes) > 1 && !hasUtf8Multibyte(bytes)) {
             const auto guess = CharsetGuess::guess(bytes);
             if ((guess.reading == Reading::Cp932 && CharsetGuess::invalidCp932(bytes) == 0)
                 || (guess.reading == Reading::EucJp && CharsetGuess::invalidEucJp(bytes) == 0))

@@ -192,6 +192,11 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
         if (result == kNothingToUnpack)
             result = kUnpacked;
     }
+    // The files must be on disk before the mail may leave the server.
+    if (result == kUnpacked && !writer.sync()) {
+        m_lastError = writer.errorText();
+        result = kCannotWrite;
+    }
     if (content.incompletePartial && result != kCannotWrite) {
         // The piece is kept whole so the mail can be put together once all pieces are in.
         const auto path = keepWholeMail(mail, folder);
@@ -212,7 +217,9 @@ std::optional<QString> MailLibrary::keepWholeMail(const FetchedMail &mail, const
         name = QStringLiteral("mail");
     AttachmentWriter writer(folder);
     const auto path = writer.write(AttachmentWriter::safeName(name) + QStringLiteral(".eml"), mail.raw);
-    if (!path)
+    if (!path || !writer.sync()) {
         m_lastError = writer.errorText();
+        return std::nullopt;
+    }
     return path;
 }
