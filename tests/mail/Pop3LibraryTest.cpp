@@ -151,13 +151,13 @@ TEST(Apop, NeedsAWellFormedTimestamp)
 
 TEST(Apop, RefusesChallengesShapedForCollisionAttacks)
 {
-    const QByteArray longest = '<' + QByteArray(248, 'a') + "@b.jp>";
+    const QByteArray longest = '<' + QByteArray(249, 'a') + "@b.jp>";
     ASSERT_EQ(longest.size(), 256);
     EXPECT_TRUE(Pop3Session::apopDigest("+OK " + longest, "x"));
     EXPECT_TRUE(Pop3Session::apopDigest("+OK <1.2@h> trailing words", "x"));
 
     const QList<QByteArray> refused = {
-        "+OK <" + QByteArray(249, 'a') + "@b.jp>",              // 257 bytes
+        "+OK <" + QByteArray(250, 'a') + "@b.jp>",              // 257 bytes
         "+OK <" + QByteArray(900 * 1024, 'a') + "@b.jp>",       // the long attack challenge
         QByteArray("+OK <1\x80\xff@host>"),                    // 8-bit bytes
         QByteArray("+OK <1\x01\x7f@host>"),                    // control bytes
