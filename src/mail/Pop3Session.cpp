@@ -129,11 +129,22 @@ bool Pop3Session::passwordMayGoInClear()
 
 std::optional<QByteArray> Pop3Session::apopDigest(const QByteArray &greeting, const QByteArray &password)
 {
-    static const QRegularExpression stamp(QStringLiteral("<[^<>@\\s]+@[^<>@\\s]+>"));
-    const auto match = stamp.match(QString::fromLatin1(greeting));
-    if (!match.hasMatch())
+    // Only a short msg-id of printable ASCII: long or 8-bit challenges are what
+    // the chosen-prefix attacks on APOP's MD5 need.
+    const qsizetype open = greeting.indexOf('<');
+    const qsizetype close = open < 0 ? -1 : greeting.indexOf('>', open);
+    if (close < 0 || close - open + 1 > 256)
         return std::nullopt;
-    return QCryptographicHash::hash(match.captured(0).toLatin1() + password, QCryptographicHash::Md5).toHex();
+    const QByteArray stamp = greeting.mid(open, close - open + 1);
+    const QByteArray inside = stamp.mid(1, stamp.size() - 2);
+    const qsizetype at = inside.indexOf('@');
+    if (at < 1 || at == inside.size() - 1)
+        return std::nullopt;
+    for (const char c : inside) {
+        if (c < 0x21 || c > 0x7E || c == '<')
+            return std::nullopt;
+    }
+    return QCryptographicHash::hash(stamp + password, QCryptographicHash::Md5).toHex();
 }
 
 std::optional<int> Pop3Session::refusedLogin()
@@ -156,7 +167,7 @@ std::optional<int> Pop3Session::login(const QString &id, const QString &password
     if (apop) {
         const auto digest = apopDigest(m_greeting, pass);
         if (!digest) {
-            fail(QStringLiteral("このPOP3サーバーはAPOPに対応していません（挨拶にタイムスタンプがありません）。"));
+            fail(QStringLiteral("このPOP3サーバーの挨拶にはAPOPに使える正しいタイムスタンプがないため、ログインしませんでした。"));
             return std::nullopt;
         }
         if (!command("APOP " + user + ' ' + *digest))

@@ -55,7 +55,8 @@ public:
     const QString &errorText() const { return m_error; }
 
     // The APOP digest of a greeting's timestamp and the password, or nothing
-    // when the greeting carries no well-formed <...@...> timestamp.
+    // when the greeting carries no <...@...> timestamp of printable ASCII within
+    // 256 bytes.
     static std::optional<QByteArray> apopDigest(const QByteArray &greeting, const QByteArray &password);
 
 private:
