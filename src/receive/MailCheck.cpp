@@ -204,6 +204,9 @@ private:
         m_uids = m_library.pop3UniqueIds(m_handle, &failed);
         if (failed)
             return fail();
+        // Every size in one listing, before any command travels ahead.
+        if (m_library.pop3GetMailSize(m_handle, 1) < 0 && !m_library.pop3IsOpen(m_handle))
+            return fail();
         const QHash<QByteArray, bool> known = m_uids ? m_ids->load() : QHash<QByteArray, bool>();
         const auto uidOf = [&](int n) {
             const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
