@@ -1,5 +1,6 @@
 #include "mail/MimeReader.h"
 
+#include "common/LineEnds.h"
 #include "mail/Charsets.h"
 #include "mail/LegacyDecode.h"
 
@@ -148,11 +149,9 @@ QByteArray objectBytes(GMimeObject *object)
     return QByteArray(reinterpret_cast<const char *>(bytes->data), static_cast<qsizetype>(bytes->len));
 }
 
-QString normaliseLineEnds(QString text)
+QString normaliseLineEnds(const QString &text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    return LineEnds::toWidget(text);
 }
 
 QByteArray mimeTypeOf(GMimeObject *object)
