@@ -8,6 +8,7 @@
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressWindow.h"
+#include "viewer/TyakuForm.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -161,6 +162,25 @@ TEST_F(SlowCheck, EscOnTheLauncherStopsAHungCheck)
     EXPECT_LT(took.elapsed(), 2000);
     EXPECT_TRUE(prompt.boxes.isEmpty());
     EXPECT_EQ(launcher->statusText(), MailCheck::kStopped);
+}
+
+TEST_F(SlowCheck, ClosingTheLauncherStopsTheCheckFirstThenEnds)
+{
+    shorten(30s);
+    ThrottlingRelay relay(servers->host, servers->pop3, {.silent = true});
+    runtimeSettings().Pop3Server = relay.address();
+    Forms::open<TyakuForm>();
+    ASSERT_NE(MailCheck::start(), nullptr);
+    QTest::qWait(200);
+    QElapsedTimer took;
+    took.start();
+    launcher->close();
+    // The check lets go first; only then do the windows go.
+    EXPECT_NE(Forms::existing<TyakuForm>(), nullptr);
+    ASSERT_TRUE(waitUntil([] { return !MailCheck::isRunning(); }, 5000));
+    ASSERT_TRUE(waitUntil([] { return Forms::existing<TyakuForm>() == nullptr; }, 5000));
+    EXPECT_LT(took.elapsed(), 2000);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
 }
 
 } // namespace
