@@ -1,5 +1,7 @@
 #include "receive/MailCheck.h"
 
+#include "CheckTest.h"
+
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
 #include "mail/LineSession.h"
@@ -38,16 +40,8 @@ QByteArray mailOf(int n, int bodyBytes)
 }
 
 // A check through a relay that slows or silences the real Dovecot.
-class SlowCheck : public MailServerTest {
+class SlowCheck : public CheckTest {
 protected:
-    void SetUp() override
-    {
-        MailServerTest::SetUp();
-        if (IsSkipped())
-            return;
-        launcher = Forms::get<MainForm>();
-        ASSERT_TRUE(AccountFile().store(user, servers->password));
-    }
     void TearDown() override { LineSession::setDefaultTimeouts(LineSession::kDefaultTimeouts); }
 
     static void shorten(std::chrono::milliseconds silence, std::chrono::milliseconds grace = 60s)
@@ -60,11 +54,7 @@ protected:
         LineSession::setDefaultTimeouts(timeouts);
     }
 
-    int records() const { return HistoryFile(HistoryFile::Kind::Received).count(); }
-
-    Sandbox sandbox;
-    ScriptedPrompt prompt;
-    MainForm *launcher = nullptr;
+    static int stored() { return HistoryFile(HistoryFile::Kind::Received).count(); }
 };
 
 TEST_F(SlowCheck, ASilentServerGivesOneBoxWithinTheLimitWhileTheWindowsGoOn)
@@ -129,20 +119,20 @@ TEST_F(SlowCheck, CancelStoresNothingHalfAndLeavesTheRestOnTheServer)
     MailCheck *check = MailCheck::start();
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(MailCheck::start(), nullptr);  // a second check stays refused
-    ASSERT_TRUE(waitUntil([&] { return records() >= 2; }));
+    ASSERT_TRUE(waitUntil([&] { return stored() >= 2; }));
     auto *progress = launcher->findChild<ProgressWindow *>();
     ASSERT_NE(progress, nullptr);
     QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("CancelButton")), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([] { return !MailCheck::isRunning(); }));
 
-    const int stored = records();
-    EXPECT_GE(stored, 2);
-    EXPECT_LT(stored, 8);
+    const int kept = stored();
+    EXPECT_GE(kept, 2);
+    EXPECT_LT(kept, 8);
     EXPECT_EQ(QFileInfo(HistoryFile(HistoryFile::Kind::Received).path()).size() % HistoryRecord::kSize, 0);
-    for (int n = 1; n <= stored; ++n)
+    for (int n = 1; n <= kept; ++n)
         EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).read(n)->trimmed().Subject,
                   QStringLiteral("mail %1").arg(n));
-    EXPECT_GE(servers->waiting(user), 8 - stored);
+    EXPECT_GE(servers->waiting(user), 8 - kept);
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
     EXPECT_EQ(launcher->statusText(), MailCheck::kStopped);
     EXPECT_LT(watch.longestMs(), 100);
