@@ -177,6 +177,28 @@ TEST_F(MailActionsTest, DeleteAllInTheSentHistoryLeavesTheReceivedAlone)
     EXPECT_EQ(HistoryFile(HistoryFile::Kind::Sent).count(), 1);
 }
 
+TEST_F(MailActionsTest, FailedDeletesListWhatTheFileStillHolds)
+{
+    store(HistoryFile::Kind::Received, 3);
+    MainForm *launcher = Forms::get<MainForm>();
+    open(HistoryFile::Kind::Received);
+    // The rewrite cannot make its temporary file where a folder stands.
+    QDir().mkpath(AppPaths::resolve(AppPaths::kReceivedHistoryTmp));
+    press("Command6");
+    ASSERT_EQ(prompt.boxes.size(), 2);
+    EXPECT_EQ(prompt.boxes[1].icon, Prompt::Icon::Critical);
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 3);
+    EXPECT_EQ(form->rowCount(), 3);
+    EXPECT_EQ(form->countText(), QStringLiteral("3"));
+    EXPECT_EQ(launcher->statusText(), QStringLiteral("3"));
+
+    clickRow(2);
+    press("Command3");
+    EXPECT_EQ(prompt.boxes.size(), 4);
+    EXPECT_EQ(form->rowCount(), 3);
+    EXPECT_EQ(form->countText(), QStringLiteral("3"));
+}
+
 TEST_F(MailActionsTest, DeleteAllOnAMissingHistoryTreatsItAsEmpty)
 {
     open(HistoryFile::Kind::Sent);
