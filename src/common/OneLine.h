@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+// Boxes meant for one line: pasted, typed or program-set line breaks never
+// stay in them.
+namespace OneLine {
+
+// Each line break (CR LF, CR, LF, line and paragraph separators) replaced by
+// separator; with trimEnds, those at either end are dropped instead.
+QString joined(const QString &text, const QString &separator, bool trimEnds = true);
+
+// Keeps the box free of line breaks from now on, whatever puts them there.
+void guard(QLineEdit *box, const QString &separator = QStringLiteral(" "));
+// Here every break becomes the separator, also a typed one at the end.
+void guard(QPlainTextEdit *box, const QString &separator);
+
+} // namespace OneLine
