@@ -6,6 +6,7 @@
 #include "common/Twips.h"
 #include "receive/MailCheck.h"
 #include "shell/ClockText.h"
+#include "shell/EndGuard.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
 #include "shell/LauncherPicture.h"
@@ -206,6 +207,10 @@ void MainForm::paintEvent(QPaintEvent *)
 
 void MainForm::closeEvent(QCloseEvent *event)
 {
+    if (!EndGuard::mayEnd(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     Startup::end();
 }
