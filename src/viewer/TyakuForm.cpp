@@ -466,7 +466,8 @@ bool TyakuForm::eventFilter(QObject *watched, QEvent *event)
         static_cast<QObject *>(m_list)->event(event);
         if (m_list->currentIndex() != before && selectedRow() != 0)
             showSelectedMail();
-        return true;
+        // A key the list ignored did nothing there and goes on to the window.
+        return event->isAccepted();
     }
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // A click beside the rows still counts as a click on the list.
