@@ -7,6 +7,33 @@
 
 #include <QSslSocket>
 
+namespace {
+
+thread_local QString t_lastError;
+thread_local bool t_smtpEncrypted = false;
+
+} // namespace
+
+QString MailLibrary::lastError() const
+{
+    return t_lastError;
+}
+
+void MailLibrary::setLastError(const QString &text)
+{
+    t_lastError = text;
+}
+
+bool MailLibrary::smtpWasEncrypted() const
+{
+    return t_smtpEncrypted;
+}
+
+void MailLibrary::noteSmtpEncrypted(bool encrypted)
+{
+    t_smtpEncrypted = encrypted;
+}
+
 MailLibrary &MailLibrary::instance()
 {
     static MailLibrary library;
@@ -18,7 +45,7 @@ void MailLibrary::initialize()
     m_initialized = true;
     // Loading the TLS backend early keeps the first mail check from paying for it.
     m_tlsAvailable = QSslSocket::supportsSsl();
-    m_lastError.clear();
+    setLastError({});
 }
 
 void MailLibrary::setOption(int option, int value)
@@ -29,8 +56,7 @@ void MailLibrary::setOption(int option, int value)
 
 void MailLibrary::end()
 {
-    for (const auto &session : std::as_const(m_sessions))
-        session->abort();
+    QMutexLocker lock(&m_mutex);
     m_sessions.clear();
     m_initialized = false;
 }
@@ -38,36 +64,46 @@ void MailLibrary::end()
 MailLibrary::MailLibrary() = default;
 MailLibrary::~MailLibrary() = default;
 
-Pop3Session *MailLibrary::session(int handle)
+std::shared_ptr<Pop3Session> MailLibrary::session(int handle)
 {
+    QMutexLocker lock(&m_mutex);
     const auto it = m_sessions.constFind(handle);
     if (it == m_sessions.constEnd()) {
-        m_lastError = QStringLiteral("POP3サーバーに接続していません。");
+        lock.unlock();
+        setLastError(QStringLiteral("POP3サーバーに接続していません。"));
         return nullptr;
     }
-    return it->get();
+    return *it;
 }
 
-int MailLibrary::pop3Connect(const QString &server)
+int MailLibrary::pop3Connect(const QString &server, const SessionHooks *hooks)
 {
     auto session = std::make_shared<Pop3Session>();
+    session->setHooks(hooks);
     if (!session->open(server)) {
-        m_lastError = session->errorText();
+        setLastError(session->errorText());
         return -1;
     }
+    QMutexLocker lock(&m_mutex);
     const int handle = m_nextHandle++;
     m_sessions.insert(handle, std::move(session));
     return handle;
 }
 
+bool MailLibrary::pop3IsEncrypted(int handle)
+{
+    const auto pop3 = session(handle);
+    return pop3 && pop3->isEncrypted();
+}
+
 int MailLibrary::pop3Authenticate(int handle, const QString &id, const QString &password, bool apop)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return -1;
     const auto count = pop3->login(id, password, apop);
     if (!count) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return -1;
     }
     return *count;
@@ -75,12 +111,12 @@ int MailLibrary::pop3Authenticate(int handle, const QString &id, const QString &
 
 std::optional<MailStatus> MailLibrary::pop3GetMailStatus(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return std::nullopt;
     const auto header = pop3->header(n);
     if (!header) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return std::nullopt;
     }
     const MimeContent content = MimeReader::read(*header);
@@ -89,12 +125,12 @@ std::optional<MailStatus> MailLibrary::pop3GetMailStatus(int handle, int n)
 
 qint64 MailLibrary::pop3GetMailSize(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return -1;
     const auto size = pop3->size(n);
     if (!size) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return -1;
     }
     return *size;
@@ -121,12 +157,12 @@ FetchedMail MailLibrary::parse(const QByteArray &raw)
 
 std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return std::nullopt;
     const auto raw = pop3->retrieve(n);
     if (!raw) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return std::nullopt;
     }
     return parse(*raw);
@@ -134,11 +170,11 @@ std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
 
 bool MailLibrary::pop3DeleteMail(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return false;
     if (!pop3->remove(n)) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return false;
     }
     return true;
@@ -146,9 +182,24 @@ bool MailLibrary::pop3DeleteMail(int handle, int n)
 
 void MailLibrary::pop3Close(int handle)
 {
-    const auto pop3 = m_sessions.take(handle);
+    std::shared_ptr<Pop3Session> pop3;
+    {
+        QMutexLocker lock(&m_mutex);
+        pop3 = m_sessions.take(handle);
+    }
     if (pop3 && !pop3->quit() && !pop3->errorText().isEmpty())
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
+}
+
+void MailLibrary::pop3Abort(int handle)
+{
+    std::shared_ptr<Pop3Session> pop3;
+    {
+        QMutexLocker lock(&m_mutex);
+        pop3 = m_sessions.take(handle);
+    }
+    if (pop3)
+        pop3->abort();
 }
 
 int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written)
@@ -163,7 +214,7 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
     for (const MimeContent::Attachment &attachment : content.attachments) {
         const auto path = writer.write(attachment.name, attachment.content);
         if (!path) {
-            m_lastError = writer.errorText();
+            setLastError(writer.errorText());
             result = kCannotWrite;
             continue;
         }
@@ -192,6 +243,6 @@ std::optional<QString> MailLibrary::keepWholeMail(const FetchedMail &mail, const
     AttachmentWriter writer(folder);
     const auto path = writer.write(AttachmentWriter::safeName(name) + QStringLiteral(".eml"), mail.raw);
     if (!path)
-        m_lastError = writer.errorText();
+        setLastError(writer.errorText());
     return path;
 }

@@ -6,6 +6,7 @@
 #include "mail/LineSession.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
+#include "settings/OptionForm.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "settings/RuntimeSettings.h"
@@ -143,7 +144,8 @@ TEST_F(MailCheckFlow, ShowsTheServersTextForAWrongPassword)
     MailCheck::run();
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
-    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("-ERR [AUTH] Authentication failed."));
+    EXPECT_EQ(prompt.boxes[0].text,
+              QStringLiteral("サーバーがログインを拒否しました（-ERR [AUTH] Authentication failed.）"));
     EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
     EXPECT_EQ(servers->waiting(user), 1);
 }
@@ -167,11 +169,15 @@ TEST_F(MailCheckFlow, OpensTheAccountWindowWhenNothingIsStored)
     EXPECT_EQ(servers->waiting(user), 1);
 }
 
-TEST_F(MailCheckFlow, DoesNothingWithoutAServer)
+TEST_F(MailCheckFlow, WithoutAServerSaysSoAndOpensTheServerOptions)
 {
     runtimeSettings().Pop3Server.clear();
-    MailCheck::run();
-    EXPECT_TRUE(prompt.boxes.isEmpty());
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, MailCheck::kNoServer);
+    ASSERT_NE(Forms::existing<OptionForm>(), nullptr);
+    EXPECT_TRUE(Forms::existing<OptionForm>()->isVisible());
     EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
 }
 
