@@ -141,7 +141,13 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_names->viewport()->installEventFilter(this);
 
     connect(sendButton, &QPushButton::clicked, this, &WriteForm::send);
-    connect(stopButton, &QPushButton::clicked, this, &QWidget::close);
+    // While a send runs, 送信中止 stops it and the window keeps what was written.
+    connect(stopButton, &QPushButton::clicked, this, [this] {
+        if (m_sender)
+            m_sender->cancel();
+        else
+            close();
+    });
     connect(widenButton, &QPushButton::clicked, this, [this] {
         widen();
         fillAddressList();

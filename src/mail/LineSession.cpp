@@ -7,6 +7,10 @@
 #include <QNetworkProxy>
 #include <QSslSocket>
 #include <QStringList>
+#include <QTcpSocket>
+
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 
 namespace {
 
@@ -152,6 +156,10 @@ bool LineSession::connectTo(const ServerAddress &address)
         m_socket->connectToHostEncrypted(address.host, address.port);
     else
         m_socket->connectToHost(address.host, address.port);
+    // Under TLS nothing is readable until a whole record is in, which can take a
+    // while on a slow line; the raw socket below still shows that bytes arrive.
+    for (QTcpSocket *raw : m_socket->findChildren<QTcpSocket *>(Qt::FindDirectChildrenOnly))
+        QObject::connect(raw, &QIODevice::readyRead, m_socket.get(), [this] { noteActivity(); });
     QElapsedTimer waited;
     waited.start();
     while (m_socket->state() != QAbstractSocket::ConnectedState) {
@@ -246,17 +254,39 @@ bool LineSession::isConnected() const
     return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
 }
 
-qint64 LineSession::pending() const
+qint64 LineSession::queuedInProgram() const
 {
     return m_socket ? m_socket->bytesToWrite() + m_socket->encryptedBytesToWrite() : 0;
 }
 
-// Waits until at most highWater bytes are still queued in the program. Progress
-// counts as activity, so only a server that stops reading runs into the limit.
-bool LineSession::drain(qint64 highWater, qint64 total, qint64 handed)
+qint64 LineSession::pending() const
+{
+    // The kernel's queue counts too: bytes the server has not yet acknowledged.
+    int unsent = 0;
+    if (m_socket && m_socket->socketDescriptor() >= 0
+        && ::ioctl(static_cast<int>(m_socket->socketDescriptor()), SIOCOUTQ, &unsent) != 0)
+        unsent = 0;
+    return queuedInProgram() + unsent;
+}
+
+void LineSession::reportUpload()
+{
+    if (m_uploadTotal <= 0 || !m_hooks || !m_hooks->uploadProgress)
+        return;
+    const qint64 sent = m_uploadHanded - pending();
+    if (m_lastProgress >= 0 && m_clock.elapsed() - m_lastProgress < 100 && sent < m_uploadTotal)
+        return;
+    m_lastProgress = m_clock.elapsed();
+    m_hooks->uploadProgress(qBound<qint64>(0, sent, m_uploadTotal), m_uploadTotal);
+}
+
+// Waits until at most highWater bytes are still queued in the program. Every
+// byte the server takes counts as activity, so only a server that stops reading
+// runs into the limit.
+bool LineSession::drain(qint64 highWater)
 {
     qint64 lastPending = pending();
-    while (lastPending > highWater) {
+    while (queuedInProgram() > highWater) {
         if (!checkCancel())
             return false;
         if (!isConnected())
@@ -270,11 +300,7 @@ bool LineSession::drain(qint64 highWater, qint64 total, qint64 handed)
         if (now < lastPending) {
             lastPending = now;
             noteActivity();
-            if (total > 0 && m_hooks && m_hooks->uploadProgress
-                && (m_lastProgress < 0 || m_clock.elapsed() - m_lastProgress >= 100 || now <= highWater)) {
-                m_lastProgress = m_clock.elapsed();
-                m_hooks->uploadProgress(handed - now, total);
-            }
+            reportUpload();
         }
     }
     return true;
@@ -322,6 +348,8 @@ bool LineSession::writeDotBlock(const QByteArray &text)
     constexpr qint64 kPiece = 64 * 1024;
     const qint64 total = block.size();
     m_lastProgress = -1;
+    m_uploadTotal = total;
+    m_uploadHanded = pending();
     noteActivity();
     for (qint64 offset = 0; offset < total;) {
         const qint64 piece = qMin(kPiece, total - offset);
@@ -330,7 +358,8 @@ bool LineSession::writeDotBlock(const QByteArray &text)
         if (m_socket->write(block.constData() + offset, piece) != piece)
             return failAndAbort(QStringLiteral("サーバーへ送れませんでした（%1）。").arg(socketError()));
         offset += piece;
-        if (!drain(offset == total ? 0 : kPiece, total, offset))
+        m_uploadHanded += piece;
+        if (!drain(offset == total ? 0 : kPiece))
             return false;
     }
     return true;
@@ -389,6 +418,7 @@ bool LineSession::waitForMore(ReadLimit &limit)
         if (stillPending < lastPending) {
             lastPending = stillPending;
             noteActivity();
+            reportUpload();
         }
         if (ready)
             continue;  // a TLS record that carried no data yet
@@ -412,6 +442,7 @@ std::optional<QByteArray> LineSession::readLine()
             QByteArray line = m_buffer.mid(m_pos, end - m_pos);
             m_pos = nl + 1;
             m_longReply = false;
+            m_uploadTotal = 0;
             return line;
         }
         if (m_buffer.size() - m_pos > kMaxLineLength) {
@@ -463,4 +494,5 @@ void LineSession::abort()
     m_buffer.clear();
     m_pos = 0;
     m_longReply = false;
+    m_uploadTotal = 0;
 }

@@ -121,8 +121,10 @@ private:
     bool checkCancel();
     bool waitForMore(ReadLimit &limit);
     bool waitForEncrypted();
-    bool drain(qint64 highWater, qint64 total, qint64 handed);
+    bool drain(qint64 highWater);
+    qint64 queuedInProgram() const;
     qint64 pending() const;
+    void reportUpload();
     void noteActivity();
     QString socketError() const;
 
@@ -133,6 +135,8 @@ private:
     qint64 m_lastActivity = 0;
     qint64 m_lastProgress = -1;
     bool m_longReply = false;
+    qint64 m_uploadTotal = 0;   // the block being uploaded, for progress
+    qint64 m_uploadHanded = 0;  // of it (and what was queued before) handed to the socket
     bool m_cancelled = false;
     ServerAddress m_address;
     QByteArray m_buffer;

@@ -47,7 +47,7 @@ ThrottlingRelay::ThrottlingRelay(const QString &host, int port, Rules rules)
     const int on = 1;
     ::setsockopt(m_listen, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     // A small window, so a slowed client really waits instead of filling kernel buffers.
-    const int window = 64 * 1024;
+    const int window = 16 * 1024;
     ::setsockopt(m_listen, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
     sockaddr_in address{};
     address.sin_family = AF_INET;
