@@ -1,5 +1,6 @@
 #include "mail/MailLibrary.h"
 
+#include "common/FixedField.h"
 #include "mail/AttachmentWriter.h"
 #include "mail/Charsets.h"
 #include "mail/MimeReader.h"
@@ -136,21 +137,38 @@ qint64 MailLibrary::pop3GetMailSize(int handle, int n)
     return *size;
 }
 
+namespace {
+
+// Texts leave the library cut at their first NUL; a cut that loses text is noted.
+QString cutAtNul(const QString &text, bool *cut)
+{
+    const QString kept = FixedField::cutAtNul(text);
+    if (kept.size() != text.size())
+        *cut = true;
+    return kept;
+}
+
+} // namespace
+
 FetchedMail MailLibrary::parse(const QByteArray &raw)
 {
     auto content = std::make_shared<MimeContent>(MimeReader::read(raw));
     FetchedMail mail;
-    mail.subject = content->subject;
-    mail.date = content->date;
-    mail.from = content->from;
-    mail.header = content->headerText;
+    bool cut = false;
+    mail.subject = cutAtNul(content->subject, &cut);
+    mail.date = cutAtNul(content->date, &cut);
+    mail.from = cutAtNul(content->from, &cut);
+    mail.header = cutAtNul(content->headerText, &cut);
     mail.raw = raw;
     // Only a single text part is its own readable text; anything else shows its
     // MIME body until the attachments are unpacked.
-    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial)
-        mail.body = Charsets::decodeUnlabelled(content->rawBody);
-    else
-        mail.body = content->text;
+    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial) {
+        mail.body = FixedField::cutAtNul(Charsets::decodeUnlabelled(content->rawBody));
+    } else {
+        mail.body = cutAtNul(content->text, &cut);
+        cut = cut || content->lossy;
+    }
+    mail.needsWholeCopy = cut;
     mail.content = std::move(content);
     return mail;
 }
@@ -207,7 +225,9 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
     if (!mail.content)
         mail = parse(mail.raw);
     const MimeContent &content = *mail.content;
-    mail.body = content.text;
+    const QString body = FixedField::cutAtNul(content.text);
+    mail.needsWholeCopy = mail.needsWholeCopy || content.lossy || body.size() != content.text.size();
+    mail.body = body;
 
     AttachmentWriter writer(folder);
     int result = kNothingToUnpack;
@@ -223,6 +243,11 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
         if (result == kNothingToUnpack)
             result = kUnpacked;
     }
+    // The files must be on disk before the mail may leave the server.
+    if (result == kUnpacked && !writer.sync()) {
+        setLastError(writer.errorText());
+        result = kCannotWrite;
+    }
     if (content.incompletePartial && result != kCannotWrite) {
         // The piece is kept whole so the mail can be put together once all pieces are in.
         const auto path = keepWholeMail(mail, folder);
@@ -230,6 +255,7 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
             return kCannotWrite;
         if (written)
             written->append(*path);
+        mail.needsWholeCopy = false;
         return kPartsMissing;
     }
     return result;
@@ -242,7 +268,9 @@ std::optional<QString> MailLibrary::keepWholeMail(const FetchedMail &mail, const
         name = QStringLiteral("mail");
     AttachmentWriter writer(folder);
     const auto path = writer.write(AttachmentWriter::safeName(name) + QStringLiteral(".eml"), mail.raw);
-    if (!path)
+    if (!path || !writer.sync()) {
         setLastError(writer.errorText());
+        return std::nullopt;
+    }
     return path;
 }

@@ -32,6 +32,9 @@ struct FetchedMail {
     QString header;
     QString body;
     QByteArray raw;  // the whole mail exactly as the server sent it
+    // Set by unpacking when something of the mail is neither in its fields nor in
+    // a file: the caller keeps the whole mail before it is deleted from the server.
+    bool needsWholeCopy = false;
     std::shared_ptr<const MimeContent> content;  // the parsed structure, kept for unpacking
 };
 

@@ -250,7 +250,7 @@ private:
             && fitsField(mail->date, HistoryRecord::kDateWidth)
             && fitsField(record.Body, HistoryRecord::kBodyWidth) && record.Subject == mail->subject
             && record.Correspondent == mail->from && record.MailDate == mail->date;
-        if (!whole && !m_library.keepWholeMail(*mail, m_folder))
+        if ((!whole || mail->needsWholeCopy) && !m_library.keepWholeMail(*mail, m_folder))
             return fail();
 
         HistoryFile received(HistoryFile::Kind::Received);

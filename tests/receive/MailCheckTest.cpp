@@ -208,6 +208,34 @@ TEST_F(MailCheckFlow, UnpacksAttachmentsAndNotesThemInTheBody)
     EXPECT_EQ(servers->waiting(user), 0);
 }
 
+TEST_F(MailCheckFlow, StoresEveryTextPartAndKeepsTheInvitationBeforeDeleting)
+{
+    servers->deliver(user, sample("two texts",
+                                  "--b\r\nContent-Type: text/plain; charset=UTF-8\r\n\r\nfirst\r\n"
+                                  "--b\r\nContent-Type: text/calendar; method=REQUEST\r\n\r\nBEGIN:VCALENDAR\r\n"
+                                  "--b\r\nContent-Type: text/plain; charset=EUC-JP\r\n\r\n"
+                                      + QByteArray::fromHex("a4b3a4f3a4cba4c1a4cf") + "\r\n--b--\r\n",
+                                  "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n"));
+    MailCheck::run();
+    const auto stored = records();
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored[0].Body, QStringLiteral("first\r\n----------------------------------------\r\nこんにちは"));
+    EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("part-2.ics")});
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(MailCheckFlow, KeepsTheWholeMailWhenItsPartsCannotBeToldApart)
+{
+    const QByteArray raw = sample("broken", "--elsewhere\r\nContent-Type: text/plain\r\n\r\nlost\r\n--elsewhere--\r\n",
+                                  "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"nowhere\"\r\n");
+    servers->deliver(user, raw);
+    MailCheck::run();
+    EXPECT_EQ(records().size(), 1);
+    EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("broken.eml")});
+    EXPECT_EQ(Sandbox::readFile(attachmentFolder() + QStringLiteral("/broken.eml")), raw);
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
 TEST_F(MailCheckFlow, CapitalAttachmentIsNoMarker)
 {
     servers->deliver(user, sample("word", "See the Attachment section.\r\n"));
