@@ -7,6 +7,7 @@
 #include "compose/BackForm.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
+#include "support/FileFaults.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "viewer/EditorState.h"
@@ -182,8 +183,7 @@ TEST_F(MailActionsTest, FailedDeletesListWhatTheFileStillHolds)
     store(HistoryFile::Kind::Received, 3);
     MainForm *launcher = Forms::get<MainForm>();
     open(HistoryFile::Kind::Received);
-    // The rewrite cannot make its temporary file where a folder stands.
-    QDir().mkpath(AppPaths::resolve(AppPaths::kReceivedHistoryTmp));
+    FileFaults::makeReadOnly(AppPaths::resolve(AppPaths::kReceivedHistory));
     press("Command6");
     ASSERT_EQ(prompt.boxes.size(), 2);
     EXPECT_EQ(prompt.boxes[1].icon, Prompt::Icon::Critical);
