@@ -101,4 +101,5 @@ private:
     qint64 m_sentFileAfter = -1;
     QString m_bodyBefore;
     std::optional<QString> m_launcherBefore;
+    std::optional<bool> m_lastEncrypted;  // of the last mail that went out
 };

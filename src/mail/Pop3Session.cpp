@@ -48,6 +48,14 @@ bool Pop3Session::readStatus(QByteArray *status)
 
 bool Pop3Session::command(const QByteArray &line, QByteArray *status)
 {
+    // Answers still on the way come first; a mail sent ahead cannot be skipped over.
+    if (!m_inFlight.isEmpty()) {
+        for (const InFlight &sent : std::as_const(m_inFlight))
+            if (sent.retrieve)
+                return fail(QStringLiteral("POP3の手順が正しくありません（%1）。").arg(QString::fromLatin1(line.left(4))));
+        if (!settleUntil(0))
+            return false;
+    }
     if (!m_line.writeLine(line))
         return failFromLine();
     return readStatus(status);
