@@ -12,7 +12,7 @@ cp -n fuzz/seeds/* "$out/corpus/" 2>/dev/null || true
 
 sources=(fuzz/decode_fuzzer.cpp src/mail/MimeReader.cpp src/mail/Charsets.cpp src/mail/CharsetGuess.cpp
          src/mail/LegacyDecode.cpp src/mail/AttachmentWriter.cpp src/common/Cp932.cpp
-         src/common/CarrierPictographs.cpp)
+         src/common/CarrierPictographs.cpp src/common/LineEnds.cpp)
 # The pictograph table is generated the way the CMake build makes it.
 cmake -DSOURCE=/usr/share/unicode/EmojiSources.txt -DOUTPUT="$out/EmojiTable.inc" -P cmake/EmojiTable.cmake
 if [ ! -x "$out/decode_fuzzer" ] || [ -n "$(find "${sources[@]}" src/mail/*.h -newer "$out/decode_fuzzer")" ]; then
