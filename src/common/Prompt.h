@@ -20,6 +20,7 @@ public:
         QString title;  // empty: the program's title
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        bool defaultNo = false;  // Enter answers No
     };
 
     // Filters come in the two-part form "説明(*.txt)|*.txt;*.ini" (pairs of label|patterns).

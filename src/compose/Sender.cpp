@@ -4,6 +4,7 @@
 #include "common/Prompt.h"
 #include "compose/Fortune.h"
 #include "history/HistoryFile.h"
+#include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
@@ -106,6 +107,7 @@ void Sender::pass(int i)
     copy.MailDate = clockText();
     copy.Correspondent = m_fields.recipient();
     copy.Body = m_fields.mailBody();
+    const QString wholeCopy = WholeMailLink::reserveSent(copy);
     const auto stored = HistoryFile(HistoryFile::Kind::Sent).append(copy);
     // A full or unwritable history must not keep the mail from going out.
     if (!stored.ok)
@@ -125,6 +127,7 @@ void Sender::pass(int i)
     mail.body = m_fields.mailBody();
     mail.attachments = m_fields.attachmentText();
     mail.option = 0;
+    WholeMailLink::fillSent(wholeCopy, mail);
     if (m_transport(mail) < 0)
         Prompt::instance().ask({m_errorText(), errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok},
                                m_parent);

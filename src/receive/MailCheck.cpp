@@ -6,6 +6,7 @@
 #include "common/Prompt.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
+#include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
@@ -42,16 +43,6 @@ void showError(const QString &text)
 void showNotice(const QString &text)
 {
     Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr);
-}
-
-// Whether a text survives its record field whole: within the width and every
-// character with a CP932 form.
-bool fitsField(const QString &text, int width)
-{
-    const QString trimmed = FixedField::trimSpaces(text);
-    const QByteArray bytes = Cp932::encode(trimmed);
-    // A character without a CP932 form comes out as '?'.
-    return bytes.size() <= width && bytes.count('?') == trimmed.count(u'?');
 }
 
 bool syncToDisk(const QString &path)
@@ -168,13 +159,13 @@ private:
         // The history window already gives its body with CR LF line ends.
         record.Body = history->bodyText();
 
-        const bool whole = fitsField(mail->subject, HistoryRecord::kSubjectWidth)
-            && fitsField(mail->from, HistoryRecord::kCorrespondentWidth)
-            && fitsField(mail->date, HistoryRecord::kDateWidth)
-            && fitsField(record.Body, HistoryRecord::kBodyWidth) && record.Subject == mail->subject
+        const bool whole = WholeMailLink::survives(record) && record.Subject == mail->subject
             && record.Correspondent == mail->from && record.MailDate == mail->date;
-        if (!whole && !m_library.keepWholeMail(*mail, m_folder))
-            return fail();
+        QString keepError;
+        if (!whole && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError)) {
+            showError(keepError);
+            return false;
+        }
 
         HistoryFile received(HistoryFile::Kind::Received);
         const RecordFile::Result stored = received.append(record);
