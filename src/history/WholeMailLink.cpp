@@ -226,10 +226,15 @@ std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kin
     WholeMail whole;
     whole.subject = mail.subject;
     whole.body = LineEnds::toCrLf(mail.content ? mail.content->text : mail.body);
-    // A note the program added to the stored body (attachments unpacked) stays.
-    QString rest = stored.left(stored.lastIndexOf(u'\n') + 1);
+    // What the record held before its link line, without the line break the link added.
+    QString rest = stored.left(qMax<qsizetype>(stored.lastIndexOf(u'\n') - 1, 0));
+    // A message ends its text with a line break the user never typed.
+    if (kind == HistoryFile::Kind::Sent && whole.body.endsWith(QStringLiteral("\r\n"))
+        && !rest.endsWith(u'\n'))
+        whole.body.chop(2);
     while (rest.endsWith(u'\n') || rest.endsWith(u'\r'))
         rest.chop(1);
+    // A note the program added to the stored body (attachments unpacked) stays.
     const QString note = lastLine(rest);
     if (!note.isEmpty() && note.startsWith(QStringLiteral("♪♪♪")) && note.endsWith(QStringLiteral("♪♪♪"))
         && !whole.body.endsWith(note))
