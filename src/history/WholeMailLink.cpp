@@ -63,7 +63,8 @@ QString fileNameFor(const QString &subject)
     for (qsizetype i = 0; i < source.size(); ++i) {
         const bool pair = source[i].isHighSurrogate() && i + 1 < source.size() && source[i + 1].isLowSurrogate();
         const QString ch = pair ? source.mid(i, 2) : QString(source[i]);
-        name += roundTrips(ch) && ch != QLatin1String("?") ? ch : QStringLiteral("_");
+        const bool separator = ch == QLatin1String("/") || ch == QLatin1String("\\");
+        name += roundTrips(ch) && ch != QLatin1String("?") && !separator ? ch : QStringLiteral("_");
         if (pair)
             ++i;
     }
