@@ -19,6 +19,8 @@ void install()
 QFont font(const QString &family, qreal pointSize, bool bold)
 {
     QFont f(family);
+    // Tried glyph by glyph in this order, so Japanese keeps the IPA faces.
+    f.setFamilies({family, kEmoji});
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     if (family == kMincho || family == QLatin1String("Book Antiqua"))
