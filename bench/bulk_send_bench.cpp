@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -113,7 +114,12 @@ int main(int argc, char **argv)
     form->chooseBulk(true);
     QElapsedTimer clock;
     clock.start();
+    // The passes run on a worker; the window thread's events go on until the window closes.
+    QEventLoop untilClosed;
+    QObject::connect(form, &QObject::destroyed, &untilClosed, &QEventLoop::quit);
     form->send();
+    if (Forms::existing<WriteForm>())
+        untilClosed.exec();
     const double pintora = clock.nsecsElapsed() / 1e9;
     const int records = HistoryFile(HistoryFile::Kind::Sent).count();
     Prompt::install(nullptr);

@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes through the whole decode path of a received mail:
 // raw message -> subject, from, date, body text and safe attachment names.
 #include "mail/AttachmentWriter.h"
+#include "mail/Charsets.h"
+#include "mail/LegacyDecode.h"
 #include "mail/MimeReader.h"
 
 #include <QGuiApplication>
@@ -17,15 +19,45 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     return 0;
 }
 
+namespace {
+
+// Lone surrogates would turn into '?' on disk and break the record's character count.
+void requireValidUtf16(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate()) {
+            if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate())
+                abort();
+            ++i;
+        } else if (text[i].isLowSurrogate()) {
+            abort();
+        }
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray raw(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    // The guesser and every reading it may choose, on the bytes as they are.
+    const QByteArray sample = raw.left(8192);
+    requireValidUtf16(Charsets::decodeUnlabelled(sample));
+    for (const char *label : {"iso-2022-jp", "utf-8", "shift_jis", "euc-jp", "utf-16", "utf-7", "ks_c_5601-1987"})
+        requireValidUtf16(Charsets::decode(sample, label, Carrier::Au));
+    requireValidUtf16(Charsets::decodeHeader(sample, Carrier::SoftBank));
+    QByteArray text = sample;
+    LegacyDecode::takeUuencoded(text);
+    LegacyDecode::base64(sample);
+
     const MimeContent content = MimeReader::read(raw);
     for (const auto &attachment : content.attachments) {
         const QString name = AttachmentWriter::safeName(attachment.name);
         if (name.isEmpty() || name.contains(u'/') || name == u".." || name == u".")
             abort();
     }
+    requireValidUtf16(content.subject);
+    requireValidUtf16(content.text);
     volatile qsizetype sink = content.subject.size() + content.from.size() + content.date.size()
         + content.text.size() + content.headerText.size();
     (void)sink;

@@ -1,5 +1,12 @@
 #include "compose/BackForm.h"
 
+#include "compose/SendJob.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+
 #include "common/Clipboard.h"
 #include "common/FixedField.h"
 #include "common/Fonts.h"
@@ -97,8 +104,10 @@ QString BackForm::attachmentText() const
     return m_attach->text();
 }
 
-bool BackForm::send()
+void BackForm::send()
 {
+    if (m_job)
+        return;
     const RuntimeSettings &settings = runtimeSettings();
     OutgoingMail mail;
     mail.server = settings.SmtpServer;
@@ -107,17 +116,53 @@ bool BackForm::send()
     mail.subject = subjectText();
     mail.body = bodyText();
     mail.attachments = attachmentText();
+    Sender::fillAccount(mail);
 
-    MailLibrary &library = MailLibrary::instance();
-    if (library.smtpSendMail(mail) < 0) {
-        // The reply exists nowhere else: closing now would lose what the user wrote.
-        Prompt::instance().ask({library.lastError().left(library.bufferSize() - 1), Sender::errorTitle(),
-                                Prompt::Icon::None, Prompt::Buttons::Ok},
-                               this);
-        return false;
+    const MainForm *launcher = Forms::existing<MainForm>();
+    const QString launcherBefore = launcher ? launcher->statusText() : QString();
+    m_job = new SendJob(mail, 0, 0, nullptr, this);
+    connect(m_job, &SendJob::done, this, [this, launcherBefore] {
+        const SendJob::Result result = m_job->result();
+        m_job->deleteLater();
+        m_job = nullptr;
+        if (MainForm *shown = Forms::existing<MainForm>())
+            shown->setStatusText(launcherBefore);
+        if (result.cancelled)
+            return;
+        if (result.code < 0) {
+            // The reply exists nowhere else: closing now would lose what the user wrote.
+            Prompt::instance().ask({result.error.left(MailLibrary::instance().bufferSize() - 1),
+                                    Sender::errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok},
+                                   this);
+            m_lastSendOk = false;
+        } else {
+            m_lastSendOk = true;
+            close();
+        }
+        emit sendEnded();
+    });
+    m_job->start();
+}
+
+bool BackForm::sendAndWait()
+{
+    QEventLoop loop;
+    connect(this, &BackForm::sendEnded, &loop, &QEventLoop::quit);
+    m_lastSendOk = false;
+    send();
+    if (m_job)
+        loop.exec();
+    return m_lastSendOk;
+}
+
+void BackForm::closeEvent(QCloseEvent *event)
+{
+    // The mail in flight still needs this window's texts should it fail.
+    if (m_job) {
+        event->ignore();
+        return;
     }
-    close();
-    return true;
+    QWidget::closeEvent(event);
 }
 
 void BackForm::quote()
@@ -148,4 +193,9 @@ void BackForm::applyLayout()
     Twips::place(m_add, layout.addButtonLeft, 1320, 735, kBoxHeight);
     Twips::place(m_remove, layout.removeButtonLeft, 1320, 855, kBoxHeight);
     m_statusBar->setGeometry(0, height() - Twips::toPixels(375), width(), Twips::toPixels(375));
+}
+
+bool BackForm::isSending() const
+{
+    return m_job != nullptr;
 }

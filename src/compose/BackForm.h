@@ -3,9 +3,11 @@
 #include "compose/AttachmentWidgets.h"
 #include "compose/Attachments.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class QLineEdit;
+class SendJob;
 class QListWidget;
 class QPushButton;
 class QStatusBar;
@@ -29,13 +31,21 @@ public:
     // "本文に貼付": the clipboard, three line breaks and a CR, then the body of
     // the mail the history window read last.
     void quote();
-    // "送信": one call to the mail layer. A failure is shown in the "送信エラー"
-    // box and the window stays open with everything written; success closes it.
-    bool send();
+    // "送信": one mail handed to the mail layer on a worker; returns at once. A
+    // failure is shown in the "送信エラー" box and the window stays open with
+    // everything written; success closes it; a cancel leaves it as it was.
+    void send();
+    // send(), then the window thread's events until the send ended: true when it went out.
+    bool sendAndWait();
+    bool isSending() const;
     QString attachmentText() const;
+
+signals:
+    void sendEnded();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void applyLayout();
@@ -51,4 +61,6 @@ private:
     QListWidget *m_attachList;  // List2
     QTextEdit *m_body;          // BodyText
     QStatusBar *m_statusBar;
+    QPointer<SendJob> m_job;
+    bool m_lastSendOk = false;
 };

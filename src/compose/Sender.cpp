@@ -3,13 +3,19 @@
 #include "addressbook/AddressBook.h"
 #include "common/Prompt.h"
 #include "compose/Fortune.h"
+#include "compose/SendJob.h"
 #include "history/HistoryFile.h"
 #include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
+#include "settings/AccountFile.h"
+#include "settings/RuntimeSettings.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
-#include "settings/RuntimeSettings.h"
+#include "shell/ProgressWindow.h"
+
+#include <QEventLoop>
+#include <QFileInfo>
 
 const QString &Sender::sendingText()
 {
@@ -29,6 +35,12 @@ const QString &Sender::errorTitle()
     return text;
 }
 
+const QString &Sender::cancelledText()
+{
+    static const QString text = QStringLiteral("送信を中止しました。");
+    return text;
+}
+
 namespace {
 
 struct Installed {
@@ -42,6 +54,12 @@ Installed &installed()
     return hooks;
 }
 
+void setLauncherStatus(const QString &text)
+{
+    if (MainForm *launcher = Forms::existing<MainForm>())
+        launcher->setStatusText(text);
+}
+
 } // namespace
 
 void Sender::installTransport(Transport transport, ErrorText errorText)
@@ -49,19 +67,25 @@ void Sender::installTransport(Transport transport, ErrorText errorText)
     installed() = {std::move(transport), std::move(errorText)};
 }
 
-Sender::Sender(SendFields &fields, QWidget *parent) : m_fields(fields), m_parent(parent)
+void Sender::fillAccount(OutgoingMail &mail)
 {
-    if (installed().transport) {
-        m_transport = installed().transport;
-        m_errorText = installed().errorText;
-    } else {
-        m_transport = [](const OutgoingMail &mail) { return MailLibrary::instance().smtpSendMail(mail); };
-        // The callers' message buffer holds this many characters with its NUL.
-        m_errorText = [] {
-            const MailLibrary &library = MailLibrary::instance();
-            return library.lastError().left(library.bufferSize() - 1);
-        };
+    const AccountFile account;
+    mail.accountId = account.id();
+    mail.accountPassword = account.password();
+    if (mail.accountId.isEmpty()) {
+        mail.accountId = runtimeSettings().AccountId;
+        mail.accountPassword = runtimeSettings().AccountPassword;
     }
+}
+
+Sender::Sender(SendFields &fields, QWidget *parent)
+    : m_fields(fields), m_parent(parent), m_transport(installed().transport), m_errorText(installed().errorText)
+{
+}
+
+Sender::~Sender()
+{
+    delete m_window;
 }
 
 QString Sender::clockText()
@@ -71,18 +95,79 @@ QString Sender::clockText()
     return ClockText::now();
 }
 
-void Sender::run()
+void Sender::start()
 {
+    if (m_running)
+        return;
+    m_running = true;
+    m_cancelled = false;
+    m_failures = 0;
     m_fields.prepareAttachmentsForSend();
     m_fields.setStatus(sendingText());
     // The number of passes is a 16-bit count.
-    const int passes = m_fields.bulkChosen() ? qMin(m_fields.listCount(), int(INT16_MAX)) : 1;
-    for (int i = 1; i <= passes; ++i)
-        pass(i);
-    m_fields.setStatus(doneText());
+    m_passes = m_fields.bulkChosen() ? qMin(m_fields.listCount(), int(INT16_MAX)) : 1;
+    m_pass = 0;
+    if (const MainForm *launcher = Forms::existing<MainForm>(); launcher && !m_transport)
+        m_launcherBefore = launcher->statusText();
+    if (!m_transport && m_fields.bulkChosen()) {
+        m_window = new ProgressWindow(QStringLiteral("メールの一括送信"), Forms::existing<MainForm>());
+        connect(m_window, &ProgressWindow::cancelRequested, this, &Sender::cancel);
+        m_window->show();
+    }
+    nextPass();
 }
 
-void Sender::pass(int i)
+void Sender::run()
+{
+    QEventLoop loop;
+    connect(this, &Sender::finished, &loop, &QEventLoop::quit);
+    start();
+    if (m_running)
+        loop.exec();
+}
+
+void Sender::cancel()
+{
+    if (!m_running || m_cancelled)
+        return;
+    m_cancelled = true;
+    if (m_job)
+        m_job->cancel();
+}
+
+void Sender::nextPass()
+{
+    while (!m_cancelled && ++m_pass <= m_passes) {
+        OutgoingMail mail;
+        if (!prepare(m_pass, mail))
+            continue;
+        if (m_transport) {
+            const int code = m_transport(mail);
+            passEnded(code, code < 0 && m_errorText ? m_errorText() : QString());
+            continue;
+        }
+        m_job = new SendJob(mail, m_pass, m_fields.bulkChosen() ? m_passes : 0, m_window, this);
+        connect(m_job, &SendJob::done, this, [this] {
+            SendJob *job = m_job;
+            const SendJob::Result result = job->result();
+            job->deleteLater();
+            if (result.cancelled || m_cancelled) {
+                m_cancelled = true;
+                takeBackCopy();
+                finish();
+                return;
+            }
+            // The callers' message buffer holds this many characters with its NUL.
+            passEnded(result.code, result.error.left(MailLibrary::instance().bufferSize() - 1));
+            nextPass();
+        });
+        m_job->start();
+        return;
+    }
+    finish();
+}
+
+bool Sender::prepare(int i, OutgoingMail &mail)
 {
     QString recipient;
     if (m_fields.bulkChosen()) {
@@ -93,7 +178,7 @@ void Sender::pass(int i)
                 {QStringLiteral("アドレス帳に %1 番目のデータがないため、送信しませんでした。").arg(i),
                  errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok},
                 m_parent);
-            return;
+            return false;
         }
         recipient = *address;
     } else {
@@ -107,19 +192,22 @@ void Sender::pass(int i)
     copy.MailDate = clockText();
     copy.Correspondent = m_fields.recipient();
     copy.Body = m_fields.mailBody();
-    const QString wholeCopy = WholeMailLink::reserveSent(copy);
-    const auto stored = HistoryFile(HistoryFile::Kind::Sent).append(copy);
+    m_wholeCopy = WholeMailLink::reserveSent(copy);
+    HistoryFile sent(HistoryFile::Kind::Sent);
+    m_sentFileBefore = QFileInfo(sent.path()).size();
+    const auto stored = sent.append(copy);
+    m_sentFileAfter = stored.ok ? QFileInfo(sent.path()).size() : -1;
     // A full or unwritable history must not keep the mail from going out.
     if (!stored.ok)
         Prompt::warn(QStringLiteral("送信済みメールの控えを保存できませんでした。メールは送信します。\n")
                          + stored.error,
                      {}, m_parent);
 
+    m_bodyBefore = m_fields.mailBody();
     if (m_fields.fortuneTicked())
         m_fields.setMailBody(m_fields.mailBody() + Fortune::block(Fortune::numberFor(Fortune::draw())));
 
     const RuntimeSettings &settings = runtimeSettings();
-    OutgoingMail mail;
     mail.server = settings.SmtpServer;
     mail.to = recipient;
     mail.from = settings.SenderAddress;
@@ -127,8 +215,37 @@ void Sender::pass(int i)
     mail.body = m_fields.mailBody();
     mail.attachments = m_fields.attachmentText();
     mail.option = 0;
-    WholeMailLink::fillSent(wholeCopy, mail);
-    if (m_transport(mail) < 0)
-        Prompt::instance().ask({m_errorText(), errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok},
-                               m_parent);
+    fillAccount(mail);
+    WholeMailLink::fillSent(m_wholeCopy, mail);
+    return true;
+}
+
+void Sender::passEnded(int code, const QString &error)
+{
+    if (code >= 0)
+        return;
+    ++m_failures;
+    Prompt::instance().ask({error, errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok}, m_parent);
+}
+
+void Sender::takeBackCopy()
+{
+    // The mail never left, so its copy goes, and the body loses the fortune it was given.
+    if (m_sentFileAfter >= 0)
+        HistoryFile(HistoryFile::Kind::Sent).takeBackAppend(m_sentFileBefore, m_sentFileAfter);
+    m_sentFileAfter = -1;
+    if (!m_wholeCopy.isEmpty())
+        QFile::remove(m_wholeCopy);
+    m_fields.setMailBody(m_bodyBefore);
+}
+
+void Sender::finish()
+{
+    delete m_window;
+    m_running = false;
+    m_fields.setStatus(m_cancelled ? cancelledText() : doneText());
+    // The launcher showed the progress only while it lasted.
+    if (m_launcherBefore)
+        setLauncherStatus(*m_launcherBefore);
+    emit finished();
 }

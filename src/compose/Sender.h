@@ -2,11 +2,16 @@
 
 #include "mail/OutgoingMail.h"
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
+class ProgressWindow;
 class QWidget;
+class SendJob;
 
 // What a send reads from and changes in its window, at the moment it is used.
 class SendFields {
@@ -29,28 +34,53 @@ public:
 
 // The send button's whole run: once, or once per address book record in bulk;
 // before each sending a copy goes to the sent-mail history, then the fortune,
-// then the mail library. A failure is shown and the next pass still runs.
-class Sender {
+// then the mail library on a worker. A failure is shown and the next pass still
+// runs. A cancel stops the run, takes back the copy of the mail being sent and
+// leaves the window as it was.
+class Sender : public QObject {
+    Q_OBJECT
 public:
-    // The mail library's send operation: below 0 is a failure, whose text the
-    // error source gives.
+    // A replacement for the mail library's send operation (tests watch the calls):
+    // below 0 is a failure, whose text the error source gives. It runs on the
+    // window thread, one pass after the other.
     using Transport = std::function<int(const OutgoingMail &)>;
     using ErrorText = std::function<QString()>;
 
     static const QString &sendingText();
     static const QString &doneText();
     static const QString &errorTitle();
+    static const QString &cancelledText();
 
     Sender(SendFields &fields, QWidget *parent = nullptr);
+    ~Sender() override;
 
-    // What every send made from now on uses (tests watch the calls); empty
-    // functions restore the mail library.
+    // What every send made from now on uses; empty functions restore the mail library.
     static void installTransport(Transport transport, ErrorText errorText);
 
+    // The account the SMTP server may ask for: the stored one, else the one typed this run.
+    static void fillAccount(OutgoingMail &mail);
+
+    // Starts the passes and returns; finished() follows.
+    void start();
+    // Starts the passes and lets the window thread's events run until they end.
     void run();
+    void cancel();
+
+    bool isRunning() const { return m_running; }
+    bool wasCancelled() const { return m_cancelled; }
+    int failures() const { return m_failures; }
+    int passes() const { return m_passes; }
+
+signals:
+    void finished();
 
 private:
-    void pass(int i);
+    // Everything of pass i up to the hand-over: false when the pass sends nothing.
+    bool prepare(int i, OutgoingMail &mail);
+    void nextPass();
+    void passEnded(int code, const QString &error);
+    void takeBackCopy();
+    void finish();
     // The launcher's clock text, the sent mail's date.
     static QString clockText();
 
@@ -58,4 +88,18 @@ private:
     QWidget *m_parent;
     Transport m_transport;
     ErrorText m_errorText;
+
+    int m_passes = 0;
+    int m_pass = 0;
+    bool m_running = false;
+    bool m_cancelled = false;
+    int m_failures = 0;
+    QPointer<SendJob> m_job;
+    QPointer<ProgressWindow> m_window;
+    // The copy of the mail in flight, so a cancel can take it back.
+    qint64 m_sentFileBefore = -1;
+    qint64 m_sentFileAfter = -1;
+    QString m_bodyBefore;
+    QString m_wholeCopy;  // the sent mail kept whole, when its copy cannot hold it
+    std::optional<QString> m_launcherBefore;
 };

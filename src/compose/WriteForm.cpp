@@ -135,7 +135,13 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_names->viewport()->installEventFilter(this);
 
     connect(sendButton, &QPushButton::clicked, this, &WriteForm::send);
-    connect(stopButton, &QPushButton::clicked, this, &QWidget::close);
+    // While a send runs, 送信中止 stops it and the window keeps what was written.
+    connect(stopButton, &QPushButton::clicked, this, [this] {
+        if (m_sender)
+            m_sender->cancel();
+        else
+            close();
+    });
     connect(widenButton, &QPushButton::clicked, this, [this] {
         widen();
         fillAddressList();
@@ -375,18 +381,30 @@ void WriteForm::mouseMoveEvent(QMouseEvent *event)
 
 void WriteForm::send()
 {
-    // A message box of the send must not let a second send or a close in.
-    if (m_sending)
+    // No second send and no close while one runs, its boxes included.
+    if (m_sender)
         return;
-    m_sending = true;
-    Sender(*this, this).run();
-    m_sending = false;
-    close();
+    m_sender = new Sender(*this, this);
+    connect(m_sender, &Sender::finished, this, [this] {
+        Sender *sender = m_sender;
+        m_sender = nullptr;
+        sender->deleteLater();
+        // What was written stays when nothing went out: a cancel, or a single mail refused.
+        const bool keep = sender->wasCancelled() || (sender->passes() == 1 && sender->failures() > 0);
+        if (!keep)
+            close();
+    });
+    m_sender->start();
+}
+
+bool WriteForm::isSending() const
+{
+    return m_sender != nullptr;
 }
 
 void WriteForm::closeEvent(QCloseEvent *event)
 {
-    if (m_sending) {
+    if (m_sender) {
         event->ignore();
         return;
     }

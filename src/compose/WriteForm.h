@@ -5,6 +5,7 @@
 #include "compose/Attachments.h"
 #include "compose/Sender.h"
 
+#include <QPointer>
 #include <QWidget>
 
 class LimitedTextEdit;
@@ -45,7 +46,9 @@ public:
     const Attachments &attachments() const { return m_attachments; }
 
     // The buttons' work, callable without a click.
+    // Starts sending and returns; the window closes when the mail went out.
     void send();
+    bool isSending() const;
     void widen();
     void restore();
     void clear();
@@ -109,5 +112,5 @@ private:
     QLineEdit *m_scratch;        // Text4
     QPushButton *m_scratchPaste; // Command2
     QList<QPushButton *> m_helpButtons;
-    bool m_sending = false;
+    QPointer<Sender> m_sender;
 };

@@ -1,5 +1,7 @@
 #include "history/HistoryFile.h"
 
+#include <QFile>
+
 #include "common/AppPaths.h"
 
 namespace {
@@ -67,4 +69,12 @@ RecordFile::Result HistoryFile::removeAll()
     for (int n = 1; n <= records; ++n)
         all.insert(n);
     return m_file.compact(m_tmpPath, all);
+}
+
+bool HistoryFile::takeBackAppend(qint64 lengthBefore, qint64 lengthAfter)
+{
+    QFile file(path());
+    if (lengthBefore < 0 || file.size() != lengthAfter)
+        return false;
+    return file.resize(lengthBefore);
 }

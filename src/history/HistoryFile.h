@@ -34,6 +34,9 @@ public:
     RecordFile::Result remove(int n);
     RecordFile::Result removeAll();
 
+    // Undoes the last append when nothing else has written since: the file is
+    // cut back from lengthAfter to lengthBefore.
+    bool takeBackAppend(qint64 lengthBefore, qint64 lengthAfter);
     int count() const { return m_file.wholeRecords(); }
 
 private:

@@ -1,6 +1,8 @@
 #include "mail/AttachmentWriter.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
@@ -82,7 +84,10 @@ QString AttachmentWriter::safeName(const QString &name)
     QString clean;
     clean.reserve(base.size());
     for (QChar c : base) {
-        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F))
+        // Format characters (bidi overrides, zero-width marks) could make a name
+        // read as something else, ".exe" as ".txt" for one.
+        if (c.unicode() < 0x20 || (c.unicode() >= 0x7F && c.unicode() <= 0x9F)
+            || c.category() == QChar::Other_Format)
             continue;
         clean += forbidden(c) ? QChar(u'_') : c;
     }
@@ -111,14 +116,25 @@ std::optional<QString> AttachmentWriter::write(const QString &name, const QByteA
     QString stem;
     QString extension;
     splitExtension(safe, &stem, &extension);
-    for (int k = 1; k < 100000; ++k) {
+    if (!m_scanned)
+        scanFolder();
+    // The next number to try for this name; a file made by someone else since
+    // the scan only costs one more try, as O_EXCL never overwrites it.
+    const QString key = safe.toLower();
+    int &next = m_nextNumber[key];
+    // "report (2019).pdf" beside no "report.pdf" leaves "report.pdf" free.
+    if (next >= 2)
+        next = qMax(next, m_highestNumbered.value(key) + 1);
+    for (int k = qMax(next, 1); k < 100000; ++k) {
         const QString file = k == 1 ? safe : QStringLiteral("%1 (%2)%3").arg(stem).arg(k).arg(extension);
         const QString path = m_folder + u'/' + file;
         const QByteArray native = QFile::encodeName(path);
         const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
         if (fd < 0) {
-            if (errno == EEXIST)
+            if (errno == EEXIST) {
+                next = k + 1;
                 continue;
+            }
             m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
             return std::nullopt;
         }
@@ -136,8 +152,6 @@ std::optional<QString> AttachmentWriter::write(const QString &name, const QByteA
             data += written;
             left -= written;
         }
-        if (ok && ::fsync(fd) != 0)
-            ok = false;
         const int savedErrno = errno;
         ::close(fd);
         if (!ok) {
@@ -145,8 +159,45 @@ std::optional<QString> AttachmentWriter::write(const QString &name, const QByteA
             m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(savedErrno)));
             return std::nullopt;
         }
+        next = k + 1;
         return path;
     }
     m_error = QStringLiteral("%1: 空いている名前がありません").arg(m_folder);
     return std::nullopt;
+}
+
+void AttachmentWriter::scanFolder()
+{
+    m_scanned = true;
+    // One look at the folder tells, for every name, the first number that is
+    // surely free after those already there.
+    static const QRegularExpression numbered(QStringLiteral("^(.*) \\((\\d{1,5})\\)(\\.[^.]*)?$"));
+    const QStringList present = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &file : present) {
+        const auto m = numbered.match(file);
+        if (m.hasMatch()) {
+            const QString base = (m.captured(1) + m.captured(3)).toLower();
+            int &highest = m_highestNumbered[base];
+            highest = qMax(highest, m.captured(2).toInt());
+        }
+        int &next = m_nextNumber[file.toLower()];
+        next = qMax(next, 2);
+    }
+}
+
+bool AttachmentWriter::sync()
+{
+    m_error.clear();
+    const int dir = ::open(QFile::encodeName(m_folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        m_error = QStringLiteral("%1: %2").arg(m_folder, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    // One flush of the whole file system costs what one file's fsync does, so
+    // a mail with many files waits once, not once per file.
+    const bool ok = ::syncfs(dir) == 0 && ::fsync(dir) == 0;
+    if (!ok)
+        m_error = QStringLiteral("%1: %2").arg(m_folder, QString::fromLocal8Bit(strerror(errno)));
+    ::close(dir);
+    return ok;
 }

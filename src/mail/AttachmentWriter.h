@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -18,13 +19,22 @@ public:
     static QString safeName(const QString &name);
 
     // Writes the bytes under the safe name, adding " (2)", " (3)" ... before the
-    // extension while the name is taken, and flushes them to disk. Returns the
+    // extension while the name is taken; sync() puts them on disk. The folder is
+    // read once per writer, so many files of one name cost no more than others. Returns the
     // full path, or nothing with errorText() set.
     std::optional<QString> write(const QString &name, const QByteArray &bytes);
+
+    // Puts everything written into the folder on disk; false with errorText() set.
+    bool sync();
 
     const QString &errorText() const { return m_error; }
 
 private:
+    void scanFolder();
+
     QString m_folder;
     QString m_error;
+    bool m_scanned = false;
+    QHash<QString, int> m_nextNumber;       // by lower-case safe name
+    QHash<QString, int> m_highestNumbered;  // " (n)" already in the folder, by the name without it
 };

@@ -1,6 +1,7 @@
 #include "mail/Charsets.h"
 
 #include "common/Cp932.h"
+#include "mail/CharsetGuess.h"
 
 #include <QList>
 #include <QRegularExpression>
@@ -14,108 +15,120 @@ namespace Charsets {
 
 namespace {
 
-enum class Family { Unlabelled, Utf8, Cp932, Jis, EucJp, Other };
+using CharsetGuess::Reading;
 
-Family familyOf(const QByteArray &label)
-{
-    const QByteArray name = label.trimmed().toLower();
-    if (name.isEmpty() || name == "us-ascii" || name == "ascii" || name == "unknown-8bit"
-        || name == "x-unknown" || name == "x-user-defined" || name == "default")
-        return Family::Unlabelled;
-    if (name == "utf-8" || name == "utf8")
-        return Family::Utf8;
-    if (name == "shift_jis" || name == "shift-jis" || name == "sjis" || name == "x-sjis"
-        || name == "ms932" || name == "windows-31j" || name == "cp932" || name == "ms_kanji"
-        || name == "csshiftjis" || name == "x-ms-cp932" || name == "cswindows31j"
-        || name == "windows-932")
-        return Family::Cp932;
-    if (name.startsWith("iso-2022-jp") || name == "csiso2022jp" || name == "iso2022jp")
-        return Family::Jis;
-    if (name == "euc-jp" || name == "x-euc-jp" || name == "eucjp" || name == "euc-jp-ms"
-        || name == "cseucpkdfmtjapanese" || name == "eucjp-ms")
-        return Family::EucJp;
-    return Family::Other;
-}
+enum class Family { Unlabelled, Utf8, Cp932, Jis, EucJp, Utf16, Utf16Le, Utf16Be, Other };
 
-// Converts with glibc iconv, one U+FFFD per undecodable byte; nothing when iconv
-// does not know the charset.
-std::optional<QString> viaIconv(const QByteArray &bytes, const char *charset)
+struct Alias {
+    const char *name;
+    Family family;
+    const char *iconvName;  // for Other
+};
+
+// The names old mailers, Outlook and webmail put on Japanese and other mail,
+// each to the reading that fits it. Names not here go to iconv as they are.
+constexpr Alias kAliases[] = {
+    {"us-ascii", Family::Unlabelled, nullptr}, {"ascii", Family::Unlabelled, nullptr},
+    {"ansi_x3.4-1968", Family::Unlabelled, nullptr}, {"unknown", Family::Unlabelled, nullptr},
+    {"unknown-8bit", Family::Unlabelled, nullptr}, {"x-unknown", Family::Unlabelled, nullptr},
+    {"x-user-defined", Family::Unlabelled, nullptr}, {"default", Family::Unlabelled, nullptr},
+    {"8bit", Family::Unlabelled, nullptr}, {"none", Family::Unlabelled, nullptr},
+    {"utf-8", Family::Utf8, nullptr}, {"utf8", Family::Utf8, nullptr}, {"x-utf-8", Family::Utf8, nullptr},
+    {"utf-8-sig", Family::Utf8, nullptr},
+    {"shift_jis", Family::Cp932, nullptr}, {"shift-jis", Family::Cp932, nullptr}, {"sjis", Family::Cp932, nullptr},
+    {"x-sjis", Family::Cp932, nullptr}, {"x-shift_jis", Family::Cp932, nullptr}, {"ms932", Family::Cp932, nullptr},
+    {"windows-31j", Family::Cp932, nullptr}, {"cp932", Family::Cp932, nullptr}, {"cp-932", Family::Cp932, nullptr},
+    {"ms_kanji", Family::Cp932, nullptr}, {"csshiftjis", Family::Cp932, nullptr},
+    {"x-ms-cp932", Family::Cp932, nullptr}, {"cswindows31j", Family::Cp932, nullptr},
+    {"windows-932", Family::Cp932, nullptr}, {"x-mac-japanese", Family::Cp932, nullptr},
+    {"shift_jis-2004", Family::Other, "SHIFT_JISX0213"},
+    {"csiso2022jp", Family::Jis, nullptr}, {"iso2022jp", Family::Jis, nullptr}, {"jis", Family::Jis, nullptr},
+    {"cp50220", Family::Jis, nullptr}, {"cp50221", Family::Jis, nullptr}, {"cp50222", Family::Jis, nullptr},
+    {"euc-jp", Family::EucJp, nullptr}, {"x-euc-jp", Family::EucJp, nullptr}, {"eucjp", Family::EucJp, nullptr},
+    {"euc_jp", Family::EucJp, nullptr}, {"x-euc", Family::EucJp, nullptr}, {"ujis", Family::EucJp, nullptr},
+    {"euc-jp-ms", Family::EucJp, nullptr}, {"eucjp-ms", Family::EucJp, nullptr},
+    {"cseucpkdfmtjapanese", Family::EucJp, nullptr}, {"x-eucjp", Family::EucJp, nullptr},
+    {"utf-16", Family::Utf16, nullptr}, {"unicode", Family::Utf16, nullptr}, {"ucs-2", Family::Utf16, nullptr},
+    {"utf-16le", Family::Utf16Le, nullptr}, {"ucs-2le", Family::Utf16Le, nullptr},
+    {"utf-16be", Family::Utf16Be, nullptr}, {"ucs-2be", Family::Utf16Be, nullptr},
+    {"utf-7", Family::Other, "UTF-7"}, {"utf7", Family::Other, "UTF-7"},
+    {"unicode-1-1-utf-7", Family::Other, "UTF-7"}, {"x-unicode-2-0-utf-7", Family::Other, "UTF-7"},
+    {"csunicode11utf7", Family::Other, "UTF-7"},
+    {"ks_c_5601-1987", Family::Other, "CP949"}, {"ks_c_5601", Family::Other, "CP949"},
+    {"ks_c_5601-1989", Family::Other, "CP949"}, {"ks_c_5601_1987", Family::Other, "CP949"},
+    {"ksc5601", Family::Other, "CP949"}, {"ksc_5601", Family::Other, "CP949"}, {"korean", Family::Other, "CP949"},
+    {"csksc56011987", Family::Other, "CP949"}, {"euc-kr", Family::Other, "CP949"}, {"x-euc-kr", Family::Other, "CP949"},
+    {"windows-949", Family::Other, "CP949"}, {"uhc", Family::Other, "CP949"},
+    // Mail labelled GB2312 is routinely GBK, and Big5 routinely carries HKSCS.
+    {"gb2312", Family::Other, "GB18030"}, {"gbk", Family::Other, "GB18030"}, {"x-gbk", Family::Other, "GB18030"},
+    {"cp936", Family::Other, "GB18030"}, {"csgb2312", Family::Other, "GB18030"}, {"euc-cn", Family::Other, "GB18030"},
+    {"chinese", Family::Other, "GB18030"}, {"gb_2312-80", Family::Other, "GB18030"},
+    {"big5", Family::Other, "BIG5-HKSCS"}, {"x-big5", Family::Other, "BIG5-HKSCS"},
+    {"cn-big5", Family::Other, "BIG5-HKSCS"}, {"csbig5", Family::Other, "BIG5-HKSCS"},
+    {"tis-620", Family::Other, "CP874"}, {"windows-874", Family::Other, "CP874"},
+    {"latin1", Family::Other, "ISO-8859-1"}, {"x-ansi", Family::Other, "WINDOWS-1252"},
+};
+
+struct Label {
+    Family family;
+    QByteArray iconvName;
+};
+
+Label labelOf(const QByteArray &raw)
 {
-    iconv_t cd = iconv_open("UTF-8", charset);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    QByteArray out;
-    out.resize(bytes.size() * 4 + 16);
-    char *in = const_cast<char *>(bytes.constData());
-    size_t inLeft = static_cast<size_t>(bytes.size());
-    char *outPtr = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
-            break;
-        if (errno == E2BIG) {
-            const qsizetype used = outPtr - out.data();
-            out.resize(out.size() * 2);
-            outPtr = out.data() + used;
-            outLeft = static_cast<size_t>(out.size() - used);
+    QByteArray name = raw.trimmed().toLower();
+    name.replace('"', QByteArray()).replace('\'', QByteArray());
+    name = name.trimmed();
+    if (name.isEmpty())
+        return {Family::Unlabelled, {}};
+    for (const Alias &alias : kAliases)
+        if (name == alias.name)
+            return {alias.family, alias.iconvName ? QByteArray(alias.iconvName) : QByteArray()};
+    if (name.startsWith("iso-2022-jp") || name.startsWith("iso2022-jp"))
+        return {Family::Jis, {}};
+    for (const QByteArray &candidate : {name, name.startsWith("x-") ? name.mid(2) : QByteArray()}) {
+        if (candidate.isEmpty())
             continue;
+        iconv_t cd = iconv_open("UTF-8", candidate.constData());
+        if (cd != reinterpret_cast<iconv_t>(-1)) {
+            iconv_close(cd);
+            return {Family::Other, candidate};
         }
-        // An invalid or truncated sequence: mark it and go on after its first byte.
-        if (outLeft < 3) {
-            const qsizetype used = outPtr - out.data();
-            out.resize(out.size() + 64);
-            outPtr = out.data() + used;
-            outLeft = static_cast<size_t>(out.size() - used);
-        }
-        memcpy(outPtr, "\xEF\xBF\xBD", 3);
-        outPtr += 3;
-        outLeft -= 3;
-        ++in;
-        --inLeft;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
     }
-    iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
-    iconv_close(cd);
-    out.truncate(outPtr - out.data());
-    return QString::fromUtf8(out);
+    return {Family::Unlabelled, {}};
 }
 
-bool isValidUtf8(const QByteArray &bytes)
+bool hasUtf8Multibyte(const QByteArray &bytes)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const auto *end = p + bytes.size();
-    while (p < end) {
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        int more;
-        unsigned min;
-        unsigned code;
-        if ((*p & 0xE0) == 0xC0) { more = 1; min = 0x80; code = *p & 0x1F; }
-        else if ((*p & 0xF0) == 0xE0) { more = 2; min = 0x800; code = *p & 0x0F; }
-        else if ((*p & 0xF8) == 0xF0) { more = 3; min = 0x10000; code = *p & 0x07; }
-        else return false;
-        if (end - p <= more)
-            return false;
-        for (int i = 1; i <= more; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        p += more + 1;
-    }
-    return true;
+    for (QChar c : CharsetGuess::fromUtf8(bytes))
+        if (c.unicode() >= 0x80 && c != QChar(QChar::ReplacementCharacter))
+            return true;
+    return false;
 }
 
-bool isAscii(const QByteArray &bytes)
+QString utf16(const QByteArray &bytes, Family family)
 {
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
+    QByteArray data = bytes;
+    bool little = family == Family::Utf16Le;
+    if (data.startsWith("\xFF\xFE")) {
+        little = true;
+        data.remove(0, 2);
+    } else if (data.startsWith("\xFE\xFF")) {
+        little = false;
+        data.remove(0, 2);
+    } else if (family == Family::Utf16) {
+        // Without a byte-order mark, the zero bytes of Latin text show the order.
+        qsizetype evenZeros = 0;
+        qsizetype oddZeros = 0;
+        for (qsizetype i = 0; i < data.size(); ++i)
+            if (data[i] == 0)
+                ++(i % 2 ? oddZeros : evenZeros);
+        little = oddZeros > evenZeros;
+    }
+    QString text = CharsetGuess::decodeWith(data, little ? "UTF-16LE" : "UTF-16BE").value_or(QString());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
 }
 
 QByteArray unfold(const QByteArray &raw)
@@ -183,14 +196,66 @@ QByteArray bareCharset(const QByteArray &label)
 
 } // namespace
 
-QString decodeUnlabelled(const QByteArray &bytes)
+QString decodeAs(const QByteArray &bytes, const CharsetGuess::Guess &guess, Carrier carrier)
 {
-    if (isAscii(bytes) || isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    return Cp932::decode(bytes);
+    switch (guess.reading) {
+    case Reading::Ascii:
+        return QString::fromLatin1(bytes);
+    case Reading::Utf8:
+        return CharsetGuess::fromUtf8(bytes);
+    case Reading::Jis:
+        return shiftJisText(jisToShiftJis(bytes, carrier), carrier);
+    case Reading::EucJp:
+        return CharsetGuess::decodeWith(bytes, "EUC-JP-MS").value_or(QString());
+    case Reading::Cp932:
+        return shiftJisText(bytes, carrier);
+    case Reading::Other:
+        if (auto text = CharsetGuess::decodeWith(bytes, guess.charset.constData()))
+            return *text;
+        break;
+    }
+    return shiftJisText(bytes, carrier);
 }
 
-QByteArray jisToShiftJis(const QByteArray &jis)
+QString decodeUnlabelled(const QByteArray &bytes, Carrier carrier)
+{
+    return decodeAs(bytes, CharsetGuess::guess(bytes), carrier);
+}
+
+QString shiftJisText(const QByteArray &bytes, Carrier carrier)
+{
+    const qsizetype n = bytes.size();
+    QString out;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n;) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (!Cp932::isLeadByte(b) || i + 1 >= n) {
+            ++i;
+            continue;
+        }
+        const auto t = static_cast<unsigned char>(bytes[i + 1]);
+        if (t < 0x40 || t == 0x7F || t > 0xFC) {
+            ++i;
+            continue;
+        }
+        // Carriers keep their pictographs from lead byte F3 to F9, SoftBank also
+        // at FB, where everyone else has IBM kanji.
+        const bool pictograph = (b >= 0xF3 && b <= 0xF9) || (b == 0xFB && carrier == Carrier::SoftBank);
+        if (pictograph) {
+            out += Cp932::decode(bytes.constData() + start, i - start);
+            const QString emoji = CarrierPictographs::fromShiftJis(carrier, static_cast<quint16>((b << 8) | t));
+            out += emoji.isEmpty() ? QString(kUnknownPictograph) : emoji;
+            start = i + 2;
+        }
+        i += 2;
+    }
+    if (start == 0)
+        return Cp932::decode(bytes);
+    out += Cp932::decode(bytes.constData() + start, n - start);
+    return out;
+}
+
+QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
 {
     enum class Mode { Ascii, Kanji, Kana, Unmapped };
     Mode mode = Mode::Ascii;
@@ -235,6 +300,15 @@ QByteArray jisToShiftJis(const QByteArray &jis)
                     out += "\x81\x48";  // a full-width question mark stands for the lost character
                     continue;
                 }
+                // au writes its pictographs as JIS rows 0x75 to 0x7C; the upper half
+                // of them is also where Windows puts NEC-selected IBM kanji.
+                if (c >= 0x75 && c <= 0x7C && (c <= 0x78 || carrier == Carrier::Au)) {
+                    static constexpr unsigned char kAuLead[] = {0xF3, 0xF4, 0xF6, 0xF7};
+                    const unsigned alias = ((c - 0x21) >> 1) + 0xC1;
+                    out += static_cast<char>(kAuLead[alias - 0xEB]);
+                    out += static_cast<char>((c & 1) ? c2 + (c2 >= 0x60 ? 0x20 : 0x1F) : c2 + 0x7E);
+                    continue;
+                }
                 unsigned s1 = ((c - 0x21) >> 1) + 0x81;
                 if (s1 > 0x9F)
                     s1 += 0x40;
@@ -253,35 +327,58 @@ QByteArray jisToShiftJis(const QByteArray &jis)
     return out;
 }
 
-QString decode(const QByteArray &bytes, const QByteArray &charset)
+QString decode(const QByteArray &bytes, const QByteArray &charset, Carrier carrier)
 {
-    switch (familyOf(charset)) {
+    const Label label = labelOf(charset);
+    switch (label.family) {
     case Family::Unlabelled:
-        return decodeUnlabelled(bytes);
+        return decodeUnlabelled(bytes, carrier);
     case Family::Utf8:
-        return QString::fromUtf8(bytes);
+        // Mislabelled mail: UTF-8 with no UTF-8 in it, where another reading is
+        // clean. One stray byte in real UTF-8 stays one replacement.
+        if (CharsetGuess::invalidUtf8(bytes) > 1 && !hasUtf8Multibyte(bytes)) {
+            const auto guess = CharsetGuess::guess(bytes);
+            if ((guess.reading == Reading::Cp932 && CharsetGuess::invalidCp932(bytes) == 0)
+                || (guess.reading == Reading::EucJp && CharsetGuess::invalidEucJp(bytes) == 0))
+                return decodeAs(bytes, guess, carrier);
+        }
+        return CharsetGuess::fromUtf8(bytes);
     case Family::Cp932:
-        return Cp932::decode(bytes);
+        if (CharsetGuess::invalidCp932(bytes) > 0 && !CharsetGuess::isAscii(bytes)
+            && CharsetGuess::invalidUtf8(bytes) == 0)
+            return CharsetGuess::fromUtf8(bytes);
+        return shiftJisText(bytes, carrier);
     case Family::Jis:
-        return Cp932::decode(jisToShiftJis(bytes));
+        // ISO-2022-JP is seven-bit; eight-bit bytes other than carrier
+        // pictographs mean the label is wrong.
+        if (!CharsetGuess::onlyPictographBytes(bytes))
+            return decodeUnlabelled(bytes, carrier);
+        return shiftJisText(jisToShiftJis(bytes, carrier), carrier);
     case Family::EucJp:
-        if (auto text = viaIconv(bytes, "EUC-JP-MS"))
-            return *text;
-        return decodeUnlabelled(bytes);
+        if (CharsetGuess::invalidEucJp(bytes) > 0) {
+            const auto guess = CharsetGuess::guess(bytes);
+            if (guess.reading == Reading::Utf8 || guess.reading == Reading::Cp932 || guess.reading == Reading::Jis)
+                return decodeAs(bytes, guess, carrier);
+        }
+        return CharsetGuess::decodeWith(bytes, "EUC-JP-MS").value_or(QString());
+    case Family::Utf16:
+    case Family::Utf16Le:
+    case Family::Utf16Be:
+        return utf16(bytes, label.family);
     case Family::Other:
         break;
     }
-    const QByteArray name = charset.trimmed();
-    if (isAscii(bytes))
-        return QString::fromLatin1(bytes);
-    if (auto text = viaIconv(bytes, name.constData()))
+    if (auto text = CharsetGuess::decodeWith(bytes, label.iconvName.constData()))
         return *text;
-    return decodeUnlabelled(bytes);
+    return decodeUnlabelled(bytes, carrier);
 }
 
-QString decodeHeader(const QByteArray &raw)
+QString decodeHeader(const QByteArray &raw, Carrier carrier)
 {
-    static const QRegularExpression word(QStringLiteral("=\\?([^?\\s]+)\\?([BbQq])\\?([^?\\s]*)\\?="));
+    // Lenient like the readers people compare us with: a word folded inside its
+    // own payload, a stray quote, a charset in quotes.
+    static const QRegularExpression word(
+        QStringLiteral("=\\?([^?\\s]+)\\?([BbQq])\\?([^?]*?)\\?="));
     const QByteArray text = unfold(raw);
     const QString latin = QString::fromLatin1(text);
 
@@ -290,7 +387,7 @@ QString decodeHeader(const QByteArray &raw)
     QByteArray pendingCharset;
     auto flush = [&] {
         if (!pendingCharset.isNull())
-            out += decode(pendingBytes, pendingCharset);
+            out += decode(pendingBytes, pendingCharset, carrier);
         pendingBytes.clear();
         pendingCharset = QByteArray();
     };
@@ -304,10 +401,12 @@ QString decodeHeader(const QByteArray &raw)
         const bool onlySpace = between.trimmed().isEmpty();
         if (!(lastWasWord && onlySpace)) {
             flush();
-            out += decodeUnlabelled(between);
+            out += decodeUnlabelled(between, carrier);
         }
-        const QByteArray charset = bareCharset(m.captured(1).toLatin1());
-        const QByteArray payload = m.captured(3).toLatin1();
+        QByteArray charset = bareCharset(m.captured(1).toLatin1());
+        charset.replace('"', QByteArray());
+        QByteArray payload = m.captured(3).toLatin1();
+        payload.replace(' ', QByteArray()).replace('\t', QByteArray());
         const QByteArray bytes = m.captured(2).toUpper() == u"B"
             ? QByteArray::fromBase64(payload)
             : decodeQ(payload);
@@ -320,7 +419,7 @@ QString decodeHeader(const QByteArray &raw)
         lastWasWord = true;
     }
     flush();
-    out += decodeUnlabelled(text.mid(pos));
+    out += decodeUnlabelled(text.mid(pos), carrier);
     return out.trimmed();
 }
 

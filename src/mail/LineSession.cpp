@@ -1,9 +1,16 @@
 #include "mail/LineSession.h"
 
+#include "mail/SessionHooks.h"
+
 #include <QElapsedTimer>
+#include <QHostAddress>
 #include <QNetworkProxy>
 #include <QSslSocket>
 #include <QStringList>
+#include <QTcpSocket>
+
+#include <linux/sockios.h>
+#include <sys/ioctl.h>
 
 namespace {
 
@@ -11,6 +18,9 @@ LineSession::Timeouts g_defaultTimeouts = LineSession::kDefaultTimeouts;
 
 // A dot block larger than this is not a mail but a runaway server.
 constexpr qsizetype kMaxBlockSize = qsizetype(512) << 20;
+
+// How often a wait looks at the cancel flag and its limits.
+constexpr int kSliceMs = 50;
 
 int seconds(std::chrono::milliseconds ms)
 {
@@ -70,6 +80,14 @@ std::optional<ServerAddress> ServerAddress::parse(const QString &text, const Sch
     return address;
 }
 
+bool ServerAddress::isLoopback() const
+{
+    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
+        return true;
+    const QHostAddress ip(host);
+    return !ip.isNull() && ip.isLoopback();
+}
+
 void LineSession::setDefaultTimeouts(const Timeouts &timeouts)
 {
     g_defaultTimeouts = timeouts;
@@ -80,7 +98,10 @@ LineSession::Timeouts LineSession::defaultTimeouts()
     return g_defaultTimeouts;
 }
 
-LineSession::LineSession() : m_timeouts(g_defaultTimeouts) {}
+LineSession::LineSession() : m_timeouts(g_defaultTimeouts)
+{
+    m_clock.start();
+}
 
 LineSession::~LineSession()
 {
@@ -93,15 +114,36 @@ bool LineSession::fail(const QString &text)
     return false;
 }
 
+bool LineSession::failAndAbort(const QString &text)
+{
+    // A connection that timed out is not asked for anything more: no goodbye, no second wait.
+    abort();
+    return fail(text);
+}
+
+bool LineSession::checkCancel()
+{
+    if (!m_hooks || !m_hooks->cancel || !m_hooks->cancel->load())
+        return true;
+    m_cancelled = true;
+    return failAndAbort(QStringLiteral("中止しました。"));
+}
+
 QString LineSession::socketError() const
 {
     return m_socket ? m_socket->errorString() : QString();
+}
+
+void LineSession::noteActivity()
+{
+    m_lastActivity = m_clock.elapsed();
 }
 
 bool LineSession::connectTo(const ServerAddress &address)
 {
     abort();
     m_error.clear();
+    m_cancelled = false;
     m_address = address;
     m_socket = std::make_unique<QSslSocket>();
     m_socket->setProxy(QNetworkProxy::NoProxy);
@@ -114,12 +156,26 @@ bool LineSession::connectTo(const ServerAddress &address)
         m_socket->connectToHostEncrypted(address.host, address.port);
     else
         m_socket->connectToHost(address.host, address.port);
-    if (!m_socket->waitForConnected(static_cast<int>(m_timeouts.connect.count()))) {
-        if (m_socket->error() == QAbstractSocket::SocketTimeoutError)
-            return fail(QStringLiteral("サーバー %1 に %2 秒以内に接続できませんでした。")
-                            .arg(where).arg(seconds(m_timeouts.connect)));
-        return fail(QStringLiteral("サーバー %1 に接続できませんでした（%2）。").arg(where, socketError()));
+    // Under TLS nothing is readable until a whole record is in, which can take a
+    // while on a slow line; the raw socket below still shows that bytes arrive.
+    for (QTcpSocket *raw : m_socket->findChildren<QTcpSocket *>(Qt::FindDirectChildrenOnly))
+        QObject::connect(raw, &QIODevice::readyRead, m_socket.get(), [this] { noteActivity(); });
+    QElapsedTimer waited;
+    waited.start();
+    while (m_socket->state() != QAbstractSocket::ConnectedState) {
+        if (!checkCancel())
+            return false;
+        if (waited.elapsed() >= m_timeouts.connect.count())
+            return failAndAbort(QStringLiteral("サーバー %1 に %2 秒以内に接続できませんでした。")
+                                    .arg(where).arg(seconds(m_timeouts.connect)));
+        if (m_socket->waitForConnected(kSliceMs))
+            break;
+        if (m_socket->error() != QAbstractSocket::SocketTimeoutError
+            && m_socket->state() == QAbstractSocket::UnconnectedState)
+            return failAndAbort(
+                QStringLiteral("サーバー %1 に接続できませんでした（%2）。").arg(where, socketError()));
     }
+    noteActivity();
     if (address.implicitTls && !waitForEncrypted())
         return false;
     return true;
@@ -135,15 +191,57 @@ bool LineSession::startTls()
 
 bool LineSession::waitForEncrypted()
 {
-    if (m_socket->waitForEncrypted(static_cast<int>(m_timeouts.connect.count())))
-        return true;
-    QStringList reasons;
-    for (const QSslError &error : m_socket->sslHandshakeErrors())
-        reasons << error.errorString();
-    if (reasons.isEmpty())
-        reasons << socketError();
-    return fail(QStringLiteral("サーバー %1 との暗号化通信を始められませんでした（%2）。")
-                    .arg(m_address.host, reasons.join(QStringLiteral("; "))));
+    CertificateAnswer answer = CertificateAnswer::Cancel;
+    bool asked = false;
+    QList<QSslError> problems;
+    const QMetaObject::Connection watch = QObject::connect(
+        m_socket.get(), &QSslSocket::sslErrors, m_socket.get(), [&](const QList<QSslError> &errors) {
+            problems = errors;
+            if (!m_hooks || !m_hooks->certificate)
+                return;
+            asked = true;
+            answer = m_hooks->certificate({m_address.host, m_address.port, m_socket->peerCertificate(), errors});
+            // The user's time to think is not the server's silence.
+            noteActivity();
+            if (answer != CertificateAnswer::Cancel)
+                m_socket->ignoreSslErrors();
+        });
+    const auto finish = [&](bool ok) {
+        QObject::disconnect(watch);
+        return ok;
+    };
+    const auto refused = [&] {
+        QStringList reasons;
+        for (const QSslError &error : problems)
+            reasons << error.errorString();
+        if (asked && answer == CertificateAnswer::Cancel)
+            return QStringLiteral("サーバー %1 の証明書を信頼しなかったため、接続を中止しました（%2）。")
+                .arg(m_address.host, reasons.join(QStringLiteral("; ")));
+        if (reasons.isEmpty())
+            reasons << socketError();
+        return QStringLiteral("サーバー %1 との暗号化通信を始められませんでした（%2）。")
+            .arg(m_address.host, reasons.join(QStringLiteral("; ")));
+    };
+
+    while (!m_socket->isEncrypted()) {
+        if (!checkCancel())
+            return finish(false);
+        if (m_clock.elapsed() - m_lastActivity >= m_timeouts.connect.count())
+            return finish(failAndAbort(QStringLiteral("サーバー %1 との暗号化通信を %2 秒以内に始められませんでした。")
+                                           .arg(m_address.host).arg(seconds(m_timeouts.connect))));
+        if (m_socket->waitForEncrypted(kSliceMs))
+            break;
+        const bool accepted = asked && answer != CertificateAnswer::Cancel;
+        if (m_socket->state() != QAbstractSocket::ConnectedState || (asked && !accepted)
+            || (!accepted && !problems.isEmpty())
+            || (m_socket->error() != QAbstractSocket::SocketTimeoutError
+                && m_socket->error() != QAbstractSocket::UnknownSocketError))
+            return finish(failAndAbort(refused()));
+    }
+    noteActivity();
+    if (m_hooks && m_hooks->spokeTls)
+        m_hooks->spokeTls(m_address.host, m_address.port);
+    return finish(true);
 }
 
 bool LineSession::isEncrypted() const
@@ -156,12 +254,67 @@ bool LineSession::isConnected() const
     return m_socket && m_socket->state() == QAbstractSocket::ConnectedState;
 }
 
+qint64 LineSession::queuedInProgram() const
+{
+    return m_socket ? m_socket->bytesToWrite() + m_socket->encryptedBytesToWrite() : 0;
+}
+
+qint64 LineSession::pending() const
+{
+    // The kernel's queue counts too: bytes the server has not yet acknowledged.
+    int unsent = 0;
+    if (m_socket && m_socket->socketDescriptor() >= 0
+        && ::ioctl(static_cast<int>(m_socket->socketDescriptor()), SIOCOUTQ, &unsent) != 0)
+        unsent = 0;
+    return queuedInProgram() + unsent;
+}
+
+void LineSession::reportUpload()
+{
+    if (m_uploadTotal <= 0 || !m_hooks || !m_hooks->uploadProgress)
+        return;
+    const qint64 sent = m_uploadHanded - pending();
+    if (m_lastProgress >= 0 && m_clock.elapsed() - m_lastProgress < 100 && sent < m_uploadTotal)
+        return;
+    m_lastProgress = m_clock.elapsed();
+    m_hooks->uploadProgress(qBound<qint64>(0, sent, m_uploadTotal), m_uploadTotal);
+}
+
+// Waits until at most highWater bytes are still queued in the program. Every
+// byte the server takes counts as activity, so only a server that stops reading
+// runs into the limit.
+bool LineSession::drain(qint64 highWater)
+{
+    qint64 lastPending = pending();
+    while (queuedInProgram() > highWater) {
+        if (!checkCancel())
+            return false;
+        if (!isConnected())
+            return failAndAbort(QStringLiteral("サーバーとの接続が切れました。"));
+        const qint64 silent = m_clock.elapsed() - m_lastActivity;
+        if (silent >= m_timeouts.reply.count())
+            return failAndAbort(QStringLiteral("サーバーが %1 秒間データを受け取りませんでした。")
+                                    .arg(seconds(std::chrono::milliseconds(silent))));
+        m_socket->waitForBytesWritten(kSliceMs);
+        const qint64 now = pending();
+        if (now < lastPending) {
+            lastPending = now;
+            noteActivity();
+            reportUpload();
+        }
+    }
+    return true;
+}
+
 bool LineSession::write(const QByteArray &bytes)
 {
+    if (!checkCancel())
+        return false;
     if (!isConnected())
         return fail(QStringLiteral("サーバーとの接続が切れました。"));
     if (m_socket->write(bytes) != bytes.size())
-        return fail(QStringLiteral("サーバーへ送れませんでした（%1）。").arg(socketError()));
+        return failAndAbort(QStringLiteral("サーバーへ送れませんでした（%1）。").arg(socketError()));
+    noteActivity();
     // Bytes are handed to the kernel as they come; the reply wait flushes the rest.
     m_socket->flush();
     return true;
@@ -186,7 +339,30 @@ bool LineSession::writeDotBlock(const QByteArray &text)
         pos = next;
     }
     block += ".\r\n";
-    return write(block);
+
+    if (!checkCancel())
+        return false;
+    if (!isConnected())
+        return fail(QStringLiteral("サーバーとの接続が切れました。"));
+    // Handed over in pieces, so the progress is real and a cancel arrives before the final dot.
+    constexpr qint64 kPiece = 64 * 1024;
+    const qint64 total = block.size();
+    m_lastProgress = -1;
+    m_uploadTotal = total;
+    m_uploadHanded = pending();
+    noteActivity();
+    for (qint64 offset = 0; offset < total;) {
+        const qint64 piece = qMin(kPiece, total - offset);
+        if (offset + piece == total && !checkCancel())
+            return false;
+        if (m_socket->write(block.constData() + offset, piece) != piece)
+            return failAndAbort(QStringLiteral("サーバーへ送れませんでした（%1）。").arg(socketError()));
+        offset += piece;
+        m_uploadHanded += piece;
+        if (!drain(offset == total ? 0 : kPiece))
+            return false;
+    }
+    return true;
 }
 
 bool LineSession::writeLine(const QByteArray &line)
@@ -194,45 +370,69 @@ bool LineSession::writeLine(const QByteArray &line)
     return write(line + "\r\n");
 }
 
-bool LineSession::waitForMore()
+bool LineSession::waitForMore(ReadLimit &limit)
 {
     if (m_pos > 0 && (m_pos >= m_buffer.size() || m_pos > (1 << 16))) {
         m_buffer.remove(0, m_pos);
         m_pos = 0;
     }
-    if (m_socket && m_socket->bytesAvailable() > 0) {
-        m_buffer += m_socket->readAll();
+    const auto take = [&] {
+        const QByteArray bytes = m_socket->readAll();
+        m_buffer += bytes;
+        limit.received += bytes.size();
+        if (limit.started < 0)
+            limit.started = m_clock.elapsed();
+        noteActivity();
         return true;
-    }
+    };
+    if (m_socket && m_socket->bytesAvailable() > 0)
+        return take();
     if (!isConnected())
         return fail(QStringLiteral("サーバーとの接続が切れました。"));
 
-    QElapsedTimer waited;
-    waited.start();
-    const qint64 limit = m_timeouts.reply.count();
+    const qint64 silenceLimit = m_longReply ? m_timeouts.finalReply.count() : m_timeouts.reply.count();
+    qint64 lastPending = pending();
     for (;;) {
-        const qint64 left = limit - waited.elapsed();
-        if (left <= 0)
-            break;
-        if (m_socket->waitForReadyRead(static_cast<int>(left))) {
-            if (m_socket->bytesAvailable() > 0) {
-                m_buffer += m_socket->readAll();
-                return true;
-            }
+        if (!checkCancel())
+            return false;
+        const qint64 now = m_clock.elapsed();
+        const qint64 silent = now - m_lastActivity;
+        if (silent >= silenceLimit)
+            return failAndAbort(QStringLiteral("サーバーから %1 秒間応答がありませんでした。")
+                                    .arg(seconds(std::chrono::milliseconds(silent))));
+        if (limit.started >= 0) {
+            const qint64 running = now - limit.started;
+            if (limit.hardMs >= 0 && running >= limit.hardMs)
+                return failAndAbort(QStringLiteral("サーバーの応答が %1 秒たっても終わりませんでした。")
+                                        .arg(seconds(std::chrono::milliseconds(running))));
+            if (limit.block && running > m_timeouts.blockGrace.count()
+                && limit.received * 1000 < m_timeouts.blockMinRate * running)
+                return failAndAbort(QStringLiteral("サーバーからの受信が遅すぎます（%1 秒で %2 バイト）。")
+                                        .arg(seconds(std::chrono::milliseconds(running)))
+                                        .arg(limit.received));
+        }
+        const bool ready = m_socket->waitForReadyRead(kSliceMs);
+        if (m_socket->bytesAvailable() > 0)
+            return take();
+        const qint64 stillPending = pending();
+        if (stillPending < lastPending) {
+            lastPending = stillPending;
+            noteActivity();
+            reportUpload();
+        }
+        if (ready)
             continue;  // a TLS record that carried no data yet
-        }
-        if (m_socket->bytesAvailable() > 0) {
-            m_buffer += m_socket->readAll();
-            return true;
-        }
         if (m_socket->error() != QAbstractSocket::SocketTimeoutError || !isConnected())
-            return fail(QStringLiteral("サーバーとの接続が切れました。"));
+            return failAndAbort(QStringLiteral("サーバーとの接続が切れました。"));
     }
-    return fail(QStringLiteral("サーバーから %1 秒間応答がありませんでした。").arg(seconds(m_timeouts.reply)));
 }
 
 std::optional<QByteArray> LineSession::readLine()
 {
+    ReadLimit limit;
+    limit.hardMs = m_timeouts.line.count();
+    if (m_pos < m_buffer.size())
+        limit.started = m_clock.elapsed();
     for (;;) {
         const qsizetype nl = m_buffer.indexOf('\n', m_pos);
         if (nl >= 0) {
@@ -241,30 +441,34 @@ std::optional<QByteArray> LineSession::readLine()
                 --end;
             QByteArray line = m_buffer.mid(m_pos, end - m_pos);
             m_pos = nl + 1;
+            m_longReply = false;
+            m_uploadTotal = 0;
             return line;
         }
         if (m_buffer.size() - m_pos > kMaxLineLength) {
-            fail(QStringLiteral("サーバーの応答が長すぎます。"));
-            abort();
+            failAndAbort(QStringLiteral("サーバーの応答が長すぎます。"));
             return std::nullopt;
         }
-        if (!waitForMore())
+        if (!waitForMore(limit))
             return std::nullopt;
     }
 }
 
 std::optional<QByteArray> LineSession::readDotBlock()
 {
+    ReadLimit limit;
+    limit.block = true;
+    limit.started = m_clock.elapsed();
+    limit.received = m_buffer.size() - m_pos;
     QByteArray block;
     for (;;) {
         const qsizetype nl = m_buffer.indexOf('\n', m_pos);
         if (nl < 0) {
             if (block.size() + (m_buffer.size() - m_pos) > kMaxBlockSize) {
-                fail(QStringLiteral("サーバーの応答が大きすぎます。"));
-                abort();
+                failAndAbort(QStringLiteral("サーバーの応答が大きすぎます。"));
                 return std::nullopt;
             }
-            if (!waitForMore())
+            if (!waitForMore(limit))
                 return std::nullopt;
             continue;
         }
@@ -289,4 +493,6 @@ void LineSession::abort()
     }
     m_buffer.clear();
     m_pos = 0;
+    m_longReply = false;
+    m_uploadTotal = 0;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QList>
 #include <QSslCertificate>
 #include <QString>
@@ -25,20 +26,33 @@ struct ServerAddress {
         quint16 tlsPort;      // 995, 465
     };
 
+    // A line to this machine never crosses a network.
+    bool isLoopback() const;
+
     // Nothing for an empty host or a port that is not a number from 1 to 65535.
     static std::optional<ServerAddress> parse(const QString &text, const Schemes &schemes);
 };
 
-// How long a line session waits: for the connection (and TLS handshake), and for
-// each piece of a reply to arrive.
+// How long a line session waits. Every wait measures silence: it starts again
+// with each byte read or written, so a slow transfer that moves never ends.
 struct LineTimeouts {
-    std::chrono::milliseconds connect{15000};
-    std::chrono::milliseconds reply{60000};
+    std::chrono::milliseconds connect{15000};  // the connection and TLS handshake
+    std::chrono::milliseconds reply{60000};    // silence while a reply is awaited
+    // A one-line reply must be whole this long after its first byte.
+    std::chrono::milliseconds line{60000};
+    // A multi-line reply may take this long, then must keep blockMinRate on average.
+    std::chrono::milliseconds blockGrace{60000};
+    qint64 blockMinRate = 1024;                  // bytes per second
+    // After a whole mail is uploaded servers may scan it before they answer.
+    std::chrono::milliseconds finalReply{600000};
 };
 
+struct SessionHooks;
+
 // A client connection that speaks CR LF lines, over plain TCP or TLS (implicit, or
-// started in mid-session by STARTTLS/STLS). Every wait is bounded: a dead or silent
-// server ends in an error, never a freeze. Blocking, for use inside one user action.
+// started in mid-session by STARTTLS/STLS). Every wait is bounded and can be
+// cancelled: a dead, silent or trickling server ends in an error, never a freeze.
+// Blocking: it belongs on a worker thread, never on the window thread.
 class LineSession {
 public:
     using Timeouts = LineTimeouts;
@@ -54,9 +68,12 @@ public:
     LineSession &operator=(const LineSession &) = delete;
 
     void setTimeouts(const Timeouts &timeouts) { m_timeouts = timeouts; }
+    // The cancel flag, progress and questions of the running job; may be null.
+    void setHooks(const SessionHooks *hooks) { m_hooks = hooks; }
 
     // Connects and, for implicit TLS, completes the handshake with the
-    // certificate verified against the system store and the host name.
+    // certificate verified against the system store and the host name (or
+    // accepted by the user through the hooks).
     bool connectTo(const ServerAddress &address);
     // Upgrades the connection after the server agreed to STARTTLS/STLS.
     bool startTls();
@@ -66,8 +83,11 @@ public:
     bool writeLine(const QByteArray &line);  // CR LF is added
     bool write(const QByteArray &bytes);
     // Sends text as a dot-terminated block (SMTP DATA): every line ended by CR LF,
-    // a leading dot doubled, then the line holding a single ".".
+    // a leading dot doubled, then the line holding a single ".". Reports progress
+    // through the hooks and returns once everything is handed to the network.
     bool writeDotBlock(const QByteArray &text);
+    // The next reply may be awaited this long in silence (after a mail upload).
+    void allowLongReply() { m_longReply = true; }
 
     // One line without its line end (CR LF or a bare LF).
     std::optional<QByteArray> readLine();
@@ -80,19 +100,44 @@ public:
 
     // Why the last call failed, as a sentence for the user.
     const QString &errorText() const { return m_error; }
+    // The last failure was the user's cancel.
+    bool cancelled() const { return m_cancelled; }
     const ServerAddress &address() const { return m_address; }
 
     // Answer lines longer than this are treated as garbage.
     static constexpr qsizetype kMaxLineLength = 1 << 20;
 
 private:
+    // What a read is waiting for, so its own limit applies.
+    struct ReadLimit {
+        qint64 started = -1;      // ms on m_clock when the reply's first byte came, -1 before
+        qint64 hardMs = -1;       // a one-line reply's whole time, -1 for none
+        qint64 received = 0;      // bytes of a multi-line reply so far
+        bool block = false;
+    };
+
     bool fail(const QString &text);
-    bool waitForMore();
+    bool failAndAbort(const QString &text);
+    bool checkCancel();
+    bool waitForMore(ReadLimit &limit);
     bool waitForEncrypted();
+    bool drain(qint64 highWater);
+    qint64 queuedInProgram() const;
+    qint64 pending() const;
+    void reportUpload();
+    void noteActivity();
     QString socketError() const;
 
     std::unique_ptr<QSslSocket> m_socket;
     Timeouts m_timeouts;
+    const SessionHooks *m_hooks = nullptr;
+    QElapsedTimer m_clock;
+    qint64 m_lastActivity = 0;
+    qint64 m_lastProgress = -1;
+    bool m_longReply = false;
+    qint64 m_uploadTotal = 0;   // the block being uploaded, for progress
+    qint64 m_uploadHanded = 0;  // of it (and what was queued before) handed to the socket
+    bool m_cancelled = false;
     ServerAddress m_address;
     QByteArray m_buffer;
     qsizetype m_pos = 0;

@@ -1,11 +1,39 @@
 #include "mail/MailLibrary.h"
 
+#include "common/FixedField.h"
 #include "mail/AttachmentWriter.h"
 #include "mail/Charsets.h"
 #include "mail/MimeReader.h"
 #include "mail/Pop3Session.h"
 
 #include <QSslSocket>
+
+namespace {
+
+thread_local QString t_lastError;
+thread_local bool t_smtpEncrypted = false;
+
+} // namespace
+
+QString MailLibrary::lastError() const
+{
+    return t_lastError;
+}
+
+void MailLibrary::setLastError(const QString &text)
+{
+    t_lastError = text;
+}
+
+bool MailLibrary::smtpWasEncrypted() const
+{
+    return t_smtpEncrypted;
+}
+
+void MailLibrary::noteSmtpEncrypted(bool encrypted)
+{
+    t_smtpEncrypted = encrypted;
+}
 
 MailLibrary &MailLibrary::instance()
 {
@@ -18,7 +46,7 @@ void MailLibrary::initialize()
     m_initialized = true;
     // Loading the TLS backend early keeps the first mail check from paying for it.
     m_tlsAvailable = QSslSocket::supportsSsl();
-    m_lastError.clear();
+    setLastError({});
 }
 
 void MailLibrary::setOption(int option, int value)
@@ -29,8 +57,7 @@ void MailLibrary::setOption(int option, int value)
 
 void MailLibrary::end()
 {
-    for (const auto &session : std::as_const(m_sessions))
-        session->abort();
+    QMutexLocker lock(&m_mutex);
     m_sessions.clear();
     m_initialized = false;
 }
@@ -38,36 +65,46 @@ void MailLibrary::end()
 MailLibrary::MailLibrary() = default;
 MailLibrary::~MailLibrary() = default;
 
-Pop3Session *MailLibrary::session(int handle)
+std::shared_ptr<Pop3Session> MailLibrary::session(int handle)
 {
+    QMutexLocker lock(&m_mutex);
     const auto it = m_sessions.constFind(handle);
     if (it == m_sessions.constEnd()) {
-        m_lastError = QStringLiteral("POP3サーバーに接続していません。");
+        lock.unlock();
+        setLastError(QStringLiteral("POP3サーバーに接続していません。"));
         return nullptr;
     }
-    return it->get();
+    return *it;
 }
 
-int MailLibrary::pop3Connect(const QString &server)
+int MailLibrary::pop3Connect(const QString &server, const SessionHooks *hooks)
 {
     auto session = std::make_shared<Pop3Session>();
+    session->setHooks(hooks);
     if (!session->open(server)) {
-        m_lastError = session->errorText();
+        setLastError(session->errorText());
         return -1;
     }
+    QMutexLocker lock(&m_mutex);
     const int handle = m_nextHandle++;
     m_sessions.insert(handle, std::move(session));
     return handle;
 }
 
+bool MailLibrary::pop3IsEncrypted(int handle)
+{
+    const auto pop3 = session(handle);
+    return pop3 && pop3->isEncrypted();
+}
+
 int MailLibrary::pop3Authenticate(int handle, const QString &id, const QString &password, bool apop)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return -1;
     const auto count = pop3->login(id, password, apop);
     if (!count) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return -1;
     }
     return *count;
@@ -75,12 +112,12 @@ int MailLibrary::pop3Authenticate(int handle, const QString &id, const QString &
 
 std::optional<MailStatus> MailLibrary::pop3GetMailStatus(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return std::nullopt;
     const auto header = pop3->header(n);
     if (!header) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return std::nullopt;
     }
     const MimeContent content = MimeReader::read(*header);
@@ -89,44 +126,61 @@ std::optional<MailStatus> MailLibrary::pop3GetMailStatus(int handle, int n)
 
 qint64 MailLibrary::pop3GetMailSize(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return -1;
     const auto size = pop3->size(n);
     if (!size) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return -1;
     }
     return *size;
 }
 
+namespace {
+
+// Texts leave the library cut at their first NUL; a cut that loses text is noted.
+QString cutAtNul(const QString &text, bool *cut)
+{
+    const QString kept = FixedField::cutAtNul(text);
+    if (kept.size() != text.size())
+        *cut = true;
+    return kept;
+}
+
+} // namespace
+
 FetchedMail MailLibrary::parse(const QByteArray &raw)
 {
     auto content = std::make_shared<MimeContent>(MimeReader::read(raw));
     FetchedMail mail;
-    mail.subject = content->subject;
-    mail.date = content->date;
-    mail.from = content->from;
-    mail.header = content->headerText;
+    bool cut = false;
+    mail.subject = cutAtNul(content->subject, &cut);
+    mail.date = cutAtNul(content->date, &cut);
+    mail.from = cutAtNul(content->from, &cut);
+    mail.header = cutAtNul(content->headerText, &cut);
     mail.raw = raw;
     // Only a single text part is its own readable text; anything else shows its
     // MIME body until the attachments are unpacked.
-    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial)
-        mail.body = Charsets::decodeUnlabelled(content->rawBody);
-    else
-        mail.body = content->text;
+    if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial) {
+        mail.body = FixedField::cutAtNul(Charsets::decodeUnlabelled(content->rawBody));
+    } else {
+        mail.body = cutAtNul(content->text, &cut);
+        cut = cut || content->lossy;
+    }
+    mail.needsWholeCopy = cut;
     mail.content = std::move(content);
     return mail;
 }
 
 std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return std::nullopt;
     const auto raw = pop3->retrieve(n);
     if (!raw) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return std::nullopt;
     }
     return parse(*raw);
@@ -134,11 +188,11 @@ std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
 
 bool MailLibrary::pop3DeleteMail(int handle, int n)
 {
-    Pop3Session *pop3 = session(handle);
+    const auto pop3 = session(handle);
     if (!pop3)
         return false;
     if (!pop3->remove(n)) {
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
         return false;
     }
     return true;
@@ -146,9 +200,24 @@ bool MailLibrary::pop3DeleteMail(int handle, int n)
 
 void MailLibrary::pop3Close(int handle)
 {
-    const auto pop3 = m_sessions.take(handle);
+    std::shared_ptr<Pop3Session> pop3;
+    {
+        QMutexLocker lock(&m_mutex);
+        pop3 = m_sessions.take(handle);
+    }
     if (pop3 && !pop3->quit() && !pop3->errorText().isEmpty())
-        m_lastError = pop3->errorText();
+        setLastError(pop3->errorText());
+}
+
+void MailLibrary::pop3Abort(int handle)
+{
+    std::shared_ptr<Pop3Session> pop3;
+    {
+        QMutexLocker lock(&m_mutex);
+        pop3 = m_sessions.take(handle);
+    }
+    if (pop3)
+        pop3->abort();
 }
 
 int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written)
@@ -156,14 +225,16 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
     if (!mail.content)
         mail = parse(mail.raw);
     const MimeContent &content = *mail.content;
-    mail.body = content.text;
+    const QString body = FixedField::cutAtNul(content.text);
+    mail.needsWholeCopy = mail.needsWholeCopy || content.lossy || body.size() != content.text.size();
+    mail.body = body;
 
     AttachmentWriter writer(folder);
     int result = kNothingToUnpack;
     for (const MimeContent::Attachment &attachment : content.attachments) {
         const auto path = writer.write(attachment.name, attachment.content);
         if (!path) {
-            m_lastError = writer.errorText();
+            setLastError(writer.errorText());
             result = kCannotWrite;
             continue;
         }
@@ -172,6 +243,11 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
         if (result == kNothingToUnpack)
             result = kUnpacked;
     }
+    // The files must be on disk before the mail may leave the server.
+    if (result == kUnpacked && !writer.sync()) {
+        setLastError(writer.errorText());
+        result = kCannotWrite;
+    }
     if (content.incompletePartial && result != kCannotWrite) {
         // The piece is kept whole so the mail can be put together once all pieces are in.
         const auto path = keepWholeMail(mail, folder);
@@ -179,6 +255,7 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
             return kCannotWrite;
         if (written)
             written->append(*path);
+        mail.needsWholeCopy = false;
         return kPartsMissing;
     }
     return result;
@@ -191,7 +268,9 @@ std::optional<QString> MailLibrary::keepWholeMail(const FetchedMail &mail, const
         name = QStringLiteral("mail");
     AttachmentWriter writer(folder);
     const auto path = writer.write(AttachmentWriter::safeName(name) + QStringLiteral(".eml"), mail.raw);
-    if (!path)
-        m_lastError = writer.errorText();
+    if (!path || !writer.sync()) {
+        setLastError(writer.errorText());
+        return std::nullopt;
+    }
     return path;
 }

@@ -5,10 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <QMutex>
+
 #include <memory>
 #include <optional>
 
 class Pop3Session;
+struct SessionHooks;
 struct MimeContent;
 
 // What the status call gives for one waiting mail.
@@ -29,6 +32,9 @@ struct FetchedMail {
     QString header;
     QString body;
     QByteArray raw;  // the whole mail exactly as the server sent it
+    // Set by unpacking when something of the mail is neither in its fields nor in
+    // a file: the caller keeps the whole mail before it is deleted from the server.
+    bool needsWholeCopy = false;
     std::shared_ptr<const MimeContent> content;  // the parsed structure, kept for unpacking
 };
 
@@ -37,6 +43,8 @@ struct OutgoingMail;
 // The program's one door to the mail servers. Nothing above it knows a protocol.
 // Results keep the meanings callers rely on: -1 no connection, a count or 0,
 // a negative value for failure, and the text of the last error on request.
+// Its calls block while the network works, so they are made on a worker thread;
+// the last error is kept per thread, so a check and a send can run side by side.
 class MailLibrary {
 public:
     // Size of the text buffers the callers hand over (option 1).
@@ -54,7 +62,7 @@ public:
     int bufferSize() const { return m_bufferSize; }
     bool tlsAvailable() const { return m_tlsAvailable; }
 
-    QString lastError() const { return m_lastError; }
+    QString lastError() const;
 
     // Results of unpackAttachments.
     static constexpr int kUnpacked = 1;
@@ -64,7 +72,10 @@ public:
 
     // A connection handle, or -1 with the reason as the last error. The server
     // text may be "host", "host:port", "pop3://host[:port]" or "pop3s://host[:port]".
-    int pop3Connect(const QString &server);
+    // The hooks (cancel flag, questions) stay in use until the handle is closed.
+    int pop3Connect(const QString &server, const SessionHooks *hooks = nullptr);
+    // Whether the connection is encrypted; false for an unknown handle.
+    bool pop3IsEncrypted(int handle);
     // The number of waiting mails, 0 for none, below 0 on failure.
     int pop3Authenticate(int handle, const QString &id, const QString &password, bool apop);
     std::optional<MailStatus> pop3GetMailStatus(int handle, int n);
@@ -75,6 +86,8 @@ public:
     bool pop3DeleteMail(int handle, int n);
     // Says goodbye, so the server carries out the deletions, and forgets the handle.
     void pop3Close(int handle);
+    // Cuts the connection without a goodbye, so the server deletes nothing, and forgets the handle.
+    void pop3Abort(int handle);
 
     // Writes the attachments of a fetched mail into the folder and leaves the
     // readable text in its body: kUnpacked, kNothingToUnpack, kCannotWrite or
@@ -90,17 +103,21 @@ public:
     // Sends one mail through the SMTP server named in it: 0 when the server took
     // it, below 0 on failure with the reason as the last error (a refusing
     // server's reply word for word).
-    int smtpSendMail(const OutgoingMail &mail);
+    int smtpSendMail(const OutgoingMail &mail, const SessionHooks *hooks = nullptr);
+    // Whether the last send of this thread went over an encrypted connection.
+    bool smtpWasEncrypted() const;
 
 private:
     MailLibrary();
     ~MailLibrary();
-    Pop3Session *session(int handle);
+    std::shared_ptr<Pop3Session> session(int handle);
+    void setLastError(const QString &text);
+    void noteSmtpEncrypted(bool encrypted);
 
     bool m_initialized = false;
     bool m_tlsAvailable = false;
     int m_bufferSize = kDefaultBufferSize;
-    QString m_lastError;
+    mutable QMutex m_mutex;  // guards the sessions and the next handle
     QMap<int, std::shared_ptr<Pop3Session>> m_sessions;
     int m_nextHandle = 1;
 };

@@ -4,8 +4,6 @@
 #include "mail/MimeWriter.h"
 #include "mail/OutgoingMail.h"
 #include "mail/SmtpSession.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
 
 namespace {
 
@@ -15,20 +13,9 @@ std::optional<QString> cut(const std::optional<QString> &text)
     return text ? std::optional<QString>(FixedField::cutAtNul(*text)) : std::nullopt;
 }
 
-SmtpSession::Credentials storedAccount()
-{
-    const AccountFile account;
-    SmtpSession::Credentials credentials{account.id(), account.password()};
-    if (credentials.id.isEmpty()) {
-        credentials.id = runtimeSettings().AccountId;
-        credentials.password = runtimeSettings().AccountPassword;
-    }
-    return credentials;
-}
-
 } // namespace
 
-int MailLibrary::smtpSendMail(const OutgoingMail &mail)
+int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hooks)
 {
     OutgoingMail clean = mail;
     clean.server = FixedField::cutAtNul(mail.server);
@@ -44,19 +31,22 @@ int MailLibrary::smtpSendMail(const OutgoingMail &mail)
     // A mail that cannot be built is refused before any connection is made.
     QString error;
     const auto built = MimeWriter::build(clean, QDateTime::currentDateTime(), &error);
+    noteSmtpEncrypted(false);
     if (!built) {
-        m_lastError = error;
+        setLastError(error);
         return -1;
     }
 
     SmtpSession session;
-    const bool sent = session.open(clean.server) && session.authenticate(storedAccount())
-        && session.transfer(*built);
+    session.setHooks(hooks);
+    const bool sent = session.open(clean.server)
+        && session.authenticate({mail.accountId, mail.accountPassword}) && session.transfer(*built);
+    noteSmtpEncrypted(session.isEncrypted());
     session.quit();
     if (!sent) {
-        m_lastError = session.errorText();
+        setLastError(session.errorText());
         return -1;
     }
-    m_lastError.clear();
+    setLastError({});
     return 0;
 }

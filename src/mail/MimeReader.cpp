@@ -1,6 +1,11 @@
 #include "mail/MimeReader.h"
 
 #include "mail/Charsets.h"
+#include "mail/LegacyDecode.h"
+
+#include <QHash>
+#include <QMimeDatabase>
+#include <QStringList>
 
 #include <QTextDocument>
 
@@ -88,6 +93,15 @@ QByteArray contentOf(GMimePart *part)
     if (!wrapper)
         return {};
     GObjectPtr<GMimeStream> mem(g_mime_stream_mem_new());
+    if (g_mime_data_wrapper_get_encoding(wrapper) == GMIME_CONTENT_ENCODING_BASE64) {
+        // GMime stops at the first padded chunk; some mailers pad every line.
+        GMimeStream *encoded = g_mime_data_wrapper_get_stream(wrapper);
+        g_mime_stream_reset(encoded);
+        g_mime_stream_write_to_stream(encoded, mem.ptr);
+        GByteArray *bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(mem.ptr));
+        return LegacyDecode::base64(
+            QByteArray(reinterpret_cast<const char *>(bytes->data), static_cast<qsizetype>(bytes->len)));
+    }
     g_mime_data_wrapper_write_to_stream(wrapper, mem.ptr);
     GByteArray *bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(mem.ptr));
     return QByteArray(reinterpret_cast<const char *>(bytes->data), static_cast<qsizetype>(bytes->len));
@@ -108,38 +122,123 @@ QString normaliseLineEnds(QString text)
     return text;
 }
 
+QByteArray mimeTypeOf(GMimeObject *object)
+{
+    const Charsets::Field type = Charsets::parseField(rawHeaderOf(object, "Content-Type"));
+    return type.value.isEmpty() ? QByteArray("text/plain") : type.value;
+}
+
+// Types whose text goes into the body; every other part is a file.
+bool isShownType(const QByteArray &type)
+{
+    return type == "text/plain" || type == "text/html" || type == "text/enriched" || type == "text/richtext";
+}
+
+QString extensionFor(const QByteArray &type)
+{
+    static const QHash<QByteArray, QString> known = {
+        {"text/plain", QStringLiteral(".txt")},    {"text/html", QStringLiteral(".html")},
+        {"text/calendar", QStringLiteral(".ics")}, {"text/vcard", QStringLiteral(".vcf")},
+        {"text/x-vcard", QStringLiteral(".vcf")},  {"text/directory", QStringLiteral(".vcf")},
+        {"message/rfc822", QStringLiteral(".eml")}, {"image/jpeg", QStringLiteral(".jpg")},
+        {"image/pjpeg", QStringLiteral(".jpg")},   {"image/png", QStringLiteral(".png")},
+        {"image/gif", QStringLiteral(".gif")},     {"application/pdf", QStringLiteral(".pdf")},
+        {"application/octet-stream", QStringLiteral(".bin")},
+    };
+    if (const auto it = known.constFind(type); it != known.constEnd())
+        return *it;
+    const QString suffix = QMimeDatabase().mimeTypeForName(QString::fromLatin1(type)).preferredSuffix();
+    return suffix.isEmpty() ? QStringLiteral(".bin") : u'.' + suffix;
+}
+
+// Whether a child of a multipart holds, at any depth, a part of the given type
+// that would be shown.
+bool holdsShown(GMimeObject *object, const QByteArray &wanted, int depth = 0)
+{
+    if (!object || depth > 16)
+        return false;
+    if (GMIME_IS_MULTIPART(object)) {
+        GMimeMultipart *multipart = GMIME_MULTIPART(object);
+        for (int i = 0; i < g_mime_multipart_get_count(multipart); ++i)
+            if (holdsShown(g_mime_multipart_get_part(multipart, i), wanted, depth + 1))
+                return true;
+        return false;
+    }
+    if (!GMIME_IS_PART(object))
+        return false;
+    const Charsets::Field disposition = Charsets::parseField(rawHeaderOf(object, "Content-Disposition"));
+    return disposition.value != "attachment" && mimeTypeOf(object) == wanted;
+}
+
 struct Walker {
     MimeContent &content;
-    bool havePlain = false;
-    bool haveHtml = false;
-    QString html;
+    Carrier carrier = Carrier::Unknown;
+    QStringList texts;
+    int partNumber = 0;
     int depth = 0;
 
-    void walk(GMimeObject *object)
+    QString decodeText(const QByteArray &bytes, const QByteArray &charset, const QByteArray &type)
     {
-        // Nesting deeper than any real mail is a crafted one; its inner parts are ignored.
-        if (!object || depth > 64)
+        QString text = Charsets::decode(bytes, charset, carrier);
+        if (text.contains(QChar(QChar::ReplacementCharacter)))
+            content.lossy = true;
+        if (type == "text/html")
+            text = MimeReader::htmlToText(text);
+        return normaliseLineEnds(text);
+    }
+
+    void addFile(QString name, const QByteArray &type, QByteArray bytes)
+    {
+        if (name.isEmpty())
+            name = QStringLiteral("part-%1").arg(partNumber) + extensionFor(type);
+        content.attachments.append({name, std::move(bytes)});
+    }
+
+    void walk(GMimeObject *object, bool showText)
+    {
+        // Nesting deeper than any real mail is a crafted one; its inner parts are kept whole.
+        if (!object)
             return;
+        if (depth > 64) {
+            content.lossy = true;
+            return;
+        }
         ++depth;
         if (GMIME_IS_MULTIPART(object)) {
             GMimeMultipart *multipart = GMIME_MULTIPART(object);
             const int count = g_mime_multipart_get_count(multipart);
+            if (count == 0) {
+                // No boundary matched: what the part holds cannot be told apart.
+                content.lossy = true;
+            }
+            const bool alternative = mimeTypeOf(object) == "multipart/alternative";
+            int shown = -1;
+            if (alternative && showText) {
+                for (const char *wanted : {"text/plain", "text/html"}) {
+                    for (int i = 0; i < count && shown < 0; ++i)
+                        if (holdsShown(g_mime_multipart_get_part(multipart, i), wanted))
+                            shown = i;
+                    if (shown >= 0)
+                        break;
+                }
+            }
             for (int i = 0; i < count; ++i)
-                walk(g_mime_multipart_get_part(multipart, i));
+                walk(g_mime_multipart_get_part(multipart, i), showText && (!alternative || i == shown));
         } else if (GMIME_IS_MESSAGE_PARTIAL(object)) {
             GMimeMessagePartial *partial = GMIME_MESSAGE_PARTIAL(object);
             if (g_mime_message_partial_get_total(partial) != 1)
                 content.incompletePartial = true;
         } else if (GMIME_IS_MESSAGE_PART(object)) {
-            message(object);
+            message(object, showText);
         } else if (GMIME_IS_PART(object)) {
-            part(GMIME_PART(object));
+            part(GMIME_PART(object), showText);
         }
         --depth;
     }
 
-    void message(GMimeObject *object)
+    void message(GMimeObject *object, bool showText)
     {
+        ++partNumber;
         const Charsets::Field disposition = Charsets::parseField(rawHeaderOf(object, "Content-Disposition"));
         const Charsets::Field type = Charsets::parseField(rawHeaderOf(object, "Content-Type"));
         GMimeMessage *inner = g_mime_message_part_get_message(GMIME_MESSAGE_PART(object));
@@ -149,41 +248,104 @@ struct Walker {
         if (name.isEmpty())
             name = type.params.value("name");
         const QByteArray bytes = objectBytes(GMIME_OBJECT(inner));
+        QByteArray header;
+        QByteArray body;
+        splitMessage(bytes, &header, &body);
         if (name.isEmpty()) {
-            QByteArray header;
-            QByteArray body;
-            splitMessage(bytes, &header, &body);
-            name = Charsets::decodeHeader(MimeReader::headerValue(header, "Subject"));
+            name = Charsets::decodeHeader(MimeReader::headerValue(header, "Subject"), carrier);
             if (name.isEmpty())
                 name = QStringLiteral("message");
             name += QStringLiteral(".eml");
         }
         content.attachments.append({name, bytes});
+        if (!showText || disposition.value == "attachment")
+            return;
+
+        // Shown as a forwarded mail would be: its main header lines, then its text.
+        QString shown;
+        for (const char *field : {"From", "To", "Cc", "Date", "Subject"}) {
+            const QByteArray raw = MimeReader::headerValue(header, field);
+            if (!raw.isNull())
+                shown += QString::fromLatin1(field) + QStringLiteral(": ")
+                    + Charsets::decodeHeader(raw, carrier) + u'\n';
+        }
+        MimeContent enclosed;
+        Walker walker{enclosed, carrier, {}, 0, depth};
+        walker.walk(g_mime_message_get_mime_part(inner), true);
+        walker.finish();
+        shown += u'\n' + enclosed.text;
+        texts.append(shown);
+        if (enclosed.lossy)
+            content.lossy = true;
     }
 
-    void part(GMimePart *part)
+    void part(GMimePart *part, bool showText)
     {
+        ++partNumber;
         GMimeObject *object = GMIME_OBJECT(part);
-        const Charsets::Field type = Charsets::parseField(rawHeaderOf(object, "Content-Type"));
+        const QByteArray rawType = rawHeaderOf(object, "Content-Type");
+        const Charsets::Field type = Charsets::parseField(rawType);
         const Charsets::Field disposition = Charsets::parseField(rawHeaderOf(object, "Content-Disposition"));
         QString name = disposition.params.value("filename");
         if (name.isEmpty())
             name = type.params.value("name");
         const QByteArray mimeType = type.value.isEmpty() ? QByteArray("text/plain") : type.value;
-        const bool isText = mimeType.startsWith("text/");
-        const bool attachment = disposition.value == "attachment" || (!isText && !name.isEmpty());
+        QByteArray bytes = contentOf(part);
 
-        if (attachment) {
-            content.attachments.append({name, contentOf(part)});
+        if (mimeType == "application/x-uuencode" || mimeType == "text/x-uuencode") {
+            const auto files = LegacyDecode::takeUuencoded(bytes);
+            for (const auto &file : files)
+                addFile(Charsets::decodeUnlabelled(file.name, carrier), "application/octet-stream", file.content);
+            if (!files.isEmpty())
+                return;
+        }
+
+        const bool shown = isShownType(mimeType) && disposition.value != "attachment";
+        if (!shown) {
+            addFile(name, mimeType, std::move(bytes));
             return;
         }
-        if (mimeType == "text/plain" && !havePlain) {
-            havePlain = true;
-            content.text = normaliseLineEnds(Charsets::decode(contentOf(part), type.params.value("charset").toLatin1()));
-        } else if (mimeType == "text/html" && !haveHtml) {
-            haveHtml = true;
-            html = Charsets::decode(contentOf(part), type.params.value("charset").toLatin1());
+        if (!showText)
+            return;  // the same text as the alternative already shown
+        // A part between boundaries without any header, holding what is plainly
+        // not text, is a file whose headers were lost.
+        if (rawType.isNull() && content.multipart && looksBinary(bytes)) {
+            addFile(name, "application/octet-stream", std::move(bytes));
+            return;
         }
+        if (mimeType == "text/plain") {
+            for (const auto &file : LegacyDecode::takeUuencoded(bytes))
+                addFile(Charsets::decodeUnlabelled(file.name, carrier), "application/octet-stream", file.content);
+        }
+        texts.append(decodeText(bytes, type.params.value("charset").toLatin1(), mimeType));
+    }
+
+    static bool looksBinary(const QByteArray &bytes)
+    {
+        if (bytes.contains('\0'))
+            return true;
+        qsizetype control = 0;
+        for (char c : bytes) {
+            const auto b = static_cast<unsigned char>(c);
+            if (b < 0x20 && b != '\r' && b != '\n' && b != '\t' && b != 0x1B && b != 0x0E && b != 0x0F && b != 0x0C)
+                ++control;
+        }
+        return control * 20 > bytes.size();
+    }
+
+    // The shown texts in order, one line between them.
+    void finish()
+    {
+        QString text;
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            if (i > 0) {
+                if (!text.endsWith(u'\n'))
+                    text += u'\n';
+                text += MimeContent::kPartSeparator + u'\n';
+            }
+            text += texts[i];
+        }
+        content.text = text;
     }
 };
 
@@ -230,28 +392,40 @@ MimeContent read(const QByteArray &raw)
     ensureGMime();
     MimeContent content;
     splitMessage(raw, &content.rawHeader, &content.rawBody);
-    content.subject = Charsets::decodeHeader(headerValue(content.rawHeader, "Subject"));
     content.from = Charsets::decodeHeader(headerValue(content.rawHeader, "From"));
-    content.date = Charsets::decodeHeader(headerValue(content.rawHeader, "Date"));
-    content.headerText = normaliseLineEnds(Charsets::decodeUnlabelled(content.rawHeader));
+    const Carrier carrier = CarrierPictographs::carrierOf(content.from);
+    if (carrier != Carrier::Unknown)
+        content.from = Charsets::decodeHeader(headerValue(content.rawHeader, "From"), carrier);
+    content.subject = Charsets::decodeHeader(headerValue(content.rawHeader, "Subject"), carrier);
+    content.date = Charsets::decodeHeader(headerValue(content.rawHeader, "Date"), carrier);
+    content.headerText = normaliseLineEnds(Charsets::decodeUnlabelled(content.rawHeader, carrier));
 
     GObjectPtr<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(raw.constData(), raw.size()));
     GObjectPtr<GMimeParser> parser(g_mime_parser_new_with_stream(stream.ptr));
     GObjectPtr<GMimeMessage> message(g_mime_parser_construct_message(parser.ptr, nullptr));
     if (!message.ptr) {
-        content.text = normaliseLineEnds(Charsets::decodeUnlabelled(content.rawBody));
+        QByteArray body = content.rawBody;
+        for (const auto &file : LegacyDecode::takeUuencoded(body))
+            content.attachments.append({Charsets::decodeUnlabelled(file.name, carrier), file.content});
+        content.text = normaliseLineEnds(Charsets::decodeUnlabelled(body, carrier));
         return content;
     }
     GMimeObject *root = g_mime_message_get_mime_part(message.ptr);
     content.multipart = root && GMIME_IS_MULTIPART(root);
-    Walker walker{content, false, false, {}, 0};
-    walker.walk(root);
-    if (!walker.havePlain) {
-        if (walker.haveHtml)
-            content.text = normaliseLineEnds(htmlToText(walker.html));
-        else if (!root)
-            content.text = normaliseLineEnds(Charsets::decodeUnlabelled(content.rawBody));
+    Walker walker{content, carrier, {}, 0, 0};
+    if (root) {
+        walker.walk(root, true);
+        walker.finish();
+    } else {
+        QByteArray body = content.rawBody;
+        for (const auto &file : LegacyDecode::takeUuencoded(body))
+            content.attachments.append({Charsets::decodeUnlabelled(file.name, carrier), file.content});
+        content.text = normaliseLineEnds(Charsets::decodeUnlabelled(body, carrier));
     }
+    // Nothing shown and nothing kept of a body that has something: the whole mail must be kept.
+    if (content.text.trimmed().isEmpty() && content.attachments.isEmpty() && !content.incompletePartial
+        && !content.rawBody.trimmed().isEmpty())
+        content.lossy = true;
     return content;
 }
 

@@ -7,6 +7,9 @@
 // One received mail taken apart. GMime finds the structure and undoes the
 // transfer encodings; every text is decoded by our own charset layer.
 struct MimeContent {
+    // The line between the texts of a mail with several text parts.
+    static inline const QString kPartSeparator = QStringLiteral("----------------------------------------");
+
     struct Attachment {
         QString name;  // as the mail names it, decoded, not yet made safe
         QByteArray content;
@@ -18,10 +21,12 @@ struct MimeContent {
     QString from;
     QString date;
     QString headerText;  // the header block as text, unfolded lines kept as they came
-    QString text;        // the readable body, lines ended by "\n"
+    QString text;        // every shown text part in order, lines ended by "\n"
     bool multipart = false;
     // A fragment of a mail split with message/partial whose other pieces are elsewhere.
     bool incompletePartial = false;
+    // Something of the mail could not be shown or taken apart faithfully.
+    bool lossy = false;
     QList<Attachment> attachments;
 };
 

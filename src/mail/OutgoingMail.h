@@ -18,4 +18,7 @@ struct OutgoingMail {
     std::optional<QString> extraHeader;  // "Name: value" lines
     QString attachments;  // full paths joined by ","
     int option = 0;
+    // The account for SMTP AUTH, where the server asks for one.
+    QString accountId;
+    QString accountPassword;
 };

@@ -68,7 +68,8 @@ bool Pop3Session::open(const QString &serverText)
     if (m_line.isEncrypted())
         return true;
 
-    // Servers without CAPA answer -ERR; they offer no STLS either.
+    // Servers without CAPA answer -ERR; they offer no STLS either. A CAPA that
+    // timed out is a dead server, not an old one.
     QByteArray status;
     if (!m_line.writeLine("CAPA"))
         return failFromLine();
@@ -76,7 +77,7 @@ bool Pop3Session::open(const QString &serverText)
         if (!m_line.isConnected())
             return false;
         m_error.clear();
-        return true;
+        return refuseDowngrade();
     }
     const auto capabilities = m_line.readDotBlock();
     if (!capabilities)
@@ -86,7 +87,7 @@ bool Pop3Session::open(const QString &serverText)
         if (capability.trimmed().toUpper() == "STLS")
             stls = true;
     if (!stls)
-        return true;
+        return refuseDowngrade();
     if (!command("STLS")) {
         m_line.abort();
         return false;
@@ -99,6 +100,29 @@ bool Pop3Session::open(const QString &serverText)
     return true;
 }
 
+bool Pop3Session::refuseDowngrade()
+{
+    const ServerAddress &where = m_line.address();
+    if (!m_hooks || !m_hooks->sawTlsBefore || !m_hooks->sawTlsBefore(where.host, where.port))
+        return true;
+    m_line.abort();
+    return fail(QStringLiteral("POP3サーバー %1 は以前は暗号化通信に対応していましたが、今回は暗号化を提案しませんでした。"
+                               "通信が書き換えられているおそれがあるため、ログインしません。")
+                    .arg(where.host));
+}
+
+bool Pop3Session::passwordMayGoInClear()
+{
+    const ServerAddress &where = m_line.address();
+    if (m_line.isEncrypted() || where.isLoopback() || !m_hooks || !m_hooks->plaintextPassword)
+        return true;
+    if (m_hooks->plaintextPassword(where.host, where.port))
+        return true;
+    m_line.abort();
+    return fail(QStringLiteral("POP3サーバー %1 へ暗号化されていない接続でパスワードを送らないため、ログインを中止しました。")
+                    .arg(where.host));
+}
+
 std::optional<QByteArray> Pop3Session::apopDigest(const QByteArray &greeting, const QByteArray &password)
 {
     static const QRegularExpression stamp(QStringLiteral("<[^<>@\\s]+@[^<>@\\s]+>"));
@@ -106,6 +130,14 @@ std::optional<QByteArray> Pop3Session::apopDigest(const QByteArray &greeting, co
     if (!match.hasMatch())
         return std::nullopt;
     return QCryptographicHash::hash(match.captured(0).toLatin1() + password, QCryptographicHash::Md5).toHex();
+}
+
+std::optional<int> Pop3Session::refusedLogin()
+{
+    // The server's own words stay, behind what they mean.
+    if (m_line.isConnected() && !m_error.isEmpty())
+        m_error = QStringLiteral("サーバーがログインを拒否しました（%1）").arg(m_error);
+    return std::nullopt;
 }
 
 std::optional<int> Pop3Session::login(const QString &id, const QString &password, bool apop)
@@ -124,10 +156,12 @@ std::optional<int> Pop3Session::login(const QString &id, const QString &password
             return std::nullopt;
         }
         if (!command("APOP " + user + ' ' + *digest))
-            return std::nullopt;
+            return refusedLogin();
     } else {
-        if (!command("USER " + user) || !command("PASS " + pass))
+        if (!passwordMayGoInClear())
             return std::nullopt;
+        if (!command("USER " + user) || !command("PASS " + pass))
+            return refusedLogin();
     }
     QByteArray status;
     if (!command("STAT", &status))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/LineSession.h"
+#include "mail/SessionHooks.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -15,6 +16,13 @@ public:
     static const ServerAddress::Schemes kSchemes;
 
     Pop3Session() = default;
+
+    // The cancel flag, progress and questions of the running job; may be null.
+    void setHooks(const SessionHooks *hooks)
+    {
+        m_hooks = hooks;
+        m_line.setHooks(hooks);
+    }
 
     // Connects, reads the greeting, and switches to TLS by STLS whenever the
     // server offers it.
@@ -35,6 +43,7 @@ public:
 
     bool isOpen() const { return m_line.isConnected(); }
     bool isEncrypted() const { return m_line.isEncrypted(); }
+    bool cancelled() const { return m_line.cancelled(); }
     const QString &errorText() const { return m_error; }
 
     // The APOP digest of a greeting's timestamp and the password, or nothing
@@ -48,6 +57,11 @@ private:
     bool fail(const QString &text);
     bool failFromLine();
 
+    bool refuseDowngrade();
+    std::optional<int> refusedLogin();
+    bool passwordMayGoInClear();
+
+    const SessionHooks *m_hooks = nullptr;
     std::optional<QMap<int, qint64>> m_sizes;
     LineSession m_line;
     QByteArray m_greeting;

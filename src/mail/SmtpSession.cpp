@@ -126,6 +126,13 @@ bool SmtpSession::open(const QString &serverText)
         return failWith(*greeting);
     if (!hello())
         return false;
+    if (!m_line.isEncrypted() && !m_extensions.contains("STARTTLS") && m_hooks && m_hooks->sawTlsBefore
+        && m_hooks->sawTlsBefore(address->host, address->port)) {
+        m_line.abort();
+        return fail(QStringLiteral("SMTPサーバー %1 は以前は暗号化通信に対応していましたが、今回は暗号化を提案しませんでした。"
+                                   "通信が書き換えられているおそれがあるため、送信しません。")
+                        .arg(address->host));
+    }
     if (!m_line.isEncrypted() && m_extensions.contains("STARTTLS")) {
         if (!command("STARTTLS", 220))
             return false;
@@ -140,19 +147,25 @@ bool SmtpSession::open(const QString &serverText)
 
 bool SmtpSession::safeForPassword(bool encrypted, const QString &host)
 {
-    if (encrypted)
-        return true;
-    if (host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0)
-        return true;
-    const QHostAddress ip(host);
-    return !ip.isNull() && ip.isLoopback();
+    return encrypted || ServerAddress{host}.isLoopback();
 }
 
 bool SmtpSession::authenticate(const Credentials &credentials)
 {
     m_authenticated = false;
-    if (m_authMethods.isEmpty() || credentials.id.isEmpty() || !safeForPassword(m_line.isEncrypted(), m_line.address().host))
+    if (m_authMethods.isEmpty() || credentials.id.isEmpty())
         return true;
+    if (!safeForPassword(m_line.isEncrypted(), m_line.address().host)) {
+        // Without anyone to ask, the password stays home and the server decides.
+        if (!m_hooks || !m_hooks->plaintextPassword)
+            return true;
+        const ServerAddress &where = m_line.address();
+        if (!m_hooks->plaintextPassword(where.host, where.port)) {
+            m_line.abort();
+            return fail(QStringLiteral("SMTPサーバー %1 へ暗号化されていない接続でパスワードを送らないため、送信を中止しました。")
+                            .arg(where.host));
+        }
+    }
     const QByteArray id = credentials.id.toUtf8();
     const QByteArray password = credentials.password.toUtf8();
     if (m_authMethods.contains("PLAIN")) {
@@ -187,6 +200,7 @@ bool SmtpSession::transfer(const BuiltMail &mail)
         return false;
     if (!m_line.writeDotBlock(mail.data))
         return fail(m_line.errorText());
+    m_line.allowLongReply();
     const auto answer = readReply();
     if (!answer)
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mail/LineSession.h"
+#include "mail/SessionHooks.h"
 
 #include <QByteArray>
 #include <QList>
@@ -24,6 +25,13 @@ public:
 
     SmtpSession() = default;
 
+    // The cancel flag, progress and questions of the running job; may be null.
+    void setHooks(const SessionHooks *hooks)
+    {
+        m_hooks = hooks;
+        m_line.setHooks(hooks);
+    }
+
     // Connects, reads the greeting, says EHLO (HELO when EHLO is refused) and
     // switches to TLS by STARTTLS whenever the server offers it.
     bool open(const QString &serverText);
@@ -36,6 +44,7 @@ public:
     void quit();
 
     bool isEncrypted() const { return m_line.isEncrypted(); }
+    bool cancelled() const { return m_line.cancelled(); }
     bool authenticated() const { return m_authenticated; }
     const QString &errorText() const { return m_error; }
 
@@ -55,6 +64,7 @@ private:
     bool fail(const QString &text);
     bool failWith(const Reply &reply);
 
+    const SessionHooks *m_hooks = nullptr;
     LineSession m_line;
     QSet<QByteArray> m_extensions;   // upper-case keywords of the EHLO reply
     QList<QByteArray> m_authMethods; // upper case

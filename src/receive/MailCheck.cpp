@@ -1,21 +1,27 @@
 #include "receive/MailCheck.h"
 
 #include "common/AppPaths.h"
+#include "common/BackgroundJob.h"
 #include "common/Cp932.h"
 #include "common/FixedField.h"
+#include "common/LineEnds.h"
 #include "common/Prompt.h"
+#include "common/WindowThread.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
 #include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
+#include "mail/SessionHooks.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
+#include "settings/OptionForm.h"
+#include "settings/RuntimeSettings.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
-#include "settings/RuntimeSettings.h"
+#include "shell/ProgressWindow.h"
 #include "viewer/TyakuForm.h"
 
-#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 
 #include <fcntl.h>
@@ -23,26 +29,31 @@
 
 namespace {
 
-bool g_running = false;
+QPointer<MailCheck> g_current;
+
+// Everything below runs on the worker; each touch of a window goes through WindowThread.
 
 void showStatus(const QString &text)
 {
-    if (MainForm *launcher = Forms::existing<MainForm>())
-        launcher->setStatusText(text);
-    // Lets the status line repaint while the windows still take no input.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    WindowThread::post([text] {
+        if (MainForm *launcher = Forms::existing<MainForm>())
+            launcher->setStatusText(text);
+    });
 }
 
 void showError(const QString &text)
 {
-    Prompt::instance().ask({FixedField::cutAtNul(text), MailCheck::kErrorTitle, Prompt::Icon::Critical,
-                            Prompt::Buttons::Ok},
-                           nullptr);
+    WindowThread::call([text] {
+        Prompt::instance().ask({FixedField::cutAtNul(text), MailCheck::kErrorTitle, Prompt::Icon::Critical,
+                                Prompt::Buttons::Ok},
+                               nullptr);
+    });
 }
 
 void showNotice(const QString &text)
 {
-    Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr);
+    WindowThread::call(
+        [text] { Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr); });
 }
 
 bool syncToDisk(const QString &path)
@@ -55,71 +66,139 @@ bool syncToDisk(const QString &path)
     return ok;
 }
 
+// What the history window's boxes and editor would hand back: one-line boxes
+// keep at most this many characters, the editor gives CR LF line ends.
+constexpr int kLineBoxLimit = 32767;
+
+struct Account {
+    QString id;
+    QString password;
+};
+
 class Run {
 public:
-    MailCheck::Outcome outcome;
-
-    void start()
+    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome) : m_outcome(outcome)
     {
-        RuntimeSettings &settings = runtimeSettings();
-        if (!settings.Pop3Server.isEmpty())
-            check(settings);
-        if (outcome.attachment)
+        m_hooks.cancel = &cancel;
+    }
+
+    void start(const QString &server, bool apop)
+    {
+        if (server.isEmpty()) {
+            // Not a quiet "no new mail": the user learns what is missing and where to set it.
+            m_outcome.failed = true;
+            WindowThread::call([] {
+                Prompt::instance().ask({MailCheck::kNoServer, MailCheck::kErrorTitle, Prompt::Icon::Critical,
+                                        Prompt::Buttons::Ok},
+                                       nullptr);
+                Forms::open<OptionForm>();
+            });
+        } else {
+            check(server, apop);
+        }
+        if (m_outcome.cancelled) {
+            showStatus(MailCheck::kStopped);
+            return;
+        }
+        if (m_outcome.attachment)
             showStatus(MailCheck::kAttachmentMail);
-        showStatus(outcome.waiting > 0 ? MailCheck::kNewMail : MailCheck::kNoNewMail);
+        showStatus(m_outcome.waiting > 0 ? MailCheck::kNewMail : MailCheck::kNoNewMail);
     }
 
 private:
+    MailCheck::Outcome &m_outcome;
+    SessionHooks m_hooks;
     MailLibrary &m_library = MailLibrary::instance();
     int m_handle = -1;
     QString m_folder;
+    std::optional<HistoryRecord> m_lastShown;
 
-    void check(RuntimeSettings &settings)
+    bool stopped()
     {
-        m_handle = m_library.pop3Connect(settings.Pop3Server);
+        if (m_hooks.cancel->load())
+            m_outcome.cancelled = true;
+        return m_outcome.cancelled;
+    }
+
+    // Reports a failure unless the user's own cancel caused it.
+    void report(const QString &text)
+    {
+        if (stopped())
+            return;
+        m_outcome.failed = true;
+        showError(text);
+    }
+
+    static Account loadAccount()
+    {
+        return WindowThread::call([] {
+            const AccountFile account;
+            Account stored{account.id(), account.password()};
+            IdPassForm *accountWindow = Forms::get<IdPassForm>();
+            accountWindow->setId(stored.id);
+            accountWindow->setPassword(stored.password);
+            RuntimeSettings &settings = runtimeSettings();
+            settings.AccountId = stored.id;
+            settings.AccountPassword = stored.password;
+            return stored;
+        });
+    }
+
+    void check(const QString &server, bool apop)
+    {
+        m_handle = m_library.pop3Connect(server, &m_hooks);
         showStatus(MailCheck::kChecking);
         if (m_handle == -1) {
             // An unreachable server is not "no new mail": the user learns why.
-            outcome.failed = true;
-            showError(m_library.lastError());
+            report(m_library.lastError());
             return;
         }
+        m_outcome.encrypted = m_library.pop3IsEncrypted(m_handle);
 
-        const AccountFile account;
-        const QString id = account.id();
-        const QString password = account.password();
-        IdPassForm *accountWindow = Forms::get<IdPassForm>();
-        accountWindow->setId(id);
-        accountWindow->setPassword(password);
-        settings.AccountId = id;
-        settings.AccountPassword = password;
-
-        if (settings.AccountId.isEmpty() || settings.AccountPassword.isEmpty()) {
-            Forms::show(accountWindow);
+        const Account account = loadAccount();
+        if (account.id.isEmpty() || account.password.isEmpty()) {
+            WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
         } else {
-            outcome.waiting = m_library.pop3Authenticate(m_handle, settings.AccountId,
-                                                         settings.AccountPassword, settings.UseApop != 0);
-            if (outcome.waiting < 0) {
-                outcome.failed = true;
-                showError(m_library.lastError());
+            m_outcome.waiting = m_library.pop3Authenticate(m_handle, account.id, account.password, apop);
+            if (m_outcome.waiting < 0) {
+                report(m_library.lastError());
             } else {
                 m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
-                for (int n = 1; n <= outcome.waiting; ++n) {
-                    showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(outcome.waiting));
-                    if (!handle(n)) {
-                        outcome.failed = true;
+                for (int n = 1; n <= m_outcome.waiting; ++n) {
+                    showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
+                    if (stopped() || !handle(n))
                         break;
-                    }
                 }
             }
+        }
+        showLastMail();
+        // A cancelled session was cut off: no goodbye, so the server deletes nothing more.
+        if (m_outcome.cancelled) {
+            m_library.pop3Abort(m_handle);
+            return;
         }
         m_library.pop3Close(m_handle);
     }
 
     bool fail()
     {
-        showError(m_library.lastError());
+        report(m_library.lastError());
         return false;
+    }
+
+    // The history window shows the last mail stored, filled once at the end.
+    void showLastMail()
+    {
+        if (!m_lastShown)
+            return;
+        const HistoryRecord shown = *m_lastShown;
+        WindowThread::call([shown] {
+            TyakuForm *history = Forms::get<TyakuForm>();
+            history->setSubjectText(shown.Subject);
+            history->setFromText(shown.Correspondent);
+            history->setDateText(shown.MailDate);
+            history->setBodyText(shown.Body);
+        });
     }
 
     // One mail: fetched whole, stored and on disk, and only then deleted. The
@@ -131,8 +210,11 @@ private:
         auto mail = m_library.pop3GetMail(m_handle, n);
         if (!mail)
             return fail();
+        // A mail that arrived whole is still only stored if the user did not stop meanwhile.
+        if (stopped())
+            return false;
 
-        outcome.attachment = mail->body.contains(QStringLiteral("attachment"));
+        m_outcome.attachment = mail->body.contains(QStringLiteral("attachment"));
 
         bool mayDelete = true;
         const int unpacked = m_library.unpackAttachments(*mail, m_folder);
@@ -144,40 +226,39 @@ private:
             showNotice(MailCheck::kPartsMissing);
         }
 
-        TyakuForm *history = Forms::get<TyakuForm>();
-        history->setSubjectText(mail->subject);
-        history->setFromText(mail->from);
-        history->setDateText(mail->date);
-        history->setBodyText(mail->body);
-        if (outcome.attachment)
-            history->setBodyText(history->bodyText() + QStringLiteral("\r\n") + MailCheck::kAttachmentNote);
+        QString body = LineEnds::toCrLf(LineEnds::toWidget(mail->body));
+        if (m_outcome.attachment)
+            body += QStringLiteral("\r\n") + MailCheck::kAttachmentNote;
 
         HistoryRecord record;
-        record.Subject = history->subjectText();
-        record.Correspondent = history->fromText();
-        record.MailDate = history->dateText();
-        // The history window already gives its body with CR LF line ends.
-        record.Body = history->bodyText();
+        record.Subject = mail->subject.left(kLineBoxLimit);
+        record.Correspondent = mail->from.left(kLineBoxLimit);
+        record.MailDate = mail->date.left(kLineBoxLimit);
+        record.Body = body;
 
         const bool whole = WholeMailLink::survives(record) && record.Subject == mail->subject
             && record.Correspondent == mail->from && record.MailDate == mail->date;
         QString keepError;
-        if (!whole && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError)) {
-            showError(keepError);
+        if ((!whole || mail->needsWholeCopy)
+            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError)) {
+            report(keepError);
             return false;
         }
 
         HistoryFile received(HistoryFile::Kind::Received);
         const RecordFile::Result stored = received.append(record);
         if (!stored.ok) {
-            showError(stored.error);
+            report(stored.error);
             return false;
         }
         if (!syncToDisk(received.path())) {
-            showError(QStringLiteral("%1 を書き込めませんでした。").arg(received.path()));
+            report(QStringLiteral("%1 を書き込めませんでした。").arg(received.path()));
             return false;
         }
-        ++outcome.stored;
+        ++m_outcome.stored;
+        m_lastShown = received.read(stored.number);
+        if (m_lastShown)
+            *m_lastShown = m_lastShown->trimmed();
 
         if (mayDelete && !m_library.pop3DeleteMail(m_handle, n))
             return fail();
@@ -187,19 +268,81 @@ private:
 
 } // namespace
 
-MailCheck::Outcome MailCheck::run()
+MailCheck::MailCheck() = default;
+
+MailCheck::~MailCheck()
 {
-    // A box of the check runs its own event loop; a second click must not start another check.
-    if (g_running)
-        return {};
-    g_running = true;
-    Run run;
-    run.start();
-    g_running = false;
-    return run.outcome;
+    delete m_progress;
+}
+
+MailCheck *MailCheck::current()
+{
+    return g_current;
 }
 
 bool MailCheck::isRunning()
 {
-    return g_running;
+    return g_current != nullptr;
+}
+
+MailCheck *MailCheck::start()
+{
+    // A second click while a check runs does not start another.
+    if (g_current)
+        return nullptr;
+    auto *check = new MailCheck;
+    g_current = check;
+
+    const RuntimeSettings &settings = runtimeSettings();
+    const QString server = settings.Pop3Server;
+    const bool apop = settings.UseApop != 0;
+    Outcome *outcome = &check->m_outcome;
+    check->m_job = new BackgroundJob(
+        [server, apop, outcome](const std::atomic_bool &cancel) { Run(cancel, *outcome).start(server, apop); },
+        check);
+    connect(check->m_job, &BackgroundJob::finished, check, &MailCheck::end);
+
+    if (!server.isEmpty()) {
+        check->m_progress = new ProgressWindow(QStringLiteral("メールの受信"), Forms::existing<MainForm>());
+        check->m_progress->setText(kChecking);
+        connect(check->m_progress, &ProgressWindow::cancelRequested, check, &MailCheck::cancel);
+        if (MainForm *launcher = Forms::existing<MainForm>())
+            connect(launcher, &MainForm::statusTextChanged, check->m_progress, &ProgressWindow::setText);
+        check->m_progress->show();
+    }
+    check->m_job->start();
+    return check;
+}
+
+MailCheck::Outcome MailCheck::run()
+{
+    MailCheck *check = start();
+    if (!check)
+        return {};
+    Outcome outcome;
+    QEventLoop loop;
+    connect(check, &MailCheck::finished, &loop, [&] {
+        outcome = check->outcome();
+        loop.quit();
+    });
+    loop.exec();
+    return outcome;
+}
+
+void MailCheck::cancel()
+{
+    if (m_job)
+        m_job->cancel();
+}
+
+void MailCheck::end()
+{
+    if (m_job && m_job->cancelRequested())
+        m_outcome.cancelled = true;
+    if (m_progress) {
+        delete m_progress;
+    }
+    g_current = nullptr;
+    emit finished();
+    deleteLater();
 }

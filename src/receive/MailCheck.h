@@ -1,21 +1,38 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
+
+class BackgroundJob;
+class ProgressWindow;
 
 // The launcher's receive entry: logs in to the POP3 server, stores every waiting
 // mail in the received history and deletes it from the server, showing progress
-// and the outcome in the launcher's status line. Runs to its end inside one click.
-class MailCheck {
+// and the outcome in the launcher's status line. The network work runs on a
+// worker; the boxes it needs are asked on the window thread and waited for.
+class MailCheck : public QObject {
+    Q_OBJECT
 public:
     struct Outcome {
         int waiting = 0;     // what the server said, negative after a failed login
         int stored = 0;      // records appended
         bool attachment = false;
-        bool failed = false;  // the check ended early on an error shown to the user
+        bool failed = false;     // the check ended early on an error shown to the user
+        bool cancelled = false;  // the user stopped it
+        bool encrypted = false;  // the connection was encrypted
     };
 
+    // Starts a check unless one runs, and returns at once; finished() follows.
+    static MailCheck *start();
+    // Starts a check and lets the window thread's events run until it ends.
     static Outcome run();
     static bool isRunning();
+    // The running check, if any.
+    static MailCheck *current();
+
+    void cancel();
+    const Outcome &outcome() const { return m_outcome; }
 
     static inline const QString kChecking = QStringLiteral("メールのチェックをしています。");
     static inline const QString kNewMail = QStringLiteral("新着メール有り。");
@@ -26,4 +43,21 @@ public:
     static inline const QString kCannotOpenAttachment = QStringLiteral("添付ファイルをオープンできません");
     static inline const QString kPartsMissing = QStringLiteral("分割されたメールが全て揃っていません");
     static inline const QString kErrorTitle = QStringLiteral("エラー");
+    static inline const QString kStopped = QStringLiteral("メールのチェックを中止しました。");
+    static inline const QString kNoServer =
+        QStringLiteral("POP3サーバーが設定されていません。サーバー設定でPOP3サーバーを入力してください。");
+    static inline const QString kEncrypted = QStringLiteral("（暗号化）");
+    static inline const QString kNotEncrypted = QStringLiteral("（暗号化なし）");
+
+signals:
+    void finished();
+
+private:
+    MailCheck();
+    ~MailCheck() override;
+    void end();
+
+    BackgroundJob *m_job = nullptr;
+    QPointer<ProgressWindow> m_progress;
+    Outcome m_outcome;
 };

@@ -5,6 +5,7 @@
 #include "compose/WriteForm.h"
 #include "common/Twips.h"
 #include "receive/MailCheck.h"
+#include "common/BackgroundJob.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -113,6 +115,7 @@ QString MainForm::helpSentence(int number) const
 void MainForm::setStatusText(const QString &text)
 {
     m_status->setText(text);
+    emit statusTextChanged(text);
 }
 
 QString MainForm::statusText() const
@@ -173,7 +176,7 @@ void MainForm::activate(int number)
         Forms::open<WriteForm>();
         break;
     case 2:
-        MailCheck::run();
+        MailCheck::start();
         break;
     case 3:
         TyakuForm::openHistory(HistoryFile::Kind::Received);
@@ -204,8 +207,28 @@ void MainForm::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, LauncherPicture::pixmap());
 }
 
+void MainForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && RunningWork::instance().busy()) {
+        RunningWork::instance().cancelAll();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void MainForm::closeEvent(QCloseEvent *event)
 {
+    // A running check or send is stopped first; the program ends once it has let go.
+    RunningWork &work = RunningWork::instance();
+    if (work.busy()) {
+        event->ignore();
+        if (!m_endRequested) {
+            m_endRequested = true;
+            connect(&work, &RunningWork::idle, this, [] { Startup::end(); }, Qt::QueuedConnection);
+        }
+        work.cancelAll();
+        return;
+    }
     event->accept();
     Startup::end();
 }

@@ -21,7 +21,11 @@ public:
     QString statusText() const;
     QString clockText() const;
 
+signals:
+    void statusTextChanged(const QString &text);
+
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
@@ -38,4 +42,5 @@ private:
     QLineEdit *m_status;      // Text1
     QLineEdit *m_clock;       // Text2
     QTimer *m_timer;          // Timer2
+    bool m_endRequested = false;
 };

@@ -6,6 +6,7 @@
 #include "settings/RuntimeSettings.h"
 #include "support/MailReader.h"
 #include "support/MailServerTest.h"
+#include "support/Wait.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
@@ -50,7 +51,9 @@ protected:
 TEST_F(ReplySend, ArrivesWithItsSubjectAndKeepsNoCopy)
 {
     BackForm *form = reply(user + QStringLiteral("@example.jp"));
+    QPointer<BackForm> watched(form);
     QTest::mouseClick(form->findChild<QPushButton *>(QStringLiteral("Command2")), Qt::LeftButton);
+    ASSERT_TRUE(waitUntil([&] { return !watched || !watched->isSending(); }));
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
     EXPECT_EQ(Forms::existing<BackForm>(), nullptr);
 
@@ -66,7 +69,7 @@ TEST_F(ReplySend, ArrivesWithItsSubjectAndKeepsNoCopy)
 TEST_F(ReplySend, ARefusedReplyKeepsTheWindowWithEverythingWritten)
 {
     BackForm *form = reply(QStringLiteral("reject550-") + user + QStringLiteral("@example.jp"));
-    EXPECT_FALSE(form->send());
+    EXPECT_FALSE(form->sendAndWait());
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("送信エラー"));
     EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("550"))) << prompt.boxes[0].text.toStdString();

@@ -39,7 +39,34 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"only_dots", QStringLiteral(".."), AttachmentWriter::kFallbackName},
         NameCase{"trailing_slash", QStringLiteral("dir/"), AttachmentWriter::kFallbackName},
         NameCase{"hidden", QStringLiteral(".bashrc"), QStringLiteral("bashrc")},
-        NameCase{"spaces_and_dots_at_ends", QStringLiteral("  name.txt. "), QStringLiteral("name.txt")}));
+        NameCase{"spaces_and_dots_at_ends", QStringLiteral("  name.txt. "), QStringLiteral("name.txt")},
+        NameCase{"right_to_left_override", QStringLiteral("invoice\u202Etxt.exe"), QStringLiteral("invoicetxt.exe")},
+        NameCase{"isolates_and_zero_width", QStringLiteral("\uFEFFa\u2066b\u2069\u200Bc\u200F.pdf"),
+                 QStringLiteral("abc.pdf")}));
+
+TEST(AttachmentWriter, NumbersOnPastWhatTheFolderAlreadyHolds)
+{
+    QTemporaryDir dir;
+    for (const char *existing : {"a.txt", "a (7).txt", "report (2019).pdf"}) {
+        QFile file(dir.path() + u'/' + QString::fromLatin1(existing));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    AttachmentWriter writer(dir.path());
+    EXPECT_EQ(writer.write(QStringLiteral("a.txt"), "1"), dir.path() + QStringLiteral("/a (8).txt"));
+    EXPECT_EQ(writer.write(QStringLiteral("a.txt"), "2"), dir.path() + QStringLiteral("/a (9).txt"));
+    EXPECT_EQ(writer.write(QStringLiteral("report.pdf"), "3"), dir.path() + QStringLiteral("/report.pdf"));
+    // A file that appeared after the folder was read is still never overwritten.
+    {
+        QFile file(dir.path() + QStringLiteral("/a (10).txt"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("theirs");
+    }
+    EXPECT_EQ(writer.write(QStringLiteral("a.txt"), "4"), dir.path() + QStringLiteral("/a (11).txt"));
+    QFile theirs(dir.path() + QStringLiteral("/a (10).txt"));
+    ASSERT_TRUE(theirs.open(QIODevice::ReadOnly));
+    EXPECT_EQ(theirs.readAll(), QByteArray("theirs"));
+    EXPECT_TRUE(writer.sync());
+}
 
 TEST(AttachmentWriter, CutsOverlongNamesAndKeepsTheExtension)
 {

@@ -69,7 +69,8 @@ TEST_F(Pop3Library, ReportsTheServersTextForAWrongPassword)
         const int handle = library.pop3Connect(servers->pop3Server());
         ASSERT_GT(handle, 0);
         EXPECT_LT(library.pop3Authenticate(handle, user, QStringLiteral("wrong"), apop), 0);
-        EXPECT_EQ(library.lastError(), QStringLiteral("-ERR [AUTH] Authentication failed."));
+        EXPECT_EQ(library.lastError(),
+                  QStringLiteral("サーバーがログインを拒否しました（-ERR [AUTH] Authentication failed.）"));
         library.pop3Close(handle);
     }
 }

@@ -39,13 +39,19 @@ protected:
         mail.from = QStringLiteral("sender@example.jp");
         mail.subject = subject;
         mail.body = body;
+        mail.accountId = accountId;
+        mail.accountPassword = accountPassword;
         return mail;
     }
 
     void storeAccount(const QString &id, const QString &password)
     {
-        ASSERT_TRUE(AccountFile().store(id, password));
+        accountId = id;
+        accountPassword = password;
     }
+
+    QString accountId;
+    QString accountPassword;
 
     Sandbox sandbox;
     MailLibrary &library = MailLibrary::instance();

@@ -6,6 +6,7 @@
 #include "mail/LineSession.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
+#include "settings/OptionForm.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "settings/RuntimeSettings.h"
@@ -143,7 +144,8 @@ TEST_F(MailCheckFlow, ShowsTheServersTextForAWrongPassword)
     MailCheck::run();
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
-    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("-ERR [AUTH] Authentication failed."));
+    EXPECT_EQ(prompt.boxes[0].text,
+              QStringLiteral("サーバーがログインを拒否しました（-ERR [AUTH] Authentication failed.）"));
     EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
     EXPECT_EQ(servers->waiting(user), 1);
 }
@@ -167,11 +169,15 @@ TEST_F(MailCheckFlow, OpensTheAccountWindowWhenNothingIsStored)
     EXPECT_EQ(servers->waiting(user), 1);
 }
 
-TEST_F(MailCheckFlow, DoesNothingWithoutAServer)
+TEST_F(MailCheckFlow, WithoutAServerSaysSoAndOpensTheServerOptions)
 {
     runtimeSettings().Pop3Server.clear();
-    MailCheck::run();
-    EXPECT_TRUE(prompt.boxes.isEmpty());
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, MailCheck::kNoServer);
+    ASSERT_NE(Forms::existing<OptionForm>(), nullptr);
+    EXPECT_TRUE(Forms::existing<OptionForm>()->isVisible());
     EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
 }
 
@@ -199,6 +205,34 @@ TEST_F(MailCheckFlow, UnpacksAttachmentsAndNotesThemInTheBody)
     ASSERT_EQ(stored.size(), 1);
     EXPECT_EQ(stored[0].Body, QStringLiteral("日本\r\n") + MailCheck::kAttachmentNote);
     EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail);
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(MailCheckFlow, StoresEveryTextPartAndKeepsTheInvitationBeforeDeleting)
+{
+    servers->deliver(user, sample("two texts",
+                                  "--b\r\nContent-Type: text/plain; charset=UTF-8\r\n\r\nfirst\r\n"
+                                  "--b\r\nContent-Type: text/calendar; method=REQUEST\r\n\r\nBEGIN:VCALENDAR\r\n"
+                                  "--b\r\nContent-Type: text/plain; charset=EUC-JP\r\n\r\n"
+                                      + QByteArray::fromHex("a4b3a4f3a4cba4c1a4cf") + "\r\n--b--\r\n",
+                                  "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n"));
+    MailCheck::run();
+    const auto stored = records();
+    ASSERT_EQ(stored.size(), 1);
+    EXPECT_EQ(stored[0].Body, QStringLiteral("first\r\n----------------------------------------\r\nこんにちは"));
+    EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("part-2.ics")});
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(MailCheckFlow, KeepsTheWholeMailWhenItsPartsCannotBeToldApart)
+{
+    const QByteArray raw = sample("broken", "--elsewhere\r\nContent-Type: text/plain\r\n\r\nlost\r\n--elsewhere--\r\n",
+                                  "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"nowhere\"\r\n");
+    servers->deliver(user, raw);
+    MailCheck::run();
+    EXPECT_EQ(records().size(), 1);
+    EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("broken.eml")});
+    EXPECT_EQ(Sandbox::readFile(attachmentFolder() + QStringLiteral("/broken.eml")), raw);
     EXPECT_EQ(servers->waiting(user), 0);
 }
 

@@ -1,0 +1,101 @@
+#include "compose/SendJob.h"
+
+#include "common/BackgroundJob.h"
+#include "common/WindowThread.h"
+#include "mail/MailLibrary.h"
+#include "mail/SessionHooks.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+#include "shell/ProgressWindow.h"
+
+namespace {
+
+QString megabytes(qint64 bytes)
+{
+    return QString::number(double(bytes) / (1024.0 * 1024.0), 'f', 1);
+}
+
+void setLauncherStatus(const QString &text)
+{
+    if (MainForm *launcher = Forms::existing<MainForm>())
+        launcher->setStatusText(text);
+}
+
+} // namespace
+
+QString SendJob::progressText(qint64 sent, qint64 total)
+{
+    return QStringLiteral("メールを送信中です… %1 / %2 MB").arg(megabytes(sent), megabytes(total));
+}
+
+SendJob::SendJob(const OutgoingMail &mail, int pass, int passes, ProgressWindow *window, QObject *parent)
+    : QObject(parent), m_mail(mail), m_pass(pass), m_passes(passes), m_window(window)
+{
+}
+
+SendJob::~SendJob()
+{
+    if (m_ownWindow)
+        delete m_window;
+}
+
+void SendJob::start()
+{
+    QPointer<SendJob> self(this);
+    Result *result = &m_result;
+    const OutgoingMail mail = m_mail;
+    m_job = new BackgroundJob(
+        [self, result, mail](const std::atomic_bool &cancel) {
+            SessionHooks hooks;
+            hooks.cancel = &cancel;
+            hooks.uploadProgress = [self](qint64 sent, qint64 total) {
+                WindowThread::post([self, sent, total] {
+                    if (self)
+                        self->showProgress(sent, total);
+                });
+            };
+            MailLibrary &library = MailLibrary::instance();
+            result->code = library.smtpSendMail(mail, &hooks);
+            result->error = library.lastError();
+            result->encrypted = library.smtpWasEncrypted();
+        },
+        this);
+    connect(m_job, &BackgroundJob::finished, this, [this] {
+        m_result.cancelled = m_job->cancelRequested();
+        if (m_ownWindow)
+            delete m_window;
+        else if (m_window)
+            disconnect(m_window, nullptr, this, nullptr);
+        emit done();
+    });
+
+    if (!m_window) {
+        m_window = new ProgressWindow(QStringLiteral("メールの送信"), Forms::existing<MainForm>());
+        m_ownWindow = true;
+    }
+    m_window->setText(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes)
+                                   : QStringLiteral("メールを送信中です…"));
+    connect(m_window, &ProgressWindow::cancelRequested, this, &SendJob::cancel);
+    m_window->setProgress(0, 0);
+    m_window->show();
+    if (m_passes > 0)
+        setLauncherStatus(QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes));
+    m_job->start();
+}
+
+void SendJob::cancel()
+{
+    if (m_job)
+        m_job->cancel();
+}
+
+void SendJob::showProgress(qint64 sent, qint64 total)
+{
+    const QString bytes = progressText(sent, total);
+    const QString text = m_passes > 0 ? QStringLiteral("送信中 %1/%2　%3").arg(m_pass).arg(m_passes).arg(bytes) : bytes;
+    setLauncherStatus(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes) : bytes);
+    if (m_window) {
+        m_window->setText(text);
+        m_window->setProgress(sent, total);
+    }
+}

@@ -1,0 +1,150 @@
+#include "mail/LegacyDecode.h"
+
+namespace LegacyDecode {
+
+namespace {
+
+int base64Value(char c)
+{
+    if (c >= 'A' && c <= 'Z') return c - 'A';
+    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
+    if (c >= '0' && c <= '9') return c - '0' + 52;
+    if (c == '+' || c == '-') return 62;
+    if (c == '/' || c == '_') return 63;
+    return -1;
+}
+
+bool isOctal(const QByteArray &text)
+{
+    if (text.size() < 3 || text.size() > 4)
+        return false;
+    for (char c : text)
+        if (c < '0' || c > '7')
+            return false;
+    return true;
+}
+
+QByteArray chopLineEnd(QByteArray line)
+{
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
+}
+
+// One line of uuencoded data, or nothing when the line is not one.
+bool uuLine(const QByteArray &line, QByteArray *out)
+{
+    if (line.isEmpty())
+        return false;
+    const int count = (line[0] - 0x20) & 0x3F;
+    qsizetype pos = 1;
+    int produced = 0;
+    while (produced < count) {
+        unsigned char q[4];
+        for (int k = 0; k < 4; ++k) {
+            const char c = pos < line.size() ? line[pos] : ' ';
+            if (c < 0x20 || c > 0x60)
+                return false;
+            q[k] = static_cast<unsigned char>((c - 0x20) & 0x3F);
+            ++pos;
+        }
+        const unsigned char bytes[3] = {static_cast<unsigned char>((q[0] << 2) | (q[1] >> 4)),
+                                        static_cast<unsigned char>((q[1] << 4) | (q[2] >> 2)),
+                                        static_cast<unsigned char>((q[2] << 6) | q[3])};
+        for (int k = 0; k < 3 && produced < count; ++k, ++produced)
+            *out += static_cast<char>(bytes[k]);
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray base64(const QByteArray &encoded)
+{
+    QByteArray out;
+    out.reserve(encoded.size() * 3 / 4);
+    int quad[4];
+    int have = 0;
+    int padding = 0;
+    auto finish = [&] {
+        // A quad that ends early in padding still gives its whole bytes.
+        if (have >= 2)
+            out += static_cast<char>((quad[0] << 2) | (quad[1] >> 4));
+        if (have >= 3)
+            out += static_cast<char>(((quad[1] & 0x0F) << 4) | (quad[2] >> 2));
+        if (have == 4)
+            out += static_cast<char>(((quad[2] & 0x03) << 6) | quad[3]);
+        have = 0;
+        padding = 0;
+    };
+    for (char c : encoded) {
+        if (c == '=') {
+            if (have >= 2 && ++padding + have == 4)
+                finish();
+            else if (have < 2)
+                have = 0;  // a stray '=' between chunks
+            continue;
+        }
+        const int v = base64Value(c);
+        if (v < 0)
+            continue;
+        if (padding > 0)
+            finish();  // "xx=" followed at once by a new chunk
+        quad[have++] = v;
+        if (have == 4)
+            finish();
+    }
+    finish();
+    return out;
+}
+
+QList<UuFile> takeUuencoded(QByteArray &text)
+{
+    QList<UuFile> files;
+    if (!text.contains("begin "))
+        return files;
+    QByteArray kept;
+    kept.reserve(text.size());
+    qsizetype pos = 0;
+    const qsizetype n = text.size();
+    while (pos < n) {
+        qsizetype nl = text.indexOf('\n', pos);
+        const qsizetype next = nl < 0 ? n : nl + 1;
+        const QByteArray line = chopLineEnd(text.mid(pos, next - pos));
+        const QList<QByteArray> words = line.split(' ');
+        if (line.startsWith("begin ") && words.size() >= 3 && isOctal(words[1])) {
+            UuFile file;
+            file.name = line.mid(words[0].size() + words[1].size() + 2).trimmed();
+            qsizetype p = next;
+            bool ended = false;
+            bool ok = true;
+            while (p < n) {
+                const qsizetype e = text.indexOf('\n', p);
+                const qsizetype after = e < 0 ? n : e + 1;
+                const QByteArray data = chopLineEnd(text.mid(p, after - p));
+                p = after;
+                if (data == "end") {
+                    ended = true;
+                    break;
+                }
+                if (data.isEmpty() || data == "`")
+                    continue;
+                if (!uuLine(data, &file.content)) {
+                    ok = false;
+                    break;
+                }
+            }
+            if (ended && ok) {
+                files.append(file);
+                pos = p;
+                continue;
+            }
+        }
+        kept += text.mid(pos, next - pos);
+        pos = next;
+    }
+    text = kept;
+    return files;
+}
+
+} // namespace LegacyDecode

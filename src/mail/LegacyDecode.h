@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+// Encodings older mailers use that MIME readers get wrong or do not know.
+namespace LegacyDecode {
+
+// Base64 where every chunk may carry its own padding ("…=\r\n…=="): each chunk
+// is decoded and the reading goes on to the end. Characters outside the
+// alphabet are skipped.
+QByteArray base64(const QByteArray &encoded);
+
+struct UuFile {
+    QByteArray name;  // as written after "begin 644", raw bytes
+    QByteArray content;
+};
+
+// Takes every "begin <mode> <name>" … "end" block out of a text and returns
+// the files they hold; the text keeps everything else.
+QList<UuFile> takeUuencoded(QByteArray &text);
+
+} // namespace LegacyDecode
