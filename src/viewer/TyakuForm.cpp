@@ -15,6 +15,7 @@
 #include "viewer/HistoryListModel.h"
 #include "viewer/HistoryState.h"
 #include "viewer/MailActions.h"
+#include "viewer/ScreenText.h"
 #include "viewer/ToolbarIcons.h"
 
 #include <QHeaderView>
@@ -366,10 +367,11 @@ void TyakuForm::showRecord(const HistoryRecord &record, int row)
         return;
     }
     const HistoryRecord shown = record.trimmed();
-    m_subject->setText(shown.Subject);
-    m_from->setText(shown.Correspondent);
-    m_date->setText(shown.MailDate);
-    setBodyText(shown.Body);
+    const QString &from = shown.Correspondent;
+    m_subject->setText(ScreenText::of(shown.Subject, from));
+    m_from->setText(ScreenText::of(from, from));
+    m_date->setText(ScreenText::of(shown.MailDate, from));
+    setBodyText(ScreenText::of(shown.Body, from));
 }
 
 void TyakuForm::passBodyThroughClipboard()

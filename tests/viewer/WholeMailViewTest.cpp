@@ -3,6 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Clipboard.h"
+#include "common/CarrierPictographs.h"
 #include "common/Cp932.h"
 #include "compose/BackForm.h"
 #include "history/WholeMailLink.h"
@@ -206,4 +207,34 @@ TEST_F(WholeMailView, TheListReadsTheRowsItDrawsRightAcrossBlocks)
     EXPECT_EQ(cell(70, 2).trimmed(), QStringLiteral("d70"));
     EXPECT_EQ(cell(71, 0), QString());
     EXPECT_EQ(cell(100, 0), QString());
+}
+
+TEST_F(WholeMailView, CarrierPictographsShowAsEmojiWhileTheRecordKeepsItsBytes)
+{
+    // docomo's pictographs as an older copy stored them: CP932 user-defined characters.
+    const QByteArray sun("\xF8\x9F", 2), lowTrail("\xF9\x72", 2), highTrail("\xF9\xB0", 2);
+    HistoryRecord record;
+    record.Subject = Cp932::decode(QByteArray("hi") + sun);
+    record.Correspondent = QStringLiteral("taro@docomo.ne.jp");
+    record.MailDate = QStringLiteral("d");
+    record.Body = Cp932::decode(lowTrail + QByteArray("\r\n") + highTrail);
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Received).append(record).ok);
+    record.Correspondent = QStringLiteral("someone@example.jp");
+    record.Body = Cp932::decode(QByteArray("gaiji ") + QByteArray("\xF0\x40", 2));
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Received).append(record).ok);
+    const QByteArray before = Sandbox::readFile(HistoryFile(HistoryFile::Kind::Received).path());
+
+    const auto docomo = [](quint16 code) { return CarrierPictographs::fromShiftJis(Carrier::Docomo, code); };
+    ASSERT_FALSE(docomo(0xF89F).isEmpty());
+    ASSERT_FALSE(docomo(0xF972).isEmpty());
+    ASSERT_FALSE(docomo(0xF9B0).isEmpty());
+    open();
+    EXPECT_EQ(cell(1, 0).trimmed(), QStringLiteral("hi") + docomo(0xF89F));
+    clickRow(1);
+    EXPECT_EQ(form->subjectText(), QStringLiteral("hi") + docomo(0xF89F));
+    EXPECT_EQ(form->bodyText(), docomo(0xF972) + QStringLiteral("\r\n") + docomo(0xF9B0));
+    // A user-defined character no carrier table knows stays as it is.
+    clickRow(2);
+    EXPECT_EQ(form->bodyText(), QStringLiteral("gaiji \uE000"));
+    EXPECT_EQ(Sandbox::readFile(HistoryFile(HistoryFile::Kind::Received).path()), before);
 }
