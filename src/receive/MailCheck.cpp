@@ -9,6 +9,7 @@
 #include "common/WindowThread.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
+#include "history/RecordText.h"
 #include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
@@ -226,6 +227,7 @@ private:
             showNotice(MailCheck::kPartsMissing);
         }
 
+        RecordText::keepPictographs(*mail);
         QString body = LineEnds::toCrLf(LineEnds::toWidget(mail->body));
         if (m_outcome.attachment)
             body += QStringLiteral("\r\n") + MailCheck::kAttachmentNote;

@@ -2,7 +2,7 @@
 
 #include "common/FixedField.h"
 #include "history/HistoryRecord.h"
-#include "viewer/ScreenText.h"
+#include "history/RecordText.h"
 
 namespace {
 
@@ -79,9 +79,9 @@ QString HistoryListModel::cell(int row, int column) const
         return FixedField::cutAtNul(column == 0 ? whole->subject : whole->correspondent);
     const HistoryRecord head = HistoryRecord::fromBytes(this->head(row));
     switch (column) {
-    case 0: return ScreenText::of(head.subjectCell(), head.Correspondent);
-    case 1: return ScreenText::of(head.correspondentCell(), head.Correspondent);
-    case 2: return ScreenText::of(head.dateCell(), head.Correspondent);
+    case 0: return RecordText::forScreen(head.subjectCell(), head.Correspondent);
+    case 1: return RecordText::forScreen(head.correspondentCell(), head.Correspondent);
+    case 2: return RecordText::forScreen(head.dateCell(), head.Correspondent);
     default: return {};
     }
 }

@@ -6,6 +6,7 @@
 #include "common/Fonts.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
+#include "history/RecordText.h"
 #include "history/WholeMailLink.h"
 #include "shell/Forms.h"
 #include "viewer/EditorCommands.h"
@@ -15,7 +16,6 @@
 #include "viewer/HistoryListModel.h"
 #include "viewer/HistoryState.h"
 #include "viewer/MailActions.h"
-#include "viewer/ScreenText.h"
 #include "viewer/ToolbarIcons.h"
 
 #include <QHeaderView>
@@ -368,10 +368,10 @@ void TyakuForm::showRecord(const HistoryRecord &record, int row)
     }
     const HistoryRecord shown = record.trimmed();
     const QString &from = shown.Correspondent;
-    m_subject->setText(ScreenText::of(shown.Subject, from));
-    m_from->setText(ScreenText::of(from, from));
-    m_date->setText(ScreenText::of(shown.MailDate, from));
-    setBodyText(ScreenText::of(shown.Body, from));
+    m_subject->setText(RecordText::forScreen(shown.Subject, from));
+    m_from->setText(RecordText::forScreen(from, from));
+    m_date->setText(RecordText::forScreen(shown.MailDate, from));
+    setBodyText(RecordText::forScreen(shown.Body, from));
 }
 
 void TyakuForm::passBodyThroughClipboard()

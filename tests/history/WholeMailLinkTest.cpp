@@ -2,6 +2,8 @@
 
 #include "common/AppPaths.h"
 #include "common/Cp932.h"
+#include "common/CarrierPictographs.h"
+#include "history/RecordText.h"
 #include "mail/OutgoingMail.h"
 #include "support/Sandbox.h"
 
@@ -137,4 +139,34 @@ TEST(WholeMailLink, ASentCopyIsReservedThenFilledWithTheMessage)
     OutgoingMail unusable;
     EXPECT_FALSE(WholeMailLink::fillSent(brokenPath, unusable));
     EXPECT_FALSE(QFile::exists(brokenPath));
+}
+
+TEST(RecordText, CarrierPictographsGoBackToTheirCodesOnlyForThatCarriersMail)
+{
+    const QString sun = CarrierPictographs::fromShiftJis(Carrier::Docomo, 0xF89F);
+    ASSERT_FALSE(sun.isEmpty());
+    const QString stored = Cp932::decode(QByteArray("\xF8\x9F", 2));
+    const QString docomo = QStringLiteral("taro@docomo.ne.jp");
+    EXPECT_EQ(RecordText::forRecord(QStringLiteral("晴れ") + sun, docomo), QStringLiteral("晴れ") + stored);
+    EXPECT_EQ(RecordText::forScreen(QStringLiteral("晴れ") + stored, docomo), QStringLiteral("晴れ") + sun);
+    // Other mail keeps what it had, and so does text with a CP932 form.
+    EXPECT_EQ(RecordText::forRecord(sun, QStringLiteral("a@example.jp")), sun);
+    EXPECT_EQ(RecordText::forRecord(QStringLiteral("↑〒"), docomo), QStringLiteral("↑〒"));
+    // Everything a carrier's table knows comes back from the record as it went in.
+    for (Carrier carrier : {Carrier::Docomo, Carrier::Au, Carrier::SoftBank}) {
+        const QString address = carrier == Carrier::Docomo ? docomo
+            : carrier == Carrier::Au                       ? QStringLiteral("a@ezweb.ne.jp")
+                                                           : QStringLiteral("s@softbank.ne.jp");
+        int known = 0;
+        for (char16_t u = 0xE000; u <= 0xE757; ++u) {
+            const QString record = Cp932::decode(Cp932::encode(QString(QChar(u))));
+            const QString shown = RecordText::forScreen(record, address);
+            if (shown == record)
+                continue;
+            ++known;
+            const QString back = RecordText::forRecord(shown, address);
+            EXPECT_EQ(RecordText::forScreen(back, address), shown);
+        }
+        EXPECT_GT(known, 100);
+    }
 }

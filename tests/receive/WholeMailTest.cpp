@@ -3,6 +3,7 @@
 #include "receive/MailCheck.h"
 
 #include "common/AppPaths.h"
+#include "common/CarrierPictographs.h"
 #include "common/Cp932.h"
 #include "history/HistoryFile.h"
 #include "history/WholeMailLink.h"
@@ -171,4 +172,30 @@ TEST_F(WholeMailFlow, ABodyEndingInSomethingLikeALinkIsKeptWholeAndLinkedForReal
     const auto whole = WholeMailLink::read(stored, HistoryFile::Kind::Received);
     ASSERT_TRUE(whole);
     EXPECT_TRUE(whole->body.contains(QStringLiteral("other.eml")));
+}
+
+TEST_F(WholeMailFlow, CarrierPictographsKeepTheirCodesInTheRecordAndShowAsEmoji)
+{
+    const QByteArray sun("\xF8\x9F", 2);
+    const QByteArray mail = "From: taro@docomo.ne.jp\r\nSubject: =?Shift_JIS?B?" + ("hi" + sun).toBase64()
+        + "?=\r\nDate: " + kDate.toLatin1()
+        + "\r\nMIME-Version: 1.0\r\nContent-Type: text/plain; charset=Shift_JIS\r\n"
+          "Content-Transfer-Encoding: 8bit\r\n\r\n"
+        + Cp932::encode(QStringLiteral("晴れ")) + sun + "\r\n";
+    servers->deliver(user, mail);
+    ASSERT_EQ(MailCheck::run().stored, 1);
+
+    // The record holds the carrier's bytes, as it always has; nothing needed keeping whole.
+    const QByteArray record = Sandbox::readFile(AppPaths::resolve(AppPaths::kReceivedHistory));
+    EXPECT_EQ(record.left(4), "hi" + sun);
+    EXPECT_EQ(record.mid(280, 8), Cp932::encode(QStringLiteral("晴れ")) + sun + "\r\n");
+    EXPECT_TRUE(QDir(AppPaths::resolve(AppPaths::kAttachmentFolder)).entryList(QDir::Files).isEmpty());
+
+    const QString emoji = CarrierPictographs::fromShiftJis(Carrier::Docomo, 0xF89F);
+    ASSERT_FALSE(emoji.isEmpty());
+    TyakuForm *form = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    EXPECT_EQ(form->subjectText(), QStringLiteral("hi") + emoji);
+    EXPECT_EQ(form->bodyText(), QStringLiteral("晴れ") + emoji + QStringLiteral("\r\n"));
+    EXPECT_EQ(form->mailList()->model()->index(0, 0).data().toString().trimmed(), QStringLiteral("hi") + emoji);
+    Forms::discardAll();
 }
