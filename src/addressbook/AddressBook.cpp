@@ -1,6 +1,7 @@
 #include "addressbook/AddressBook.h"
 
 #include "common/AppPaths.h"
+#include "common/OneLine.h"
 
 AddressBook::AddressBook()
     : AddressRecords(AppPaths::resolve(AppPaths::kAddressBook)),
@@ -11,8 +12,8 @@ AddressBook::AddressBook()
 RecordFile::Result AddressBook::append(const QString &name, const QString &address)
 {
     AddressBookRecord record;
-    record.PersonName = name;
-    record.MailAddress = address;
+    record.PersonName = OneLine::clean(name);
+    record.MailAddress = OneLine::clean(address);
     return m_file.append(record.toBytes());
 }
 

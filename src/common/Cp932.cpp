@@ -144,3 +144,17 @@ QByteArray fit(const QString &text, qsizetype width)
 }
 
 } // namespace Cp932
+
+std::optional<QString> Cp932::firstUnencodable(const QString &text)
+{
+    if (encode(text).count('?') == text.count(u'?'))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString character = text.mid(i, width);
+        i += width - 1;
+        if (character != QLatin1String("?") && encode(character) == "?")
+            return character;
+    }
+    return std::nullopt;
+}

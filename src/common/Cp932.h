@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // The one gateway between the program's text and CP932 bytes on disk.
 // Decoding and encoding never fail: undecodable bytes become U+FFFD and
 // characters without a CP932 form become '?'.
@@ -17,6 +19,9 @@ constexpr bool isLeadByte(unsigned char byte)
 {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
+
+// The first character of text that has no CP932 form, if any.
+std::optional<QString> firstUnencodable(const QString &text);
 
 // Longest prefix of at most maxBytes that ends on a whole character.
 QByteArray cutAtCharBoundary(const QByteArray &bytes, qsizetype maxBytes);

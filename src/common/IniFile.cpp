@@ -2,6 +2,7 @@
 
 #include "common/Cp932.h"
 #include "common/FixedField.h"
+#include "common/OneLine.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -69,7 +70,7 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
                     QString *error) const
 {
     QStringList lines = readLines(m_path);
-    const QString entry = key + u'=' + value;
+    const QString entry = OneLine::clean(key) + u'=' + OneLine::clean(value);
 
     qsizetype sectionLine = -1;
     qsizetype lastInSection = -1;
@@ -95,7 +96,7 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     }
     if (!replaced) {
         if (sectionLine < 0) {
-            lines << u'[' + section + u']' << entry;
+            lines << u'[' + OneLine::clean(section) + u']' << entry;
         } else {
             lines.insert(lastInSection + 1, entry);
         }

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace {
 
@@ -90,6 +91,28 @@ Prompt::Answer DialogPrompt::ask(const Box &box, QWidget *parent)
     }
     // Closing a Yes/No box by its frame counts as No.
     return box.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+}
+
+int Prompt::choose(const Choice &choice, QWidget *)
+{
+    return choice.escapeButton;
+}
+
+int DialogPrompt::choose(const Choice &choice, QWidget *parent)
+{
+    QMessageBox message(toQt(choice.icon), choice.title.isEmpty() ? programTitle() : choice.title,
+                        choice.text, QMessageBox::NoButton, parent);
+    if (!choice.details.isEmpty())
+        message.setDetailedText(choice.details);
+    QList<QAbstractButton *> buttons;
+    for (const QString &text : choice.buttons)
+        buttons << message.addButton(text, QMessageBox::ActionRole);
+    if (auto *button = qobject_cast<QPushButton *>(buttons.value(choice.defaultButton)))
+        message.setDefaultButton(button);
+    message.setEscapeButton(buttons.value(choice.escapeButton));
+    message.exec();
+    const qsizetype pressed = buttons.indexOf(message.clickedButton());
+    return pressed < 0 ? choice.escapeButton : int(pressed);
 }
 
 QString DialogPrompt::toQtFilter(const QString &filter)

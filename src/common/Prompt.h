@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,6 +24,17 @@ public:
         bool defaultNo = false;  // Enter answers No
     };
 
+    // A box with buttons of its own, left to right ("&" marks the accelerator).
+    struct Choice {
+        QString text;
+        QString title;  // empty: the program's title
+        Icon icon = Icon::None;
+        QStringList buttons;
+        int defaultButton = 0;  // pressed by Enter
+        int escapeButton = 0;   // pressed by Esc or by closing the box
+        QString details;        // shown on request, e.g. a certificate's fields
+    };
+
     // Filters come in the two-part form "説明(*.txt)|*.txt;*.ini" (pairs of label|patterns).
     struct FileQuestion {
         QString title;
@@ -34,6 +46,9 @@ public:
     virtual ~Prompt() = default;
 
     virtual Answer ask(const Box &box, QWidget *parent) = 0;
+    // The index of the button pressed. A prompt that cannot ask takes the
+    // escape button, which is always the cautious one.
+    virtual int choose(const Choice &choice, QWidget *parent);
     // Nothing when the user cancelled.
     virtual std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) = 0;
     virtual std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) = 0;
@@ -58,6 +73,7 @@ public:
 class DialogPrompt : public Prompt {
 public:
     Answer ask(const Box &box, QWidget *parent) override;
+    int choose(const Choice &choice, QWidget *parent) override;
     std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) override;
     std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) override;
     bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;

@@ -1,10 +1,12 @@
 #include "common/RecordFile.h"
 
+#include "common/FileError.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -60,8 +62,13 @@ int RecordFile::appendNumber() const
 
 bool RecordFile::ensureExists() const
 {
-    QFile file(m_path);
-    return file.open(QIODevice::ReadWrite);
+    if (QFileInfo::exists(m_path))
+        return true;
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
 }
 
 std::optional<QByteArray> RecordFile::read(int n) const
@@ -116,13 +123,55 @@ RecordFile::Result RecordFile::write(int n, const QByteArray &record)
         return {false, n, limitMessage()};
     if (n < 1 || record.size() != m_recordSize)
         return {false, n, QStringLiteral("レコード番号またはサイズが正しくありません。")};
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite))
-        return {false, n, file.errorString()};
-    if (!file.seek(qint64(n - 1) * m_recordSize) || file.write(record) != m_recordSize
-        || !file.flush())
-        return {false, n, file.errorString()};
-    return {true, n, {}};
+    if (!SafeFile::mayWrite(SafeFile::resolveLinks(m_path)))
+        return {false, n, FileError::writeProtected(m_path)};
+
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return {false, n, FileError::cannotWrite(m_path, errno)};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return {false, n, FileError::cannotWrite(m_path, error)};
+    }
+    const off_t at = off_t(n - 1) * m_recordSize;
+    const off_t oldSize = info.st_size;
+    // The bytes a failed write may have spoilt: a record written over, or a
+    // trailing partial record an append lands on.
+    QByteArray before;
+    if (at < oldSize) {
+        before.resize(qMin<qint64>(oldSize - at, m_recordSize));
+        if (::pread(fd, before.data(), size_t(before.size()), at) != before.size()) {
+            const int error = errno ? errno : EIO;
+            ::close(fd);
+            return {false, n, FileError::cannotWrite(m_path, error)};
+        }
+    }
+
+    qsizetype done = 0;
+    int error = 0;
+    while (done < m_recordSize) {
+        const ssize_t written = ::pwrite(fd, record.constData() + done, size_t(m_recordSize - done), at + done);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            break;
+        }
+        done += written;
+    }
+    if (error == 0) {
+        if (::close(fd) != 0)
+            return {false, n, FileError::cannotWrite(m_path, errno)};
+        return {true, n, {}};
+    }
+    // Leave the file as it was, so no torn record is ever listed or appended behind.
+    if (!before.isEmpty())
+        (void)!::pwrite(fd, before.constData(), size_t(before.size()), at);
+    (void)!::ftruncate(fd, oldSize);
+    ::close(fd);
+    return {false, n, FileError::cannotWrite(m_path, error)};
 }
 
 RecordFile::Result RecordFile::append(const QByteArray &record)
@@ -132,30 +181,40 @@ RecordFile::Result RecordFile::append(const QByteArray &record)
 
 RecordFile::Result RecordFile::compact(const QString &tmpPath, const QSet<int> &drop)
 {
-    QFile source(m_path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        // A file that never existed has nothing to lose: it compacts to empty.
-        if (!source.exists())
-            return SafeFile::replace(m_path, {}, tmpPath)
-                ? Result{true, 0, {}}
-                : Result{false, 0, QStringLiteral("ファイルを作成できません。")};
-        return {false, 0, source.errorString()};
-    }
-
     SafeFile out(m_path, tmpPath);
     if (!out.open())
         return {false, 0, out.errorString()};
+    const int source = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+    if (source < 0) {
+        // A file that never existed has nothing to lose: it compacts to empty.
+        if (errno == ENOENT)
+            return out.commit() ? Result{true, 0, {}} : Result{false, 0, out.errorString()};
+        return {false, 0, FileError::cannotRead(m_path, errno)};
+    }
 
     // Large reads keep the rewrite of a big history close to a plain copy.
-    const int perChunk = qMax(1, (1 << 20) / m_recordSize);
-    QByteArray chunk;
+    const qint64 perChunk = qint64(qMax(1, (1 << 20) / m_recordSize)) * m_recordSize;
+    QByteArray chunk(perChunk, Qt::Uninitialized);
     QByteArray kept;
     int number = 0;
-    for (;;) {
-        chunk = source.read(qint64(perChunk) * m_recordSize);
-        const int records = static_cast<int>(chunk.size() / m_recordSize);
-        if (records == 0)
-            break;
+    for (bool end = false; !end;) {
+        qint64 filled = 0;
+        while (filled < perChunk) {
+            const ssize_t got = ::read(source, chunk.data() + filled, size_t(perChunk - filled));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0) {
+                const int error = errno;
+                ::close(source);
+                return {false, 0, FileError::cannotRead(m_path, error)};
+            }
+            if (got == 0) {
+                end = true;
+                break;
+            }
+            filled += got;
+        }
+        const int records = static_cast<int>(filled / m_recordSize);
         kept.clear();
         for (int i = 0; i < records; ++i) {
             ++number;
@@ -164,14 +223,12 @@ RecordFile::Result RecordFile::compact(const QString &tmpPath, const QSet<int> &
             if (!drop.contains(number) && isLive(view))
                 kept.append(rec, m_recordSize);
         }
-        if (!out.write(kept))
+        if (!out.write(kept)) {
+            ::close(source);
             return {false, 0, out.errorString()};
-        if (chunk.size() % m_recordSize != 0)
-            break;
+        }
     }
-    if (source.error() != QFile::NoError)
-        return {false, 0, source.errorString()};
-    source.close();
+    ::close(source);
     if (!out.commit())
         return {false, 0, out.errorString()};
     return {true, 0, {}};

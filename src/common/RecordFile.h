@@ -16,7 +16,7 @@ public:
     struct Result {
         bool ok = false;
         int number = 0;  // the record written, for append
-        QString error;   // for a message box, empty when ok
+        QString error;   // for a message box, with the file's name; empty when ok
     };
 
     RecordFile(QString path, int recordSize, int liveFlagOffset);
@@ -44,12 +44,15 @@ public:
     // The same for count records from record first on; fewer at the end of the file.
     QByteArray readHeads(int headBytes, int first, int count) const;
 
+    // A write that fails leaves the file as it was: bytes written over are put
+    // back and the file is cut back to its old length. Refused for a file the
+    // user may not write.
     Result write(int n, const QByteArray &record);
     Result append(const QByteArray &record);
 
     // Rewrites the file without the records in drop and without records whose
-    // live flag is 0. The new content is written to tmpPath, flushed to disk and
-    // renamed over the file, so a failure leaves the old file whole.
+    // live flag is 0, through a temporary file named after tmpPath (see SafeFile),
+    // so a failure leaves the old file whole and a link keeps pointing at it.
     Result compact(const QString &tmpPath, const QSet<int> &drop = {});
 
     bool isLive(const QByteArray &record) const;

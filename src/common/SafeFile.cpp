@@ -1,18 +1,57 @@
 #include "common/SafeFile.h"
 
+#include "common/FileError.h"
+
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
-#include <cstring>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-SafeFile::SafeFile(QString target, QString tmpPath, std::optional<mode_t> mode)
-    : m_target(std::move(target)),
-      m_tmp(tmpPath.isEmpty() ? m_target + QStringLiteral(".tmp") : std::move(tmpPath)),
-      m_mode(mode)
+namespace {
+
+QByteArray native(const QString &path)
 {
+    return QFile::encodeName(path);
+}
+
+QString randomPart()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString part;
+    for (int i = 0; i < 12; ++i)
+        part += QLatin1Char(letters[QRandomGenerator::system()->bounded(62)]);
+    return part;
+}
+
+QString directoryOf(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+void syncDirectory(const QString &path)
+{
+    const int fd = ::open(native(directoryOf(path)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+SafeFile::SafeFile(QString target, QString tmpHint, std::optional<mode_t> mode)
+    : m_target(std::move(target)), m_hint(std::move(tmpHint)), m_mode(mode)
+{
+    if (m_hint.isEmpty())
+        m_hint = m_target + QStringLiteral(".tmp");
 }
 
 SafeFile::~SafeFile()
@@ -20,9 +59,34 @@ SafeFile::~SafeFile()
     discard();
 }
 
-bool SafeFile::fail(const QString &what)
+QString SafeFile::resolveLinks(const QString &path)
 {
-    m_error = QStringLiteral("%1: %2").arg(what, QString::fromLocal8Bit(strerror(errno)));
+    QString current = path;
+    // The kernel gives up after 40 links as well.
+    for (int hops = 0; hops < 40; ++hops) {
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(native(current).constData(), buffer, sizeof buffer - 1);
+        if (length < 0)
+            return current;
+        const QString link = QFile::decodeName(QByteArray(buffer, length));
+        current = link.startsWith(u'/') ? link : directoryOf(current) + u'/' + link;
+    }
+    return current;
+}
+
+bool SafeFile::mayWrite(const QString &path)
+{
+    struct stat info {};
+    if (::stat(native(path).constData(), &info) != 0)
+        return true;
+    if (::geteuid() == 0)
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::faccessat(AT_FDCWD, native(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+bool SafeFile::fail(int error)
+{
+    m_error = FileError::cannotWrite(m_target, error);
     discard();
     return false;
 }
@@ -32,33 +96,50 @@ void SafeFile::discard()
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
-        ::unlink(QFile::encodeName(m_tmp).constData());
+        ::unlink(native(m_tmp).constData());
     }
 }
 
 bool SafeFile::open()
 {
+    m_real = resolveLinks(m_target);
+    if (!mayWrite(m_real)) {
+        m_error = FileError::writeProtected(m_target);
+        return false;
+    }
+
     mode_t mode = 0644;
     bool exact = false;
     struct stat existing {};
     if (m_mode) {
         mode = *m_mode;
         exact = true;
-    } else if (::stat(QFile::encodeName(m_target).constData(), &existing) == 0) {
+    } else if (::stat(native(m_real).constData(), &existing) == 0) {
         mode = existing.st_mode & 07777;
         exact = true;
     }
-    m_fd = ::open(QFile::encodeName(m_tmp).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC,
-                  mode);
+
+    // Beside the file really replaced, so the rename stays on one file system.
+    const QString prefix = directoryOf(m_real) + u'/' + QFileInfo(m_hint).fileName() + u'.';
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_tmp = prefix + randomPart();
+        // Never follow or reuse whatever another process left under that name.
+        m_fd = ::open(native(m_tmp).constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exact ? 0600 : mode);
+        if (m_fd >= 0 || errno != EEXIST)
+            break;
+    }
     if (m_fd < 0)
-        return fail(m_tmp);
+        return fail(errno);
     if (exact && ::fchmod(m_fd, mode) != 0)
-        return fail(m_tmp);
+        return fail(errno);
     return true;
 }
 
 bool SafeFile::write(const QByteArray &bytes)
 {
+    if (m_fd < 0)
+        return false;
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -66,7 +147,7 @@ bool SafeFile::write(const QByteArray &bytes)
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            return fail(m_tmp);
+            return fail(errno);
         }
         data += written;
         left -= written;
@@ -79,28 +160,29 @@ bool SafeFile::commit()
     if (m_fd < 0)
         return false;
     if (::fsync(m_fd) != 0)
-        return fail(m_tmp);
-    if (::close(m_fd) != 0) {
-        m_fd = -1;
-        ::unlink(QFile::encodeName(m_tmp).constData());
-        return fail(m_tmp);
-    }
+        return fail(errno);
+    const int fd = m_fd;
     m_fd = -1;
-    if (::rename(QFile::encodeName(m_tmp).constData(), QFile::encodeName(m_target).constData())
-        != 0) {
-        const int saved = errno;
-        ::unlink(QFile::encodeName(m_tmp).constData());
-        errno = saved;
-        m_error = QStringLiteral("%1: %2").arg(m_target, QString::fromLocal8Bit(strerror(errno)));
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(native(m_tmp).constData());
+        m_error = FileError::cannotWrite(m_target, error);
         return false;
     }
+    if (::rename(native(m_tmp).constData(), native(m_real).constData()) != 0) {
+        const int error = errno;
+        ::unlink(native(m_tmp).constData());
+        m_error = FileError::cannotWrite(m_target, error);
+        return false;
+    }
+    syncDirectory(m_real);
     return true;
 }
 
-bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QString &tmpPath,
+bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QString &tmpHint,
                        std::optional<mode_t> mode, QString *error)
 {
-    SafeFile file(target, tmpPath, mode);
+    SafeFile file(target, tmpHint, mode);
     const bool ok = file.open() && file.write(bytes) && file.commit();
     if (!ok && error)
         *error = file.errorString();

@@ -7,12 +7,16 @@
 #include <sys/types.h>
 
 // Replaces a file without ever leaving it half written: the new content goes
-// to a temporary file beside it, is flushed to disk and renamed over the target.
+// to a temporary file of an unpredictable name beside it, is flushed to disk
+// and renamed over it. A symbolic link stays a link: its target is replaced.
+// A file whose permissions forbid writing is refused, never replaced.
 class SafeFile {
 public:
-    // tmpPath defaults to the target's path + ".tmp". Without a mode the new
-    // file keeps the target's permissions (0644 less the umask when new).
-    explicit SafeFile(QString target, QString tmpPath = {}, std::optional<mode_t> mode = {});
+    // The temporary file's name starts with tmpHint's file name (the target's
+    // name + ".tmp" by default); it always lies beside the file really replaced.
+    // Without a mode the new file keeps the old one's permissions (0644 less
+    // the umask when new).
+    explicit SafeFile(QString target, QString tmpHint = {}, std::optional<mode_t> mode = {});
     ~SafeFile();
     SafeFile(const SafeFile &) = delete;
     SafeFile &operator=(const SafeFile &) = delete;
@@ -20,16 +24,29 @@ public:
     bool open();
     bool write(const QByteArray &bytes);
     bool commit();
+    // What failed, in words for a message box.
     const QString &errorString() const { return m_error; }
+    // While open: the temporary file being written.
+    const QString &temporaryPath() const { return m_tmp; }
 
-    static bool replace(const QString &target, const QByteArray &bytes, const QString &tmpPath = {},
+    static bool replace(const QString &target, const QByteArray &bytes, const QString &tmpHint = {},
                         std::optional<mode_t> mode = {}, QString *error = nullptr);
 
+    // The file a write to path lands on: symbolic links followed to their end,
+    // also when that end does not exist yet.
+    static QString resolveLinks(const QString &path);
+    // False for an existing file whose permissions forbid the user to write it.
+    // Root passes every permission check, so for root a file counts as
+    // protected when no one at all may write it.
+    static bool mayWrite(const QString &path);
+
 private:
-    bool fail(const QString &what);
+    bool fail(int error);
     void discard();
 
     QString m_target;
+    QString m_hint;
+    QString m_real;
     QString m_tmp;
     std::optional<mode_t> m_mode;
     int m_fd = -1;

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "common/AppPaths.h"
+#include "common/OneLine.h"
 
 namespace {
 
@@ -29,7 +30,11 @@ HistoryFile::HistoryFile(Kind kind)
 
 RecordFile::Result HistoryFile::append(const HistoryRecord &record)
 {
-    return m_file.append(record.toBytes(m_kind == Kind::Sent));
+    HistoryRecord clean = record;
+    clean.Subject = OneLine::clean(record.Subject);
+    clean.MailDate = OneLine::clean(record.MailDate);
+    clean.Correspondent = OneLine::clean(record.Correspondent);
+    return m_file.append(clean.toBytes(m_kind == Kind::Sent));
 }
 
 std::optional<HistoryRecord> HistoryFile::read(int n) const

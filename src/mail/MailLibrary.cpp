@@ -91,6 +91,12 @@ int MailLibrary::pop3Connect(const QString &server, const SessionHooks *hooks)
     return handle;
 }
 
+bool MailLibrary::pop3IsOpen(int handle)
+{
+    const auto pop3 = session(handle);
+    return pop3 && pop3->isOpen();
+}
+
 bool MailLibrary::pop3IsEncrypted(int handle)
 {
     const auto pop3 = session(handle);
@@ -198,15 +204,45 @@ bool MailLibrary::pop3DeleteMail(int handle, int n)
     return true;
 }
 
-void MailLibrary::pop3Close(int handle)
+bool MailLibrary::pop3Close(int handle)
 {
     std::shared_ptr<Pop3Session> pop3;
     {
         QMutexLocker lock(&m_mutex);
         pop3 = m_sessions.take(handle);
     }
-    if (pop3 && !pop3->quit() && !pop3->errorText().isEmpty())
+    if (!pop3)
+        return false;
+    if (pop3->quit())
+        return true;
+    if (!pop3->errorText().isEmpty())
         setLastError(pop3->errorText());
+    return false;
+}
+
+std::optional<QMap<int, QByteArray>> MailLibrary::pop3UniqueIds(int handle, bool *failed)
+{
+    if (failed)
+        *failed = false;
+    const auto pop3 = session(handle);
+    if (!pop3) {
+        if (failed)
+            *failed = true;
+        return std::nullopt;
+    }
+    auto ids = pop3->uniqueIds();
+    if (!ids && !pop3->errorText().isEmpty()) {
+        setLastError(pop3->errorText());
+        if (failed)
+            *failed = true;
+    }
+    return ids;
+}
+
+void MailLibrary::pop3PlanFetches(int handle, const QList<int> &numbers)
+{
+    if (const auto pop3 = session(handle))
+        pop3->planRetrievals(numbers);
 }
 
 void MailLibrary::pop3Abort(int handle)

@@ -76,6 +76,8 @@ public:
     int pop3Connect(const QString &server, const SessionHooks *hooks = nullptr);
     // Whether the connection is encrypted; false for an unknown handle.
     bool pop3IsEncrypted(int handle);
+    // Whether the connection still stands (a refused command leaves it standing).
+    bool pop3IsOpen(int handle);
     // The number of waiting mails, 0 for none, below 0 on failure.
     int pop3Authenticate(int handle, const QString &id, const QString &password, bool apop);
     std::optional<MailStatus> pop3GetMailStatus(int handle, int n);
@@ -83,9 +85,15 @@ public:
     qint64 pop3GetMailSize(int handle, int n);
     // Nothing when the mail did not arrive whole; the reason is the last error.
     std::optional<FetchedMail> pop3GetMail(int handle, int n);
+    // The unique id of each waiting mail; nothing when the server has none, and
+    // then failed says whether the connection broke over the question.
+    std::optional<QMap<int, QByteArray>> pop3UniqueIds(int handle, bool *failed = nullptr);
+    // The mails that will be fetched, in order, so they can travel ahead.
+    void pop3PlanFetches(int handle, const QList<int> &numbers);
     bool pop3DeleteMail(int handle, int n);
     // Says goodbye, so the server carries out the deletions, and forgets the handle.
-    void pop3Close(int handle);
+    // False when the goodbye failed or the server refused a deletion (last error).
+    bool pop3Close(int handle);
     // Cuts the connection without a goodbye, so the server deletes nothing, and forgets the handle.
     void pop3Abort(int handle);
 

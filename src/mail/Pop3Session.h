@@ -32,10 +32,18 @@ public:
     // The size the server gives for mail n, in bytes as sent (CR LF counted).
     // The first call asks for every size at once, saving a round trip per mail.
     std::optional<qint64> size(int n);
+    // The unique id of every waiting mail by number (UIDL), or nothing: then
+    // errorText() is empty for a server without UIDL and says why otherwise.
+    std::optional<QMap<int, QByteArray>> uniqueIds();
+    // The mails retrieve() will be asked for, in that order. A server that
+    // announced PIPELINING gets several RETR at once (bounded in bytes), and
+    // DELE without waiting for each answer.
+    void planRetrievals(const QList<int> &numbers);
     // The header block of mail n (TOP n 0).
     std::optional<QByteArray> header(int n);
     // Mail n exactly as stored: CR LF kept, dot-stuffing removed.
     std::optional<QByteArray> retrieve(int n);
+    // With pipelining the answer is read later; a refusal then shows in quit().
     bool remove(int n);
     // Says goodbye (the server applies the deletions now) and closes.
     bool quit();
@@ -47,7 +55,8 @@ public:
     const QString &errorText() const { return m_error; }
 
     // The APOP digest of a greeting's timestamp and the password, or nothing
-    // when the greeting carries no well-formed <...@...> timestamp.
+    // when the greeting carries no <...@...> timestamp of printable ASCII within
+    // 256 bytes.
     static std::optional<QByteArray> apopDigest(const QByteArray &greeting, const QByteArray &password);
 
 private:
@@ -62,6 +71,19 @@ private:
     bool passwordMayGoInClear();
 
     const SessionHooks *m_hooks = nullptr;
+    struct InFlight {
+        bool retrieve = false;  // RETR, else DELE
+        int number = 0;
+    };
+    bool sendAhead();
+    bool settleUntil(int retrieveNumber);
+    std::optional<QByteArray> readBlockReply();
+
+    bool m_pipelining = false;
+    QList<InFlight> m_inFlight;
+    QList<int> m_plan;
+    qsizetype m_planned = 0;   // how many of m_plan were sent
+    QStringList m_deleteRefusals;
     std::optional<QMap<int, qint64>> m_sizes;
     LineSession m_line;
     QByteArray m_greeting;

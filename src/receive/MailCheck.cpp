@@ -9,6 +9,7 @@
 #include "common/WindowThread.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
+#include "history/ReceivedMailIds.h"
 #include "history/RecordText.h"
 #include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
@@ -24,6 +25,10 @@
 
 #include <QEventLoop>
 #include <QFile>
+#include <QSet>
+
+#include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -113,6 +118,11 @@ private:
     int m_handle = -1;
     QString m_folder;
     std::optional<HistoryRecord> m_lastShown;
+    std::optional<ReceivedMailIds> m_ids;
+    std::optional<QMap<int, QByteArray>> m_uids;
+    QHash<QByteArray, bool> m_keep;  // ids to remember: stored, and whether the mail stays
+    QSet<QByteArray> m_deleted;
+    QStringList m_left;
 
     bool stopped()
     {
@@ -159,26 +169,116 @@ private:
         const Account account = loadAccount();
         if (account.id.isEmpty() || account.password.isEmpty()) {
             WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
-        } else {
-            m_outcome.waiting = m_library.pop3Authenticate(m_handle, account.id, account.password, apop);
-            if (m_outcome.waiting < 0) {
-                report(m_library.lastError());
-            } else {
-                m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
-                for (int n = 1; n <= m_outcome.waiting; ++n) {
-                    showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
-                    if (stopped() || !handle(n))
-                        break;
-                }
-            }
-        }
-        showLastMail();
-        // A cancelled session was cut off: no goodbye, so the server deletes nothing more.
-        if (m_outcome.cancelled) {
-            m_library.pop3Abort(m_handle);
+            m_library.pop3Close(m_handle);
             return;
         }
-        m_library.pop3Close(m_handle);
+        m_outcome.waiting = m_library.pop3Authenticate(m_handle, account.id, account.password, apop);
+        if (m_outcome.waiting < 0) {
+            report(m_library.lastError());
+            m_library.pop3Close(m_handle);
+            return;
+        }
+        m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
+        m_ids.emplace(server, account.id);
+        if (m_outcome.waiting > 0 && !fetchAll()) {
+            showLastMail();
+            finishBroken();
+            return;
+        }
+        showLastMail();
+        finish();
+    }
+
+    // Every waiting mail in server order; false when the connection is lost.
+    bool fetchAll()
+    {
+        bool failed = false;
+        m_uids = m_library.pop3UniqueIds(m_handle, &failed);
+        if (failed)
+            return fail();
+        // Every size in one listing, before any command travels ahead.
+        if (m_library.pop3GetMailSize(m_handle, 1) < 0 && !m_library.pop3IsOpen(m_handle))
+            return fail();
+        const QHash<QByteArray, bool> known = m_uids ? m_ids->load() : QHash<QByteArray, bool>();
+        const auto uidOf = [&](int n) {
+            const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
+            return ReceivedMailIds::isUsable(uid) ? uid : QByteArray();
+        };
+        QList<int> plan;
+        for (int n = 1; n <= m_outcome.waiting; ++n)
+            if (!known.contains(uidOf(n)))
+                plan << n;
+        m_library.pop3PlanFetches(m_handle, plan);
+
+        for (int n = 1; n <= m_outcome.waiting; ++n) {
+            showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
+            if (stopped())
+                return false;
+            const QByteArray uid = uidOf(n);
+            if (const auto it = known.constFind(uid); !uid.isEmpty() && it != known.constEnd()) {
+                // Stored by an earlier check that did not get to its goodbye: not again.
+                m_keep[uid] = *it;
+                if (!*it) {
+                    if (!m_library.pop3DeleteMail(m_handle, n))
+                        return fail();
+                    m_deleted << uid;
+                }
+                continue;
+            }
+            if (!handle(n, uid))
+                return false;
+        }
+        return true;
+    }
+
+    // Records and ids on disk, then the goodbye that lets the server delete.
+    void finish()
+    {
+        if (m_outcome.stored > 0) {
+            HistoryFile received(HistoryFile::Kind::Received);
+            const bool recordsSafe = syncToDisk(received.path());
+            if (!recordsSafe || !m_ids->sync()) {
+                // Without its records on disk nothing may leave the server.
+                m_library.pop3Abort(m_handle);
+                report(QStringLiteral("%1 に書き込めませんでした（%2）。メールはサーバーに残しました。")
+                           .arg(recordsSafe ? m_ids->path() : received.path(),
+                                recordsSafe ? m_ids->errorText() : QString::fromLocal8Bit(std::strerror(errno))));
+                return;
+            }
+        }
+        if (!m_library.pop3Close(m_handle)) {
+            report(m_library.lastError());
+            reportLeft();
+            return;
+        }
+        // Only ids of mails still waiting are worth keeping.
+        if (m_uids) {
+            QHash<QByteArray, bool> still;
+            for (const QByteArray &uid : std::as_const(*m_uids))
+                if (m_keep.contains(uid) && !m_deleted.contains(uid))
+                    still[uid] = m_keep[uid];
+            m_ids->rewrite(still);
+        }
+        reportLeft();
+    }
+
+    // The connection is gone or the user stopped: no goodbye, so the server deletes
+    // nothing; the ids already written keep the stored mails from coming twice.
+    void finishBroken()
+    {
+        m_library.pop3Abort(m_handle);
+        if (m_ids)
+            m_ids->sync();
+        if (!stopped())
+            reportLeft();
+    }
+
+    void reportLeft()
+    {
+        if (m_left.isEmpty() || stopped())
+            return;
+        m_outcome.failed = true;
+        showError(QStringLiteral("次のメールは受信できなかったため、サーバーに残しました。\n") + m_left.join(u'\n'));
     }
 
     bool fail()
@@ -192,7 +292,9 @@ private:
     {
         if (!m_lastShown)
             return;
-        const HistoryRecord shown = *m_lastShown;
+        HistoryRecord shown = *m_lastShown;
+        // What the record keeps, no more, goes through the window.
+        shown = HistoryRecord::fromBytes(shown.toBytes()).trimmed();
         WindowThread::call([shown] {
             TyakuForm *history = Forms::get<TyakuForm>();
             history->setSubjectText(shown.Subject);
@@ -202,20 +304,29 @@ private:
         });
     }
 
-    // One mail: fetched whole, stored and on disk, and only then deleted. The
-    // status call is left out: the fetch fills the same fields from the whole mail.
-    bool handle(int n)
+    // A mail that cannot be fetched or stored stays on the server; the check goes on.
+    bool leave(int n, const QString &subject, const QString &why)
+    {
+        if (!m_library.pop3IsOpen(m_handle))
+            return fail();
+        m_left << (subject.isEmpty() ? QStringLiteral("%1 通目: %2").arg(n).arg(why)
+                                     : QStringLiteral("%1 通目「%2」: %3").arg(n).arg(subject.left(60), why));
+        return true;
+    }
+
+    // One mail: fetched whole, its record and id written, then deleted (the
+    // server carries the deletion out at the goodbye, after everything is on disk).
+    // False when the check cannot go on.
+    bool handle(int n, const QByteArray &uid)
     {
         if (m_library.pop3GetMailSize(m_handle, n) < 0)
-            return fail();
+            return leave(n, {}, m_library.lastError());
         auto mail = m_library.pop3GetMail(m_handle, n);
         if (!mail)
-            return fail();
+            return leave(n, {}, m_library.lastError());
         // A mail that arrived whole is still only stored if the user did not stop meanwhile.
         if (stopped())
             return false;
-
-        m_outcome.attachment = mail->body.contains(QStringLiteral("attachment"));
 
         bool mayDelete = true;
         const int unpacked = m_library.unpackAttachments(*mail, m_folder);
@@ -226,6 +337,8 @@ private:
         } else if (unpacked == MailLibrary::kPartsMissing) {
             showNotice(MailCheck::kPartsMissing);
         }
+        // The note says the attachments were unpacked, so it needs one that was.
+        m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
 
         RecordText::keepPictographs(*mail);
         QString body = LineEnds::toCrLf(LineEnds::toWidget(mail->body));
@@ -242,28 +355,26 @@ private:
             && record.Correspondent == mail->from && record.MailDate == mail->date;
         QString keepError;
         if ((!whole || mail->needsWholeCopy)
-            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError)) {
-            report(keepError);
-            return false;
-        }
+            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError))
+            return leave(n, mail->subject, keepError);
 
         HistoryFile received(HistoryFile::Kind::Received);
         const RecordFile::Result stored = received.append(record);
-        if (!stored.ok) {
-            report(stored.error);
-            return false;
-        }
-        if (!syncToDisk(received.path())) {
-            report(QStringLiteral("%1 を書き込めませんでした。").arg(received.path()));
-            return false;
-        }
+        if (!stored.ok)
+            return leave(n, mail->subject, stored.error);
         ++m_outcome.stored;
-        m_lastShown = received.read(stored.number);
-        if (m_lastShown)
-            *m_lastShown = m_lastShown->trimmed();
+        m_lastShown = record;
+        // After the record, never before: a crash in between stores one mail twice, never none.
+        if (!uid.isEmpty()) {
+            m_ids->add(uid, !mayDelete);
+            m_keep[uid] = !mayDelete;
+        }
 
-        if (mayDelete && !m_library.pop3DeleteMail(m_handle, n))
-            return fail();
+        if (mayDelete) {
+            if (!m_library.pop3DeleteMail(m_handle, n))
+                return fail();
+            m_deleted << uid;
+        }
         return true;
     }
 };

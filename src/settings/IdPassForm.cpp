@@ -3,6 +3,7 @@
 #include "common/Prompt.h"
 #include "common/Twips.h"
 #include "settings/AccountFile.h"
+#include "settings/FieldRules.h"
 #include "settings/RuntimeSettings.h"
 
 #include <QCheckBox>
@@ -47,6 +48,8 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     m_password->setStyle(style);
     m_password->setEchoMode(QLineEdit::Password);
     Twips::place(m_password, 960, 600, 1632, 264);
+    FieldRules::keepOnOneLine(m_id);
+    FieldRules::keepOnOneLine(m_password);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKCommand"));
@@ -98,6 +101,16 @@ void IdPassForm::setPassword(const QString &password)
 
 void IdPassForm::accept()
 {
+    // A character the account file cannot hold would be stored changed, and the
+    // server would then refuse a password the user never typed.
+    for (const auto &[field, text] : {std::pair{QStringLiteral("ID"), id()},
+                                      std::pair{QStringLiteral("パスワード"), password()}}) {
+        if (const auto refusal = FieldRules::unstorable(field, text)) {
+            Prompt::warn(*refusal, {}, this);
+            return;
+        }
+    }
+
     runtimeSettings().AccountId = id();
     runtimeSettings().AccountPassword = password();
 
@@ -106,8 +119,7 @@ void IdPassForm::accept()
     const bool stored = m_save->isChecked() ? file.store(id(), password(), &error)
                                             : file.storeNotSaved(&error);
     if (!stored)
-        Prompt::error(QStringLiteral("IDとパスワードの設定を保存できませんでした。\n%1").arg(error), {},
-                      this);
+        Prompt::error(error, {}, this);
     close();
 }
 

@@ -3,11 +3,14 @@
 #include "common/AppPaths.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
+#include "settings/FieldRules.h"
 #include "settings/OptionsFile.h"
 #include "settings/RuntimeSettings.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,6 +22,7 @@ QLineEdit *addField(QWidget *parent, const QString &name, int top)
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
     Twips::place(edit, 120, top + 240, 2652, 264);
+    FieldRules::keepOnOneLine(edit);
     return edit;
 }
 
@@ -53,11 +57,14 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
 
     auto *ok = new QPushButton(QStringLiteral("設定"), this);
     ok->setObjectName(QStringLiteral("OkCommand"));
+    // Enter in a box must not save a half-filled form: only a click or Space on 設定 saves.
+    ok->setAutoDefault(false);
     Twips::place(ok, 660, 2520, 972, 372);
     connect(ok, &QPushButton::clicked, this, &OptionForm::accept);
 
     auto *cancel = new QPushButton(QStringLiteral("中止"), this);
     cancel->setObjectName(QStringLiteral("CancelCommand"));
+    cancel->setAutoDefault(false);
     Twips::place(cancel, 1860, 2520, 912, 372);
     connect(cancel, &QPushButton::clicked, this, &OptionForm::reject);
 
@@ -71,11 +78,21 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     m_smtp->setText(settings.SmtpServer);
     m_pop3->setText(settings.Pop3Server);
     m_mail->setText(settings.SenderAddress);
-    m_apop->setChecked(settings.UseApop == 1);
+    // The mail check uses APOP for any value but 0, so the box shows it the same way.
+    m_apop->setChecked(settings.UseApop != 0);
 }
 
 void OptionForm::accept()
 {
+    for (const auto &[field, text] : {std::pair{QStringLiteral("SMTPサーバー名"), m_smtp->text()},
+                                      std::pair{QStringLiteral("POP3サーバー名"), m_pop3->text()},
+                                      std::pair{QStringLiteral("メールアドレス"), m_mail->text()}}) {
+        if (const auto refusal = FieldRules::unstorable(field, text)) {
+            Prompt::warn(*refusal, {}, this);
+            return;
+        }
+    }
+
     RuntimeSettings &settings = runtimeSettings();
     settings.SmtpServer = m_smtp->text();
     settings.Pop3Server = m_pop3->text();
@@ -85,10 +102,8 @@ void OptionForm::accept()
     const ServerOptions options{settings.SmtpServer, settings.Pop3Server, settings.SenderAddress,
                                 settings.UseApop};
     QString error;
-    if (!OptionsFile::write(AppPaths::kOptionsFile, options, &error))
-        Prompt::error(QStringLiteral("設定ファイル「%1」を保存できませんでした。\n%2\n"
-                                     "設定はこのまま使えますが、次の起動では読み込まれません。")
-                          .arg(AppPaths::kOptionsFile, error),
+    if (!OptionsFile::write(QDir::current().absoluteFilePath(AppPaths::kOptionsFile), options, &error))
+        Prompt::error(error + QStringLiteral("\n設定はこのまま使えますが、次の起動では読み込まれません。"),
                       {}, this);
     close();
 }
@@ -96,6 +111,16 @@ void OptionForm::accept()
 void OptionForm::reject()
 {
     close();
+}
+
+void OptionForm::keyPressEvent(QKeyEvent *event)
+{
+    // QDialog would press a default button on Enter; here Enter does nothing.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void OptionForm::closeEvent(QCloseEvent *event)

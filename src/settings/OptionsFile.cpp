@@ -1,6 +1,7 @@
 #include "settings/OptionsFile.h"
 
 #include "common/Cp932.h"
+#include "common/OneLine.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -58,8 +59,9 @@ std::optional<ServerOptions> read(const QString &path)
 QByteArray format(const ServerOptions &options)
 {
     const QString text = QStringLiteral("SMTP=%1\r\nPOP3=%2\r\nMAIL=%3\r\nAPOP=%4\r\n")
-                             .arg(options.smtpServer, options.pop3Server, options.senderAddress,
-                                  QString::number(options.useApop));
+                             .arg(OneLine::clean(options.smtpServer), OneLine::clean(options.pop3Server),
+                                  OneLine::clean(options.senderAddress),
+                                  QString::number(options.useApop != 0 ? 1 : 0));
     return Cp932::encode(text);
 }
 

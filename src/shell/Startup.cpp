@@ -12,6 +12,23 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// On a first start both settings windows open at once; side by side over the
+// launcher, the one kept on top does not hide the other.
+void placeSideBySide(QWidget *left, QWidget *right, const QWidget *launcher)
+{
+    const int gap = 8;
+    const QRect around = launcher->frameGeometry();
+    const int width = left->frameGeometry().width() + gap + right->frameGeometry().width();
+    const int x = around.center().x() - width / 2;
+    const int y = around.top() + qMax(0, (around.height() - left->frameGeometry().height()) / 2);
+    left->move(x, y);
+    right->move(x + left->frameGeometry().width() + gap, y);
+}
+
+} // namespace
+
 namespace Startup {
 
 void run()
@@ -39,7 +56,10 @@ void run()
     if (askForAccount)
         Forms::show(account);
 
-    Forms::show(Forms::get<MainForm>());
+    MainForm *launcher = Forms::get<MainForm>();
+    Forms::show(launcher);
+    if (OptionForm *options = Forms::existing<OptionForm>(); options && askForAccount)
+        placeSideBySide(options, account, launcher);
     // The settings windows that still need answers stay above the launcher.
     if (askForAccount)
         Forms::show(account);

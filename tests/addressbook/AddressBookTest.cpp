@@ -3,6 +3,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Cp932.h"
+#include "support/FileFaults.h"
 #include "support/Sandbox.h"
 
 #include <QDir>
@@ -246,13 +247,44 @@ TEST_F(AddressBookTest, AFailedCompactionLeavesTheBookWhole)
 {
     const QByteArray before = fourRecords();
     setContent(before);
-    // A folder in the temporary file's place makes the rewrite fail at its start.
-    ASSERT_TRUE(QDir().mkpath(tmpPath()));
     AddressBook book;
-    const RecordFile::Result result = book.remove(2);
+    RecordFile::Result result;
+    {
+        FileSizeLimit full(184 + 10);
+        result = book.remove(2);
+    }
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_TRUE(result.error.startsWith(bookPath() + QStringLiteral(" に書き込めませんでした（")))
+        << result.error.toStdString();
     EXPECT_EQ(content(), before);
+    EXPECT_FALSE(QFileInfo::exists(tmpPath()));
+}
+
+TEST_F(AddressBookTest, ALinkedBookStaysLinkedAndAWriteProtectedOneIsLeftAlone)
+{
+    const QByteArray before = fourRecords();
+    setContent(before);
+    const QString target = FileFaults::linkAway(bookPath(), m_sandbox.workPath(QStringLiteral("shared")));
+    AddressBook book;
+    ASSERT_TRUE(book.remove(1).ok);
+    ASSERT_TRUE(book.append(QStringLiteral("名前"), QStringLiteral("a@b")).ok);
+    EXPECT_TRUE(QFileInfo(bookPath()).isSymLink());
+    EXPECT_EQ(Sandbox::readFile(target), before.mid(184) + recordBytes(QStringLiteral("名前"), QStringLiteral("a@b")));
+
+    const QByteArray kept = Sandbox::readFile(target);
+    FileFaults::makeReadOnly(target);
+    const QString refusal = bookPath() + QStringLiteral(" に書き込めませんでした（書き込みが許可されていないファイルです）");
+    EXPECT_EQ(book.remove(1).error, refusal);
+    EXPECT_EQ(book.compact().error, refusal);
+    EXPECT_EQ(book.append(QStringLiteral("x"), QStringLiteral("y")).error, refusal);
+    EXPECT_EQ(Sandbox::readFile(target), kept);
+}
+
+TEST_F(AddressBookTest, NamesAndAddressesAreStoredOnOneLine)
+{
+    AddressBook book;
+    ASSERT_TRUE(book.append(QStringLiteral("山田\r\n太郎"), QStringLiteral("a@b\n")).ok);
+    EXPECT_EQ(content(), recordBytes(QStringLiteral("山田太郎"), QStringLiteral("a@b")));
 }
 
 TEST_F(AddressBookTest, AppendingRecord32768IsRefusedWithAMessage)

@@ -1,5 +1,8 @@
 #include "common/RecordFile.h"
 
+#include "support/FileFaults.h"
+#include "support/Sandbox.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -119,10 +122,68 @@ TEST_F(RecordFileTest, FailedCompactionLeavesTheFileWhole)
     RecordFile file(path(), kSize, kFlag);
     const QByteArray before = record('a') + record('b');
     setContent(before);
-    const auto result = file.compact(m_dir.path() + QStringLiteral("/missing/DATA.TMP"), {1});
+    RecordFile::Result result;
+    {
+        FileSizeLimit full(kSize / 2);
+        result = file.compact(tmp(), {1});
+    }
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_TRUE(result.error.startsWith(path() + QStringLiteral(" に書き込めませんでした（")))
+        << result.error.toStdString();
     EXPECT_EQ(content(), before);
+    EXPECT_TRUE(FileFaults::strays(m_dir.path(), {"data.data"}).isEmpty());
+}
+
+TEST_F(RecordFileTest, AFailedAppendLeavesTheFileAsItWas)
+{
+    RecordFile file(path(), kSize, kFlag);
+    // Whole records; then a partial tail the append lands on and writes over.
+    for (const QByteArray &before : {record('a') + record('b'), record('a') + record('b') + "xyz"}) {
+        setContent(before);
+        RecordFile::Result result;
+        {
+            FileSizeLimit full(before.size() + 1);
+            result = file.append(record('c'));
+        }
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.error.startsWith(path() + QStringLiteral(" に書き込めませんでした（")))
+            << result.error.toStdString();
+        EXPECT_EQ(content(), before);
+    }
+}
+
+TEST_F(RecordFileTest, AFullDiskIsSaidInJapaneseWithTheFileName)
+{
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), path()));
+    RecordFile file(path(), kSize, kFlag);
+    const auto result = file.append(record('a'));
+    EXPECT_FALSE(result.ok);
+    EXPECT_EQ(result.error, path() + QStringLiteral(" に書き込めませんでした（ディスクの空きがありません）"));
+}
+
+TEST_F(RecordFileTest, AWriteProtectedFileIsNeitherAppendedToNorRewritten)
+{
+    RecordFile file(path(), kSize, kFlag);
+    const QByteArray before = record('a') + record('b', 0);
+    setContent(before);
+    FileFaults::makeReadOnly(path());
+    const QString refusal = path() + QStringLiteral(" に書き込めませんでした（書き込みが許可されていないファイルです）");
+    EXPECT_EQ(file.append(record('c')).error, refusal);
+    EXPECT_EQ(file.compact(tmp(), {1}).error, refusal);
+    EXPECT_EQ(content(), before);
+    EXPECT_TRUE(FileFaults::strays(m_dir.path(), {"data.data"}).isEmpty());
+}
+
+TEST_F(RecordFileTest, ALinkedFileStaysLinkedThroughAppendsAndCompaction)
+{
+    const QString target = FileFaults::linkAway(path(), m_dir.path() + QStringLiteral("/kept"));
+    RecordFile file(path(), kSize, kFlag);
+    ASSERT_TRUE(file.append(record('a')).ok);
+    ASSERT_TRUE(file.append(record('b')).ok);
+    ASSERT_TRUE(file.compact(tmp(), {1}).ok);
+    ASSERT_TRUE(file.append(record('c')).ok);
+    EXPECT_TRUE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(Sandbox::readFile(target), record('b') + record('c'));
 }
 
 TEST_F(RecordFileTest, RefusesRecord32768WithAMessageAndChangesNothing)

@@ -2,6 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Cp932.h"
+#include "support/FileFaults.h"
 #include "support/Sandbox.h"
 
 #include <QDir>
@@ -48,16 +49,27 @@ TEST(EmoticonStore, FailedSaveKeepsTheOldFileWholeAndTheOthersAreStillSaved)
 {
     Sandbox sandbox;
     Sandbox::writeFile(EmoticonStore::path(5), "(o_o)\r\n");
-    // A folder where the temporary file goes makes the save fail, even for root.
-    ASSERT_TRUE(QDir().mkpath(EmoticonStore::path(5) + QStringLiteral(".tmp")));
+    FileFaults::makeReadOnly(EmoticonStore::path(5));
     QStringList texts;
     for (int i = 0; i < EmoticonStore::kCount; ++i)
         texts << QStringLiteral("piece %1").arg(i);
 
     const QStringList failures = EmoticonStore::saveAll(texts);
     ASSERT_EQ(failures.size(), 1);
-    EXPECT_TRUE(failures[0].contains(QStringLiteral("Text5.txt"))) << failures[0].toStdString();
+    EXPECT_EQ(failures[0], EmoticonStore::path(5)
+                               + QStringLiteral(" に書き込めませんでした（書き込みが許可されていないファイルです）"));
     EXPECT_EQ(Sandbox::readFile(EmoticonStore::path(5)), QByteArray("(o_o)\r\n"));
     for (int i : {0, 4, 6, 11})
         EXPECT_EQ(EmoticonStore::load(i), texts[i]);
+}
+
+TEST(EmoticonStore, ALinkedCollectionStaysALink)
+{
+    Sandbox sandbox;
+    Sandbox::writeFile(EmoticonStore::path(0), "(^_^)\r\n");
+    const QString target = FileFaults::linkAway(EmoticonStore::path(0), sandbox.workPath(QStringLiteral("mine")));
+    ASSERT_TRUE(EmoticonStore::save(0, QStringLiteral("(^o^)")));
+    EXPECT_TRUE(QFileInfo(EmoticonStore::path(0)).isSymLink());
+    EXPECT_EQ(Sandbox::readFile(target), QByteArray("(^o^)\r\n"));
+    EXPECT_TRUE(FileFaults::strays(QFileInfo(EmoticonStore::path(0)).path(), {"Kao1.txt"}).isEmpty());
 }

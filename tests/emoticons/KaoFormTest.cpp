@@ -6,6 +6,7 @@
 #include "emoticons/RowTabs.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
+#include "support/FileFaults.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
@@ -192,8 +193,7 @@ TEST_F(Palette, ClosingTheLauncherWhileThePaletteIsOpenSavesNothing)
 
 TEST_F(Palette, SaveFailureAsksBeforeClosingAndStaysOpenOnNo)
 {
-    const QString blocker = EmoticonStore::path(6) + QStringLiteral(".tmp");
-    ASSERT_TRUE(QDir().mkpath(blocker));
+    FileFaults::makeReadOnly(EmoticonStore::path(6));
     form->box(6)->setPlainText(QStringLiteral("edited"));
     prompt.answerBox(Prompt::Answer::No);
     EXPECT_FALSE(form->close());

@@ -1,14 +1,13 @@
 #include "history/HistoryFile.h"
 
 #include "common/AppPaths.h"
+#include "support/FileFaults.h"
 #include "support/Sandbox.h"
 #include "viewer/HistoryListModel.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <csignal>
-#include <sys/resource.h>
 
 #include <gtest/gtest.h>
 
@@ -57,23 +56,6 @@ QStringList cells(const QByteArray &heads)
         out << model.cell(row, 0) + u'|' + model.cell(row, 1) + u'|' + model.cell(row, 2);
     return out;
 }
-
-// Makes writes past a file size fail, the way a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
-
-private:
-    rlimit m_saved{};
-};
 
 } // namespace
 
@@ -240,4 +222,62 @@ TEST(HistoryFile, AppendingRecord32768IsRefused)
     const auto result = file.append(mail(QStringLiteral("one too many")));
     EXPECT_FALSE(result.ok);
     EXPECT_EQ(file.count(), 32767);
+}
+
+TEST(HistoryFile, ALinkedHistoryStaysLinkedThroughDeletionsAndAppends)
+{
+    Sandbox sandbox;
+    Sandbox::writeFile(receivedPath(), fixture("1", "d", "f", "b") + fixture("2", "d", "f", "b"));
+    const QString target = FileFaults::linkAway(receivedPath(), sandbox.workPath(QStringLiteral("mail")));
+    HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_TRUE(file.remove(1).ok);
+    ASSERT_TRUE(file.append(mail(QStringLiteral("3"))).ok);
+    EXPECT_TRUE(QFileInfo(receivedPath()).isSymLink());
+    EXPECT_EQ(Sandbox::readFile(target), fixture("2", "d", "f", "b") + fixture("3", "d", "f", "b"));
+    ASSERT_TRUE(file.removeAll().ok);
+    EXPECT_TRUE(QFileInfo(receivedPath()).isSymLink());
+    EXPECT_EQ(QFileInfo(target).size(), 0);
+}
+
+TEST(HistoryFile, AWriteProtectedHistoryIsNeitherRewrittenNorAppendedTo)
+{
+    Sandbox sandbox;
+    const QByteArray content = fixture("1", "d", "f", "b") + fixture("2", "d", "f", "b");
+    Sandbox::writeFile(sentPath(), content);
+    FileFaults::makeReadOnly(sentPath());
+    HistoryFile file(HistoryFile::Kind::Sent);
+    const QString refusal = sentPath() + QStringLiteral(" に書き込めませんでした（書き込みが許可されていないファイルです）");
+    EXPECT_EQ(file.remove(1).error, refusal);
+    EXPECT_EQ(file.removeAll().error, refusal);
+    EXPECT_EQ(file.append(mail(QStringLiteral("3"))).error, refusal);
+    EXPECT_EQ(Sandbox::readFile(sentPath()), content);
+}
+
+TEST(HistoryFile, AFailedAppendLeavesNoTornRecord)
+{
+    Sandbox sandbox;
+    const QByteArray content = fixture("1", "d", "f", "b");
+    Sandbox::writeFile(receivedPath(), content);
+    HistoryFile file(HistoryFile::Kind::Received);
+    RecordFile::Result result;
+    {
+        FileSizeLimit full(HistoryRecord::kSize + 21108);
+        result = file.append(mail(QStringLiteral("2")));
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.startsWith(receivedPath() + QStringLiteral(" に書き込めませんでした（")));
+    EXPECT_EQ(Sandbox::readFile(receivedPath()), content);
+    // Once there is room again the next mail lands right behind the first.
+    ASSERT_TRUE(file.append(mail(QStringLiteral("3"))).ok);
+    EXPECT_EQ(Sandbox::readFile(receivedPath()), content + fixture("3", "d", "f", "b"));
+}
+
+TEST(HistoryFile, OneLineFieldsAreStoredWithoutLineBreaksOrNul)
+{
+    Sandbox sandbox;
+    HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_TRUE(file.append(mail(QStringLiteral("sub\r\nject"), QString::fromUtf16(u"da\0te", 5),
+                                 QStringLiteral("a@b\n"), QStringLiteral("body\r\nkeeps lines")))
+                    .ok);
+    EXPECT_EQ(Sandbox::readFile(receivedPath()), fixture("subject", "date", "a@b", "body\r\nkeeps lines"));
 }

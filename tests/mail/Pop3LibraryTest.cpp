@@ -149,6 +149,28 @@ TEST(Apop, NeedsAWellFormedTimestamp)
     EXPECT_FALSE(Pop3Session::apopDigest("+OK ready <no-at-sign>", "x"));
 }
 
+TEST(Apop, RefusesChallengesShapedForCollisionAttacks)
+{
+    const QByteArray longest = '<' + QByteArray(249, 'a') + "@b.jp>";
+    ASSERT_EQ(longest.size(), 256);
+    EXPECT_TRUE(Pop3Session::apopDigest("+OK " + longest, "x"));
+    EXPECT_TRUE(Pop3Session::apopDigest("+OK <1.2@h> trailing words", "x"));
+
+    const QList<QByteArray> refused = {
+        "+OK <" + QByteArray(250, 'a') + "@b.jp>",              // 257 bytes
+        "+OK <" + QByteArray(900 * 1024, 'a') + "@b.jp>",       // the long attack challenge
+        QByteArray("+OK <1\x80\xff@host>"),                    // 8-bit bytes
+        QByteArray("+OK <1\x01\x7f@host>"),                    // control bytes
+        QByteArray("+OK <1 2@host>"),                          // a space
+        QByteArray("+OK <@host>"),
+        QByteArray("+OK <id@>"),
+        QByteArray("+OK <a<b@host>"),
+        QByteArray("+OK <unclosed@host"),
+    };
+    for (const QByteArray &greeting : refused)
+        EXPECT_FALSE(Pop3Session::apopDigest(greeting, "x")) << greeting.left(40).toStdString();
+}
+
 // Faults no real server shows on request.
 
 TEST(BrokenServer, ApopWithoutTimestampIsReportedNotSent)

@@ -219,7 +219,9 @@ TEST_F(MailCheckFlow, StoresEveryTextPartAndKeepsTheInvitationBeforeDeleting)
     MailCheck::run();
     const auto stored = records();
     ASSERT_EQ(stored.size(), 1);
-    EXPECT_EQ(stored[0].Body, QStringLiteral("first\r\n----------------------------------------\r\nこんにちは"));
+    // The invitation went to the attachment folder, so the note says so.
+    EXPECT_EQ(stored[0].Body, QStringLiteral("first\r\n----------------------------------------\r\nこんにちは\r\n")
+                                  + MailCheck::kAttachmentNote);
     EXPECT_EQ(folderFiles(attachmentFolder()), QStringList{QStringLiteral("part-2.ics")});
     EXPECT_EQ(servers->waiting(user), 0);
 }
@@ -302,6 +304,7 @@ TEST_F(MailCheckFlow, LeavesTheMailOnTheServerWhenTheHistoryIsFull)
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
     EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("32767")));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("「one too many」")));
     EXPECT_EQ(QFileInfo(history).size(), qint64(32767) * HistoryRecord::kSize);
     EXPECT_EQ(servers->waiting(user), 1);
 }
@@ -322,6 +325,7 @@ TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
         peer.expect("USER u", "+OK\r\n");
         peer.expect("PASS p", "+OK\r\n");
         peer.expect("STAT", "+OK 3 900\r\n");
+        peer.expect("UIDL", "-ERR no UIDL here\r\n");
         peer.expect("LIST", "+OK 3 messages\r\n1 " + QByteArray::number(first.size()) + "\r\n2 300\r\n3 300\r\n.\r\n");
         peer.expect("RETR 1", "+OK\r\n" + first + ".\r\n");
         const QByteArray dele = peer.readLine();
@@ -346,7 +350,7 @@ TEST(MailCheckFault, CutConnectionEndsTheCheckKeepingWhatWasStored)
     EXPECT_EQ(recordsAtDelete, 1);
 }
 
-TEST(MailCheckFault, ErrReplyToRetrStoresNothingAndStillSaysGoodbye)
+TEST(MailCheckFault, AMailTheServerRefusesStaysAndTheOthersComeThrough)
 {
     Sandbox sandbox;
     ScriptedPrompt prompt;
@@ -357,17 +361,29 @@ TEST(MailCheckFault, ErrReplyToRetrStoresNothingAndStillSaysGoodbye)
         peer.expect("CAPA", "-ERR\r\n");
         peer.expect("USER u", "+OK\r\n");
         peer.expect("PASS p", "+OK\r\n");
-        peer.expect("STAT", "+OK 1 100\r\n");
-        peer.expect("LIST", "+OK\r\n1 100\r\n.\r\n");
-        peer.expect("RETR 1", "-ERR Message is being expunged\r\n");
+        peer.expect("STAT", "+OK 3 300\r\n");
+        peer.expect("UIDL", "-ERR\r\n");
+        peer.expect("LIST", "+OK\r\n1 100\r\n2 100\r\n3 100\r\n.\r\n");
+        peer.expect("RETR 1", "+OK\r\n" + sample("one", "1\r\n") + ".\r\n");
+        peer.expect("DELE 1", "+OK\r\n");
+        peer.expect("RETR 2", "-ERR Message is being expunged\r\n");
+        peer.expect("RETR 3", "+OK\r\n" + sample("three", "3\r\n") + ".\r\n");
+        peer.expect("DELE 3", "+OK\r\n");
         quitSeen = peer.readLine() == "QUIT";
         peer.send("+OK\r\n");
     });
     runtimeSettings().Pop3Server = server.address();
-    MailCheck::run();
+    const auto outcome = MailCheck::run();
+    // The refused mail blocks nobody behind it and is named once at the end.
     ASSERT_EQ(prompt.boxes.size(), 1);
-    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("-ERR Message is being expunged"));
-    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 0);
+    EXPECT_EQ(prompt.boxes[0].text,
+              QStringLiteral("次のメールは受信できなかったため、サーバーに残しました。\n"
+                             "2 通目: -ERR Message is being expunged"));
+    const HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_EQ(file.count(), 2);
+    EXPECT_EQ(file.read(1)->trimmed().Subject, QStringLiteral("one"));
+    EXPECT_EQ(file.read(2)->trimmed().Subject, QStringLiteral("three"));
+    EXPECT_EQ(outcome.stored, 2);
     EXPECT_FALSE(server.scriptMismatched());
     EXPECT_TRUE(quitSeen);
 }

@@ -61,6 +61,9 @@ TEST(Startup, FirstRunOpensBothSettingsWindowsAboveTheLauncher)
     EXPECT_TRUE(shown(Forms::existing<MainForm>()));
     EXPECT_TRUE(shown(Forms::existing<OptionForm>()));
     EXPECT_TRUE(shown(Forms::existing<IdPassForm>()));
+    // The options window stays on top, so it must not hide the account window.
+    EXPECT_FALSE(Forms::existing<OptionForm>()->frameGeometry().intersects(
+        Forms::existing<IdPassForm>()->frameGeometry()));
 }
 
 TEST(Startup, EmptyPop3LineOrMissingPasswordOpensTheirWindows)

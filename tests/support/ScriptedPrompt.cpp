@@ -19,6 +19,12 @@ Prompt::Answer ScriptedPrompt::ask(const Box &box, QWidget *)
                                                                                   : Answer::Ok;
 }
 
+int ScriptedPrompt::choose(const Choice &choice, QWidget *)
+{
+    choices << choice;
+    return m_choices.isEmpty() ? choice.defaultButton : m_choices.dequeue();
+}
+
 std::optional<QString> ScriptedPrompt::openFileName(const FileQuestion &question, QWidget *)
 {
     fileQuestions << question;

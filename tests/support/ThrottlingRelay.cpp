@@ -88,9 +88,20 @@ void ThrottlingRelay::acceptLoop()
     }
 }
 
+void ThrottlingRelay::setRules(Rules rules)
+{
+    std::lock_guard lock(m_rulesLock);
+    m_rules = rules;
+}
+
 void ThrottlingRelay::relay(int client)
 {
-    if (m_rules.silent) {
+    Rules rules;
+    {
+        std::lock_guard lock(m_rulesLock);
+        rules = m_rules;
+    }
+    if (rules.silent) {
         // Reads what comes so the client's writes succeed, and says nothing.
         char sink[4096];
         while (!m_stop) {
@@ -112,10 +123,10 @@ void ThrottlingRelay::relay(int client)
     QByteArray buffer(1 << 16, Qt::Uninitialized);
     bool open = true;
     while (open && !m_stop) {
-        const qint64 upAllowed = allowance(m_rules.upRate, up, began);
-        qint64 downAllowed = allowance(m_rules.downRate, down, began);
-        if (m_rules.cutAfterDown >= 0)
-            downAllowed = qMin(downAllowed, m_rules.cutAfterDown - down);
+        const qint64 upAllowed = allowance(rules.upRate, up, began);
+        qint64 downAllowed = allowance(rules.downRate, down, began);
+        if (rules.cutAfterDown >= 0)
+            downAllowed = qMin(downAllowed, rules.cutAfterDown - down);
         pollfd waiting[2] = {{client, short(upAllowed > 0 ? POLLIN : 0), 0},
                              {server, short(downAllowed > 0 ? POLLIN : 0), 0}};
         if (::poll(waiting, 2, 10) <= 0)
@@ -134,7 +145,7 @@ void ThrottlingRelay::relay(int client)
             else
                 down += n;
         }
-        if (m_rules.cutAfterDown >= 0 && down >= m_rules.cutAfterDown)
+        if (rules.cutAfterDown >= 0 && down >= rules.cutAfterDown)
             open = false;
     }
     ::close(server);

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <atomic>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -22,6 +23,9 @@ public:
     ThrottlingRelay(const ThrottlingRelay &) = delete;
     ThrottlingRelay &operator=(const ThrottlingRelay &) = delete;
 
+    // For connections made from now on.
+    void setRules(Rules rules);
+
     int port() const { return m_port; }
     // "127.0.0.1:port"
     QString address() const;
@@ -35,6 +39,7 @@ private:
     QString m_host;
     int m_targetPort;
     Rules m_rules;
+    std::mutex m_rulesLock;
     int m_listen = -1;
     int m_port = 0;
     std::atomic_bool m_stop{false};

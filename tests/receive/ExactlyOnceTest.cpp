@@ -1,0 +1,184 @@
+#include "receive/MailCheck.h"
+
+#include "common/AppPaths.h"
+#include "history/HistoryFile.h"
+#include "history/HistoryRecord.h"
+#include "settings/AccountFile.h"
+#include "settings/RuntimeSettings.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+#include "support/FileFaults.h"
+#include "support/MailServerTest.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+#include "support/ThrottlingRelay.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMap>
+#include <QProcess>
+#include <QRandomGenerator>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray numbered(int n, int bodyBytes = 3000)
+{
+    QByteArray body;
+    while (body.size() < bodyBytes)
+        body += "mail " + QByteArray::number(n) + " says hello once and only once\r\n";
+    return "From: a@example.jp\r\nTo: b@example.jp\r\nSubject: mail " + QByteArray::number(n)
+        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n" + body;
+}
+
+class ExactlyOnce : public MailServerTest {
+protected:
+    void SetUp() override
+    {
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
+        launcher = Forms::get<MainForm>();
+        runtimeSettings().Pop3Server = servers->pop3Server();
+        ASSERT_TRUE(AccountFile().store(user, servers->password));
+    }
+
+    // How often each subject was stored; every record must be whole.
+    QMap<QString, int> storedSubjects() const
+    {
+        const HistoryFile file(HistoryFile::Kind::Received);
+        EXPECT_EQ(QFileInfo(file.path()).size() % HistoryRecord::kSize, 0) << "a torn record";
+        QMap<QString, int> seen;
+        for (int n = 1; n <= file.count(); ++n)
+            ++seen[file.read(n)->trimmed().Subject];
+        return seen;
+    }
+
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    MainForm *launcher = nullptr;
+};
+
+TEST_F(ExactlyOnce, AConnectionCutMidCheckStoresNothingTwice)
+{
+    for (int n = 1; n <= 10; ++n)
+        servers->deliver(user, numbered(n));
+    // About five and a half mails' worth of bytes (with TLS around them), then the line goes.
+    ThrottlingRelay relay(servers->host, servers->pop3, {.cutAfterDown = 5 * 3200 + 6000});
+    runtimeSettings().Pop3Server = relay.address();
+    const auto outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_GT(outcome.stored, 0);
+    EXPECT_LT(outcome.stored, 10);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("サーバーとの接続が切れました。"));
+
+    prompt.boxes.clear();
+    relay.setRules({});
+    const auto second = MailCheck::run();
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+    EXPECT_EQ(second.stored, 10 - outcome.stored);
+
+    const auto seen = storedSubjects();
+    EXPECT_EQ(seen.size(), 10);
+    for (int n = 1; n <= 10; ++n)
+        EXPECT_EQ(seen.value(QStringLiteral("mail %1").arg(n)), 1) << n;
+    const HistoryFile file(HistoryFile::Kind::Received);
+    EXPECT_EQ(file.count(), 10);
+    EXPECT_EQ(file.read(10)->trimmed().Subject, QStringLiteral("mail 10"));  // server order kept
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(ExactlyOnce, AMailWhoseAttachmentCannotBeWrittenIsStoredOnceAndStays)
+{
+    ASSERT_TRUE(QDir(AppPaths::resolve(AppPaths::kAttachmentFolder)).removeRecursively());
+    servers->deliver(user, "From: a@example.jp\r\nSubject: with file\r\nMIME-Version: 1.0\r\n"
+                           "Content-Type: multipart/mixed; boundary=\"b\"\r\n\r\n"
+                           "--b\r\nContent-Type: text/plain\r\n\r\nsee the attachment\r\n"
+                           "--b\r\nContent-Type: application/octet-stream\r\nContent-Transfer-Encoding: base64\r\n"
+                           "Content-Disposition: attachment; filename=\"a.bin\"\r\n\r\naGVsbG8=\r\n--b--\r\n");
+    MailCheck::run();
+    MailCheck::run();
+    const HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_EQ(file.count(), 1);
+    EXPECT_FALSE(file.read(1)->Body.contains(MailCheck::kAttachmentNote));
+    EXPECT_EQ(servers->waiting(user), 1);
+    EXPECT_EQ(prompt.boxes.size(), 1);  // the notice of the first check; the second has nothing to say
+}
+
+TEST_F(ExactlyOnce, TheWordAttachmentAloneBringsNoNote)
+{
+    servers->deliver(user, "From: a@example.jp\r\nSubject: the attachment\r\n\r\nSorry, I forgot the attachment.\r\n");
+    const auto outcome = MailCheck::run();
+    EXPECT_FALSE(outcome.attachment);
+    const HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_EQ(file.count(), 1);
+    EXPECT_FALSE(file.read(1)->Body.contains(MailCheck::kAttachmentNote));
+    EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail);
+}
+
+TEST_F(ExactlyOnce, AFullDiskLeavesNoTornRecordAndTheMailsOnTheServer)
+{
+    for (int n = 1; n <= 3; ++n)
+        servers->deliver(user, numbered(n));
+    {
+        // Room for one and a half records.
+        FileSizeLimit full(HistoryRecord::kSize + HistoryRecord::kSize / 2);
+        const auto outcome = MailCheck::run();
+        EXPECT_TRUE(outcome.failed);
+        EXPECT_EQ(outcome.stored, 1);
+    }
+    EXPECT_EQ(QFileInfo(HistoryFile(HistoryFile::Kind::Received).path()).size(), HistoryRecord::kSize);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("tlvdata2.data"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_EQ(servers->waiting(user), 2);
+
+    // With room again, the two left behind come, and the first does not come twice.
+    prompt.boxes.clear();
+    MailCheck::run();
+    const auto seen = storedSubjects();
+    EXPECT_EQ(seen.size(), 3);
+    for (const int count : seen)
+        EXPECT_EQ(count, 1);
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+// A check killed at any moment loses nothing and stores at most the mail in hand twice.
+TEST_F(ExactlyOnce, KillNineAtRandomMomentsLosesNothing)
+{
+    constexpr int kMails = 200;
+    constexpr int kTrials = 10;
+    QRandomGenerator random(20261207);
+    for (int trial = 0; trial < kTrials; ++trial) {
+        const QString mailbox = MailServers::freshUser();
+        for (int n = 1; n <= kMails; ++n)
+            servers->deliver(mailbox, numbered(n, 1500));
+        ASSERT_TRUE(QFile::remove(HistoryFile(HistoryFile::Kind::Received).path())
+                    || !QFileInfo::exists(HistoryFile(HistoryFile::Kind::Received).path()));
+
+        QProcess child;
+        child.start(QStringLiteral(PINTORA_CHECK_CHILD),
+                    {sandbox.appDir(), servers->pop3Server(), mailbox, servers->password, servers->certificate});
+        ASSERT_TRUE(child.waitForStarted());
+        const int at = 100 + int(random.bounded(900));
+        child.waitForFinished(at);
+        child.kill();
+        child.waitForFinished();
+
+        AccountFile().store(mailbox, servers->password);
+        MailCheck::run();
+        const auto seen = storedSubjects();
+        int twice = 0;
+        for (int n = 1; n <= kMails; ++n) {
+            const int count = seen.value(QStringLiteral("mail %1").arg(n));
+            EXPECT_GE(count, 1) << "trial " << trial << " lost mail " << n;
+            EXPECT_LE(count, 2) << "trial " << trial << " mail " << n;
+            twice += count == 2;
+        }
+        EXPECT_LE(twice, 1) << "trial " << trial << " killed after " << at << " ms";
+        EXPECT_EQ(servers->waiting(mailbox), 0) << "trial " << trial;
+    }
+}
+
+} // namespace

@@ -1,0 +1,44 @@
+// A mail check in a process of its own, so a test can kill it at any moment:
+//   mail_check_child APP_DIR POP3_SERVER USER PASSWORD CA_CERTIFICATE
+#include "common/AppPaths.h"
+#include "common/Prompt.h"
+#include "receive/MailCheck.h"
+#include "settings/AccountFile.h"
+#include "settings/RuntimeSettings.h"
+
+#include <QApplication>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+
+namespace {
+
+class QuietPrompt : public Prompt {
+public:
+    Answer ask(const Box &, QWidget *) override { return Answer::Ok; }
+    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
+    bool setUpPrinter(QPrinter &, bool, QWidget *) override { return false; }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 6)
+        return 2;
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+    ssl.addCaCertificates(QSslCertificate::fromPath(args[5]));
+    QSslConfiguration::setDefaultConfiguration(ssl);
+    AppPaths::setAppDir(args[1]);
+    AppPaths::ensureInstallationFolders();
+    QuietPrompt prompt;
+    Prompt::install(&prompt);
+    AccountFile().store(args[3], args[4]);
+    runtimeSettings().Pop3Server = args[2];
+    const MailCheck::Outcome outcome = MailCheck::run();
+    Prompt::install(nullptr);
+    return outcome.failed ? 1 : 0;
+}
