@@ -126,7 +126,9 @@ void BackForm::send()
         m_job->deleteLater();
         m_job = nullptr;
         if (MainForm *shown = Forms::existing<MainForm>())
-            shown->setStatusText(launcherBefore);
+            shown->setStatusText(result.code >= 0 && !result.cancelled
+                                     ? SendJob::withEncryption(Sender::doneText(), result.encrypted)
+                                     : launcherBefore);
         if (result.cancelled)
             return;
         if (result.code < 0) {

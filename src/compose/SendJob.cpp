@@ -4,6 +4,7 @@
 #include "common/WindowThread.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
+#include "settings/TrustHooks.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressWindow.h"
@@ -28,6 +29,11 @@ QString SendJob::progressText(qint64 sent, qint64 total)
     return QStringLiteral("メールを送信中です… %1 / %2 MB").arg(megabytes(sent), megabytes(total));
 }
 
+QString SendJob::withEncryption(const QString &text, bool encrypted)
+{
+    return text + (encrypted ? QStringLiteral("（暗号化）") : QStringLiteral("（暗号化なし）"));
+}
+
 SendJob::SendJob(const OutgoingMail &mail, int pass, int passes, ProgressWindow *window, QObject *parent)
     : QObject(parent), m_mail(mail), m_pass(pass), m_passes(passes), m_window(window)
 {
@@ -48,6 +54,7 @@ void SendJob::start()
         [self, result, mail](const std::atomic_bool &cancel) {
             SessionHooks hooks;
             hooks.cancel = &cancel;
+            TrustHooks::install(hooks);
             hooks.uploadProgress = [self](qint64 sent, qint64 total) {
                 WindowThread::post([self, sent, total] {
                     if (self)

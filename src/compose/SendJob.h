@@ -33,6 +33,8 @@ public:
 
     // "メールを送信中です… 3.2 / 5.0 MB"
     static QString progressText(qint64 sent, qint64 total);
+    // "（暗号化）" or "（暗号化なし）" after a text, for the launcher's status line.
+    static QString withEncryption(const QString &text, bool encrypted);
 
 signals:
     void done();

@@ -102,6 +102,7 @@ void Sender::start()
     m_running = true;
     m_cancelled = false;
     m_failures = 0;
+    m_lastEncrypted.reset();
     m_fields.prepareAttachmentsForSend();
     m_fields.setStatus(sendingText());
     // The number of passes is a 16-bit count.
@@ -157,6 +158,8 @@ void Sender::nextPass()
                 finish();
                 return;
             }
+            if (result.code >= 0)
+                m_lastEncrypted = result.encrypted;
             // The callers' message buffer holds this many characters with its NUL.
             passEnded(result.code, result.error.left(MailLibrary::instance().bufferSize() - 1));
             nextPass();
@@ -244,8 +247,9 @@ void Sender::finish()
     delete m_window;
     m_running = false;
     m_fields.setStatus(m_cancelled ? cancelledText() : doneText());
-    // The launcher showed the progress only while it lasted.
+    // The launcher showed the progress while it lasted; then what became of the mail.
     if (m_launcherBefore)
-        setLauncherStatus(*m_launcherBefore);
+        setLauncherStatus(m_lastEncrypted ? SendJob::withEncryption(doneText(), *m_lastEncrypted)
+                                          : *m_launcherBefore);
     emit finished();
 }

@@ -102,4 +102,5 @@ private:
     QString m_bodyBefore;
     QString m_wholeCopy;  // the sent mail kept whole, when its copy cannot hold it
     std::optional<QString> m_launcherBefore;
+    std::optional<bool> m_lastEncrypted;  // of the last mail that went out
 };

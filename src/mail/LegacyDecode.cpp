@@ -59,42 +59,53 @@ bool uuLine(const QByteArray &line, QByteArray *out)
 
 } // namespace
 
-QByteArray base64(const QByteArray &encoded)
+void Base64Stream::flush(QByteArray &out)
 {
-    QByteArray out;
-    out.reserve(encoded.size() * 3 / 4);
-    int quad[4];
-    int have = 0;
-    int padding = 0;
-    auto finish = [&] {
-        // A quad that ends early in padding still gives its whole bytes.
-        if (have >= 2)
-            out += static_cast<char>((quad[0] << 2) | (quad[1] >> 4));
-        if (have >= 3)
-            out += static_cast<char>(((quad[1] & 0x0F) << 4) | (quad[2] >> 2));
-        if (have == 4)
-            out += static_cast<char>(((quad[2] & 0x03) << 6) | quad[3]);
-        have = 0;
-        padding = 0;
-    };
-    for (char c : encoded) {
+    // A quad that ends early in padding still gives its whole bytes.
+    if (m_have >= 2)
+        out += static_cast<char>((m_quad[0] << 2) | (m_quad[1] >> 4));
+    if (m_have >= 3)
+        out += static_cast<char>(((m_quad[1] & 0x0F) << 4) | (m_quad[2] >> 2));
+    if (m_have == 4)
+        out += static_cast<char>(((m_quad[2] & 0x03) << 6) | m_quad[3]);
+    m_have = 0;
+    m_padding = 0;
+}
+
+void Base64Stream::feed(const char *data, qsizetype size, QByteArray &out)
+{
+    for (qsizetype i = 0; i < size; ++i) {
+        const char c = data[i];
         if (c == '=') {
-            if (have >= 2 && ++padding + have == 4)
-                finish();
-            else if (have < 2)
-                have = 0;  // a stray '=' between chunks
+            if (m_have >= 2 && ++m_padding + m_have == 4)
+                flush(out);
+            else if (m_have < 2)
+                m_have = 0;  // a stray '=' between chunks
             continue;
         }
         const int v = base64Value(c);
         if (v < 0)
             continue;
-        if (padding > 0)
-            finish();  // "xx=" followed at once by a new chunk
-        quad[have++] = v;
-        if (have == 4)
-            finish();
+        if (m_padding > 0)
+            flush(out);  // "xx=" followed at once by a new chunk
+        m_quad[m_have++] = v;
+        if (m_have == 4)
+            flush(out);
     }
-    finish();
+}
+
+void Base64Stream::finish(QByteArray &out)
+{
+    flush(out);
+}
+
+QByteArray base64(const QByteArray &encoded)
+{
+    QByteArray out;
+    out.reserve(encoded.size() * 3 / 4);
+    Base64Stream stream;
+    stream.feed(encoded.constData(), encoded.size(), out);
+    stream.finish(out);
     return out;
 }
 

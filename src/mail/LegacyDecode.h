@@ -11,6 +11,19 @@ namespace LegacyDecode {
 // alphabet are skipped.
 QByteArray base64(const QByteArray &encoded);
 
+// The same reading fed in pieces, so a large part never exists encoded and decoded at once.
+class Base64Stream {
+public:
+    void feed(const char *data, qsizetype size, QByteArray &out);
+    void finish(QByteArray &out);
+
+private:
+    void flush(QByteArray &out);
+    int m_quad[4] = {};
+    int m_have = 0;
+    int m_padding = 0;
+};
+
 struct UuFile {
     QByteArray name;  // as written after "begin 644", raw bytes
     QByteArray content;

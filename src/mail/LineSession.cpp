@@ -454,13 +454,15 @@ std::optional<QByteArray> LineSession::readLine()
     }
 }
 
-std::optional<QByteArray> LineSession::readDotBlock()
+std::optional<QByteArray> LineSession::readDotBlock(qint64 expectedSize)
 {
     ReadLimit limit;
     limit.block = true;
     limit.started = m_clock.elapsed();
     limit.received = m_buffer.size() - m_pos;
     QByteArray block;
+    if (expectedSize > 0)
+        block.reserve(qMin<qint64>(expectedSize + 1024, kMaxBlockSize));
     for (;;) {
         const qsizetype nl = m_buffer.indexOf('\n', m_pos);
         if (nl < 0) {

@@ -93,7 +93,8 @@ public:
     std::optional<QByteArray> readLine();
     // The lines up to a line holding a single ".", with their line ends kept
     // and the leading dot of dot-stuffed lines removed.
-    std::optional<QByteArray> readDotBlock();
+    // expectedSize, when the server said it, spares the block its regrowing.
+    std::optional<QByteArray> readDotBlock(qint64 expectedSize = 0);
 
     // Closes at once, without a goodbye.
     void abort();

@@ -156,6 +156,12 @@ QString cutAtNul(const QString &text, bool *cut)
 
 } // namespace
 
+namespace {
+
+constexpr qsizetype kStandInBytes = 64 * 1024;
+
+} // namespace
+
 FetchedMail MailLibrary::parse(const QByteArray &raw)
 {
     auto content = std::make_shared<MimeContent>(MimeReader::read(raw));
@@ -169,7 +175,8 @@ FetchedMail MailLibrary::parse(const QByteArray &raw)
     // Only a single text part is its own readable text; anything else shows its
     // MIME body until the attachments are unpacked.
     if (content->multipart || !content->attachments.isEmpty() || content->incompletePartial) {
-        mail.body = FixedField::cutAtNul(Charsets::decodeUnlabelled(content->rawBody));
+        // Only a stand-in until the attachments are unpacked; no record keeps more than its start.
+        mail.body = FixedField::cutAtNul(Charsets::decodeUnlabelled(content->rawBody.left(kStandInBytes)));
     } else {
         mail.body = cutAtNul(content->text, &cut);
         cut = cut || content->lossy;

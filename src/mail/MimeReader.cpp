@@ -1,5 +1,6 @@
 #include "mail/MimeReader.h"
 
+#include "common/LineEnds.h"
 #include "mail/Charsets.h"
 #include "mail/LegacyDecode.h"
 
@@ -70,6 +71,28 @@ void splitMessage(const QByteArray &raw, QByteArray *header, QByteArray *body)
     body->clear();
 }
 
+// Where the body of a mail starts, or -1 for a mail that is all header.
+qsizetype bodyStart(const QByteArray &raw)
+{
+    if (raw.startsWith("\r\n"))
+        return 2;
+    if (raw.startsWith("\n"))
+        return 1;
+    const qsizetype n = raw.size();
+    for (qsizetype pos = 0; pos < n;) {
+        const qsizetype nl = raw.indexOf('\n', pos);
+        if (nl < 0)
+            break;
+        const qsizetype next = nl + 1;
+        if (next < n && raw[next] == '\n')
+            return next + 1;
+        if (next + 1 < n && raw[next] == '\r' && raw[next + 1] == '\n')
+            return next + 2;
+        pos = next;
+    }
+    return -1;
+}
+
 QByteArray rawHeaderOf(GMimeObject *object, const char *name)
 {
     GMimeHeaderList *headers = g_mime_object_get_header_list(object);
@@ -94,13 +117,24 @@ QByteArray contentOf(GMimePart *part)
         return {};
     GObjectPtr<GMimeStream> mem(g_mime_stream_mem_new());
     if (g_mime_data_wrapper_get_encoding(wrapper) == GMIME_CONTENT_ENCODING_BASE64) {
-        // GMime stops at the first padded chunk; some mailers pad every line.
+        // GMime stops at the first padded chunk; some mailers pad every line. Read
+        // straight into one array: a large part must not exist three times over.
         GMimeStream *encoded = g_mime_data_wrapper_get_stream(wrapper);
         g_mime_stream_reset(encoded);
-        g_mime_stream_write_to_stream(encoded, mem.ptr);
-        GByteArray *bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(mem.ptr));
-        return LegacyDecode::base64(
-            QByteArray(reinterpret_cast<const char *>(bytes->data), static_cast<qsizetype>(bytes->len)));
+        QByteArray decoded;
+        const gint64 length = g_mime_stream_length(encoded);
+        if (length > 0)
+            decoded.reserve(length * 3 / 4 + 4);
+        LegacyDecode::Base64Stream reader;
+        char chunk[1 << 16];
+        for (;;) {
+            const ssize_t got = g_mime_stream_read(encoded, chunk, sizeof chunk);
+            if (got <= 0)
+                break;
+            reader.feed(chunk, got, decoded);
+        }
+        reader.finish(decoded);
+        return decoded;
     }
     g_mime_data_wrapper_write_to_stream(wrapper, mem.ptr);
     GByteArray *bytes = g_mime_stream_mem_get_byte_array(GMIME_STREAM_MEM(mem.ptr));
@@ -115,11 +149,9 @@ QByteArray objectBytes(GMimeObject *object)
     return QByteArray(reinterpret_cast<const char *>(bytes->data), static_cast<qsizetype>(bytes->len));
 }
 
-QString normaliseLineEnds(QString text)
+QString normaliseLineEnds(const QString &text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    return LineEnds::toWidget(text);
 }
 
 QByteArray mimeTypeOf(GMimeObject *object)
@@ -391,7 +423,17 @@ MimeContent read(const QByteArray &raw)
 {
     ensureGMime();
     MimeContent content;
-    splitMessage(raw, &content.rawHeader, &content.rawBody);
+    content.raw = raw;
+    // The body is a view into the kept whole mail, not a second copy of it.
+    const qsizetype start = bodyStart(content.raw);
+    if (start < 0) {
+        content.rawHeader = content.raw;
+    } else {
+        const qsizetype headerEnd = start - (content.raw.startsWith("\r\n") || content.raw.startsWith("\n") ? start
+                                             : content.raw.at(start - 2) == '\r' ? 2 : 1);
+        content.rawHeader = content.raw.left(headerEnd);
+        content.rawBody = QByteArray::fromRawData(content.raw.constData() + start, content.raw.size() - start);
+    }
     content.from = Charsets::decodeHeader(headerValue(content.rawHeader, "From"));
     const Carrier carrier = CarrierPictographs::carrierOf(content.from);
     if (carrier != Carrier::Unknown)
@@ -400,7 +442,12 @@ MimeContent read(const QByteArray &raw)
     content.date = Charsets::decodeHeader(headerValue(content.rawHeader, "Date"), carrier);
     content.headerText = normaliseLineEnds(Charsets::decodeUnlabelled(content.rawHeader, carrier));
 
-    GObjectPtr<GMimeStream> stream(g_mime_stream_mem_new_with_buffer(raw.constData(), raw.size()));
+    // GMime reads the mail where it lies: the stream borrows the bytes, it does not copy them.
+    GByteArray borrowed{reinterpret_cast<guint8 *>(const_cast<char *>(content.raw.constData())),
+                        static_cast<guint>(content.raw.size())};
+    GObjectPtr<GMimeStream> stream(g_mime_stream_mem_new());
+    g_mime_stream_mem_set_byte_array(GMIME_STREAM_MEM(stream.ptr), &borrowed);
+    g_mime_stream_mem_set_owner(GMIME_STREAM_MEM(stream.ptr), FALSE);
     GObjectPtr<GMimeParser> parser(g_mime_parser_new_with_stream(stream.ptr));
     GObjectPtr<GMimeMessage> message(g_mime_parser_construct_message(parser.ptr, nullptr));
     if (!message.ptr) {

@@ -15,8 +15,9 @@ struct MimeContent {
         QByteArray content;
     };
 
+    QByteArray raw;        // the whole mail, shared with the caller's copy
     QByteArray rawHeader;  // the header block as it came
-    QByteArray rawBody;    // everything after the blank line
+    QByteArray rawBody;    // everything after the blank line: a view into raw, never a copy
     QString subject;
     QString from;
     QString date;

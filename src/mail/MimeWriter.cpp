@@ -1,5 +1,6 @@
 #include "mail/MimeWriter.h"
 
+#include "common/LineEnds.h"
 #include "mail/HeaderEncoder.h"
 
 #include <QFile>
@@ -40,11 +41,7 @@ void ensureGMime()
 
 QByteArray crlfLines(const QString &text)
 {
-    QString normal = text;
-    normal.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normal.replace(u'\r', u'\n');
-    normal.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return normal.toUtf8();
+    return LineEnds::toCrLf(LineEnds::toWidget(text)).toUtf8();
 }
 
 bool hasLongLine(const QByteArray &bytes)

@@ -295,11 +295,11 @@ bool Pop3Session::sendAhead()
     return true;
 }
 
-std::optional<QByteArray> Pop3Session::readBlockReply()
+std::optional<QByteArray> Pop3Session::readBlockReply(int n)
 {
     if (!readStatus(nullptr))
         return std::nullopt;
-    auto block = m_line.readDotBlock();
+    auto block = m_line.readDotBlock(m_sizes ? m_sizes->value(n) : 0);
     if (!block)
         failFromLine();
     return block;
@@ -315,7 +315,7 @@ bool Pop3Session::settleUntil(int retrieveNumber)
         m_inFlight.removeFirst();
         if (head.retrieve) {
             // A mail asked for ahead and then not wanted: read past it.
-            if (!readBlockReply() && !m_line.isConnected())
+            if (!readBlockReply(head.number) && !m_line.isConnected())
                 return false;
             continue;
         }
@@ -358,7 +358,7 @@ std::optional<QByteArray> Pop3Session::retrieve(int n)
             return std::nullopt;
         }
         m_inFlight.removeFirst();
-        auto block = readBlockReply();
+        auto block = readBlockReply(n);
         // The next ones travel while this one is stored.
         if (m_line.isConnected() && !sendAhead())
             return std::nullopt;
@@ -368,7 +368,7 @@ std::optional<QByteArray> Pop3Session::retrieve(int n)
         return std::nullopt;
     if (!command("RETR " + QByteArray::number(n)))
         return std::nullopt;
-    auto block = m_line.readDotBlock();
+    auto block = m_line.readDotBlock(m_sizes ? m_sizes->value(n) : 0);
     if (!block)
         failFromLine();
     return block;

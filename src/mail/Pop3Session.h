@@ -77,7 +77,7 @@ private:
     };
     bool sendAhead();
     bool settleUntil(int retrieveNumber);
-    std::optional<QByteArray> readBlockReply();
+    std::optional<QByteArray> readBlockReply(int n);
 
     bool m_pipelining = false;
     QList<InFlight> m_inFlight;

@@ -18,6 +18,7 @@
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
 #include "settings/RuntimeSettings.h"
+#include "settings/TrustHooks.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressWindow.h"
@@ -86,6 +87,7 @@ public:
     Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome) : m_outcome(outcome)
     {
         m_hooks.cancel = &cancel;
+        TrustHooks::install(m_hooks);
     }
 
     void start(const QString &server, bool apop)
@@ -108,7 +110,10 @@ public:
         }
         if (m_outcome.attachment)
             showStatus(MailCheck::kAttachmentMail);
-        showStatus(m_outcome.waiting > 0 ? MailCheck::kNewMail : MailCheck::kNoNewMail);
+        // Whether the mail crossed the network encrypted, once a server answered.
+        const QString line = m_connected ? (m_outcome.encrypted ? MailCheck::kEncrypted : MailCheck::kNotEncrypted)
+                                         : QString();
+        showStatus((m_outcome.waiting > 0 ? MailCheck::kNewMail : MailCheck::kNoNewMail) + line);
     }
 
 private:
@@ -118,6 +123,7 @@ private:
     int m_handle = -1;
     QString m_folder;
     std::optional<HistoryRecord> m_lastShown;
+    bool m_connected = false;
     std::optional<ReceivedMailIds> m_ids;
     std::optional<QMap<int, QByteArray>> m_uids;
     QHash<QByteArray, bool> m_keep;  // ids to remember: stored, and whether the mail stays
@@ -165,6 +171,7 @@ private:
             return;
         }
         m_outcome.encrypted = m_library.pop3IsEncrypted(m_handle);
+        m_connected = true;
 
         const Account account = loadAccount();
         if (account.id.isEmpty() || account.password.isEmpty()) {

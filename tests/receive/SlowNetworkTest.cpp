@@ -80,7 +80,7 @@ TEST_F(SlowCheck, ASilentServerGivesOneBoxWithinTheLimitWhileTheWindowsGoOn)
     EXPECT_TRUE(outcome.failed);
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("サーバーから 2 秒間応答がありませんでした。"));
-    EXPECT_EQ(launcher->statusText(), MailCheck::kNoNewMail);
+    EXPECT_TRUE(launcher->statusText().startsWith(MailCheck::kNoNewMail)) << launcher->statusText().toStdString();
     EXPECT_LT(watch.longestMs(), 100);
 }
 
