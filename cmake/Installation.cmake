@@ -20,4 +20,25 @@ foreach(folder IN LISTS PINTORA_FOLDERS)
   install(DIRECTORY DESTINATION "${folder}")
 endforeach()
 install(FILES ${PINTORA_EMOTICONS} DESTINATION "顔文字データ")
-install(FILES data/desktop/pintora.desktop data/desktop/pintora.svg DESTINATION share)
+# The menu entry names the installed executable by its absolute path and starts
+# it in the installed folder, where "tolvar.ini" is then kept. The prefix is
+# only known when installing, so the entry is written then.
+install(FILES data/desktop/pintora.svg DESTINATION share/icons/hicolor/scalable/apps)
+install(CODE "set(PINTORA_DESKTOP_SOURCE \"${CMAKE_SOURCE_DIR}/data/desktop/pintora.desktop\")")
+install(CODE [[
+  get_filename_component(prefix "${CMAKE_INSTALL_PREFIX}" ABSOLUTE)
+  # Quoted as an Exec argument, then escaped as a desktop-entry string.
+  set(exec "${prefix}/pintora")
+  string(REPLACE "\\" "\\\\" exec "${exec}")
+  foreach(special "\"" "`" "$")
+    string(REPLACE "${special}" "\\${special}" exec "${exec}")
+  endforeach()
+  string(REPLACE "%" "%%" exec "${exec}")
+  string(REPLACE "\\" "\\\\" exec "${exec}")
+  string(REPLACE "\\" "\\\\" path "${prefix}")
+  file(READ "${PINTORA_DESKTOP_SOURCE}" entry)
+  string(REGEX REPLACE "\nExec=[^\n]*" "\nExec=\"${exec}\"\nPath=${path}" entry "${entry}")
+  file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/pintora.desktop" "${entry}")
+  file(INSTALL "${CMAKE_CURRENT_BINARY_DIR}/pintora.desktop"
+       DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")
+]])

@@ -7,6 +7,7 @@ PINTORA_PACKAGES=(
   clang libclang-rt-14-dev fetchmail
   fonts-ipafont fonts-noto-color-emoji
   poppler-utils
+  desktop-file-utils
   python3
 )
 

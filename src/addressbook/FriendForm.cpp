@@ -3,6 +3,7 @@
 #include "addressbook/AddressBook.h"
 #include "addressbook/NameCard.h"
 #include "common/Clipboard.h"
+#include "common/OneLine.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
 #include "shell/Forms.h"
@@ -77,6 +78,8 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
 
     Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1005, 1215, 255, QStringLiteral("名刺"));
     m_card = Twips::add<QLineEdit>(this, QStringLiteral("Text50"), 1380, 960, 3135, 300);
+    for (QLineEdit *box : {m_address, m_name, m_card})
+        OneLine::guard(box);
     connect(addButton(QStringLiteral("Command38"), QStringLiteral("名刺挿入"), 4635, 930, 1335),
             &QPushButton::clicked, this, &FriendForm::insertNameCard);
 
@@ -114,6 +117,8 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     m_help->setObjectName(QStringLiteral("Text5"));
     m_help->setReadOnly(true);
     m_help->setVisible(false);
+    // It lies over the list: clicks go to the rows under it.
+    m_help->setAttribute(Qt::WA_TransparentForMouseEvents);
     Twips::place(m_help, 480, 2520, 6375, 1695);
 
     // Lies outside the window: only code presses it.

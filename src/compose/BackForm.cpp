@@ -11,6 +11,7 @@
 #include "common/FixedField.h"
 #include "common/Fonts.h"
 #include "common/LineEnds.h"
+#include "common/OneLine.h"
 #include "common/Twips.h"
 #include "common/Prompt.h"
 #include "compose/BackFormLayout.h"
@@ -57,6 +58,9 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     addLabel(this, QStringLiteral("添付File"), 1320);
     m_to = Twips::add<QLineEdit>(this, QStringLiteral("ToText"), 1080, 600, 5415, kBoxHeight);
     m_subject = Twips::add<QLineEdit>(this, QStringLiteral("SubjectText"), 1080, 960, 5415, kBoxHeight);
+    // A line break between addresses means what a comma means.
+    OneLine::guard(m_to, QStringLiteral(","));
+    OneLine::guard(m_subject);
     m_attach = Twips::add<QLineEdit>(this, QStringLiteral("AttachText"), 1080, 1320, 5415, kBoxHeight);
 
     m_attachButton = Twips::add<QPushButton>(this, QStringLiteral("AttachCommand"), 3880, 1320, 735, kBoxHeight, QStringLiteral("添付"));
@@ -85,6 +89,10 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
 }
 
 QString BackForm::toText() const { return m_to->text(); }
+bool BackForm::holdsUnsentText() const
+{
+    return !m_to->text().isEmpty() || !m_subject->text().isEmpty() || !m_body->toPlainText().isEmpty();
+}
 QString BackForm::subjectText() const { return m_subject->text(); }
 void BackForm::setToText(const QString &text) { m_to->setText(text); }
 void BackForm::setSubjectText(const QString &text) { m_subject->setText(text); }

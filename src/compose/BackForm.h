@@ -24,6 +24,8 @@ public:
     QString toText() const;
     QString subjectText() const;
     QString bodyText() const;
+    // Something is in the recipient, subject or body.
+    bool holdsUnsentText() const;
     void setToText(const QString &text);
     void setSubjectText(const QString &text);
     void setBodyText(const QString &text);

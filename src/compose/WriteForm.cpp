@@ -1,6 +1,7 @@
 #include "compose/WriteForm.h"
 
 #include "common/Clipboard.h"
+#include "common/OneLine.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
 #include "compose/ComposeTexts.h"
@@ -67,11 +68,14 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_to->setObjectName(QStringLiteral("ToText"));
     m_to->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Twips::place(m_to, 1320, 1200, 5415, 300);
+    // A line break between addresses means what a comma means.
+    OneLine::guard(m_to, QStringLiteral(","));
 
     label(QStringLiteral("件名"), 240, 1560, 1000);
     m_subject = new QLineEdit(this);
     m_subject->setObjectName(QStringLiteral("SubjectText"));
     Twips::place(m_subject, 1320, 1560, 5415, 300);
+    OneLine::guard(m_subject);
 
     label(QStringLiteral("首記例"), 240, 1920, 1000);
     m_greeting = new QComboBox(this);
@@ -107,6 +111,8 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_help->setObjectName(QStringLiteral("Text14"));
     m_help->setReadOnly(true);
     m_help->setFocusPolicy(Qt::NoFocus);
+    // It lies over the body and the address list: clicks go to them.
+    m_help->setAttribute(Qt::WA_TransparentForMouseEvents);
     setBackground(m_help, kHelpColour);
     Twips::place(m_help, 840, 4440, 5175, 2655);
     m_help->hide();
@@ -216,6 +222,11 @@ void WriteForm::load()
     m_names->clear();
     m_names->addItems(m_panel.names());
     m_count->setText(QString::number(m_panel.count()));
+}
+
+bool WriteForm::holdsUnsentText() const
+{
+    return !m_to->toPlainText().isEmpty() || !m_subject->text().isEmpty() || !m_body->toPlainText().isEmpty();
 }
 
 QString WriteForm::bodyText() const
@@ -356,8 +367,14 @@ bool WriteForm::eventFilter(QObject *watched, QEvent *event)
             hideHelp();
     } else if (watched == m_greeting) {
         if (type == QEvent::FocusOut
-            && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason)
-            m_body->setPlainText(m_greeting->currentText());
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::PopupFocusReason) {
+            // One undo step, so Ctrl+Z brings the typed body back.
+            QTextCursor cursor(m_body->document());
+            cursor.select(QTextCursor::Document);
+            cursor.insertText(m_greeting->currentText());
+            cursor.movePosition(QTextCursor::Start);
+            m_body->setTextCursor(cursor);
+        }
     } else if (watched == m_status) {
         if (type == QEvent::MouseButtonDblClick)
             openScratchBox();

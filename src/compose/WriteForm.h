@@ -37,6 +37,8 @@ public:
     explicit WriteForm(QWidget *parent = nullptr);
 
     QString bodyText() const;
+    // Something was written in the recipient, subject or body.
+    bool holdsUnsentText() const;
     // Replaces the body's selection with text, or inserts it at the caret; the
     // caret ends after the inserted text.
     void insertIntoBody(const QString &text);

@@ -68,6 +68,24 @@ QString load(int index)
     return fromFileBytes(file.readAll());
 }
 
+bool savesExactly(int index, const QString &text)
+{
+    if (fromFileBytes(toFileBytes(text)) != text)
+        return false;
+    QFile file(path(index));
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray bytes = file.readAll();
+    // Line ends may change on saving; the characters between them may not.
+    QByteArray normal = bytes;
+    normal.replace("\r\n", "\n");
+    normal.replace('\r', '\n');
+    QByteArray again = Cp932::encode(Cp932::decode(bytes));
+    again.replace("\r\n", "\n");
+    again.replace('\r', '\n');
+    return again == normal && !Cp932::decode(bytes).contains(QChar::ReplacementCharacter);
+}
+
 QStringList loadAll()
 {
     QStringList texts;

@@ -33,6 +33,10 @@ QByteArray toFileBytes(const QString &text);
 
 // A missing or unreadable file is an empty collection.
 QString load(int index);
+// True when the text written as a file reads back as that text, and the file
+// as it stands was CP932 that nothing was lost from when it was read: saving
+// then loses no character.
+bool savesExactly(int index, const QString &text);
 QStringList loadAll();
 
 // Replaces the file through a temporary file, so a failure never leaves a

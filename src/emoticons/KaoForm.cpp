@@ -73,6 +73,7 @@ KaoForm::KaoForm(QWidget *parent) : QWidget(parent)
     });
 
     const QStringList texts = EmoticonStore::loadAll();
+    m_saved = texts;
     for (int tab = 0; tab < EmoticonStore::kCount; ++tab) {
         m_boxes[tab]->setPlainText(texts.value(tab));
         m_boxes[tab]->moveCursor(QTextCursor::Start);
@@ -162,9 +163,34 @@ void KaoForm::paste(int tab)
     target->setTextCursor(cursor);
 }
 
+QStringList KaoForm::saveEdits()
+{
+    QStringList failures;
+    const QStringList now = texts();
+    for (int tab = 0; tab < EmoticonStore::kCount; ++tab) {
+        if (now[tab] == m_saved.value(tab))
+            continue;
+        const QString path = EmoticonStore::path(tab);
+        if (!EmoticonStore::savesExactly(tab, now[tab])
+            && !Prompt::confirm(QStringLiteral("「%1」の顔文字データには、そのまま保存できない文字があります。保存すると、その文字は「?」に変わります。保存しますか？\n%2")
+                                    .arg(EmoticonStore::collections()[tab].caption, path),
+                                this)) {
+            // Asked once per text: the same edits are not offered again.
+            m_saved[tab] = now[tab];
+            continue;
+        }
+        QString error;
+        if (EmoticonStore::save(tab, now[tab], &error))
+            m_saved[tab] = now[tab];
+        else
+            failures << error;
+    }
+    return failures;
+}
+
 void KaoForm::closeEvent(QCloseEvent *event)
 {
-    const QStringList failures = EmoticonStore::saveAll(texts());
+    const QStringList failures = saveEdits();
     if (!failures.isEmpty()
         && !Prompt::confirm(kNotSaved + u'\n' + failures.join(u'\n') + QStringLiteral("\n\n")
                                 + kCloseAnyway,

@@ -25,6 +25,12 @@ public:
     void addToFavourites(int tab);
     void paste(int tab);
 
+    // Writes back the collections edited since they were loaded, asking first
+    // about one whose file would not come back byte for byte. Returns the
+    // reasons of the saves that failed; a collection the user kept unsaved is
+    // no failure.
+    QStringList saveEdits();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -37,6 +43,7 @@ private:
 
     RowTabs *m_tabs;  // SSTab1
     QList<QPlainTextEdit *> m_boxes;  // Kao1, Text1..Text11
+    QStringList m_saved;  // each collection as its file holds it
     QLabel *m_note;
     QLabel *m_address;
 };

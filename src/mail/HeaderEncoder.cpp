@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cctype>
+
 #include <iconv.h>
 
 namespace HeaderEncoder {
@@ -115,6 +117,18 @@ QByteArray phrase(const QString &name)
     return {};
 }
 
+// The content of a quoted-string, its backslash escapes undone.
+QString unquoted(const QString &quoted)
+{
+    QString text;
+    for (qsizetype i = 1; i + 1 < quoted.size(); ++i) {
+        if (quoted[i] == u'\\' && i + 2 < quoted.size())
+            ++i;
+        text += quoted[i];
+    }
+    return text;
+}
+
 bool isAddressChar(QChar c)
 {
     const char16_t u = c.unicode();
@@ -206,8 +220,18 @@ std::optional<QList<Mailbox>> parseAddresses(const QString &text, QString *bad)
     QList<Mailbox> mailboxes;
     QStringList entries;
     QString current;
-    bool inAngle = false, inQuote = false;
+    bool inAngle = false, inQuote = false, escaped = false;
     for (QChar c : text) {
+        if (escaped) {
+            escaped = false;
+            current += c;
+            continue;
+        }
+        if (c == u'\\' && inQuote) {
+            escaped = true;
+            current += c;
+            continue;
+        }
         if (c == u'"' && !inAngle)
             inQuote = !inQuote;
         else if (c == u'<' && !inQuote)
@@ -232,7 +256,7 @@ std::optional<QList<Mailbox>> parseAddresses(const QString &text, QString *bad)
         if (open >= 0 && entry.endsWith(u'>')) {
             mailbox.name = entry.left(open).trimmed();
             if (mailbox.name.size() >= 2 && mailbox.name.startsWith(u'"') && mailbox.name.endsWith(u'"'))
-                mailbox.name = mailbox.name.mid(1, mailbox.name.size() - 2);
+                mailbox.name = unquoted(mailbox.name);
             mailbox.address = entry.mid(open + 1, entry.size() - open - 2).trimmed();
         } else {
             mailbox.address = entry;
@@ -248,6 +272,101 @@ std::optional<QList<Mailbox>> parseAddresses(const QString &text, QString *bad)
         mailboxes << mailbox;
     }
     return mailboxes;
+}
+
+QString mailboxText(const Mailbox &mailbox)
+{
+    if (mailbox.name.isEmpty())
+        return mailbox.address;
+    static const QString specials = QStringLiteral("()<>[]:;@\\,.\"");
+    bool plain = true;
+    for (QChar c : mailbox.name)
+        plain = plain && !specials.contains(c);
+    if (plain)
+        return mailbox.name + QStringLiteral(" <") + mailbox.address + u'>';
+    QString quoted = QStringLiteral("\"");
+    for (QChar c : mailbox.name) {
+        if (c == u'"' || c == u'\\')
+            quoted += u'\\';
+        quoted += c;
+    }
+    return quoted + QStringLiteral("\" <") + mailbox.address + u'>';
+}
+
+QString quotedMailbox(const QString &text)
+{
+    const QString entry = singleLine(text).trimmed();
+    const qsizetype open = entry.lastIndexOf(u'<');
+    if (open < 0 || !entry.endsWith(u'>'))
+        return entry;
+    Mailbox mailbox;
+    mailbox.name = entry.left(open).trimmed();
+    if (mailbox.name.size() >= 2 && mailbox.name.startsWith(u'"') && mailbox.name.endsWith(u'"'))
+        mailbox.name = unquoted(mailbox.name);
+    mailbox.address = entry.mid(open + 1, entry.size() - open - 2).trimmed();
+    return mailboxText(mailbox);
+}
+
+QByteArray parameter(const QByteArray &name, const QString &value)
+{
+    const QString line = singleLine(value);
+    bool plain = isAscii(line) && line.size() + name.size() + 6 <= kLineLimit;
+    for (QChar c : line)
+        plain = plain && c.unicode() >= 0x20 && c.unicode() < 0x7f;
+    if (plain) {
+        QByteArray quoted;
+        for (QChar c : line) {
+            if (c == u'"' || c == u'\\')
+                quoted += '\\';
+            quoted += static_cast<char>(c.unicode());
+        }
+        return ";\r\n " + name + "=\"" + quoted + '"';
+    }
+
+    static const QByteArray literal = "!#$&+-.^_`|~";
+    QList<QByteArray> segments;
+    QByteArray segment = "UTF-8''";
+    bool holdsCharacter = false;
+    for (const QString &character : characters(line)) {
+        QByteArray piece;
+        for (const char byte : character.toUtf8()) {
+            const auto u = static_cast<unsigned char>(byte);
+            if (std::isalnum(u) && u < 0x80)
+                piece += byte;
+            else if (literal.contains(byte))
+                piece += byte;
+            else
+                piece += '%' + QByteArray::number(u, 16).toUpper().rightJustified(2, '0');
+        }
+        const QByteArray label = name + '*' + QByteArray::number(segments.size()) + "*=";
+        // " " + label + segment + ";" must stay within one line.
+        if (holdsCharacter && 1 + label.size() + segment.size() + piece.size() + 1 > kLineLimit) {
+            segments << segment;
+            segment.clear();
+        }
+        segment += piece;
+        holdsCharacter = true;
+    }
+    segments << segment;
+
+    if (segments.size() == 1)
+        return ";\r\n " + name + "*=" + segments[0];
+    QByteArray text;
+    for (qsizetype i = 0; i < segments.size(); ++i)
+        text += ";\r\n " + name + '*' + QByteArray::number(i) + "*=" + segments[i];
+    return text;
+}
+
+QByteArray wordsParameter(const QByteArray &name, const QString &value)
+{
+    const QString line = singleLine(value);
+    if (isAscii(line) && !line.contains(QStringLiteral("=?")))
+        return parameter(name, line);
+    const int used = static_cast<int>(name.size()) + 3;  // " name=\""
+    QList<QByteArray> words = encodedWords(line, charsetFor(line), kLineLimit - used - 2);
+    words.first().prepend('"');
+    words.last().append('"');
+    return ";\r\n " + name + '=' + fold(words, used - 1);
 }
 
 QByteArray addressList(const QList<Mailbox> &mailboxes, int used)

@@ -39,8 +39,25 @@ struct Mailbox {
 // bad then names the offending entry.
 std::optional<QList<Mailbox>> parseAddresses(const QString &text, QString *bad = nullptr);
 
+// One mailbox as the user sees it: "name <address>", the name quoted when a
+// comma, a quote or another special would otherwise split or change it.
+QString mailboxText(const Mailbox &mailbox);
+// A decoded header holding one mailbox, written so that parseAddresses reads
+// it back as that one mailbox; a text without angle brackets stays as it is.
+QString quotedMailbox(const QString &text);
+
 // An address list header value, folded as above.
 QByteArray addressList(const QList<Mailbox> &mailboxes, int used);
+
+// One parameter of a structured header, starting with "; ": name="value" when
+// the value is plain ASCII, otherwise RFC 2231 UTF-8 (name*=UTF-8''…, or the
+// segments name*0*=UTF-8''…; name*1*=… when one line is too short), each on its own folded line and each holding
+// whole characters only, so a reader that decodes segment by segment never
+// sees half a character.
+QByteArray parameter(const QByteArray &name, const QString &value);
+// The same for readers that know only encoded words in parameters:
+// name="=?…?= =?…?=", folded between the words.
+QByteArray wordsParameter(const QByteArray &name, const QString &value);
 
 // Text with every CR and LF turned into a space.
 QString singleLine(const QString &text);

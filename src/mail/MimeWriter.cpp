@@ -1,5 +1,6 @@
 #include "mail/MimeWriter.h"
 
+#include "common/Cp932.h"
 #include "common/LineEnds.h"
 #include "mail/HeaderEncoder.h"
 
@@ -96,6 +97,29 @@ void setParameter(GMimeParamList *list, const char *name, const QString &value,
     g_mime_param_set_charset(param, "UTF-8");
 }
 
+// Sets a header of the message to a value this side has already encoded and folded.
+void setRawHeader(GMimeObject *object, const char *name, const QByteArray &value)
+{
+    g_mime_object_append_header(object, name, "x", nullptr);
+    GMimeHeaderList *headers = g_mime_object_get_header_list(object);
+    GMimeHeader *header = g_mime_header_list_get_header_at(headers, g_mime_header_list_get_count(headers) - 1);
+    QByteArray raw = " " + value + "\n";
+    raw.replace("\r\n", "\n");
+    g_mime_header_set_raw_value(header, raw.constData());
+}
+
+// The charset a reader needs for a text file's bytes, when they are clearly
+// UTF-8 or CP932; nothing when they are neither.
+QByteArray textCharset(const QByteArray &bytes)
+{
+    if (QString::fromUtf8(bytes).toUtf8() == bytes)
+        return "UTF-8";
+    const QString text = Cp932::decode(bytes);
+    if (!text.contains(QChar::ReplacementCharacter) && Cp932::encode(text) == bytes)
+        return "Shift_JIS";
+    return {};
+}
+
 GMimePart *attachmentPart(const QString &path, QString *error)
 {
     QFile file(path);
@@ -120,23 +144,22 @@ GMimePart *attachmentPart(const QString &path, QString *error)
     // Older readers look only at name=, which they expect as encoded words.
     setParameter(g_mime_content_type_get_parameters(g_mime_object_get_content_type(GMIME_OBJECT(part))),
                  "name", name, GMIME_PARAM_ENCODING_METHOD_RFC2047);
-    GPtr<GMimeContentDisposition> disposition(g_mime_content_disposition_new());
-    g_mime_content_disposition_set_disposition(disposition.get(), GMIME_DISPOSITION_ATTACHMENT);
-    setParameter(g_mime_content_disposition_get_parameters(disposition.get()), "filename", name,
-                 GMIME_PARAM_ENCODING_METHOD_RFC2231);
-    g_mime_object_set_content_disposition(GMIME_OBJECT(part), disposition.get());
+    if (type.startsWith(QLatin1String("text/")))
+        if (const QByteArray charset = textCharset(bytes); !charset.isEmpty())
+            g_mime_object_set_content_type_parameter(GMIME_OBJECT(part), "charset", charset.constData());
+    // Both name forms are written here rather than by GMime, whose RFC 2231
+    // segments may end inside a character and whose encoded words run past the line.
+    GMimeHeader *typeHeader = g_mime_header_list_get_header(
+        g_mime_object_get_header_list(GMIME_OBJECT(part)), "Content-Type");
+    QByteArray typeValue = " " + major + '/' + minor;
+    if (const char *charset = g_mime_object_get_content_type_parameter(GMIME_OBJECT(part), "charset"))
+        typeValue += "; charset=" + QByteArray(charset);
+    typeValue += HeaderEncoder::wordsParameter("name", name) + "\n";
+    typeValue.replace("\r\n", "\n");
+    g_mime_header_set_raw_value(typeHeader, typeValue.constData());
+    setRawHeader(GMIME_OBJECT(part), "Content-Disposition",
+                 "attachment" + HeaderEncoder::parameter("filename", name));
     return part;
-}
-
-// Sets a header of the message to a value this side has already encoded and folded.
-void setRawHeader(GMimeObject *object, const char *name, const QByteArray &value)
-{
-    g_mime_object_append_header(object, name, "x", nullptr);
-    GMimeHeaderList *headers = g_mime_object_get_header_list(object);
-    GMimeHeader *header = g_mime_header_list_get_header_at(headers, g_mime_header_list_get_count(headers) - 1);
-    QByteArray raw = " " + value + "\n";
-    raw.replace("\r\n", "\n");
-    g_mime_header_set_raw_value(header, raw.constData());
 }
 
 QByteArray messageId(const QString &sender)

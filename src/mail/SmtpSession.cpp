@@ -93,6 +93,7 @@ bool SmtpSession::hello()
 {
     m_extensions.clear();
     m_authMethods.clear();
+    m_sizeLimit = 0;
     const QByteArray name = helloName();
     Reply reply;
     if (!command("EHLO " + name, 250, &reply)) {
@@ -108,6 +109,8 @@ bool SmtpSession::hello()
         m_extensions.insert(words.first());
         if (words.first() == "AUTH")
             m_authMethods << words.mid(1);
+        if (words.first() == "SIZE" && words.size() > 1)
+            m_sizeLimit = qMax<qint64>(0, words[1].toLongLong());
     }
     return true;
 }
@@ -184,8 +187,15 @@ bool SmtpSession::authenticate(const Credentials &credentials)
 
 bool SmtpSession::transfer(const BuiltMail &mail)
 {
+    // Uploading a mail the server has said it will not take only wastes the line.
+    if (m_sizeLimit > 0 && mail.data.size() > m_sizeLimit)
+        return fail(QStringLiteral("メールが大きすぎるため送信できません。メールの大きさ: %1 バイト、SMTPサーバーの上限: %2 バイト")
+                        .arg(mail.data.size())
+                        .arg(m_sizeLimit));
     if (!command("MAIL FROM:<" + mail.sender + ">", 250))
         return false;
+    // Every recipient is asked, so that one message can name all the refused ones.
+    QStringList refused;
     for (const QByteArray &recipient : mail.recipients) {
         if (!m_line.writeLine("RCPT TO:<" + recipient + ">"))
             return fail(m_line.errorText());
@@ -193,9 +203,16 @@ bool SmtpSession::transfer(const BuiltMail &mail)
         if (!answer)
             return false;
         // 251 is "will forward": accepted all the same.
-        if (answer->code != 250 && answer->code != 251)
-            return failWith(*answer);
+        if (answer->code != 250 && answer->code != 251) {
+            QStringList words;
+            for (const QByteArray &line : answer->lines)
+                words << QString::fromUtf8(line);
+            refused << QString::fromLatin1(recipient) + QStringLiteral(": ") + words.join(u' ');
+        }
     }
+    if (!refused.isEmpty())
+        return fail(QStringLiteral("受け付けられなかった宛先があるため、メールはどの宛先にも送信されていません。\n")
+                    + refused.join(u'\n'));
     if (!command("DATA", 354))
         return false;
     if (!m_line.writeDotBlock(mail.data))

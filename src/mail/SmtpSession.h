@@ -68,6 +68,7 @@ private:
     LineSession m_line;
     QSet<QByteArray> m_extensions;   // upper-case keywords of the EHLO reply
     QList<QByteArray> m_authMethods; // upper case
+    qint64 m_sizeLimit = 0;          // bytes the server takes in one mail; 0: no limit said
     bool m_authenticated = false;
     QString m_error;
 };

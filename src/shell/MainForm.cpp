@@ -7,6 +7,7 @@
 #include "receive/MailCheck.h"
 #include "common/BackgroundJob.h"
 #include "shell/ClockText.h"
+#include "shell/EndGuard.h"
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
 #include "shell/LauncherPicture.h"
@@ -218,6 +219,10 @@ void MainForm::keyPressEvent(QKeyEvent *event)
 
 void MainForm::closeEvent(QCloseEvent *event)
 {
+    if (!EndGuard::mayEnd(this)) {
+        event->ignore();
+        return;
+    }
     // A running check or send is stopped first; the program ends once it has let go.
     RunningWork &work = RunningWork::instance();
     if (work.busy()) {

@@ -161,8 +161,12 @@ void EditorCommands::saveAs()
     const auto chosen = Prompt::instance().saveFileName({QString(), QString(), QString(), kFileFilter}, m_form);
     if (!chosen || chosen->isEmpty())
         return;
+    QString error;
+    if (!EditorFile::save(*chosen, m_form->bodyText() + QStringLiteral("\r\n"), &error)) {
+        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(*chosen, error), {}, m_form);
+        return;
+    }
     m_form->setWindowTitle(*chosen);
-    EditorFile::save(*chosen, m_form->bodyText() + QStringLiteral("\r\n"));
 }
 
 void EditorCommands::print()

@@ -35,13 +35,19 @@ std::optional<QString> load(const QString &path)
 
 namespace EditorFile {
 
-bool save(const QString &path, const QString &text)
+bool save(const QString &path, const QString &text, QString *error)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     const QByteArray bytes = Cp932::encode(text);
-    return file.write(bytes) == bytes.size() && file.flush();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
+        && file.flush()) {
+        file.close();
+        if (file.error() == QFile::NoError)
+            return true;
+    }
+    if (error)
+        *error = file.errorString();
+    return false;
 }
 
 QString directoryPart(const QString &path)

@@ -8,6 +8,7 @@
 #include "common/Prompt.h"
 #include "compose/BackForm.h"
 #include "history/WholeMailLink.h"
+#include "mail/HeaderEncoder.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "viewer/HistoryState.h"
@@ -95,9 +96,10 @@ void MailActions::deleteAll()
         Prompt::error(result.error, {}, m_form);
     else if (dropLinked)
         deleteWholeMails(linked);
-    m_form->clearList();
+    // The list says what the file holds, also when the delete failed.
+    m_form->fillList();
     if (MainForm *launcher = Forms::existing<MainForm>())
-        launcher->setStatusText(QStringLiteral("0"));
+        launcher->setStatusText(m_form->countText());
     clearShownMail();
 }
 
@@ -118,7 +120,7 @@ void MailActions::reply()
     m_form->setSelectionMarker({});
     BackForm *back = Forms::get<BackForm>();
     back->setSubjectText(QStringLiteral("Re:  ") + FixedField::trimSpaces(m_form->subjectText()));
-    back->setToText(FixedField::trimSpaces(m_form->fromText()));
+    back->setToText(HeaderEncoder::quotedMailbox(FixedField::trimSpaces(m_form->fromText())));
     back->setBodyText(FixedField::trimSpaces(m_form->bodyText()));
     Forms::show(back);
 }

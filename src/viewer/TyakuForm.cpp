@@ -27,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QTreeView>
 
@@ -117,6 +118,10 @@ void TyakuForm::buildControls(QWidget *client)
     countLabel->setObjectName(QStringLiteral("Label4"));
     Twips::place(countLabel, 6600, 520, 495, 255);
     m_count = Twips::add<QLineEdit>(client, QStringLiteral("Text2"), 7200, 480, 495, 270);
+    // Wide enough for the largest count, 32767, in whatever font the desktop gives.
+    const int frame = m_count->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_count);
+    m_count->resize(qMax(m_count->width(), m_count->fontMetrics().horizontalAdvance(QStringLiteral("32767")) + 2 * frame + 6),
+                    m_count->height());
     m_marker = Twips::add<QLineEdit>(client, QStringLiteral("Text5"), 9720, 480, 735, 375);
 
     m_model = new HistoryListModel(this);
@@ -136,6 +141,7 @@ void TyakuForm::buildControls(QWidget *client)
     m_list->setMouseTracking(true);
     m_list->viewport()->setMouseTracking(true);
     m_list->viewport()->installEventFilter(this);
+    m_list->installEventFilter(this);
     Twips::place(m_list, 0, 960, 9375, 1815);
     // The widths follow the list as loaded and stay when the window is resized.
     const int listWidth = m_list->width();
@@ -345,9 +351,21 @@ void TyakuForm::showSelectedMail()
     const int row = selectedRow();
     if (row == 0)
         return;
-    const auto record = HistoryFile(historyState().kind()).read(row);
-    if (!record)
+    const HistoryFile file(historyState().kind());
+    const auto record = file.read(row);
+    if (!record) {
+        // The file changed behind the list: nothing shown may pass for this row.
+        m_marker->clear();
+        Prompt::error(QStringLiteral("選択されたメールを読み込めませんでした。一覧を読み込み直します。\n%1")
+                          .arg(file.path()),
+                      {}, this);
+        fillList();
+        m_subject->clear();
+        m_from->clear();
+        m_date->clear();
+        m_editor->clear();
         return;
+    }
     historyState().buffer() = *record;
     showRecord(*record, row);
     m_count->setText(QString::number(m_model->rowCount()));
@@ -359,18 +377,18 @@ void TyakuForm::showRecord(const HistoryRecord &record, int row)
     // A record that links to its whole mail shows the mail, every character of it;
     // without a readable file it shows as stored.
     if (const auto whole = WholeMailLink::read(record, historyState().kind())) {
-        m_subject->setText(FixedField::trimSpaces(whole->subject));
-        m_from->setText(FixedField::trimSpaces(whole->correspondent));
-        m_date->setText(FixedField::trimSpaces(whole->date));
+        setSubjectText(FixedField::trimSpaces(whole->subject));
+        setFromText(FixedField::trimSpaces(whole->correspondent));
+        setDateText(FixedField::trimSpaces(whole->date));
         setBodyText(FixedField::trimSpaces(whole->body));
         m_model->showWhole(row - 1, whole->subject, whole->correspondent);
         return;
     }
     const HistoryRecord shown = record.trimmed();
     const QString &from = shown.Correspondent;
-    m_subject->setText(RecordText::forScreen(shown.Subject, from));
-    m_from->setText(RecordText::forScreen(from, from));
-    m_date->setText(RecordText::forScreen(shown.MailDate, from));
+    setSubjectText(RecordText::forScreen(shown.Subject, from));
+    setFromText(RecordText::forScreen(from, from));
+    setDateText(RecordText::forScreen(shown.MailDate, from));
     setBodyText(RecordText::forScreen(shown.Body, from));
 }
 
@@ -384,9 +402,20 @@ void TyakuForm::passBodyThroughClipboard()
 QString TyakuForm::subjectText() const { return m_subject->text(); }
 QString TyakuForm::fromText() const { return m_from->text(); }
 QString TyakuForm::dateText() const { return m_date->text(); }
-void TyakuForm::setSubjectText(const QString &text) { m_subject->setText(text); }
-void TyakuForm::setFromText(const QString &text) { m_from->setText(text); }
-void TyakuForm::setDateText(const QString &text) { m_date->setText(text); }
+namespace {
+
+// Long values show their beginning, where the name or the weekday is.
+void setFromStart(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+} // namespace
+
+void TyakuForm::setSubjectText(const QString &text) { setFromStart(m_subject, text); }
+void TyakuForm::setFromText(const QString &text) { setFromStart(m_from, text); }
+void TyakuForm::setDateText(const QString &text) { setFromStart(m_date, text); }
 
 QString TyakuForm::bodyText() const
 {
@@ -444,6 +473,15 @@ const QString &TyakuForm::helpText(const QString &controlName)
 
 bool TyakuForm::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        // A row reached by the keyboard is shown as a click would show it.
+        const QModelIndex before = m_list->currentIndex();
+        static_cast<QObject *>(m_list)->event(event);
+        if (m_list->currentIndex() != before && selectedRow() != 0)
+            showSelectedMail();
+        // A key the list ignored did nothing there and goes on to the window.
+        return event->isAccepted();
+    }
     if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // A click beside the rows still counts as a click on the list.
         const auto *click = static_cast<QMouseEvent *>(event);

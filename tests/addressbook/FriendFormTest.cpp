@@ -416,3 +416,42 @@ TEST_F(FriendFormTest, DeletingARowTheFileNoLongerHoldsAsksNothingAndReloads)
     EXPECT_EQ(content(), before.left(2 * AddressBookRecord::kSize));
     EXPECT_EQ(list(form)->topLevelItemCount(), 2);
 }
+
+TEST_F(FriendFormTest, LineBreaksNeverReachTheBoxesOrTheFile)
+{
+    FriendForm *form = open();
+    Clipboard::setText(QStringLiteral("taro@example.jp\r\n"));
+    click(form, "Command1");
+    EXPECT_EQ(box(form, "Text4")->text(), QStringLiteral("taro@example.jp"));
+    box(form, "Text2")->setText(QStringLiteral("山田\n太郎"));
+    EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("山田 太郎"));
+    box(form, "Text2")->selectAll();
+    Clipboard::setText(QStringLiteral("\n花子\n"));
+    box(form, "Text2")->paste();
+    EXPECT_EQ(box(form, "Text2")->text(), QStringLiteral("花子"));
+    click(form, "Command3");
+    EXPECT_EQ(content(), recordBytes(QStringLiteral("花子"), QStringLiteral("taro@example.jp")));
+
+    // A card with a comma stays one name when the address is sent.
+    box(form, "Text50")->setText(QStringLiteral("山田, 太郎"));
+    click(form, "Command38");
+    EXPECT_EQ(box(form, "Text4")->text(), QStringLiteral("\"山田, 太郎\"<taro@example.jp>"));
+}
+
+TEST_F(FriendFormTest, ClicksOnTheHelpBoxReachTheRowUnderIt)
+{
+    fillBook(12);
+    FriendForm *form = open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    auto *help = child<QPlainTextEdit>(form, "Text5");
+    movePointerOver(child<QWidget>(form, "Command3"));
+    ASSERT_TRUE(help->isVisible());
+    QTreeWidget *view = list(form);
+    QTreeWidgetItem *under = view->itemAt(view->viewport()->mapFrom(form, help->geometry().center()));
+    ASSERT_NE(under, nullptr);
+    const int row = view->indexOfTopLevelItem(under) + 1;
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, help->geometry().center());
+    EXPECT_EQ(box(form, "Text4")->text(), addressOf(row));
+    EXPECT_EQ(status(form), QStringLiteral("　選択しました。"));
+}

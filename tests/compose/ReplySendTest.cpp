@@ -9,14 +9,17 @@
 #include "support/Wait.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
+#include "viewer/TyakuForm.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -72,10 +75,36 @@ TEST_F(ReplySend, ARefusedReplyKeepsTheWindowWithEverythingWritten)
     EXPECT_FALSE(form->sendAndWait());
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("送信エラー"));
-    EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("550"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("受け付けられなかった宛先があるため、メールはどの宛先にも送信されていません。\nreject550-")))
+        << prompt.boxes[0].text.toStdString();
     EXPECT_EQ(Forms::existing<BackForm>(), form);
     EXPECT_EQ(form->subjectText(), QStringLiteral("Re:  ご相談"));
     EXPECT_EQ(form->bodyText(), QStringLiteral("お返事です。\r\n二行目"));
+}
+
+TEST_F(ReplySend, ASenderWhoseNameHoldsACommaGetsTheReplyFromTheHistoryWindow)
+{
+    const QString address = user + QStringLiteral("@example.jp");
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Received)
+                    .append({QStringLiteral("ご相談"), QStringLiteral("Mon, 7 Dec 2026"),
+                             QStringLiteral("山田, 太郎 <") + address + u'>', QStringLiteral("本文")})
+                    .ok);
+    TyakuForm *history = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    QTreeView *list = history->mailList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    QTest::mouseClick(history->findChild<QPushButton *>(QStringLiteral("Command5")), Qt::LeftButton);
+    BackForm *form = Forms::existing<BackForm>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->toText(), QStringLiteral("\"山田, 太郎\" <") + address + u'>');
+    EXPECT_TRUE(form->sendAndWait());
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+
+    const QList<QByteArray> mails = servers->delivered(user);
+    ASSERT_EQ(mails.size(), 1);
+    const QJsonArray to = MailReader::read(mails[0])[QStringLiteral("to")].toArray();
+    ASSERT_EQ(to.size(), 1) << mails[0].toStdString();
+    EXPECT_EQ(to[0].toArray()[0].toString(), QStringLiteral("山田, 太郎"));
+    EXPECT_EQ(to[0].toArray()[1].toString(), address);
 }
 
 TEST(ReplyAttachments, StartWithAddEnabledAndFollowTheButtons)

@@ -131,6 +131,61 @@ TEST_F(WriteFormTest, LeavingTheGreetingBoxReplacesTheWholeBody)
     EXPECT_EQ(form->bodyText(), QStringLiteral("いつもお世話になっております。"));
 }
 
+TEST_F(WriteFormTest, UndoAfterTheGreetingBringsTheTypedBodyBack)
+{
+    WriteForm *form = open();
+    auto *combo = child<QComboBox>(form, "Combo1");
+    body(form)->setFocus();
+    QTest::keyClicks(body(form), QStringLiteral("typed body"));
+    combo->setCurrentIndex(3);
+    loseFocus(combo);
+    EXPECT_EQ(form->bodyText(), QStringLiteral("いつもお世話になっております。"));
+    QTest::keyClick(body(form), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form->bodyText(), QStringLiteral("typed body"));
+    QTest::keyClick(body(form), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(form->bodyText(), QStringLiteral("いつもお世話になっております。"));
+}
+
+TEST_F(WriteFormTest, LineBreaksInTheRecipientBecomeCommas)
+{
+    WriteForm *form = open();
+    QPlainTextEdit *box = to(form);
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("a@example.jp"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, QStringLiteral("b@example.jp"));
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("a@example.jp,b@example.jp"));
+    EXPECT_EQ(box->document()->blockCount(), 1);
+
+    Clipboard::setText(QStringLiteral("c@example.jp\r\nd@example.jp\n"));
+    click(form, "Command7");
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("c@example.jp,d@example.jp,"));
+    box->clear();
+    Clipboard::setText(QStringLiteral("e@example.jp\nf@example.jp"));
+    box->paste();
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("e@example.jp,f@example.jp"));
+
+    auto *subject = child<QLineEdit>(form, "SubjectText");
+    subject->setText(QStringLiteral("一行目\n二行目\n"));
+    EXPECT_EQ(subject->text(), QStringLiteral("一行目 二行目"));
+}
+
+TEST_F(WriteFormTest, ClicksOnTheHelpBoxReachTheBodyUnderIt)
+{
+    WriteForm *form = open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    body(form)->setPlainText(QString(40, u'x') + u'\n' + QString(40, u'y'));
+    auto *help = child<QPlainTextEdit>(form, "Text14");
+    movePointerOver(child<QWidget>(form, "Command3"));
+    ASSERT_TRUE(help->isVisible());
+    const QPoint inside = help->geometry().center();
+    ASSERT_TRUE(body(form)->geometry().contains(inside));
+    EXPECT_EQ(form->childAt(inside)->parentWidget(), body(form));
+    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, inside);
+    EXPECT_TRUE(body(form)->hasFocus());
+}
+
 TEST_F(WriteFormTest, TabbingThroughAnUntouchedGreetingBoxEmptiesTheBody)
 {
     WriteForm *form = open();

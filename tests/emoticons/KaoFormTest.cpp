@@ -11,6 +11,7 @@
 #include "support/ScriptedPrompt.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,11 +20,20 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray fileBytes(int index)
 {
     return Sandbox::readFile(EmoticonStore::path(index));
+}
+
+ino_t inode(const QString &path)
+{
+    struct stat info {};
+    ::stat(QFile::encodeName(path).constData(), &info);
+    return info.st_ino;
 }
 
 void select(QPlainTextEdit *box, int start, int length)
@@ -183,12 +193,60 @@ TEST_F(Palette, PasteOnTheFavouritesTabIsStoredWhenAnInsertionCloses)
     EXPECT_EQ(Forms::existing<WriteForm>()->bodyText(), QStringLiteral("6"));
 }
 
-TEST_F(Palette, ClosingTheLauncherWhileThePaletteIsOpenSavesNothing)
+TEST_F(Palette, ClosingTheLauncherSavesThePalettesEditsAsClosingItWould)
 {
     form->box(0)->setPlainText(QStringLiteral("edited"));
     Forms::open<MainForm>()->close();
     EXPECT_EQ(Forms::existing<KaoForm>(), nullptr);
-    EXPECT_EQ(fileBytes(0), QByteArray("collection 0\r\n"));
+    EXPECT_EQ(fileBytes(0), QByteArray("edited\r\n"));
+    EXPECT_EQ(fileBytes(1), QByteArray("collection 1\r\n"));
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+}
+
+TEST_F(Palette, UneditedCollectionsAreNeverRewritten)
+{
+    form->close();
+    const QByteArray utf8 = QStringLiteral("顔文字 (^_^)\n").toUtf8();
+    const QByteArray crOnly = QByteArray("one\rtwo");
+    Sandbox::writeFile(EmoticonStore::path(4), utf8);
+    Sandbox::writeFile(EmoticonStore::path(5), crOnly);
+    QList<ino_t> inodes;
+    for (int i = 0; i < EmoticonStore::kCount; ++i)
+        inodes << inode(EmoticonStore::path(i));
+    form = Forms::open<KaoForm>();
+    form->box(4)->moveCursor(QTextCursor::End);
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_EQ(fileBytes(4), utf8);
+    EXPECT_EQ(fileBytes(5), crOnly);
+    // A rewrite would have put a new file in each place.
+    for (int i = 0; i < EmoticonStore::kCount; ++i)
+        EXPECT_EQ(inode(EmoticonStore::path(i)), inodes[i]) << i;
+}
+
+TEST_F(Palette, AnEditedCollectionThatWouldNotSaveByteForByteAsksFirst)
+{
+    form->close();
+    const QByteArray utf8 = QStringLiteral("顔文字 (^_^)\r\n").toUtf8();
+    Sandbox::writeFile(EmoticonStore::path(4), utf8);
+    form = Forms::open<KaoForm>();
+    form->box(4)->appendPlainText(QStringLiteral("more"));
+    prompt.answerBox(Prompt::Answer::No);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("確認"));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(EmoticonStore::collections()[4].caption));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(EmoticonStore::path(4)));
+    EXPECT_EQ(fileBytes(4), utf8);
+
+    // A character CP932 has no form for, typed into a clean collection.
+    form = Forms::open<KaoForm>();
+    form->box(3)->setPlainText(QStringLiteral("smile 😀"));
+    prompt.answerBox(Prompt::Answer::Yes);
+    EXPECT_TRUE(form->close());
+    ASSERT_EQ(prompt.boxes.size(), 2);
+    EXPECT_EQ(fileBytes(3), QByteArray("smile ?\r\n"));
+    EXPECT_EQ(fileBytes(4), utf8);
 }
 
 TEST_F(Palette, SaveFailureAsksBeforeClosingAndStaysOpenOnNo)

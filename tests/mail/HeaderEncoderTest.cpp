@@ -141,3 +141,28 @@ TEST(HeaderEncoder, DisplayNamesAreEncodedOrQuoted)
                                          3),
               QByteArray("a@example.jp, b@example.jp"));
 }
+
+TEST(HeaderEncoder, MailboxTextsWithSpecialsInTheirNamesReadBackAsOneMailbox)
+{
+    const struct {
+        const char16_t *shown;
+        const char16_t *written;
+        const char16_t *name;
+    } rows[] = {
+        {u"山田, 太郎 <bob@example.com>", u"\"山田, 太郎\" <bob@example.com>", u"山田, 太郎"},
+        {u"\"山田, 太郎\" <bob@example.com>", u"\"山田, 太郎\" <bob@example.com>", u"山田, 太郎"},
+        {u"Say \"hi\"; a\\b <bob@example.com>", u"\"Say \\\"hi\\\"; a\\\\b\" <bob@example.com>",
+         u"Say \"hi\"; a\\b"},
+        {u"山田 太郎 <bob@example.com>", u"山田 太郎 <bob@example.com>", u"山田 太郎"},
+        {u"bob@example.com", u"bob@example.com", u""},
+    };
+    for (const auto &row : rows) {
+        const QString written = HeaderEncoder::quotedMailbox(QString::fromUtf16(row.shown));
+        EXPECT_EQ(written, QString::fromUtf16(row.written));
+        const auto parsed = HeaderEncoder::parseAddresses(written + QStringLiteral(", c@example.jp"));
+        ASSERT_TRUE(parsed.has_value()) << written.toStdString();
+        ASSERT_EQ(parsed->size(), 2) << written.toStdString();
+        EXPECT_EQ(parsed->at(0).name, QString::fromUtf16(row.name));
+        EXPECT_EQ(parsed->at(0).address, QStringLiteral("bob@example.com"));
+    }
+}

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QJsonArray>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -164,6 +165,67 @@ TEST(MimeWriter, AttachmentsGoAsBase64WithBothNameForms)
     EXPECT_EQ(parts[1][QStringLiteral("encoding")].toString(), QStringLiteral("base64"));
     EXPECT_EQ(QByteArray::fromBase64(parts[1][QStringLiteral("data")].toString().toLatin1()), binary);
     EXPECT_TRUE(built.data.contains("filename*="));
+}
+
+TEST(MimeWriter, LongAttachmentNamesAreSplitBetweenCharacters)
+{
+    QTemporaryDir dir;
+    // Three-byte and four-byte characters after an odd number of ASCII ones,
+    // so a split by length would fall inside one.
+    const QString name = QStringLiteral("a") + QString(40, u'資') + QStringLiteral("𠮷𠮷𠮷") + QString(30, u'料')
+        + QStringLiteral(".txt");
+    QFile file(dir.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("x");
+    file.close();
+    OutgoingMail mail = mailOf(QStringLiteral("s"), QStringLiteral("b"));
+    mail.attachments = file.fileName();
+    BuiltMail built;
+    const QJsonObject seen = readBack(mail, &built);
+    EXPECT_EQ(seen[QStringLiteral("attachments")].toArray()[0][QStringLiteral("filename")].toString(), name);
+    EXPECT_LE(seen[QStringLiteral("longestLine")].toInt(), 76) << built.data.toStdString();
+
+    const QRegularExpression segment(QStringLiteral("filename\\*(\\d+)\\*=(?:UTF-8'')?([^;\\r\\n]*)"));
+    int count = 0;
+    for (auto it = segment.globalMatch(QString::fromLatin1(built.data)); it.hasNext(); ++count) {
+        const auto match = it.next();
+        EXPECT_EQ(match.captured(1).toInt(), count);
+        const QByteArray bytes = QByteArray::fromPercentEncoding(match.captured(2).toLatin1());
+        EXPECT_EQ(QString::fromUtf8(bytes).toUtf8(), bytes) << "segment " << count << " cuts a character";
+        EXPECT_FALSE(QString::fromUtf8(bytes).contains(QChar::ReplacementCharacter)) << count;
+    }
+    EXPECT_GE(count, 3);
+}
+
+TEST(MimeWriter, TextAttachmentsSayTheirCharsetWhenTheirBytesShowIt)
+{
+    QTemporaryDir dir;
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        QJsonValue charset;
+    } rows[] = {
+        {"utf8.txt", QStringLiteral("日本語のテキスト\r\n").toUtf8(), QStringLiteral("utf-8")},
+        {"sjis.txt", QByteArray("\x93\xfa\x96\x7b\x8c\xea\x87\x40\r\n"), QStringLiteral("shift_jis")},
+        {"neither.txt", QByteArray("\xff\xfe\x80\x81\x82"), QJsonValue::Null},
+    };
+    QStringList paths;
+    for (const auto &row : rows) {
+        QFile file(dir.filePath(QString::fromLatin1(row.file)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(row.bytes);
+        paths << file.fileName();
+    }
+    OutgoingMail mail = mailOf(QStringLiteral("s"), QStringLiteral("b"));
+    mail.attachments = paths.join(u',');
+    const QJsonArray parts = readBack(mail)[QStringLiteral("attachments")].toArray();
+    ASSERT_EQ(parts.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(parts[i][QStringLiteral("type")].toString(), QStringLiteral("text/plain")) << rows[i].file;
+        EXPECT_EQ(parts[i][QStringLiteral("charset")].toString().toLower(), rows[i].charset.toString()) << rows[i].file;
+        EXPECT_EQ(parts[i][QStringLiteral("charset")].isNull(), rows[i].charset.isNull()) << rows[i].file;
+        EXPECT_EQ(QByteArray::fromBase64(parts[i][QStringLiteral("data")].toString().toLatin1()), rows[i].bytes);
+    }
 }
 
 TEST(MimeWriter, MissingAttachmentIsReportedWithItsPath)

@@ -151,27 +151,34 @@ TEST_F(SmtpLibrary, SendsOverImplicitTls)
     EXPECT_EQ(servers->delivered(user).size(), 1);
 }
 
-TEST_F(SmtpLibrary, PermanentRejectionIsShownVerbatim)
+TEST_F(SmtpLibrary, ARefusedRecipientIsNamedWithTheServersWords)
 {
-    const QString rejected = QStringLiteral("reject550-") + user;
-    EXPECT_LT(library.smtpSendMail(mailTo(address(rejected), QStringLiteral("s"), QStringLiteral("b"))), 0);
+    const QString rejected = address(QStringLiteral("reject550-") + user);
+    EXPECT_LT(library.smtpSendMail(mailTo(rejected, QStringLiteral("s"), QStringLiteral("b"))), 0);
     EXPECT_EQ(library.lastError(),
-              QStringLiteral("550 5.1.1 <%1>: Recipient address rejected: User unknown").arg(address(rejected)));
+              QStringLiteral("受け付けられなかった宛先があるため、メールはどの宛先にも送信されていません。\n"
+                             "%1: 550 5.1.1 <%1>: Recipient address rejected: User unknown")
+                  .arg(rejected));
+
+    const QString later = address(QStringLiteral("tempfail451-") + user);
+    EXPECT_LT(library.smtpSendMail(mailTo(later, QStringLiteral("s"), QStringLiteral("b"))), 0);
+    EXPECT_TRUE(library.lastError().endsWith(
+        QStringLiteral("\n%1: 451 4.3.0 <%1>: Temporary lookup failure, try again later").arg(later)));
 }
 
-TEST_F(SmtpLibrary, TemporaryFailureIsShownVerbatim)
+TEST_F(SmtpLibrary, OneRefusedRecipientSendsToNobodyAndEveryRefusedOneIsListed)
 {
-    const QString later = QStringLiteral("tempfail451-") + user;
-    EXPECT_LT(library.smtpSendMail(mailTo(address(later), QStringLiteral("s"), QStringLiteral("b"))), 0);
-    EXPECT_EQ(library.lastError(),
-              QStringLiteral("451 4.3.0 <%1>: Temporary lookup failure, try again later").arg(address(later)));
-}
-
-TEST_F(SmtpLibrary, OneRejectedRecipientFailsTheWholeMail)
-{
-    const QString to = address(user) + QStringLiteral(",") + address(QStringLiteral("reject550-") + user);
+    const QString rejected = address(QStringLiteral("reject550-") + user);
+    const QString later = address(QStringLiteral("tempfail451-") + user);
+    const QString to = address(user) + u',' + rejected + u',' + address(user + QStringLiteral("-b")) + u',' + later;
     EXPECT_LT(library.smtpSendMail(mailTo(to, QStringLiteral("s"), QStringLiteral("b"))), 0);
     EXPECT_TRUE(servers->delivered(user).isEmpty());
+    EXPECT_TRUE(servers->delivered(user + QStringLiteral("-b")).isEmpty());
+    const QStringList lines = library.lastError().split(u'\n');
+    ASSERT_EQ(lines.size(), 3) << library.lastError().toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("受け付けられなかった宛先があるため、メールはどの宛先にも送信されていません。"));
+    EXPECT_TRUE(lines[1].startsWith(rejected + QStringLiteral(": 550 ")));
+    EXPECT_TRUE(lines[2].startsWith(later + QStringLiteral(": 451 ")));
 }
 
 TEST_F(SmtpLibrary, ABadServerTextOrAMissingAttachmentFailsWithoutAConnection)
@@ -212,6 +219,27 @@ TEST_F(SmtpLibrary, FallsBackToHeloAndSendsDotStuffedData)
     ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
     EXPECT_FALSE(server.scriptMismatched());
     EXPECT_TRUE(data.contains("\r\n..dot\r\n..\r\nend\r\n")) << data.constData();
+}
+
+TEST_F(SmtpLibrary, AMailLargerThanTheAnnouncedSizeFailsBeforeUploading)
+{
+    bool mailed = false;
+    ScriptedServer server([&mailed](ScriptedServer::Peer &peer) {
+        peer.send("220 small.example.jp ready\r\n");
+        peer.expect("EHLO ", "250-small.example.jp\r\n250-SIZE 1000\r\n250 8BITMIME\r\n");
+        const QByteArray next = peer.readLine();
+        mailed = next.startsWith("MAIL");
+        if (next.startsWith("QUIT"))
+            peer.send("221 bye\r\n");
+        peer.waitForHangUp();
+    });
+    OutgoingMail mail = mailTo(QStringLiteral("a@example.jp"), QStringLiteral("s"), QString(2000, u'x'));
+    mail.server = server.address();
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_FALSE(mailed);
+    EXPECT_TRUE(library.lastError().startsWith(QStringLiteral("メールが大きすぎるため送信できません。")))
+        << library.lastError().toStdString();
+    EXPECT_TRUE(library.lastError().endsWith(QStringLiteral("SMTPサーバーの上限: 1000 バイト")));
 }
 
 TEST_F(SmtpLibrary, AMultiLineRefusalIsShownWhole)

@@ -1,5 +1,7 @@
 #include "receive/MailCheck.h"
 
+#include "CheckTest.h"
+
 #include "common/AppPaths.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
@@ -32,33 +34,7 @@ QByteArray numbered(int n, int bodyBytes = 3000)
         + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n" + body;
 }
 
-class ExactlyOnce : public MailServerTest {
-protected:
-    void SetUp() override
-    {
-        MailServerTest::SetUp();
-        if (IsSkipped())
-            return;
-        launcher = Forms::get<MainForm>();
-        runtimeSettings().Pop3Server = servers->pop3Server();
-        ASSERT_TRUE(AccountFile().store(user, servers->password));
-    }
-
-    // How often each subject was stored; every record must be whole.
-    QMap<QString, int> storedSubjects() const
-    {
-        const HistoryFile file(HistoryFile::Kind::Received);
-        EXPECT_EQ(QFileInfo(file.path()).size() % HistoryRecord::kSize, 0) << "a torn record";
-        QMap<QString, int> seen;
-        for (int n = 1; n <= file.count(); ++n)
-            ++seen[file.read(n)->trimmed().Subject];
-        return seen;
-    }
-
-    Sandbox sandbox;
-    ScriptedPrompt prompt;
-    MainForm *launcher = nullptr;
-};
+using ExactlyOnce = CheckTest;
 
 TEST_F(ExactlyOnce, AConnectionCutMidCheckStoresNothingTwice)
 {

@@ -1,5 +1,7 @@
 #include "receive/MailCheck.h"
 
+#include "CheckTest.h"
+
 #include "common/AppPaths.h"
 #include "common/Cp932.h"
 #include "history/HistoryFile.h"
@@ -46,32 +48,9 @@ QStringList folderFiles(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-class MailCheckFlow : public MailServerTest {
+class MailCheckFlow : public CheckTest {
 protected:
-    void SetUp() override
-    {
-        MailServerTest::SetUp();
-        if (IsSkipped())
-            return;
-        launcher = Forms::get<MainForm>();
-        runtimeSettings().Pop3Server = servers->pop3Server();
-        ASSERT_TRUE(AccountFile().store(user, servers->password));
-    }
-
-    QList<HistoryRecord> records() const
-    {
-        QList<HistoryRecord> list;
-        const HistoryFile file(HistoryFile::Kind::Received);
-        for (int n = 1; n <= file.count(); ++n)
-            list << file.read(n)->trimmed();
-        return list;
-    }
-
     QString attachmentFolder() const { return AppPaths::resolve(AppPaths::kAttachmentFolder); }
-
-    Sandbox sandbox;
-    ScriptedPrompt prompt;
-    MainForm *launcher = nullptr;
 };
 
 TEST_F(MailCheckFlow, NoMailWaiting)

@@ -1,5 +1,7 @@
 #include "receive/MailCheck.h"
 
+#include "CheckTest.h"
+
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
 #include "mail/LineSession.h"
@@ -8,6 +10,7 @@
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressWindow.h"
+#include "viewer/TyakuForm.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -37,16 +40,8 @@ QByteArray mailOf(int n, int bodyBytes)
 }
 
 // A check through a relay that slows or silences the real Dovecot.
-class SlowCheck : public MailServerTest {
+class SlowCheck : public CheckTest {
 protected:
-    void SetUp() override
-    {
-        MailServerTest::SetUp();
-        if (IsSkipped())
-            return;
-        launcher = Forms::get<MainForm>();
-        ASSERT_TRUE(AccountFile().store(user, servers->password));
-    }
     void TearDown() override { LineSession::setDefaultTimeouts(LineSession::kDefaultTimeouts); }
 
     static void shorten(std::chrono::milliseconds silence, std::chrono::milliseconds grace = 60s)
@@ -59,11 +54,7 @@ protected:
         LineSession::setDefaultTimeouts(timeouts);
     }
 
-    int records() const { return HistoryFile(HistoryFile::Kind::Received).count(); }
-
-    Sandbox sandbox;
-    ScriptedPrompt prompt;
-    MainForm *launcher = nullptr;
+    static int stored() { return HistoryFile(HistoryFile::Kind::Received).count(); }
 };
 
 TEST_F(SlowCheck, ASilentServerGivesOneBoxWithinTheLimitWhileTheWindowsGoOn)
@@ -128,20 +119,20 @@ TEST_F(SlowCheck, CancelStoresNothingHalfAndLeavesTheRestOnTheServer)
     MailCheck *check = MailCheck::start();
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(MailCheck::start(), nullptr);  // a second check stays refused
-    ASSERT_TRUE(waitUntil([&] { return records() >= 2; }));
+    ASSERT_TRUE(waitUntil([&] { return stored() >= 2; }));
     auto *progress = launcher->findChild<ProgressWindow *>();
     ASSERT_NE(progress, nullptr);
     QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("CancelButton")), Qt::LeftButton);
     ASSERT_TRUE(waitUntil([] { return !MailCheck::isRunning(); }));
 
-    const int stored = records();
-    EXPECT_GE(stored, 2);
-    EXPECT_LT(stored, 8);
+    const int kept = stored();
+    EXPECT_GE(kept, 2);
+    EXPECT_LT(kept, 8);
     EXPECT_EQ(QFileInfo(HistoryFile(HistoryFile::Kind::Received).path()).size() % HistoryRecord::kSize, 0);
-    for (int n = 1; n <= stored; ++n)
+    for (int n = 1; n <= kept; ++n)
         EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).read(n)->trimmed().Subject,
                   QStringLiteral("mail %1").arg(n));
-    EXPECT_GE(servers->waiting(user), 8 - stored);
+    EXPECT_GE(servers->waiting(user), 8 - kept);
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
     EXPECT_EQ(launcher->statusText(), MailCheck::kStopped);
     EXPECT_LT(watch.longestMs(), 100);
@@ -161,6 +152,25 @@ TEST_F(SlowCheck, EscOnTheLauncherStopsAHungCheck)
     EXPECT_LT(took.elapsed(), 2000);
     EXPECT_TRUE(prompt.boxes.isEmpty());
     EXPECT_EQ(launcher->statusText(), MailCheck::kStopped);
+}
+
+TEST_F(SlowCheck, ClosingTheLauncherStopsTheCheckFirstThenEnds)
+{
+    shorten(30s);
+    ThrottlingRelay relay(servers->host, servers->pop3, {.silent = true});
+    runtimeSettings().Pop3Server = relay.address();
+    Forms::open<TyakuForm>();
+    ASSERT_NE(MailCheck::start(), nullptr);
+    QTest::qWait(200);
+    QElapsedTimer took;
+    took.start();
+    launcher->close();
+    // The check lets go first; only then do the windows go.
+    EXPECT_NE(Forms::existing<TyakuForm>(), nullptr);
+    ASSERT_TRUE(waitUntil([] { return !MailCheck::isRunning(); }, 5000));
+    ASSERT_TRUE(waitUntil([] { return Forms::existing<TyakuForm>() == nullptr; }, 5000));
+    EXPECT_LT(took.elapsed(), 2000);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
 }
 
 } // namespace

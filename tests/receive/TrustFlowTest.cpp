@@ -126,6 +126,23 @@ TEST_F(TrustOnFirstUse, ASendToASelfSignedServerGoesOutOnceAccepted)
     EXPECT_EQ(servers->delivered(user).size(), 1);
 }
 
+// Every failed handshake is said, the second one in a run as much as the first.
+TEST(TlsFailure, IsReportedAtEveryCheck)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    ASSERT_TRUE(AccountFile().store(QStringLiteral("u"), QStringLiteral("p")));
+    ScriptedServer plain([](ScriptedServer::Peer &peer) { peer.send("+OK this is no TLS server\r\n"); }, 2);
+    runtimeSettings().Pop3Server = QStringLiteral("pop3s://127.0.0.1:%1").arg(plain.port());
+    for (int check = 1; check <= 2; ++check) {
+        const auto outcome = MailCheck::run();
+        EXPECT_TRUE(outcome.failed) << check;
+        ASSERT_EQ(prompt.boxes.size(), check);
+        EXPECT_TRUE(prompt.boxes.back().text.contains(QStringLiteral("暗号化通信を始められませんでした")))
+            << prompt.boxes.back().text.toStdString();
+    }
+}
+
 // A server once seen with TLS that now offers none gets no password.
 TEST(NoSilentDowngrade, AServerThatStoppedOfferingStlsGetsNoLogin)
 {

@@ -1,4 +1,5 @@
 #include "shell/MainForm.h"
+#include "compose/BackForm.h"
 #include "compose/WriteForm.h"
 #include "shell/SettingsForm.h"
 
@@ -8,11 +9,13 @@
 #include "shell/Forms.h"
 #include "shell/HomePage.h"
 #include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -173,6 +176,41 @@ TEST(Launcher, ClosingItEndsEverythingWithoutOtherWindowsCloseHandling)
     EXPECT_EQ(Forms::existing<SavesOnClose>(), nullptr);
     EXPECT_EQ(Forms::existing<SettingsForm>(), nullptr);
     EXPECT_EQ(SavesOnClose::saves, 0);
+}
+
+TEST(Launcher, ClosingAsksFirstWhenAComposeOrReplyWindowHoldsUnsentText)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    MainForm *form = Forms::open<MainForm>();
+    // Empty windows hold nothing to lose.
+    Forms::open<WriteForm>();
+    Forms::open<BackForm>();
+    form->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+
+    for (bool reply : {false, true}) {
+        form = Forms::open<MainForm>();
+        if (reply)
+            Forms::open<BackForm>()->setBodyText(QStringLiteral("書きかけ"));
+        else
+            Forms::open<WriteForm>()->body()->setPlainText(QStringLiteral("書きかけ"));
+        prompt.boxes.clear();
+        prompt.answerBox(Prompt::Answer::No);
+        EXPECT_FALSE(form->close());
+        ASSERT_EQ(prompt.boxes.size(), 1);
+        EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("送信していないメールがあります。終了しますか？"));
+        EXPECT_EQ(Forms::existing<MainForm>(), form);
+        EXPECT_TRUE(reply ? Forms::existing<BackForm>() != nullptr : Forms::existing<WriteForm>() != nullptr);
+
+        prompt.answerBox(Prompt::Answer::Yes);
+        EXPECT_TRUE(form->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+        EXPECT_EQ(Forms::existing<BackForm>(), nullptr);
+    }
 }
 
 #include "LauncherTest.moc"

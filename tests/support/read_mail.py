@@ -42,6 +42,7 @@ def main():
             'filename': part.get_filename(),
             'name': None if name is None else str(make_header(decode_header(str(name)))),
             'type': part.get_content_type(),
+            'charset': part.get_param('charset'),
             'encoding': str(part['content-transfer-encoding']),
             'data': base64.b64encode(part.get_payload(decode=True)).decode('ascii'),
         })

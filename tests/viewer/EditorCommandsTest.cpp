@@ -216,6 +216,23 @@ TEST_F(Editor, SaveAsCancelledKeepsTheHeaderBlock)
     EXPECT_TRUE(editorState().currentFile.isEmpty());
 }
 
+TEST_F(Editor, SaveAsToAPlaceThatCannotBeWrittenSaysWhyAndKeepsTheCaption)
+{
+    form->setWindowTitle(QStringLiteral("before"));
+    form->setBodyText(QStringLiteral("text"));
+    for (const QString &path : {QStringLiteral("/proc/version"), sandbox.workPath(QStringLiteral("no/such/dir.txt")),
+                                sandbox.workDir()}) {
+        prompt.boxes.clear();
+        prompt.answerFile(path);
+        trigger("msave");
+        ASSERT_EQ(prompt.boxes.size(), 1) << path.toStdString();
+        EXPECT_EQ(prompt.boxes[0].icon, Prompt::Icon::Critical);
+        EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + path + u'\n'));
+        EXPECT_GT(prompt.boxes[0].text.size(), QStringLiteral("ファイルを保存できませんでした。\n").size() + path.size() + 1);
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("before"));
+    }
+}
+
 TEST_F(Editor, NewCreatesAnEmptyFileOnceARun)
 {
     editor->setPlainText(QStringLiteral("draft"));

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeView>
@@ -188,6 +189,81 @@ TEST_F(HistoryWindow, ClickingARowReadsThatRecordAgainAndSetsTheMarker)
     HistoryFile(HistoryFile::Kind::Received).remove(1);
     clickRow(form, 1);
     EXPECT_EQ(text(form, "Text7"), QStringLiteral("Subject 2"));
+}
+
+TEST_F(HistoryWindow, KeyboardMovesShowTheMailTheyHighlight)
+{
+    store(HistoryFile::Kind::Received, {{QStringLiteral("four"), QStringLiteral("d4"), QStringLiteral("d@example.jp"),
+                                         QStringLiteral("body four")}});
+    TyakuForm *form = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    clickRow(form, 2);
+    form->setSelectionMarker({});
+    const struct {
+        Qt::Key key;
+        int row;
+        const char *subject;
+    } moves[] = {{Qt::Key_Down, 3, "三"},    {Qt::Key_Up, 2, "Subject 2"}, {Qt::Key_End, 4, "four"},
+                 {Qt::Key_Home, 1, "件名1"}, {Qt::Key_PageDown, 4, "four"}, {Qt::Key_PageUp, 1, "件名1"}};
+    for (const auto &move : moves) {
+        QTest::keyClick(form->mailList(), move.key);
+        EXPECT_EQ(form->selectedRow(), move.row) << move.subject;
+        EXPECT_EQ(text(form, "Text7"), QString::fromUtf8(move.subject));
+        EXPECT_EQ(historyState().receivedBuffer.trimmed().Subject, QString::fromUtf8(move.subject));
+        EXPECT_EQ(form->selectionMarker(), QStringLiteral("1"));
+    }
+    // A key that moves nowhere reads nothing.
+    form->setSelectionMarker({});
+    QTest::keyClick(form->mailList(), Qt::Key_Home);
+    EXPECT_TRUE(form->selectionMarker().isEmpty());
+}
+
+TEST_F(HistoryWindow, ARowTheFileNoLongerHoldsClearsTheBoxesAndListsTheFileAgain)
+{
+    ScriptedPrompt prompt;
+    TyakuForm *form = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    clickRow(form, 1);
+    form->setSelectionMarker({});
+    // Another program cut the file to one whole record and half of the next.
+    const QString path = AppPaths::resolve(AppPaths::kReceivedHistory);
+    Sandbox::writeFile(path, Sandbox::readFile(path).left(HistoryRecord::kSize + HistoryRecord::kSize / 2));
+    clickRow(form, 3);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].icon, Prompt::Icon::Critical);
+    EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("選択されたメールを読み込めませんでした。")));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(path));
+    EXPECT_TRUE(form->selectionMarker().isEmpty());
+    EXPECT_TRUE(text(form, "Text7").isEmpty());
+    EXPECT_TRUE(text(form, "Text8").isEmpty());
+    EXPECT_TRUE(text(form, "Text9").isEmpty());
+    EXPECT_TRUE(form->bodyText().isEmpty());
+    EXPECT_EQ(form->rowCount(), 1);
+    EXPECT_EQ(text(form, "Text2"), QStringLiteral("1"));
+}
+
+TEST_F(HistoryWindow, HeaderBoxesShowTheStartOfLongValuesAndTheCountShowsFiveDigits)
+{
+    const QString from = QStringLiteral("山田 太郎 <taro.yamada.with.a.long.name@mail.example.co.jp>");
+    const QString date = QStringLiteral("Wednesday, 30 December 2026 12:00:00 +0900");
+    store(HistoryFile::Kind::Received, {{QString(60, u'件'), date, from, QStringLiteral("b")}});
+    TyakuForm *form = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    form->show();
+    for (const char *name : {"Text7", "Text8", "Text9"}) {
+        auto *box = control<QLineEdit>(form, name);
+        EXPECT_EQ(box->cursorPosition(), 0) << name;
+    }
+    EXPECT_EQ(text(form, "Text8"), from);
+    clickRow(form, 4);
+    for (const char *name : {"Text7", "Text8", "Text9"})
+        EXPECT_EQ(control<QLineEdit>(form, name)->cursorPosition(), 0) << name;
+
+    auto *count = control<QLineEdit>(form, "Text2");
+    count->setText(QStringLiteral("32767"));
+    // The box's frame and its two-pixel inner margins on both sides leave the rest for text.
+    const int frame = count->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, count);
+    const QMargins margins = count->textMargins();
+    EXPECT_LE(count->fontMetrics().horizontalAdvance(count->text()),
+              count->width() - 2 * frame - 4 - margins.left() - margins.right());
+    EXPECT_EQ(count->x(), 480);
 }
 
 TEST_F(HistoryWindow, EmptyHistoryShowsZeroAndAClickSaysThereIsNothing)

@@ -7,6 +7,7 @@
 #include "compose/BackForm.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
+#include "support/FileFaults.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "viewer/EditorState.h"
@@ -175,6 +176,27 @@ TEST_F(MailActionsTest, DeleteAllInTheSentHistoryLeavesTheReceivedAlone)
     prompt.answerBox(Prompt::Answer::No);
     press("Command6");
     EXPECT_EQ(HistoryFile(HistoryFile::Kind::Sent).count(), 1);
+}
+
+TEST_F(MailActionsTest, FailedDeletesListWhatTheFileStillHolds)
+{
+    store(HistoryFile::Kind::Received, 3);
+    MainForm *launcher = Forms::get<MainForm>();
+    open(HistoryFile::Kind::Received);
+    FileFaults::makeReadOnly(AppPaths::resolve(AppPaths::kReceivedHistory));
+    press("Command6");
+    ASSERT_EQ(prompt.boxes.size(), 2);
+    EXPECT_EQ(prompt.boxes[1].icon, Prompt::Icon::Critical);
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 3);
+    EXPECT_EQ(form->rowCount(), 3);
+    EXPECT_EQ(form->countText(), QStringLiteral("3"));
+    EXPECT_EQ(launcher->statusText(), QStringLiteral("3"));
+
+    clickRow(2);
+    press("Command3");
+    EXPECT_EQ(prompt.boxes.size(), 4);
+    EXPECT_EQ(form->rowCount(), 3);
+    EXPECT_EQ(form->countText(), QStringLiteral("3"));
 }
 
 TEST_F(MailActionsTest, DeleteAllOnAMissingHistoryTreatsItAsEmpty)
