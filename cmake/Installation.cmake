@@ -1,6 +1,6 @@
 # The installation's folders stand beside the executable, in the build tree and
 # in an installed copy alike.
-set(PINTORA_FOLDERS "★MAilData" "添付フォルダ" "顔文字データ" "■TextQuickSave")
+set(PINTORA_FOLDERS "★MAilData" "添付フォルダ" "送信メール" "顔文字データ" "■TextQuickSave")
 file(GLOB PINTORA_EMOTICONS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/emoticons/*.txt)
 
 foreach(folder IN LISTS PINTORA_FOLDERS)

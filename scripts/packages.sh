@@ -5,7 +5,7 @@ PINTORA_PACKAGES=(
   libgmime-3.0-dev libuchardet-dev unicode-data
   dovecot-core dovecot-pop3d python3-aiosmtpd openssl util-linux
   clang libclang-rt-14-dev fetchmail
-  fonts-ipafont
+  fonts-ipafont fonts-noto-color-emoji
   poppler-utils
   desktop-file-utils
   python3

@@ -30,7 +30,7 @@ namespace AppPaths {
 
 QStringList installationFolders()
 {
-    return {kDataFolder, kAttachmentFolder, kEmoticonFolder, kQuickSaveFolder};
+    return {kDataFolder, kAttachmentFolder, kSentMailFolder, kEmoticonFolder, kQuickSaveFolder};
 }
 
 QString appDir()

@@ -17,6 +17,8 @@ inline const QString kAddressBookTmp = QStringLiteral("\\★MAilData\\TLVDATA20.
 inline const QString kAddressList = QStringLiteral("\\★MAilData\\TLVASTER20.INI");
 inline const QString kAccountFile = QStringLiteral("\\★MailData\\iniIdPass.ini");
 inline const QString kAttachmentFolder = QStringLiteral("\\添付フォルダ\\");
+// Whole copies of sent mails whose history records could not hold them.
+inline const QString kSentMailFolder = QStringLiteral("\\送信メール\\");
 inline const QString kScratchFile = QStringLiteral("\\添付フォルダ\\0.txt");
 inline const QString kEmoticonFolder = QStringLiteral("\\顔文字データ\\");
 inline const QString kQuickSaveFolder = QStringLiteral("\\■TextQuickSave\\");

@@ -19,6 +19,9 @@ void install()
 QFont font(const QString &family, qreal pointSize, bool bold)
 {
     QFont f(family);
+    // Tried glyph by glyph in this order. The local faces are named outright:
+    // through the Windows name alone, spaces and digits would go to the emoji face.
+    f.setFamilies(QStringList{family} + QFont::substitutes(family) + QStringList{kEmoji});
     f.setPointSizeF(pointSize);
     f.setBold(bold);
     if (family == kMincho || family == QLatin1String("Book Antiqua"))

@@ -81,6 +81,8 @@ Prompt::Answer DialogPrompt::ask(const Box &box, QWidget *parent)
 {
     QMessageBox message(toQt(box.icon), box.title.isEmpty() ? programTitle() : box.title, box.text,
                         toQt(box.buttons), parent);
+    if (box.defaultNo)
+        message.setDefaultButton(QMessageBox::No);
     switch (message.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;

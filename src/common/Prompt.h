@@ -21,6 +21,7 @@ public:
         QString title;  // empty: the program's title
         Icon icon = Icon::None;
         Buttons buttons = Buttons::Ok;
+        bool defaultNo = false;  // Enter answers No
     };
 
     // A box with buttons of its own, left to right ("&" marks the accelerator).

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <climits>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -87,17 +88,28 @@ std::optional<QByteArray> RecordFile::read(int n) const
 
 QByteArray RecordFile::readHeads(int headBytes) const
 {
+    return readHeads(headBytes, 1, INT_MAX);
+}
+
+QByteArray RecordFile::readHeads(int headBytes, int first, int count) const
+{
+    if (first < 1 || count < 1)
+        return {};
     const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {};
     struct stat info {};
     ::fstat(fd, &info);
-    const qint64 records = info.st_size / m_recordSize;
+    const qint64 records = qMin<qint64>(info.st_size / m_recordSize - (first - 1), count);
+    if (records <= 0) {
+        ::close(fd);
+        return {};
+    }
     QByteArray heads(records * headBytes, Qt::Uninitialized);
     qint64 n = 0;
     for (; n < records; ++n) {
         char *into = heads.data() + n * headBytes;
-        if (::pread(fd, into, static_cast<size_t>(headBytes), off_t(n) * m_recordSize) != headBytes)
+        if (::pread(fd, into, static_cast<size_t>(headBytes), off_t(first - 1 + n) * m_recordSize) != headBytes)
             break;
     }
     ::close(fd);

@@ -41,6 +41,8 @@ public:
     // The first headBytes of every whole record, one after another, read in one
     // pass that skips the rest of each record.
     QByteArray readHeads(int headBytes) const;
+    // The same for count records from record first on; fewer at the end of the file.
+    QByteArray readHeads(int headBytes, int first, int count) const;
 
     // A write that fails leaves the file as it was: bytes written over are put
     // back and the file is cut back to its old length. Refused for a file the

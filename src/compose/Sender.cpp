@@ -5,6 +5,7 @@
 #include "compose/Fortune.h"
 #include "compose/SendJob.h"
 #include "history/HistoryFile.h"
+#include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "settings/AccountFile.h"
 #include "settings/RuntimeSettings.h"
@@ -194,6 +195,7 @@ bool Sender::prepare(int i, OutgoingMail &mail)
     copy.MailDate = clockText();
     copy.Correspondent = m_fields.recipient();
     copy.Body = m_fields.mailBody();
+    m_wholeCopy = WholeMailLink::reserveSent(copy);
     HistoryFile sent(HistoryFile::Kind::Sent);
     m_sentFileBefore = QFileInfo(sent.path()).size();
     const auto stored = sent.append(copy);
@@ -217,6 +219,7 @@ bool Sender::prepare(int i, OutgoingMail &mail)
     mail.attachments = m_fields.attachmentText();
     mail.option = 0;
     fillAccount(mail);
+    WholeMailLink::fillSent(m_wholeCopy, mail);
     return true;
 }
 
@@ -234,6 +237,8 @@ void Sender::takeBackCopy()
     if (m_sentFileAfter >= 0)
         HistoryFile(HistoryFile::Kind::Sent).takeBackAppend(m_sentFileBefore, m_sentFileAfter);
     m_sentFileAfter = -1;
+    if (!m_wholeCopy.isEmpty())
+        QFile::remove(m_wholeCopy);
     m_fields.setMailBody(m_bodyBefore);
 }
 

@@ -100,6 +100,7 @@ private:
     qint64 m_sentFileBefore = -1;
     qint64 m_sentFileAfter = -1;
     QString m_bodyBefore;
+    QString m_wholeCopy;  // the sent mail kept whole, when its copy cannot hold it
     std::optional<QString> m_launcherBefore;
     std::optional<bool> m_lastEncrypted;  // of the last mail that went out
 };

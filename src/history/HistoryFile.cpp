@@ -51,6 +51,17 @@ QByteArray HistoryFile::readHeads() const
     return m_file.readHeads(HistoryRecord::kHeadSize);
 }
 
+QByteArray HistoryFile::readHeads(int first, int count) const
+{
+    return m_file.readHeads(HistoryRecord::kHeadSize, first, count);
+}
+
+int HistoryFile::listCount() const
+{
+    m_file.ensureExists();
+    return m_file.wholeRecords();
+}
+
 RecordFile::Result HistoryFile::remove(int n)
 {
     return m_file.compact(m_tmpPath, {n});

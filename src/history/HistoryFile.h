@@ -24,6 +24,11 @@ public:
     // The 280 head bytes of every whole record in file order, without the bodies.
     // Listing a missing file creates it empty.
     QByteArray readHeads() const;
+    // The heads of count records from record first on, fewer at the end.
+    QByteArray readHeads(int first, int count) const;
+    // What a listing starts with: the number of whole records; a missing file
+    // is created empty.
+    int listCount() const;
 
     // Delete one record, or every record, by rewriting the file without them.
     RecordFile::Result remove(int n);

@@ -10,6 +10,8 @@
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
 #include "history/ReceivedMailIds.h"
+#include "history/RecordText.h"
+#include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
 #include "settings/AccountFile.h"
@@ -59,16 +61,6 @@ void showNotice(const QString &text)
 {
     WindowThread::call(
         [text] { Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr); });
-}
-
-// Whether a text survives its record field whole: within the width and every
-// character with a CP932 form.
-bool fitsField(const QString &text, int width)
-{
-    const QString trimmed = FixedField::trimSpaces(text);
-    const QByteArray bytes = Cp932::encode(trimmed);
-    // A character without a CP932 form comes out as '?'.
-    return bytes.size() <= width && bytes.count('?') == trimmed.count(u'?');
 }
 
 bool syncToDisk(const QString &path)
@@ -355,6 +347,7 @@ private:
         // The note says the attachments were unpacked, so it needs one that was.
         m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
 
+        RecordText::keepPictographs(*mail);
         QString body = LineEnds::toCrLf(LineEnds::toWidget(mail->body));
         if (m_outcome.attachment)
             body += QStringLiteral("\r\n") + MailCheck::kAttachmentNote;
@@ -365,13 +358,12 @@ private:
         record.MailDate = mail->date.left(kLineBoxLimit);
         record.Body = body;
 
-        const bool whole = fitsField(mail->subject, HistoryRecord::kSubjectWidth)
-            && fitsField(mail->from, HistoryRecord::kCorrespondentWidth)
-            && fitsField(mail->date, HistoryRecord::kDateWidth)
-            && fitsField(record.Body, HistoryRecord::kBodyWidth) && record.Subject == mail->subject
+        const bool whole = WholeMailLink::survives(record) && record.Subject == mail->subject
             && record.Correspondent == mail->from && record.MailDate == mail->date;
-        if ((!whole || mail->needsWholeCopy) && !m_library.keepWholeMail(*mail, m_folder))
-            return leave(n, mail->subject, m_library.lastError());
+        QString keepError;
+        if ((!whole || mail->needsWholeCopy)
+            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError))
+            return leave(n, mail->subject, keepError);
 
         HistoryFile received(HistoryFile::Kind::Received);
         const RecordFile::Result stored = received.append(record);

@@ -180,6 +180,7 @@ void EditorCommands::print()
         return;
 
     QFont font(editor->font().family());
+    font.setFamilies(editor->font().families());
     font.setPointSizeF(editor->font().pointSizeF());
     font.setBold(editor->font().bold());
     font.setItalic(editor->font().italic());

@@ -1,11 +1,34 @@
 #include "viewer/HistoryListModel.h"
 
+#include "common/FixedField.h"
 #include "history/HistoryRecord.h"
+#include "history/RecordText.h"
+
+namespace {
+
+// Rows read together: a screenful and then some, in one open of the file.
+constexpr int kBlockRows = 32;
+
+} // namespace
+
+void HistoryListModel::list(HistoryFile::Kind kind)
+{
+    beginResetModel();
+    m_kind = kind;
+    m_heads.clear();
+    m_blocks.clear();
+    m_whole.clear();
+    m_rows = HistoryFile(kind).listCount();
+    endResetModel();
+}
 
 void HistoryListModel::reset(QByteArray heads)
 {
     beginResetModel();
+    m_kind.reset();
     m_heads = std::move(heads);
+    m_blocks.clear();
+    m_whole.clear();
     m_rows = static_cast<int>(m_heads.size() / HistoryRecord::kHeadSize);
     endResetModel();
 }
@@ -13,6 +36,14 @@ void HistoryListModel::reset(QByteArray heads)
 void HistoryListModel::clear()
 {
     reset({});
+}
+
+void HistoryListModel::showWhole(int row, const QString &subject, const QString &correspondent)
+{
+    if (row < 0 || row >= m_rows)
+        return;
+    m_whole.insert(row, {subject, correspondent});
+    emit dataChanged(index(row, 0), index(row, 1));
 }
 
 int HistoryListModel::rowCount(const QModelIndex &parent) const
@@ -25,16 +56,32 @@ int HistoryListModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : 3;
 }
 
+QByteArray HistoryListModel::head(int row) const
+{
+    constexpr int size = HistoryRecord::kHeadSize;
+    if (!m_kind)
+        return QByteArray::fromRawData(m_heads.constData() + qsizetype(row) * size, size);
+    const int block = row / kBlockRows;
+    auto found = m_blocks.constFind(block);
+    if (found == m_blocks.constEnd())
+        found = m_blocks.insert(block, HistoryFile(*m_kind).readHeads(block * kBlockRows + 1, kBlockRows));
+    const qsizetype at = qsizetype(row % kBlockRows) * size;
+    if (found->size() < at + size)
+        return {};
+    return QByteArray::fromRawData(found->constData() + at, size);
+}
+
 QString HistoryListModel::cell(int row, int column) const
 {
     if (row < 0 || row >= m_rows)
         return {};
-    const HistoryRecord head = HistoryRecord::fromBytes(QByteArray::fromRawData(
-        m_heads.constData() + qsizetype(row) * HistoryRecord::kHeadSize, HistoryRecord::kHeadSize));
+    if (const auto whole = m_whole.constFind(row); whole != m_whole.constEnd() && column < 2)
+        return FixedField::cutAtNul(column == 0 ? whole->subject : whole->correspondent);
+    const HistoryRecord head = HistoryRecord::fromBytes(this->head(row));
     switch (column) {
-    case 0: return head.subjectCell();
-    case 1: return head.correspondentCell();
-    case 2: return head.dateCell();
+    case 0: return RecordText::forScreen(head.subjectCell(), head.Correspondent);
+    case 1: return RecordText::forScreen(head.correspondentCell(), head.Correspondent);
+    case 2: return RecordText::forScreen(head.dateCell(), head.Correspondent);
     default: return {};
     }
 }

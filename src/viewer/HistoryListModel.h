@@ -1,19 +1,31 @@
 #pragma once
 
+#include "history/HistoryFile.h"
+
 #include <QAbstractTableModel>
 #include <QByteArray>
+#include <QHash>
 
-// The mail list's rows: the head bytes of every record, decoded only when a row
-// is drawn, so a history of 32767 mails lists at once.
+#include <optional>
+
+// The mail list's rows. Listing a history reads only its length; the head bytes
+// of a record are read and decoded when its row is drawn, so even a history of
+// 32767 mails that is not in the page cache lists at once.
 class HistoryListModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    // heads holds rows x recordHeadSize bytes, one record head after another.
+    // Lists the history's file of that kind, which is created when missing.
+    void list(HistoryFile::Kind kind);
+    // Rows whose heads are already known: rows x recordHeadSize bytes.
     void reset(QByteArray heads);
     void clear();
+
+    // A row whose whole mail was read shows its full subject and correspondent
+    // from now on (row counted from 0).
+    void showWhole(int row, const QString &subject, const QString &correspondent);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -24,6 +36,17 @@ public:
     QString cell(int row, int column) const;
 
 private:
-    QByteArray m_heads;
+    struct Whole {
+        QString subject;
+        QString correspondent;
+    };
+
+    // The head of a row, or an empty array when the file no longer holds it.
+    QByteArray head(int row) const;
+
+    std::optional<HistoryFile::Kind> m_kind;
+    QByteArray m_heads;                      // rows known in advance
+    mutable QHash<int, QByteArray> m_blocks;  // heads read so far, by block of rows
+    QHash<int, Whole> m_whole;
     int m_rows = 0;
 };

@@ -7,6 +7,7 @@
 #include "common/FixedField.h"
 #include "common/Prompt.h"
 #include "compose/BackForm.h"
+#include "history/WholeMailLink.h"
 #include "mail/HeaderEncoder.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
@@ -69,10 +70,16 @@ void MailActions::deleteOne()
     if (!sent)
         m_form->setSelectionMarker({});
 
-    const auto result = HistoryFile(state.kind()).remove(row);
+    HistoryFile file(state.kind());
+    const auto shown = file.read(row);
+    const auto linked = shown ? WholeMailLink::linkedFile(*shown) : std::nullopt;
+    const bool dropLinked = linked && askToDeleteWholeMails(1);
+    const auto result = file.remove(row);
     clearShownMail();
     if (!result.ok)
         Prompt::error(result.error, {}, m_form);
+    else if (dropLinked)
+        deleteWholeMails({*linked});
     m_form->fillList();
     m_form->setSelectionMarker({});
 }
@@ -81,10 +88,14 @@ void MailActions::deleteAll()
 {
     if (!Prompt::confirm(QStringLiteral("すべてのデータを削除して良いですか？"), m_form))
         return;
+    const QStringList linked = WholeMailLink::linkedFiles(historyState().kind());
+    const bool dropLinked = !linked.isEmpty() && askToDeleteWholeMails(linked.size());
     // A history that was never written counts as empty.
     const auto result = HistoryFile(historyState().kind()).removeAll();
     if (!result.ok)
         Prompt::error(result.error, {}, m_form);
+    else if (dropLinked)
+        deleteWholeMails(linked);
     // The list says what the file holds, also when the delete failed.
     m_form->fillList();
     if (MainForm *launcher = Forms::existing<MainForm>())
@@ -148,7 +159,7 @@ void MailActions::quickSave()
                               .arg(m_form->subjectText(), m_form->fromText(), m_form->dateText(),
                                    m_form->bodyText());
     QFile file(path);
-    const QByteArray bytes = Cp932::encode(block + QStringLiteral("\r\n"));
+    const QByteArray bytes = quickSaveBytes(block + QStringLiteral("\r\n"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
         || !file.flush()) {
         Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(path, file.errorString()),
@@ -156,6 +167,38 @@ void MailActions::quickSave()
         return;
     }
     m_form->setBodyText(block);
+}
+
+QByteArray MailActions::quickSaveBytes(const QString &text)
+{
+    const QByteArray cp932 = Cp932::encode(text);
+    if (Cp932::decode(cp932) == text)
+        return cp932;
+    // Text beyond CP932: UTF-8 with a byte-order mark, which editors recognise.
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+bool MailActions::askToDeleteWholeMails(int files)
+{
+    const QString text = files == 1
+        ? QStringLiteral("このメールの全文を保存したファイルも削除しますか？")
+        : QStringLiteral("メールの全文を保存したファイル（%1 件）も削除しますか？").arg(files);
+    Prompt::Box box{text, QStringLiteral("確認"), Prompt::Icon::Question, Prompt::Buttons::YesNo};
+    box.defaultNo = true;
+    return Prompt::instance().ask(box, m_form) == Prompt::Answer::Yes;
+}
+
+void MailActions::deleteWholeMails(const QStringList &paths)
+{
+    QStringList failed;
+    for (const QString &path : paths) {
+        QFile file(path);
+        if (!file.remove())
+            failed << QStringLiteral("%1\n%2").arg(path, file.errorString());
+    }
+    if (!failed.isEmpty())
+        Prompt::error(QStringLiteral("メールの全文を保存したファイルを削除できませんでした。\n") + failed.join(u'\n'),
+                      {}, m_form);
 }
 
 void MailActions::copyHeader()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class TyakuForm;
 
@@ -21,12 +23,17 @@ public:
 
     // A subject made fit to stand as a file name.
     static QString fileNameFor(const QString &subject);
+    // CP932 when every character has a CP932 form, otherwise UTF-8 with a byte-order mark.
+    static QByteArray quickSaveBytes(const QString &text);
 
 private:
     // Refuses, with the box, when no mail was clicked since the last action.
     bool refuseWithoutSelection();
     void refuse();
     void clearShownMail();
+    // Whether the files kept with the mails go too; keeping them is the default.
+    bool askToDeleteWholeMails(int files);
+    void deleteWholeMails(const QStringList &paths);
 
     TyakuForm *m_form;
 };

@@ -6,6 +6,8 @@
 #include "common/Fonts.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
+#include "history/RecordText.h"
+#include "history/WholeMailLink.h"
 #include "shell/Forms.h"
 #include "viewer/EditorCommands.h"
 #include "viewer/EditorFile.h"
@@ -322,7 +324,7 @@ void TyakuForm::fillList()
     m_editor->clear();
 
     const HistoryFile file(historyState().kind());
-    m_model->reset(file.readHeads());
+    m_model->list(file.kind());
     const int rows = m_model->rowCount();
     m_count->setText(QString::number(rows));
     if (rows == 0)
@@ -332,7 +334,7 @@ void TyakuForm::fillList()
     // only the last one's effect can be seen, so only the last is read whole.
     if (const auto last = file.read(rows)) {
         historyState().buffer() = *last;
-        showRecord(*last);
+        showRecord(*last, rows);
         passBodyThroughClipboard();
     }
 }
@@ -365,18 +367,29 @@ void TyakuForm::showSelectedMail()
         return;
     }
     historyState().buffer() = *record;
-    showRecord(*record);
+    showRecord(*record, row);
     m_count->setText(QString::number(m_model->rowCount()));
     passBodyThroughClipboard();
 }
 
-void TyakuForm::showRecord(const HistoryRecord &record)
+void TyakuForm::showRecord(const HistoryRecord &record, int row)
 {
+    // A record that links to its whole mail shows the mail, every character of it;
+    // without a readable file it shows as stored.
+    if (const auto whole = WholeMailLink::read(record, historyState().kind())) {
+        setSubjectText(FixedField::trimSpaces(whole->subject));
+        setFromText(FixedField::trimSpaces(whole->correspondent));
+        setDateText(FixedField::trimSpaces(whole->date));
+        setBodyText(FixedField::trimSpaces(whole->body));
+        m_model->showWhole(row - 1, whole->subject, whole->correspondent);
+        return;
+    }
     const HistoryRecord shown = record.trimmed();
-    setSubjectText(shown.Subject);
-    setFromText(shown.Correspondent);
-    setDateText(shown.MailDate);
-    setBodyText(shown.Body);
+    const QString &from = shown.Correspondent;
+    setSubjectText(RecordText::forScreen(shown.Subject, from));
+    setFromText(RecordText::forScreen(from, from));
+    setDateText(RecordText::forScreen(shown.MailDate, from));
+    setBodyText(RecordText::forScreen(shown.Body, from));
 }
 
 void TyakuForm::passBodyThroughClipboard()

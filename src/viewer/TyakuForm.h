@@ -76,7 +76,8 @@ private:
     void buildToolBar();
     void loadCurrentFile();
     void applyLayout();
-    void showRecord(const HistoryRecord &record);
+    // Row counted from 1.
+    void showRecord(const HistoryRecord &record, int row);
     void passBodyThroughClipboard();
     void placeCopyControlsOnStatusBar();
     int statusBarTop() const;

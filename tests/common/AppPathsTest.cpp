@@ -37,6 +37,7 @@ TEST(AppPaths, StartUpCreatesMissingFoldersOnceWhateverTheirSpelling)
     QStringList entries = QDir(sandbox.appDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     entries.sort();
     QStringList expected{QStringLiteral("★MailData"), QStringLiteral("添付フォルダ"),
+                         QStringLiteral("送信メール"),
                          QStringLiteral("顔文字データ"), QStringLiteral("■TextQuickSave")};
     expected.sort();
     EXPECT_EQ(entries, expected);

@@ -10,6 +10,8 @@
 #include "support/MailReader.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
+#include "viewer/HistoryState.h"
+#include "viewer/TyakuForm.h"
 
 #include "support/MailServerTest.h"
 
@@ -17,6 +19,7 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTreeView>
 
 using namespace compose_test;
 
@@ -115,4 +118,36 @@ TEST_F(SendThroughServer, BulkFailureOnTheSecondIsShownAndTheThirdStillGoes)
     EXPECT_EQ(servers->delivered(user + QStringLiteral("-a")).size(), 1);
     EXPECT_EQ(servers->delivered(user + QStringLiteral("-c")).size(), 1);
     EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+}
+
+TEST_F(SendThroughServer, ASentMailBeyondCp932ShowsWholeInTheSentHistory)
+{
+    const QString to = address(user);
+    const QString subject = QStringLiteral("今日も🎉");
+    WriteForm *form = compose(to, subject, QStringLiteral("おめでとう🎉\n𠮷野家で"));
+    click(form, "Command1");
+    ASSERT_TRUE(m_prompt.boxes.isEmpty()) << m_prompt.boxes.value(0).text.toStdString();
+
+    // The record keeps CP932 and names the copy of what went out.
+    const HistoryRecord stored = HistoryFile(HistoryFile::Kind::Sent).read(1)->trimmed();
+    EXPECT_EQ(stored.Subject, QStringLiteral("今日も?"));
+    const QStringList kept = QDir(m_sandbox.dataPath(AppPaths::kSentMailFolder)).entryList(QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_TRUE(stored.Body.endsWith(QStringLiteral("\r\n♪♪♪　全文: 送信メール\\%1　♪♪♪").arg(kept[0])));
+
+    const QList<QByteArray> mails = servers->delivered(user);
+    ASSERT_EQ(mails.size(), 1);
+    const QJsonObject delivered = MailReader::read(mails[0]);
+    const QJsonObject copy = MailReader::read(Sandbox::readFile(m_sandbox.dataPath(AppPaths::kSentMailFolder) + kept[0]));
+    EXPECT_EQ(copy[QStringLiteral("subject")], delivered[QStringLiteral("subject")]);
+    EXPECT_EQ(copy[QStringLiteral("body")], delivered[QStringLiteral("body")]);
+    EXPECT_EQ(copy[QStringLiteral("subject")].toString(), subject);
+
+    TyakuForm *history = TyakuForm::openHistory(HistoryFile::Kind::Sent);
+    EXPECT_EQ(history->subjectText(), subject);
+    EXPECT_EQ(history->fromText(), to);
+    EXPECT_EQ(history->dateText(), ClockText::now());
+    EXPECT_EQ(history->bodyText(), QStringLiteral("おめでとう🎉\r\n𠮷野家で"));
+    EXPECT_EQ(history->mailList()->model()->index(0, 0).data().toString(), subject);
+    Forms::discardAll();
 }

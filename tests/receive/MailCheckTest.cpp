@@ -235,11 +235,14 @@ TEST_F(MailCheckFlow, KeepsAMailWholeWhenItsRecordIsCut)
     const auto stored = records();
     ASSERT_EQ(stored.size(), 1);
     EXPECT_EQ(stored[0].Subject, QString(100, u's'));
-    EXPECT_EQ(stored[0].Body.size(), 32000);
     const QStringList kept = folderFiles(attachmentFolder());
     ASSERT_EQ(kept.size(), 1);
     EXPECT_TRUE(kept[0].endsWith(QStringLiteral(".eml")));
     EXPECT_EQ(Sandbox::readFile(attachmentFolder() + u'/' + kept[0]), sample(subject, body));
+    // The cut body makes room for the line that names the kept file.
+    const QString link = QStringLiteral("\r\n♪♪♪　全文: 添付フォルダ\\%1　♪♪♪").arg(kept[0]);
+    EXPECT_TRUE(stored[0].Body.endsWith(link));
+    EXPECT_EQ(Cp932::encode(stored[0].Body).size(), 32000);
     EXPECT_EQ(servers->waiting(user), 0);
 }
 

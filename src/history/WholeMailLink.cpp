@@ -1,0 +1,289 @@
+#include "history/WholeMailLink.h"
+
+#include "common/AppPaths.h"
+#include "common/Cp932.h"
+#include "common/FixedField.h"
+#include "common/LineEnds.h"
+#include "common/SafeFile.h"
+#include "mail/AttachmentWriter.h"
+#include "mail/Charsets.h"
+#include "mail/MailLibrary.h"
+#include "mail/MimeReader.h"
+#include "mail/MimeWriter.h"
+#include "mail/OutgoingMail.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace WholeMailLink {
+
+namespace {
+
+// A kept mail larger than this is not shown whole; the record stands in for it.
+constexpr qint64 kMaxMailBytes = qint64(256) << 20;
+// The stored tail of a body that can hold the link line, with room to spare.
+constexpr int kLinkTailBytes = 1024;
+
+bool roundTrips(const QString &text)
+{
+    return Cp932::decode(Cp932::encode(text)) == text;
+}
+
+bool fieldSurvives(const QString &text, int width)
+{
+    const QByteArray bytes = Cp932::encode(text);
+    return bytes.size() <= width && Cp932::decode(bytes) == text;
+}
+
+// The folder's name as a link writes it: "添付フォルダ" from "\添付フォルダ\".
+QString folderName(const QString &relativeFolder)
+{
+    QString name = relativeFolder;
+    name.remove(u'\\');
+    return name;
+}
+
+QString lastLine(const QString &body)
+{
+    const qsizetype cut = body.lastIndexOf(u'\n');
+    QString line = cut < 0 ? body : body.mid(cut + 1);
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    return line;
+}
+
+// The link goes into a CP932 record, so its file name may hold only characters
+// with a CP932 form.
+QString fileNameFor(const QString &subject)
+{
+    QString name;
+    const QString source = FixedField::trimSpaces(subject).left(40);
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const bool pair = source[i].isHighSurrogate() && i + 1 < source.size() && source[i + 1].isLowSurrogate();
+        const QString ch = pair ? source.mid(i, 2) : QString(source[i]);
+        const bool separator = ch == QLatin1String("/") || ch == QLatin1String("\\");
+        name += roundTrips(ch) && ch != QLatin1String("?") && !separator ? ch : QStringLiteral("_");
+        if (pair)
+            ++i;
+    }
+    if (FixedField::trimSpaces(name).isEmpty())
+        name = QStringLiteral("mail");
+    return AttachmentWriter::safeName(name + QStringLiteral(".eml"));
+}
+
+QString relativeOf(const QString &relativeFolder, const QString &path)
+{
+    return folderName(relativeFolder) + u'\\' + QFileInfo(path).fileName();
+}
+
+std::optional<QString> keepIn(const QString &relativeFolder, const QString &subject, const QByteArray &bytes,
+                              QString *error)
+{
+    const QString folder = AppPaths::resolve(relativeFolder);
+    AttachmentWriter writer(folder);
+    const auto path = writer.write(fileNameFor(subject), bytes);
+    if (!path && error)
+        *error = writer.errorText();
+    return path;
+}
+
+} // namespace
+
+bool survives(const HistoryRecord &record, bool keepDate)
+{
+    const QString body = FixedField::trimSpaces(record.Body);
+    return fieldSurvives(FixedField::trimSpaces(record.Subject), HistoryRecord::kSubjectWidth)
+        && fieldSurvives(keepDate ? record.MailDate : FixedField::trimSpaces(record.MailDate),
+                         HistoryRecord::kDateWidth)
+        && fieldSurvives(FixedField::trimSpaces(record.Correspondent), HistoryRecord::kCorrespondentWidth)
+        && fieldSurvives(body, HistoryRecord::kBodyWidth) && find(body).isEmpty();
+}
+
+QString lineFor(const QString &relative)
+{
+    return kPrefix + relative + kSuffix;
+}
+
+QString find(const QString &body)
+{
+    const QString line = lastLine(FixedField::trimSpaces(body));
+    if (line.size() <= kPrefix.size() + kSuffix.size() || !line.startsWith(kPrefix) || !line.endsWith(kSuffix))
+        return {};
+    return line.mid(kPrefix.size(), line.size() - kPrefix.size() - kSuffix.size());
+}
+
+QString appendTo(const QString &body, const QString &relative)
+{
+    const QString tail = QStringLiteral("\r\n") + lineFor(relative);
+    const qsizetype room = HistoryRecord::kBodyWidth - Cp932::encode(tail).size();
+    const QString trimmed = FixedField::trimSpaces(body);
+    const QByteArray bytes = Cp932::encode(trimmed);
+    if (bytes.size() <= room)
+        return trimmed + tail;
+    // Trailing spaces of the cut body would be kept: the link line follows them.
+    return Cp932::decode(Cp932::cutAtCharBoundary(bytes, qMax<qsizetype>(room, 0))) + tail;
+}
+
+std::optional<QString> resolve(const QString &relative)
+{
+    const QStringList parts = relative.split(u'\\');
+    if (parts.size() != 2 || relative.contains(u'/') || relative.contains(QChar(0)))
+        return std::nullopt;
+    const QString &folder = parts[0];
+    const QString &name = parts[1];
+    const bool knownFolder = folder.compare(folderName(AppPaths::kAttachmentFolder), Qt::CaseInsensitive) == 0
+        || folder.compare(folderName(AppPaths::kSentMailFolder), Qt::CaseInsensitive) == 0;
+    if (!knownFolder || name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+        || !name.endsWith(QLatin1String(".eml"), Qt::CaseInsensitive))
+        return std::nullopt;
+
+    const QString path = AppPaths::resolve(u'\\' + relative);
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    // A link through a symbolic link may not lead out of the program's folder.
+    const QString root = QFileInfo(AppPaths::appDir()).canonicalFilePath();
+    const QString real = info.canonicalFilePath();
+    if (root.isEmpty() || !real.startsWith(root + u'/'))
+        return std::nullopt;
+    return path;
+}
+
+bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &subject, QString *error)
+{
+    const auto path = keepIn(AppPaths::kAttachmentFolder, subject, raw, error);
+    if (!path)
+        return false;
+    record.Body = appendTo(record.Body, relativeOf(AppPaths::kAttachmentFolder, *path));
+    return true;
+}
+
+QString reserveSent(HistoryRecord &record)
+{
+    if (survives(record, true))
+        return {};
+    QDir().mkpath(AppPaths::resolve(AppPaths::kSentMailFolder));
+    const auto path = keepIn(AppPaths::kSentMailFolder, record.Subject, {}, nullptr);
+    if (!path)
+        return {};
+    record.Body = appendTo(record.Body, relativeOf(AppPaths::kSentMailFolder, *path));
+    return *path;
+}
+
+std::optional<QByteArray> buildSent(const OutgoingMail &mail, QString *error)
+{
+    // Cut at NUL as the send operation reads its texts.
+    const auto cut = [](const std::optional<QString> &text) {
+        return text ? std::optional<QString>(FixedField::cutAtNul(*text)) : std::nullopt;
+    };
+    OutgoingMail clean = mail;
+    clean.server = FixedField::cutAtNul(mail.server);
+    clean.to = FixedField::cutAtNul(mail.to);
+    clean.cc = cut(mail.cc);
+    clean.bcc = cut(mail.bcc);
+    clean.from = FixedField::cutAtNul(mail.from);
+    clean.subject = FixedField::cutAtNul(mail.subject);
+    clean.body = FixedField::cutAtNul(mail.body);
+    clean.extraHeader = cut(mail.extraHeader);
+    clean.attachments = FixedField::cutAtNul(mail.attachments);
+    QString why;
+    const auto built = MimeWriter::build(clean, QDateTime::currentDateTime(), &why);
+    if (!built) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
+    return built->data;
+}
+
+bool fillSent(const QString &path, const OutgoingMail &mail)
+{
+    if (path.isEmpty())
+        return false;
+    const auto bytes = buildSent(mail);
+    if (bytes && SafeFile::replace(path, *bytes))
+        return true;
+    // An empty file would only stand for nothing; the record then shows as stored.
+    QFile::remove(path);
+    return false;
+}
+
+std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind)
+{
+    const QString stored = FixedField::trimSpaces(record.Body);
+    const auto path = resolve(find(stored));
+    if (!path)
+        return std::nullopt;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxMailBytes)
+        return std::nullopt;
+    const QByteArray raw = file.readAll();
+    if (raw.isEmpty())
+        return std::nullopt;
+
+    const FetchedMail mail = MailLibrary::parse(raw);
+    WholeMail whole;
+    whole.subject = mail.subject;
+    whole.body = LineEnds::toCrLf(mail.content ? mail.content->text : mail.body);
+    // What the record held before its link line, without the line break the link added.
+    QString rest = stored.left(qMax<qsizetype>(stored.lastIndexOf(u'\n') - 1, 0));
+    // A message ends its text with a line break the user never typed.
+    if (kind == HistoryFile::Kind::Sent && whole.body.endsWith(QStringLiteral("\r\n"))
+        && !rest.endsWith(u'\n'))
+        whole.body.chop(2);
+    while (rest.endsWith(u'\n') || rest.endsWith(u'\r'))
+        rest.chop(1);
+    // A note the program added to the stored body (attachments unpacked) stays.
+    const QString note = lastLine(rest);
+    if (!note.isEmpty() && note.startsWith(QStringLiteral("♪♪♪")) && note.endsWith(QStringLiteral("♪♪♪"))
+        && !whole.body.endsWith(note))
+        whole.body += QStringLiteral("\r\n") + note;
+
+    if (kind == HistoryFile::Kind::Received) {
+        whole.correspondent = mail.from;
+        whole.date = mail.date;
+    } else {
+        // The copy keeps the To box as typed; the message's To is only needed
+        // when the box's text did not fit its field.
+        const QString to = FixedField::trimSpaces(record.Correspondent);
+        const bool typedFits = Cp932::encode(to).size() < HistoryRecord::kCorrespondentWidth
+            && !to.contains(u'?');
+        whole.correspondent = typedFits || !mail.content
+            ? to
+            : Charsets::decodeHeader(MimeReader::headerValue(mail.content->rawHeader, "To"));
+        whole.date = FixedField::trimSpaces(record.MailDate);
+    }
+    return whole;
+}
+
+std::optional<QString> linkedFile(const HistoryRecord &record)
+{
+    return resolve(find(record.Body));
+}
+
+QStringList linkedFiles(HistoryFile::Kind kind)
+{
+    QStringList files;
+    HistoryFile history(kind);
+    QFile file(history.path());
+    if (!file.open(QIODevice::ReadOnly))
+        return files;
+    // Only the end of each body can hold a link; the rest is never decoded.
+    while (true) {
+        const QByteArray record = file.read(HistoryRecord::kSize);
+        if (record.size() < HistoryRecord::kSize)
+            break;
+        qsizetype end = HistoryRecord::kBodyOffset + HistoryRecord::kBodyWidth;
+        while (end > HistoryRecord::kBodyOffset && record[end - 1] == ' ')
+            --end;
+        const qsizetype start = qMax<qsizetype>(HistoryRecord::kBodyOffset, end - kLinkTailBytes);
+        const QString tail = Cp932::decode(record.constData() + start, end - start);
+        if (const auto path = resolve(find(tail)); path && !files.contains(*path))
+            files << *path;
+    }
+    return files;
+}
+
+} // namespace WholeMailLink

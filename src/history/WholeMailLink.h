@@ -1,0 +1,69 @@
+#pragma once
+
+#include "history/HistoryFile.h"
+#include "history/HistoryRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct OutgoingMail;
+
+// A mail that its record cannot hold whole (a field cut, or characters without
+// a CP932 form) is kept as an .eml file, and its stored body ends with one line
+// naming that file relative to the program's folder:
+//   ♪♪♪　全文: 添付フォルダ\件名.eml　♪♪♪
+// The record stays plain CP932, so any other reader sees a harmless note.
+namespace WholeMailLink {
+
+inline const QString kPrefix = QStringLiteral("♪♪♪　全文: ");
+inline const QString kSuffix = QStringLiteral("　♪♪♪");
+
+// The mail as its kept file has it, every character kept.
+struct WholeMail {
+    QString subject;
+    QString correspondent;
+    QString date;
+    QString body;  // CR LF line ends
+};
+
+// Whether each field reads back from its record field exactly as given.
+// A body whose last line already reads as a link does not, so a mail cannot
+// point the viewer at a file of its choosing.
+bool survives(const HistoryRecord &record, bool keepDate = false);
+
+QString lineFor(const QString &relative);
+// The relative path the last line of a body names, or empty.
+QString find(const QString &body);
+// The body followed by CR LF and the link line, the body cut short when
+// both would not fit the record's body field.
+QString appendTo(const QString &body, const QString &relative);
+
+// The file a link names, only when it is an existing .eml directly inside the
+// received or sent mail folder of the program, never anywhere else.
+std::optional<QString> resolve(const QString &relative);
+
+// Received mail: keeps raw in the attachment folder, named after the subject,
+// and ends the record's body with its link. False with error set on failure.
+bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &subject, QString *error);
+
+// Sent mail: the copy is stored before the mail is built, so its file is
+// reserved first (and the record linked to it), then filled with the message
+// as it goes out. An empty path means the copy needed no file or none could be made.
+QString reserveSent(HistoryRecord &record);
+bool fillSent(const QString &path, const OutgoingMail &mail);
+// The message bytes the send operation builds for this mail.
+std::optional<QByteArray> buildSent(const OutgoingMail &mail, QString *error = nullptr);
+
+// The whole mail a record links to; nothing when it has no link or its file is
+// missing, unreadable or empty.
+std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind);
+
+// The kept file a record links to, when it exists.
+std::optional<QString> linkedFile(const HistoryRecord &record);
+// The kept files of every record of a history, in record order.
+QStringList linkedFiles(HistoryFile::Kind kind);
+
+} // namespace WholeMailLink
