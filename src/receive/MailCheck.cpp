@@ -299,16 +299,9 @@ private:
     {
         if (!m_lastShown)
             return;
-        HistoryRecord shown = *m_lastShown;
         // What the record keeps, no more, goes through the window.
-        shown = HistoryRecord::fromBytes(shown.toBytes()).trimmed();
-        WindowThread::call([shown] {
-            TyakuForm *history = Forms::get<TyakuForm>();
-            history->setSubjectText(shown.Subject);
-            history->setFromText(shown.Correspondent);
-            history->setDateText(shown.MailDate);
-            history->setBodyText(shown.Body);
-        });
+        const HistoryRecord shown = HistoryRecord::fromBytes(m_lastShown->toBytes());
+        WindowThread::call([shown] { Forms::get<TyakuForm>()->showMail(shown); });
     }
 
     // A mail that cannot be fetched or stored stays on the server; the check goes on.
