@@ -2,6 +2,7 @@
 
 #include "common/BackgroundJob.h"
 #include "common/WindowThread.h"
+#include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
 #include "settings/TrustHooks.h"
@@ -50,8 +51,11 @@ void SendJob::start()
     QPointer<SendJob> self(this);
     Result *result = &m_result;
     const OutgoingMail mail = m_mail;
+    const QString wholeCopy = m_wholeCopy;
     m_job = new BackgroundJob(
-        [self, result, mail](const std::atomic_bool &cancel) {
+        [self, result, mail, wholeCopy](const std::atomic_bool &cancel) {
+            if (!wholeCopy.isEmpty())
+                WholeMailLink::fillSent(wholeCopy, mail);
             SessionHooks hooks;
             hooks.cancel = &cancel;
             TrustHooks::install(hooks);

@@ -27,6 +27,8 @@ public:
             QObject *parent = nullptr);
     ~SendJob() override;
 
+    // Where the whole sent mail is to be kept (empty: nowhere); written on the worker.
+    void setWholeCopy(const QString &path) { m_wholeCopy = path; }
     void start();
     void cancel();
     const Result &result() const { return m_result; }
@@ -43,6 +45,7 @@ private:
     void showProgress(qint64 sent, qint64 total);
 
     OutgoingMail m_mail;
+    QString m_wholeCopy;
     int m_pass;
     int m_passes;
     BackgroundJob *m_job = nullptr;

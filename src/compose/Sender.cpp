@@ -143,11 +143,14 @@ void Sender::nextPass()
         if (!prepare(m_pass, mail))
             continue;
         if (m_transport) {
+            WholeMailLink::fillSent(m_wholeCopy, mail);
             const int code = m_transport(mail);
             passEnded(code, code < 0 && m_errorText ? m_errorText() : QString());
             continue;
         }
         m_job = new SendJob(mail, m_pass, m_fields.bulkChosen() ? m_passes : 0, m_window, this);
+        // The kept copy reads the attachments: work for the worker, not the window thread.
+        m_job->setWholeCopy(m_wholeCopy);
         connect(m_job, &SendJob::done, this, [this] {
             SendJob *job = m_job;
             const SendJob::Result result = job->result();
@@ -219,7 +222,6 @@ bool Sender::prepare(int i, OutgoingMail &mail)
     mail.attachments = m_fields.attachmentText();
     mail.option = 0;
     fillAccount(mail);
-    WholeMailLink::fillSent(m_wholeCopy, mail);
     return true;
 }
 
