@@ -73,8 +73,8 @@ bool Pop3Session::open(const QString &serverText)
         m_line.abort();
         return false;
     }
-    if (m_line.isEncrypted())
-        return true;
+    // Asked under implicit TLS too: PIPELINING saves a round trip per mail there as well.
+    const bool implicitTls = m_line.isEncrypted();
 
     // Servers without CAPA answer -ERR; they offer no STLS either. A CAPA that
     // timed out is a dead server, not an old one.
@@ -85,7 +85,7 @@ bool Pop3Session::open(const QString &serverText)
         if (!m_line.isConnected())
             return false;
         m_error.clear();
-        return refuseDowngrade();
+        return implicitTls || refuseDowngrade();
     }
     const auto capabilities = m_line.readDotBlock();
     if (!capabilities)
@@ -98,6 +98,8 @@ bool Pop3Session::open(const QString &serverText)
         else if (word == "PIPELINING")
             m_pipelining = true;
     }
+    if (implicitTls)
+        return true;
     if (!stls)
         return refuseDowngrade();
     if (!command("STLS")) {

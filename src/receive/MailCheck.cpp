@@ -258,7 +258,9 @@ private:
             reportLeft();
             return;
         }
-        // Only ids of mails still waiting are worth keeping.
+        // Only ids of mails still waiting are worth keeping; an empty mailbox keeps none.
+        if (m_outcome.waiting == 0 && !m_ids->load().isEmpty())
+            m_ids->rewrite({});
         if (m_uids) {
             QHash<QByteArray, bool> still;
             for (const QByteArray &uid : std::as_const(*m_uids))

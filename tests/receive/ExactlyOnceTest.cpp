@@ -5,6 +5,7 @@
 #include "common/AppPaths.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
+#include "history/ReceivedMailIds.h"
 #include "settings/AccountFile.h"
 #include "settings/RuntimeSettings.h"
 #include "shell/Forms.h"
@@ -64,6 +65,8 @@ TEST_F(ExactlyOnce, AConnectionCutMidCheckStoresNothingTwice)
     EXPECT_EQ(file.count(), 10);
     EXPECT_EQ(file.read(10)->trimmed().Subject, QStringLiteral("mail 10"));  // server order kept
     EXPECT_EQ(servers->waiting(user), 0);
+    // Nothing waits any more, so nothing is remembered.
+    EXPECT_TRUE(ReceivedMailIds(relay.address(), user).load().isEmpty());
 }
 
 TEST_F(ExactlyOnce, AMailWhoseAttachmentCannotBeWrittenIsStoredOnceAndStays)
