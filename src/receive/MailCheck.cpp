@@ -303,7 +303,7 @@ private:
             return;
         // What the record keeps, no more, goes through the window.
         const HistoryRecord shown = HistoryRecord::fromBytes(m_lastShown->toBytes());
-        WindowThread::call([shown] { Forms::get<TyakuForm>()->showMail(shown); });
+        WindowThread::call([shown] { Forms::get<TyakuForm>()->showStored(shown); });
     }
 
     // A mail that cannot be fetched or stored stays on the server; the check goes on.

@@ -372,6 +372,12 @@ void TyakuForm::showSelectedMail()
     passBodyThroughClipboard();
 }
 
+namespace {
+
+constexpr qsizetype kLongestShownBody = 1000 * 1000;
+
+} // namespace
+
 void TyakuForm::showRecord(const HistoryRecord &record, int row)
 {
     // A record that links to its whole mail shows the mail, every character of it;
@@ -380,10 +386,20 @@ void TyakuForm::showRecord(const HistoryRecord &record, int row)
         setSubjectText(FixedField::trimSpaces(whole->subject));
         setFromText(FixedField::trimSpaces(whole->correspondent));
         setDateText(FixedField::trimSpaces(whole->date));
-        setBodyText(FixedField::trimSpaces(whole->body));
+        // The editor lays out every character at once; a mail of many megabytes would
+        // hold the window for seconds, so only its start is shown here.
+        QString body = FixedField::trimSpaces(whole->body);
+        if (body.size() > kLongestShownBody)
+            body = body.left(kLongestShownBody) + QStringLiteral("\r\n……（長いため、ここまでを表示しています）");
+        setBodyText(body);
         m_model->showWhole(row - 1, whole->subject, whole->correspondent);
         return;
     }
+    showStored(record);
+}
+
+void TyakuForm::showStored(const HistoryRecord &record)
+{
     const HistoryRecord shown = record.trimmed();
     const QString &from = shown.Correspondent;
     setSubjectText(RecordText::forScreen(shown.Subject, from));

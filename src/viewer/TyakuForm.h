@@ -34,9 +34,9 @@ public:
     void fillList();
     // Reads the record of the selected row again and shows it (a click on the list).
     void showSelectedMail();
-    // The boxes and editor show a received mail as the list would (its whole
-    // mail when the record links one), without touching the list.
-    void showMail(const HistoryRecord &record) { showRecord(record, 0); }
+    // The boxes and editor show a record as stored (pictographs as emoji), without
+    // touching the list or reading a linked whole mail.
+    void showStored(const HistoryRecord &record);
 
     QString subjectText() const;
     QString fromText() const;
