@@ -11,7 +11,7 @@
 #include "shell/Forms.h"
 #include "settings/RuntimeSettings.h"
 
-#include "SilentPrompt.h"
+#include "BenchHarness.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,23 +68,15 @@ int main(int argc, char **argv)
 
     QTemporaryDir work;
     const QString state = work.filePath(QStringLiteral("harness"));
-    const QString script = QStringLiteral(PINTORA_HARNESS_SCRIPT);
-    if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("start"), state}) != 0) {
+    if (!BenchHarness::start(state)) {
         std::fprintf(stderr, "the mail servers did not start\n");
         return 1;
     }
-    QString host, cert, maildirs;
-    int smtp = 0;
-    QFile ini(state + QStringLiteral("/servers.ini"));
-    ini.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : ini.readAll().split('\n')) {
-        const QByteArray key = line.left(line.indexOf('='));
-        const QString value = QString::fromUtf8(line.mid(line.indexOf('=') + 1));
-        if (key == "host") host = value;
-        else if (key == "smtp") smtp = value.toInt();
-        else if (key == "cert") cert = value;
-        else if (key == "maildirs") maildirs = value;
-    }
+    const auto ini = BenchHarness::servers(state);
+    const QString host = ini.value(QStringLiteral("host"));
+    const QString cert = ini.value(QStringLiteral("cert"));
+    const QString maildirs = ini.value(QStringLiteral("maildirs"));
+    const int smtp = ini.value(QStringLiteral("smtp")).toInt();
 
     const QString subject = QStringLiteral("一括送信のお知らせ");
     QString body;
@@ -94,14 +86,7 @@ int main(int argc, char **argv)
                 "STARTTLS with certificate check\n",
                 count, static_cast<int>(body.size()));
 
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-    ssl.addCaCertificates(QSslCertificate::fromPath(cert));
-    QSslConfiguration::setDefaultConfiguration(ssl);
-    QTemporaryDir install;
-    AppPaths::setAppDir(install.path());
-    AppPaths::ensureInstallationFolders();
-    SilentPrompt prompt;
-    Prompt::install(&prompt);
+    auto install = std::make_unique<BenchInstallation>(cert);
     for (int i = 1; i <= count; ++i)
         AddressBook().append(QStringLiteral("宛先%1").arg(i), QStringLiteral("p%1@example.jp").arg(i));
     runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(host).arg(smtp);
@@ -122,8 +107,9 @@ int main(int argc, char **argv)
         untilClosed.exec();
     const double pintora = clock.nsecsElapsed() / 1e9;
     const int records = HistoryFile(HistoryFile::Kind::Sent).count();
-    Prompt::install(nullptr);
+    const QStringList boxes = install->prompt.texts;
     Forms::discardAll();
+    install.reset();
 
     const QString clientPath = work.filePath(QStringLiteral("smtplib_client.py"));
     QFile client(clientPath);
@@ -142,15 +128,15 @@ int main(int argc, char **argv)
     int pintoraDelivered = 0, smtplibDelivered = 0;
     countDelivered(maildirs, QStringLiteral("p"), count, &pintoraDelivered);
     countDelivered(maildirs, QStringLiteral("s"), count, &smtplibDelivered);
-    QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("stop"), state});
+    BenchHarness::stop(state);
 
     std::printf("  %-30s %7.3f s  (%d delivered, %d sent copies%s)\n", "pintora bulk send", pintora,
-                pintoraDelivered, records, prompt.texts.isEmpty() ? "" : ", with error boxes");
+                pintoraDelivered, records, boxes.isEmpty() ? "" : ", with error boxes");
     std::printf("  %-30s %7.3f s  (%d delivered%s)\n", "python smtplib", smtplib, smtplibDelivered,
                 python.exitCode() == 0 ? "" : ", client failed");
     std::printf("  pintora / smtplib = %.2f  (target <= 1.2: %s)\n", pintora / smtplib,
                 pintora <= 1.2 * smtplib ? "met" : "NOT met");
-    if (!prompt.texts.isEmpty())
-        std::printf("  first error: %s\n", qPrintable(prompt.texts.first()));
+    if (!boxes.isEmpty())
+        std::printf("  first error: %s\n", qPrintable(boxes.first()));
     return pintoraDelivered == count ? 0 : 1;
 }

@@ -3,7 +3,7 @@
 // check from the local Dovecot. Prints the time and the peak memory of each
 // (every case runs in a process of its own, so the peaks do not mix).
 //   bench_large_mail
-#include "SilentPrompt.h"
+#include "BenchHarness.h"
 #include "common/AppPaths.h"
 #include "history/HistoryFile.h"
 #include "receive/MailCheck.h"
@@ -51,17 +51,6 @@ QByteArray withAttachment(qint64 bytes)
            "Content-Disposition: attachment; filename=\"big.bin\"\r\n\r\n" + folded + "--b--\r\n";
 }
 
-QMap<QString, QString> readIni(const QString &path)
-{
-    QMap<QString, QString> values;
-    QFile ini(path);
-    ini.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : ini.readAll().split('\n'))
-        if (line.contains('='))
-            values[QString::fromUtf8(line.left(line.indexOf('=')))] = QString::fromUtf8(line.mid(line.indexOf('=') + 1));
-    return values;
-}
-
 // The process's peak resident size since the last reset, from the kernel.
 double peakMegabytes()
 {
@@ -76,7 +65,7 @@ double peakMegabytes()
 // One case in this process: deliver the mail made beforehand, check, print "seconds peakMB".
 int runCase(const QString &stateDir, const QString &mailFile)
 {
-    const auto s = readIni(stateDir + QStringLiteral("/servers.ini"));
+    const auto s = BenchHarness::servers(stateDir);
     const QString user = QStringLiteral("big%1").arg(::getpid());
     const QString maildir = s[QStringLiteral("maildirs")] + u'/' + user + QStringLiteral("/Maildir");
     for (const QString &dir : {s[QStringLiteral("maildirs")] + u'/' + user, maildir, maildir + QStringLiteral("/tmp"),
@@ -97,23 +86,16 @@ int runCase(const QString &stateDir, const QString &mailFile)
             clear.write("5");
     }
 
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-    ssl.addCaCertificates(QSslCertificate::fromPath(s[QStringLiteral("cert")]));
-    QSslConfiguration::setDefaultConfiguration(ssl);
-    QTemporaryDir install;
-    AppPaths::setAppDir(install.path());
-    AppPaths::ensureInstallationFolders();
-    SilentPrompt prompt;
-    Prompt::install(&prompt);
+    BenchInstallation install(s[QStringLiteral("cert")]);
     AccountFile().store(user, s[QStringLiteral("password")]);
     runtimeSettings().Pop3Server = QStringLiteral("%1:%2").arg(s[QStringLiteral("host")], s[QStringLiteral("pop3")]);
     QElapsedTimer clock;
     clock.start();
     const MailCheck::Outcome outcome = MailCheck::run();
     const double seconds = clock.nsecsElapsed() / 1e9;
-    Prompt::install(nullptr);
+    const QStringList &texts = install.prompt.texts;
     std::printf("%.3f %.1f %d %s\n", seconds, peakMegabytes(), outcome.stored,
-                prompt.texts.isEmpty() ? "-" : qPrintable(prompt.texts.first().left(60).replace(u' ', u'_')));
+                texts.isEmpty() ? "-" : qPrintable(texts.first().left(60).replace(u' ', u'_')));
     return 0;
 }
 
@@ -129,8 +111,7 @@ int main(int argc, char **argv)
 
     QTemporaryDir work;
     const QString state = work.filePath(QStringLiteral("harness"));
-    const QString script = QStringLiteral(PINTORA_HARNESS_SCRIPT);
-    if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("start"), state}) != 0) {
+    if (!BenchHarness::start(state)) {
         std::fprintf(stderr, "the mail servers did not start\n");
         return 1;
     }
@@ -173,6 +154,6 @@ int main(int argc, char **argv)
     }
     std::printf("  18 MB of short lines: %.3f s (target <= 2 s: %s)\n", linesSeconds, linesSeconds <= 2 ? "met" : "missed");
     std::printf("  200 MB mail peak memory: %.0f MB (target <= 500 MB: %s)\n", bigPeak, bigPeak <= 500 ? "met" : "missed");
-    QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("stop"), state});
+    BenchHarness::stop(state);
     return 0;
 }

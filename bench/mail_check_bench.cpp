@@ -11,7 +11,7 @@
 #include "shell/Forms.h"
 #include "settings/RuntimeSettings.h"
 
-#include "SilentPrompt.h"
+#include "BenchHarness.h"
 
 #include <QApplication>
 #include <QDir>
@@ -146,25 +146,15 @@ int main(int argc, char **argv)
 
     QTemporaryDir work;
     const QString state = work.filePath(QStringLiteral("harness"));
-    const QString script = QStringLiteral(PINTORA_HARNESS_SCRIPT);
-    if (QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("start"), state}) != 0) {
+    if (!BenchHarness::start(state)) {
         std::fprintf(stderr, "the mail servers did not start\n");
         return 1;
     }
-    Servers s;
-    QFile ini(state + QStringLiteral("/servers.ini"));
-    ini.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : ini.readAll().split('\n')) {
-        const QByteArray key = line.left(line.indexOf('='));
-        const QString value = QString::fromUtf8(line.mid(line.indexOf('=') + 1));
-        if (key == "host") s.host = value;
-        else if (key == "pop3") s.pop3 = value.toInt();
-        else if (key == "password") s.password = value;
-        else if (key == "cert") s.cert = value;
-        else if (key == "maildirs") s.maildirs = value;
-        else if (key == "uid") s.uid = value.toInt();
-        else if (key == "gid") s.gid = value.toInt();
-    }
+    const auto ini = BenchHarness::servers(state);
+    Servers s{ini.value(QStringLiteral("host")),        ini.value(QStringLiteral("pop3")).toInt(),
+              ini.value(QStringLiteral("password")),    ini.value(QStringLiteral("cert")),
+              ini.value(QStringLiteral("maildirs")),    ini.value(QStringLiteral("uid")).toInt(),
+              ini.value(QStringLiteral("gid")).toInt()};
 
     QList<QByteArray> mails;
     qint64 bytes = 0;
@@ -176,14 +166,7 @@ int main(int argc, char **argv)
                 count, bytes / 1024.0 / count);
 
     // Pintora: the launcher's mail check, in a fresh installation.
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
-    ssl.addCaCertificates(QSslCertificate::fromPath(s.cert));
-    QSslConfiguration::setDefaultConfiguration(ssl);
-    QTemporaryDir install;
-    AppPaths::setAppDir(install.path());
-    AppPaths::ensureInstallationFolders();
-    SilentPrompt prompt;
-    Prompt::install(&prompt);
+    auto install = std::make_unique<BenchInstallation>(s.cert);
     AccountFile().store(QStringLiteral("pintora"), s.password);
     runtimeSettings().Pop3Server = QStringLiteral("%1:%2").arg(s.host).arg(s.pop3);
     deliverAll(s, QStringLiteral("pintora"), mails);
@@ -211,10 +194,11 @@ int main(int argc, char **argv)
     auto cpu = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
     const double pintoraCpu = cpu(after.ru_utime) - cpu(before.ru_utime) + cpu(after.ru_stime) - cpu(before.ru_stime);
     const int records = HistoryFile(HistoryFile::Kind::Received).count();
-    Prompt::install(nullptr);
+    const QStringList boxes = install->prompt.texts;
     Forms::discardAll();
+    install.reset();
     if (onlyPintora) {
-        QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("stop"), state});
+        BenchHarness::stop(state);
         std::printf("  pintora mail check %.3f s, %.3f s of CPU, %d records\n", pintora, pintoraCpu, records);
         std::printf("  window thread's longest stall %lld ms (target <= 50)\n", static_cast<long long>(longestStall));
         return 0;
@@ -260,11 +244,11 @@ int main(int argc, char **argv)
                                         env);
     const int fetchmailLeft = waiting(s, QStringLiteral("fetchmail"));
 
-    QProcess::execute(QStringLiteral("/usr/bin/python3"), {script, QStringLiteral("stop"), state});
+    BenchHarness::stop(state);
 
     std::printf("  %-34s %7.3f s  (%d records, %d left on the server%s; %.3f s of CPU in the client)\n",
                 "pintora mail check", pintora, records, waiting(s, QStringLiteral("pintora")),
-                prompt.texts.isEmpty() ? "" : ", with error boxes", pintoraCpu);
+                boxes.isEmpty() ? "" : ", with error boxes", pintoraCpu);
     std::printf("  %-34s %7.3f s  (%d left)\n", "python poplib, write + fsync", poplib[1], poplibLeft[1]);
     std::printf("  %-34s %7.3f s  (%d left)\n", "python poplib, write, no fsync", poplib[0], poplibLeft[0]);
     std::printf("  %-34s %7.3f s  (%d left)\n", "fetchmail, one MDA per mail", fetchmail, fetchmailLeft);

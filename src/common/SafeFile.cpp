@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -186,5 +187,22 @@ bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QSt
     const bool ok = file.open() && file.write(bytes) && file.commit();
     if (!ok && error)
         *error = file.errorString();
+    return ok;
+}
+
+bool SafeFile::flush(const QString &path, QString *error)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return true;
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    if (!ok && error)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
     return ok;
 }

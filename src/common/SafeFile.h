@@ -39,6 +39,8 @@ public:
     // Root passes every permission check, so for root a file counts as
     // protected when no one at all may write it.
     static bool mayWrite(const QString &path);
+    // Puts what was written to an existing file on disk; a missing file has nothing to flush.
+    static bool flush(const QString &path, QString *error = nullptr);
 
 private:
     bool fail(int error);

@@ -54,8 +54,6 @@ void SendJob::start()
     const QString wholeCopy = m_wholeCopy;
     m_job = new BackgroundJob(
         [self, result, mail, wholeCopy](const std::atomic_bool &cancel) {
-            if (!wholeCopy.isEmpty())
-                WholeMailLink::fillSent(wholeCopy, mail);
             SessionHooks hooks;
             hooks.cancel = &cancel;
             TrustHooks::install(hooks);
@@ -69,6 +67,9 @@ void SendJob::start()
             result->code = library.smtpSendMail(mail, &hooks);
             result->error = library.lastError();
             result->encrypted = library.smtpWasEncrypted();
+            // The kept copy is the message that went out, Message-ID and all.
+            if (!wholeCopy.isEmpty())
+                WholeMailLink::fillSent(wholeCopy, library.lastBuiltMessage());
         },
         this);
     connect(m_job, &BackgroundJob::finished, this, [this] {

@@ -74,18 +74,6 @@ bool ReceivedMailIds::add(const QByteArray &id, bool kept)
     return ok;
 }
 
-bool ReceivedMailIds::sync()
-{
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT;
-    const bool ok = ::fsync(fd) == 0;
-    if (!ok)
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
-    ::close(fd);
-    return ok;
-}
-
 bool ReceivedMailIds::rewrite(const QHash<QByteArray, bool> &ids)
 {
     QByteArray content;

@@ -18,8 +18,6 @@ public:
     QHash<QByteArray, bool> load() const;
     // One line, at once in the page cache; a torn last line is ignored by load().
     bool add(const QByteArray &id, bool kept);
-    // Everything added so far on disk.
-    bool sync();
     // Replaces the file with exactly these ids, atomically.
     bool rewrite(const QHash<QByteArray, bool> &ids);
     const QString &errorText() const { return m_error; }

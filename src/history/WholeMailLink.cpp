@@ -12,7 +12,6 @@
 #include "mail/MimeWriter.h"
 #include "mail/OutgoingMail.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -174,40 +173,24 @@ QString reserveSent(HistoryRecord &record)
 
 std::optional<QByteArray> buildSent(const OutgoingMail &mail, QString *error)
 {
-    // Cut at NUL as the send operation reads its texts.
-    const auto cut = [](const std::optional<QString> &text) {
-        return text ? std::optional<QString>(FixedField::cutAtNul(*text)) : std::nullopt;
-    };
-    OutgoingMail clean = mail;
-    clean.server = FixedField::cutAtNul(mail.server);
-    clean.to = FixedField::cutAtNul(mail.to);
-    clean.cc = cut(mail.cc);
-    clean.bcc = cut(mail.bcc);
-    clean.from = FixedField::cutAtNul(mail.from);
-    clean.subject = FixedField::cutAtNul(mail.subject);
-    clean.body = FixedField::cutAtNul(mail.body);
-    clean.extraHeader = cut(mail.extraHeader);
-    clean.attachments = FixedField::cutAtNul(mail.attachments);
-    QString why;
-    const auto built = MimeWriter::build(clean, QDateTime::currentDateTime(), &why);
-    if (!built) {
-        if (error)
-            *error = why;
-        return std::nullopt;
-    }
-    return built->data;
+    const auto built = MailLibrary::buildMail(mail, error);
+    return built ? std::optional<QByteArray>(built->data) : std::nullopt;
 }
 
-bool fillSent(const QString &path, const OutgoingMail &mail)
+bool fillSent(const QString &path, const QByteArray &message)
 {
     if (path.isEmpty())
         return false;
-    const auto bytes = buildSent(mail);
-    if (bytes && SafeFile::replace(path, *bytes))
+    if (!message.isEmpty() && SafeFile::replace(path, message))
         return true;
     // An empty file would only stand for nothing; the record then shows as stored.
     QFile::remove(path);
     return false;
+}
+
+bool fillSent(const QString &path, const OutgoingMail &mail)
+{
+    return fillSent(path, buildSent(mail).value_or(QByteArray()));
 }
 
 std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind)

@@ -54,6 +54,8 @@ bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &s
 // as it goes out. An empty path means the copy needed no file or none could be made.
 QString reserveSent(HistoryRecord &record);
 bool fillSent(const QString &path, const OutgoingMail &mail);
+// The same with the message exactly as it was sent.
+bool fillSent(const QString &path, const QByteArray &message);
 // The message bytes the send operation builds for this mail.
 std::optional<QByteArray> buildSent(const OutgoingMail &mail, QString *error = nullptr);
 

@@ -246,10 +246,15 @@ std::optional<QMap<int, QByteArray>> MailLibrary::pop3UniqueIds(int handle, bool
     return ids;
 }
 
-void MailLibrary::pop3PlanFetches(int handle, const QList<int> &numbers)
+bool MailLibrary::pop3PlanFetches(int handle, const QList<int> &numbers)
 {
-    if (const auto pop3 = session(handle))
-        pop3->planRetrievals(numbers);
+    const auto pop3 = session(handle);
+    if (!pop3)
+        return false;
+    if (pop3->planRetrievals(numbers))
+        return true;
+    setLastError(pop3->errorText());
+    return false;
 }
 
 void MailLibrary::pop3Abort(int handle)

@@ -39,6 +39,7 @@ struct FetchedMail {
 };
 
 struct OutgoingMail;
+struct BuiltMail;
 
 // The program's one door to the mail servers. Nothing above it knows a protocol.
 // Results keep the meanings callers rely on: -1 no connection, a count or 0,
@@ -89,7 +90,8 @@ public:
     // then failed says whether the connection broke over the question.
     std::optional<QMap<int, QByteArray>> pop3UniqueIds(int handle, bool *failed = nullptr);
     // The mails that will be fetched, in order, so they can travel ahead.
-    void pop3PlanFetches(int handle, const QList<int> &numbers);
+    // False (last error) when the connection broke over it.
+    bool pop3PlanFetches(int handle, const QList<int> &numbers);
     bool pop3DeleteMail(int handle, int n);
     // Says goodbye, so the server carries out the deletions, and forgets the handle.
     // False when the goodbye failed or the server refused a deletion (last error).
@@ -112,6 +114,10 @@ public:
     // it, below 0 on failure with the reason as the last error (a refusing
     // server's reply word for word).
     int smtpSendMail(const OutgoingMail &mail, const SessionHooks *hooks = nullptr);
+    // The message a send builds, every text read up to its first NUL as the send reads it.
+    static std::optional<BuiltMail> buildMail(const OutgoingMail &mail, QString *error = nullptr);
+    // The message the last send of this thread built (sent or not); empty when none was built.
+    QByteArray lastBuiltMessage() const;
     // Whether the last send of this thread went over an encrypted connection.
     bool smtpWasEncrypted() const;
 

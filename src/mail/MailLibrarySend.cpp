@@ -13,9 +13,11 @@ std::optional<QString> cut(const std::optional<QString> &text)
     return text ? std::optional<QString>(FixedField::cutAtNul(*text)) : std::nullopt;
 }
 
+thread_local QByteArray t_lastBuilt;
+
 } // namespace
 
-int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hooks)
+std::optional<BuiltMail> MailLibrary::buildMail(const OutgoingMail &mail, QString *error)
 {
     OutgoingMail clean = mail;
     clean.server = FixedField::cutAtNul(mail.server);
@@ -27,11 +29,25 @@ int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hook
     clean.body = FixedField::cutAtNul(mail.body);
     clean.extraHeader = cut(mail.extraHeader);
     clean.attachments = FixedField::cutAtNul(mail.attachments);
+    QString why;
+    auto built = MimeWriter::build(clean, QDateTime::currentDateTime(), &why);
+    if (!built && error)
+        *error = why;
+    return built;
+}
 
+QByteArray MailLibrary::lastBuiltMessage() const
+{
+    return t_lastBuilt;
+}
+
+int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hooks)
+{
     // A mail that cannot be built is refused before any connection is made.
     QString error;
-    const auto built = MimeWriter::build(clean, QDateTime::currentDateTime(), &error);
+    const auto built = buildMail(mail, &error);
     noteSmtpEncrypted(false);
+    t_lastBuilt = built ? built->data : QByteArray();
     if (!built) {
         setLastError(error);
         return -1;
@@ -39,7 +55,7 @@ int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hook
 
     SmtpSession session;
     session.setHooks(hooks);
-    const bool sent = session.open(clean.server)
+    const bool sent = session.open(FixedField::cutAtNul(mail.server))
         && session.authenticate({mail.accountId, mail.accountPassword}) && session.transfer(*built);
     noteSmtpEncrypted(session.isEncrypted());
     session.quit();

@@ -268,10 +268,14 @@ std::optional<QMap<int, QByteArray>> Pop3Session::uniqueIds()
     return ids;
 }
 
-void Pop3Session::planRetrievals(const QList<int> &numbers)
+bool Pop3Session::planRetrievals(const QList<int> &numbers)
 {
+    // Every size in one listing, before any command travels ahead of it.
+    if (!m_sizes && !numbers.isEmpty() && !size(numbers.first()) && !m_line.isConnected())
+        return false;
     m_plan = numbers;
     m_planned = 0;
+    return true;
 }
 
 // Keeps a few RETR on the way, as many as fit in a modest amount of memory.

@@ -38,7 +38,8 @@ public:
     // The mails retrieve() will be asked for, in that order. A server that
     // announced PIPELINING gets several RETR at once (bounded in bytes), and
     // DELE without waiting for each answer.
-    void planRetrievals(const QList<int> &numbers);
+    // False when the connection was lost over the size listing.
+    bool planRetrievals(const QList<int> &numbers);
     // The header block of mail n (TOP n 0).
     std::optional<QByteArray> header(int n);
     // Mail n exactly as stored: CR LF kept, dot-stuffing removed.

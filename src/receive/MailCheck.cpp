@@ -2,10 +2,10 @@
 
 #include "common/AppPaths.h"
 #include "common/BackgroundJob.h"
-#include "common/Cp932.h"
 #include "common/FixedField.h"
 #include "common/LineEnds.h"
 #include "common/Prompt.h"
+#include "common/SafeFile.h"
 #include "common/WindowThread.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
@@ -25,14 +25,8 @@
 #include "viewer/TyakuForm.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QSet>
 
-#include <cerrno>
-#include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -61,16 +55,6 @@ void showNotice(const QString &text)
 {
     WindowThread::call(
         [text] { Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr); });
-}
-
-bool syncToDisk(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
 }
 
 // What the history window's boxes and editor would hand back: one-line boxes
@@ -203,9 +187,6 @@ private:
         m_uids = m_library.pop3UniqueIds(m_handle, &failed);
         if (failed)
             return fail();
-        // Every size in one listing, before any command travels ahead.
-        if (m_library.pop3GetMailSize(m_handle, 1) < 0 && !m_library.pop3IsOpen(m_handle))
-            return fail();
         const QHash<QByteArray, bool> known = m_uids ? m_ids->load() : QHash<QByteArray, bool>();
         const auto uidOf = [&](int n) {
             const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
@@ -215,7 +196,8 @@ private:
         for (int n = 1; n <= m_outcome.waiting; ++n)
             if (!known.contains(uidOf(n)))
                 plan << n;
-        m_library.pop3PlanFetches(m_handle, plan);
+        if (!m_library.pop3PlanFetches(m_handle, plan))
+            return fail();
 
         for (int n = 1; n <= m_outcome.waiting; ++n) {
             showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
@@ -242,14 +224,14 @@ private:
     void finish()
     {
         if (m_outcome.stored > 0) {
-            HistoryFile received(HistoryFile::Kind::Received);
-            const bool recordsSafe = syncToDisk(received.path());
-            if (!recordsSafe || !m_ids->sync()) {
+            const QString records = HistoryFile(HistoryFile::Kind::Received).path();
+            QString why;
+            const bool recordsSafe = SafeFile::flush(records, &why);
+            if (!recordsSafe || !SafeFile::flush(m_ids->path(), &why)) {
                 // Without its records on disk nothing may leave the server.
                 m_library.pop3Abort(m_handle);
                 report(QStringLiteral("%1 に書き込めませんでした（%2）。メールはサーバーに残しました。")
-                           .arg(recordsSafe ? m_ids->path() : received.path(),
-                                recordsSafe ? m_ids->errorText() : QString::fromLocal8Bit(std::strerror(errno))));
+                           .arg(recordsSafe ? m_ids->path() : records, why));
                 return;
             }
         }
@@ -277,7 +259,7 @@ private:
     {
         m_library.pop3Abort(m_handle);
         if (m_ids)
-            m_ids->sync();
+            SafeFile::flush(m_ids->path());
         if (!stopped())
             reportLeft();
     }

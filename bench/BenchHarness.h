@@ -1,0 +1,66 @@
+#pragma once
+
+#include "SilentPrompt.h"
+
+#include "common/AppPaths.h"
+
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QString>
+#include <QTemporaryDir>
+
+// The test harness's real mail servers for a benchmark, in a state folder of its own.
+namespace BenchHarness {
+
+inline bool start(const QString &state)
+{
+    return QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                             {QStringLiteral(PINTORA_HARNESS_SCRIPT), QStringLiteral("start"), state})
+        == 0;
+}
+
+inline void stop(const QString &state)
+{
+    QProcess::execute(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(PINTORA_HARNESS_SCRIPT), QStringLiteral("stop"), state});
+}
+
+// servers.ini as key -> value: host, pop3, smtp, password, cert, maildirs, uid, gid...
+inline QMap<QString, QString> servers(const QString &state)
+{
+    QMap<QString, QString> values;
+    QFile ini(state + QStringLiteral("/servers.ini"));
+    ini.open(QIODevice::ReadOnly);
+    for (const QByteArray &line : ini.readAll().split('\n'))
+        if (line.contains('='))
+            values[QString::fromUtf8(line.left(line.indexOf('=')))] = QString::fromUtf8(line.mid(line.indexOf('=') + 1));
+    return values;
+}
+
+} // namespace BenchHarness
+
+// A fresh installation in a temporary folder that trusts the harness's certificate
+// and answers every box silently, for as long as it lives.
+class BenchInstallation {
+public:
+    explicit BenchInstallation(const QString &certificate)
+    {
+        QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+        ssl.addCaCertificates(QSslCertificate::fromPath(certificate));
+        QSslConfiguration::setDefaultConfiguration(ssl);
+        AppPaths::setAppDir(m_dir.path());
+        AppPaths::ensureInstallationFolders();
+        Prompt::install(&prompt);
+    }
+    ~BenchInstallation() { Prompt::install(nullptr); }
+    BenchInstallation(const BenchInstallation &) = delete;
+    BenchInstallation &operator=(const BenchInstallation &) = delete;
+
+    SilentPrompt prompt;
+
+private:
+    QTemporaryDir m_dir;
+};
