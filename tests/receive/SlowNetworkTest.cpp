@@ -98,9 +98,10 @@ TEST_F(SlowCheck, ASlowButSteadyServerIsWaitedFor)
 {
     shorten(1000ms, 1000ms);
     for (int n = 1; n <= 2; ++n)
-        servers->deliver(user, mailOf(n, 12000));
-    // 4 KB/s: each mail takes seconds, far beyond the one-second limits, yet keeps moving.
-    ThrottlingRelay relay(servers->host, servers->pop3, {.downRate = 4000});
+        servers->deliver(user, mailOf(n, 40000));
+    // 20 KB/s: each mail takes two seconds, beyond the one-second limits, yet keeps moving
+    // (and a whole TLS record still arrives within the grace, so the average can be seen).
+    ThrottlingRelay relay(servers->host, servers->pop3, {.downRate = 20000});
     runtimeSettings().Pop3Server = relay.address();
     const auto outcome = MailCheck::run();
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
