@@ -1,6 +1,7 @@
 #include "common/RecordFile.h"
 
 #include "common/FileError.h"
+#include "common/FileOwner.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -126,6 +127,7 @@ RecordFile::Result RecordFile::write(int n, const QByteArray &record)
     if (!SafeFile::mayWrite(SafeFile::resolveLinks(m_path)))
         return {false, n, FileError::writeProtected(m_path)};
 
+    std::lock_guard owner(FileOwner::lockFor(m_path));
     const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return {false, n, FileError::cannotWrite(m_path, errno)};
@@ -176,11 +178,23 @@ RecordFile::Result RecordFile::write(int n, const QByteArray &record)
 
 RecordFile::Result RecordFile::append(const QByteArray &record)
 {
+    // The number and the write under one lock, so two appends never share a slot.
+    std::lock_guard owner(FileOwner::lockFor(m_path));
     return write(appendNumber(), record);
 }
 
-RecordFile::Result RecordFile::compact(const QString &tmpPath, const QSet<int> &drop)
+bool RecordFile::truncate(qint64 length)
 {
+    std::lock_guard owner(FileOwner::lockFor(m_path));
+    return ::truncate(QFile::encodeName(m_path).constData(), off_t(length)) == 0;
+}
+
+RecordFile::Result RecordFile::compact(const QString &tmpPath, const QSet<int> &drop, const Progress &progress,
+                                       const std::atomic_bool *cancel)
+{
+    // Appends wait while the copy is made, so none lands in the file being replaced.
+    std::lock_guard owner(FileOwner::lockFor(m_path));
+    const int total = wholeRecords();
     SafeFile out(m_path, tmpPath);
     if (!out.open())
         return {false, 0, out.errorString()};
@@ -214,6 +228,10 @@ RecordFile::Result RecordFile::compact(const QString &tmpPath, const QSet<int> &
             }
             filled += got;
         }
+        if (cancel && cancel->load()) {
+            ::close(source);
+            return {false, 0, QStringLiteral("中止しました。")};
+        }
         const int records = static_cast<int>(filled / m_recordSize);
         kept.clear();
         for (int i = 0; i < records; ++i) {
@@ -227,6 +245,8 @@ RecordFile::Result RecordFile::compact(const QString &tmpPath, const QSet<int> &
             ::close(source);
             return {false, 0, out.errorString()};
         }
+        if (progress)
+            progress(number, total);
     }
     ::close(source);
     if (!out.commit())

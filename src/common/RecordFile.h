@@ -4,6 +4,8 @@
 #include <QSet>
 #include <QString>
 
+#include <atomic>
+#include <functional>
 #include <optional>
 
 // A flat file of fixed-size records numbered from 1, each with a 16-bit
@@ -50,10 +52,18 @@ public:
     Result write(int n, const QByteArray &record);
     Result append(const QByteArray &record);
 
+    // Told the records read so far and the file's whole count as a rewrite goes.
+    using Progress = std::function<void(int done, int total)>;
+
     // Rewrites the file without the records in drop and without records whose
     // live flag is 0, through a temporary file named after tmpPath (see SafeFile),
     // so a failure leaves the old file whole and a link keeps pointing at it.
-    Result compact(const QString &tmpPath, const QSet<int> &drop = {});
+    // A set cancel flag leaves the file as it was.
+    Result compact(const QString &tmpPath, const QSet<int> &drop = {}, const Progress &progress = {},
+                   const std::atomic_bool *cancel = nullptr);
+
+    // Cuts the file back to length bytes (a torn or unconfirmed tail).
+    bool truncate(qint64 length);
 
     bool isLive(const QByteArray &record) const;
     static void setLiveFlag(QByteArray &record, int offset, qint16 flag);

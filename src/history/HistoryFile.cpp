@@ -2,8 +2,14 @@
 
 #include <QFile>
 
+#include <condition_variable>
+#include <mutex>
+
+#include "common/FileOwner.h"
+
 #include "common/AppPaths.h"
 #include "common/OneLine.h"
+#include "common/SafeFile.h"
 
 namespace {
 
@@ -19,7 +25,40 @@ QString tmpPath(HistoryFile::Kind kind)
                                                                  : AppPaths::kSentHistoryTmp);
 }
 
+// Append sessions and deletions of one history exclude each other.
+struct Gate {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int sessions = 0;
+    bool compacting = false;
+};
+
+Gate &gateFor(HistoryFile::Kind kind)
+{
+    static Gate received;
+    static Gate sent;
+    return kind == HistoryFile::Kind::Received ? received : sent;
+}
+
 } // namespace
+
+HistoryFile::AppendSession::AppendSession(Kind kind) : m_kind(kind)
+{
+    Gate &gate = gateFor(kind);
+    std::unique_lock lock(gate.mutex);
+    gate.changed.wait(lock, [&] { return !gate.compacting; });
+    ++gate.sessions;
+}
+
+HistoryFile::AppendSession::~AppendSession()
+{
+    Gate &gate = gateFor(m_kind);
+    {
+        std::lock_guard lock(gate.mutex);
+        --gate.sessions;
+    }
+    gate.changed.notify_all();
+}
 
 HistoryFile::HistoryFile(Kind kind)
     : m_kind(kind),
@@ -35,6 +74,20 @@ RecordFile::Result HistoryFile::append(const HistoryRecord &record)
     clean.MailDate = OneLine::clean(record.MailDate);
     clean.Correspondent = OneLine::clean(record.Correspondent);
     return m_file.append(clean.toBytes(m_kind == Kind::Sent));
+}
+
+RecordFile::Result HistoryFile::append(const HistoryRecord &record, const BeforeAppend &before)
+{
+    HistoryRecord clean = record;
+    clean.Subject = OneLine::clean(record.Subject);
+    clean.MailDate = OneLine::clean(record.MailDate);
+    clean.Correspondent = OneLine::clean(record.Correspondent);
+    const QByteArray bytes = clean.toBytes(m_kind == Kind::Sent);
+    std::lock_guard owner(FileOwner::lockFor(path()));
+    const int number = m_file.appendNumber();
+    if (!before(qint64(number - 1) * HistoryRecord::kSize, bytes))
+        return {false, number, QStringLiteral("%1 に書き込めませんでした。").arg(path())};
+    return m_file.write(number, bytes);
 }
 
 std::optional<HistoryRecord> HistoryFile::read(int n) const
@@ -62,22 +115,52 @@ int HistoryFile::listCount() const
     return m_file.wholeRecords();
 }
 
-RecordFile::Result HistoryFile::remove(int n)
+RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile::Progress &progress,
+                                        const std::atomic_bool *cancel)
 {
-    return m_file.compact(m_tmpPath, {n});
+    Gate &gate = gateFor(m_kind);
+    {
+        std::unique_lock lock(gate.mutex);
+        // Looked at now and then, so a deletion waiting for a long check can still be stopped.
+        while (gate.sessions > 0 || gate.compacting) {
+            if (cancel && cancel->load())
+                return {false, 0, QStringLiteral("中止しました。")};
+            gate.changed.wait_for(lock, std::chrono::milliseconds(100));
+        }
+        gate.compacting = true;
+    }
+    const RecordFile::Result result = m_file.compact(m_tmpPath, drop, progress, cancel);
+    {
+        std::lock_guard lock(gate.mutex);
+        gate.compacting = false;
+    }
+    gate.changed.notify_all();
+    return result;
 }
 
-RecordFile::Result HistoryFile::removeAll()
+RecordFile::Result HistoryFile::remove(int n, const RecordFile::Progress &progress, const std::atomic_bool *cancel)
+{
+    return compact({n}, progress, cancel);
+}
+
+RecordFile::Result HistoryFile::removeAll(int count, const RecordFile::Progress &progress,
+                                          const std::atomic_bool *cancel)
 {
     QSet<int> all;
-    const int records = m_file.roundedRecords();
+    const int records = count < 0 ? m_file.roundedRecords() : count;
     for (int n = 1; n <= records; ++n)
         all.insert(n);
-    return m_file.compact(m_tmpPath, all);
+    return compact(all, progress, cancel);
+}
+
+bool HistoryFile::truncate(qint64 length)
+{
+    return m_file.truncate(length) && SafeFile::flush(path());
 }
 
 bool HistoryFile::takeBackAppend(qint64 lengthBefore, qint64 lengthAfter)
 {
+    std::lock_guard owner(FileOwner::lockFor(path()));
     QFile file(path());
     if (lengthBefore < 0 || file.size() != lengthAfter)
         return false;

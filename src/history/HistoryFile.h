@@ -3,6 +3,8 @@
 #include "common/RecordFile.h"
 #include "history/HistoryRecord.h"
 
+#include <atomic>
+#include <functional>
 #include <optional>
 
 // The received-mail or sent-mail history on disk.
@@ -17,6 +19,25 @@ public:
 
     // A sent mail keeps its clock text date exactly as it stands.
     RecordFile::Result append(const HistoryRecord &record);
+    // The same, with before told where the record will go and its bytes while no
+    // other write can come between; a false answer writes nothing.
+    using BeforeAppend = std::function<bool(qint64 offset, const QByteArray &bytes)>;
+    RecordFile::Result append(const HistoryRecord &record, const BeforeAppend &before);
+
+    // While a check stores mail the received history is only appended to:
+    // deletions wait until the last session ends, as they would move the
+    // records the check's journal points at, and a session waits for a
+    // deletion under way.
+    class AppendSession {
+    public:
+        explicit AppendSession(Kind kind);
+        ~AppendSession();
+        AppendSession(const AppendSession &) = delete;
+        AppendSession &operator=(const AppendSession &) = delete;
+
+    private:
+        Kind m_kind;
+    };
 
     // Record n as stored, or nothing past the end of the file.
     std::optional<HistoryRecord> read(int n) const;
@@ -30,9 +51,17 @@ public:
     // is created empty.
     int listCount() const;
 
-    // Delete one record, or every record, by rewriting the file without them.
-    RecordFile::Result remove(int n);
-    RecordFile::Result removeAll();
+    // Delete one record, or the first count records (those the user was asked
+    // about; -1 for every record), by rewriting the file without them. They wait
+    // for any append session and may be stopped through cancel, leaving the file whole.
+    RecordFile::Result remove(int n, const RecordFile::Progress &progress = {},
+                              const std::atomic_bool *cancel = nullptr);
+    RecordFile::Result removeAll(int count = -1, const RecordFile::Progress &progress = {},
+                                 const std::atomic_bool *cancel = nullptr);
+
+    // Cuts the file to length bytes and puts it on disk; for crash recovery.
+    bool truncate(qint64 length);
+    qint64 length() const { return m_file.length(); }
 
     // Undoes the last append when nothing else has written since: the file is
     // cut back from lengthAfter to lengthBefore.
@@ -40,6 +69,9 @@ public:
     int count() const { return m_file.wholeRecords(); }
 
 private:
+    RecordFile::Result compact(const QSet<int> &drop, const RecordFile::Progress &progress,
+                               const std::atomic_bool *cancel);
+
     Kind m_kind;
     QString m_tmpPath;
     mutable RecordFile m_file;

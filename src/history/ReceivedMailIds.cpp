@@ -1,6 +1,7 @@
 #include "history/ReceivedMailIds.h"
 
 #include "common/AppPaths.h"
+#include "common/FileOwner.h"
 #include "common/SafeFile.h"
 
 #include <QCryptographicHash>
@@ -25,6 +26,13 @@ ReceivedMailIds::ReceivedMailIds(const QString &server, const QString &account)
                                .left(16);
     m_path = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-") + QString::fromLatin1(key)
                                + QStringLiteral(".txt"));
+}
+
+ReceivedMailIds ReceivedMailIds::atPath(const QString &path)
+{
+    ReceivedMailIds ids;
+    ids.m_path = path;
+    return ids;
 }
 
 bool ReceivedMailIds::isUsable(const QByteArray &id)
@@ -60,6 +68,7 @@ QHash<QByteArray, bool> ReceivedMailIds::load() const
 
 bool ReceivedMailIds::add(const QByteArray &id, bool kept)
 {
+    std::lock_guard owner(FileOwner::lockFor(m_path));
     const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
                           0600);
     if (fd < 0) {
@@ -79,5 +88,6 @@ bool ReceivedMailIds::rewrite(const QHash<QByteArray, bool> &ids)
     QByteArray content;
     for (auto it = ids.constBegin(); it != ids.constEnd(); ++it)
         content += it.key() + (it.value() ? QByteArray(kKept) : QByteArray()) + '\n';
+    std::lock_guard owner(FileOwner::lockFor(m_path));
     return SafeFile::replace(m_path, content, {}, mode_t(0600), &m_error);
 }

@@ -11,6 +11,8 @@
 class ReceivedMailIds {
 public:
     ReceivedMailIds(const QString &server, const QString &account);
+    // The id file at path, as a crash journal names it.
+    static ReceivedMailIds atPath(const QString &path);
 
     const QString &path() const { return m_path; }
 
@@ -26,6 +28,8 @@ public:
     static bool isUsable(const QByteArray &id);
 
 private:
+    ReceivedMailIds() = default;
+
     QString m_path;
     QString m_error;
 };

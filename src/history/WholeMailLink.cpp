@@ -150,11 +150,33 @@ std::optional<QString> resolve(const QString &relative)
     return path;
 }
 
-bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &subject, QString *error)
+bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &subject, QString *error,
+                  const std::function<bool(const QString &path)> &beforeWriting)
 {
-    const auto path = keepIn(AppPaths::kAttachmentFolder, subject, raw, error);
-    if (!path)
+    AttachmentWriter writer(AppPaths::resolve(AppPaths::kAttachmentFolder));
+    std::optional<QString> path;
+    for (int tries = 0; !path && tries < 100; ++tries) {
+        path = writer.plan(fileNameFor(subject));
+        if (!path)
+            break;
+        if (beforeWriting && !beforeWriting(*path)) {
+            if (error)
+                *error = QStringLiteral("%1: 書き込みの記録に失敗しました").arg(*path);
+            return false;
+        }
+        if (!writer.writeAt(*path, raw)) {
+            // Taken meanwhile: the next free name, noted again.
+            const bool taken = QFileInfo::exists(*path);
+            path.reset();
+            if (!taken)
+                break;
+        }
+    }
+    if (!path) {
+        if (error)
+            *error = writer.errorText();
         return false;
+    }
     record.Body = appendTo(record.Body, relativeOf(AppPaths::kAttachmentFolder, *path));
     return true;
 }
@@ -246,7 +268,7 @@ std::optional<QString> linkedFile(const HistoryRecord &record)
     return resolve(find(record.Body));
 }
 
-QStringList linkedFiles(HistoryFile::Kind kind)
+QStringList linkedFiles(HistoryFile::Kind kind, int records)
 {
     QStringList files;
     HistoryFile history(kind);
@@ -254,7 +276,7 @@ QStringList linkedFiles(HistoryFile::Kind kind)
     if (!file.open(QIODevice::ReadOnly))
         return files;
     // Only the end of each body can hold a link; the rest is never decoded.
-    while (true) {
+    for (int n = 0; records < 0 || n < records; ++n) {
         const QByteArray record = file.read(HistoryRecord::kSize);
         if (record.size() < HistoryRecord::kSize)
             break;

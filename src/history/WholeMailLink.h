@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 struct OutgoingMail;
@@ -47,7 +48,9 @@ std::optional<QString> resolve(const QString &relative);
 
 // Received mail: keeps raw in the attachment folder, named after the subject,
 // and ends the record's body with its link. False with error set on failure.
-bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &subject, QString *error);
+// beforeWriting is told the file's path before it exists and may refuse it.
+bool keepReceived(HistoryRecord &record, const QByteArray &raw, const QString &subject, QString *error,
+                  const std::function<bool(const QString &path)> &beforeWriting = {});
 
 // Sent mail: the copy is stored before the mail is built, so its file is
 // reserved first (and the record linked to it), then filled with the message
@@ -65,7 +68,7 @@ std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kin
 
 // The kept file a record links to, when it exists.
 std::optional<QString> linkedFile(const HistoryRecord &record);
-// The kept files of every record of a history, in record order.
-QStringList linkedFiles(HistoryFile::Kind kind);
+// The kept files of the first records of a history (-1: every record), in record order.
+QStringList linkedFiles(HistoryFile::Kind kind, int records = -1);
 
 } // namespace WholeMailLink

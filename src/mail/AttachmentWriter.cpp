@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -109,7 +110,7 @@ QString AttachmentWriter::safeName(const QString &name)
     return clean;
 }
 
-std::optional<QString> AttachmentWriter::write(const QString &name, const QByteArray &bytes)
+std::optional<QString> AttachmentWriter::plan(const QString &name)
 {
     m_error.clear();
     const QString safe = safeName(name);
@@ -118,8 +119,6 @@ std::optional<QString> AttachmentWriter::write(const QString &name, const QByteA
     splitExtension(safe, &stem, &extension);
     if (!m_scanned)
         scanFolder();
-    // The next number to try for this name; a file made by someone else since
-    // the scan only costs one more try, as O_EXCL never overwrites it.
     const QString key = safe.toLower();
     int &next = m_nextNumber[key];
     // "report (2019).pdf" beside no "report.pdf" leaves "report.pdf" free.
@@ -128,42 +127,64 @@ std::optional<QString> AttachmentWriter::write(const QString &name, const QByteA
     for (int k = qMax(next, 1); k < 100000; ++k) {
         const QString file = k == 1 ? safe : QStringLiteral("%1 (%2)%3").arg(stem).arg(k).arg(extension);
         const QString path = m_folder + u'/' + file;
-        const QByteArray native = QFile::encodeName(path);
-        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0) {
-            if (errno == EEXIST) {
-                next = k + 1;
-                continue;
-            }
-            m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
-            return std::nullopt;
-        }
-        const char *data = bytes.constData();
-        qsizetype left = bytes.size();
-        bool ok = true;
-        while (left > 0) {
-            const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                ok = false;
-                break;
-            }
-            data += written;
-            left -= written;
-        }
-        const int savedErrno = errno;
-        ::close(fd);
-        if (!ok) {
-            ::unlink(native.constData());
-            m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(savedErrno)));
-            return std::nullopt;
-        }
         next = k + 1;
+        struct stat info {};
+        // A file made by someone else since the scan only costs one more try.
+        if (::lstat(QFile::encodeName(path).constData(), &info) == 0)
+            continue;
         return path;
     }
     m_error = QStringLiteral("%1: 空いている名前がありません").arg(m_folder);
     return std::nullopt;
+}
+
+bool AttachmentWriter::writeAt(const QString &path, const QByteArray &bytes)
+{
+    m_error.clear();
+    const QByteArray native = QFile::encodeName(path);
+    // O_EXCL: a planned name taken meanwhile is never overwritten.
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        m_lastErrno = errno;
+        m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));
+        return false;
+    }
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    bool ok = true;
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            ok = false;
+            break;
+        }
+        data += written;
+        left -= written;
+    }
+    const int savedErrno = errno;
+    ::close(fd);
+    if (!ok) {
+        ::unlink(native.constData());
+        m_lastErrno = savedErrno;
+        m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(savedErrno)));
+        return false;
+    }
+    return true;
+}
+
+std::optional<QString> AttachmentWriter::write(const QString &name, const QByteArray &bytes)
+{
+    for (;;) {
+        const auto path = plan(name);
+        if (!path)
+            return std::nullopt;
+        if (writeAt(*path, bytes))
+            return path;
+        if (m_lastErrno != EEXIST)
+            return std::nullopt;
+    }
 }
 
 void AttachmentWriter::scanFolder()

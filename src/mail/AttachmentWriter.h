@@ -24,6 +24,12 @@ public:
     // full path, or nothing with errorText() set.
     std::optional<QString> write(const QString &name, const QByteArray &bytes);
 
+    // The path write would use now, without making the file: a caller that must
+    // note its files before they exist plans them, then writes each with writeAt.
+    std::optional<QString> plan(const QString &name);
+    // Writes a planned path; fails rather than overwrite a file made meanwhile.
+    bool writeAt(const QString &path, const QByteArray &bytes);
+
     // Puts everything written into the folder on disk; false with errorText() set.
     bool sync();
 
@@ -35,6 +41,7 @@ private:
     QString m_folder;
     QString m_error;
     bool m_scanned = false;
+    int m_lastErrno = 0;
     QHash<QString, int> m_nextNumber;       // by lower-case safe name
     QHash<QString, int> m_highestNumbered;  // " (n)" already in the folder, by the name without it
 };

@@ -268,7 +268,8 @@ void MailLibrary::pop3Abort(int handle)
         pop3->abort();
 }
 
-int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written)
+int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written,
+                                   const BeforeWriting &beforeWriting)
 {
     if (!mail.content)
         mail = parse(mail.raw);
@@ -277,17 +278,49 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
     mail.needsWholeCopy = mail.needsWholeCopy || content.lossy || body.size() != content.text.size();
     mail.body = body;
 
+    // Every name is chosen before any file exists, so whoever must be able to
+    // find the files after a crash can note them first.
     AttachmentWriter writer(folder);
     int result = kNothingToUnpack;
+    QStringList planned;
+    QList<const MimeContent::Attachment *> plannedParts;
     for (const MimeContent::Attachment &attachment : content.attachments) {
-        const auto path = writer.write(attachment.name, attachment.content);
+        const auto path = writer.plan(attachment.name);
         if (!path) {
             setLastError(writer.errorText());
             result = kCannotWrite;
             continue;
         }
+        planned << *path;
+        plannedParts << &attachment;
+    }
+    const bool keepPiece = content.incompletePartial;
+    QString piecePath;
+    if (keepPiece) {
+        QString name = mail.subject.left(40).trimmed();
+        if (name.isEmpty())
+            name = QStringLiteral("mail");
+        const auto path = writer.plan(AttachmentWriter::safeName(name) + QStringLiteral(".eml"));
+        if (!path) {
+            setLastError(writer.errorText());
+            return kCannotWrite;
+        }
+        piecePath = *path;
+    }
+    if (beforeWriting && !planned.isEmpty() + !piecePath.isEmpty()
+        && !beforeWriting(piecePath.isEmpty() ? planned : planned + QStringList{piecePath})) {
+        setLastError(QStringLiteral("%1: 書き込みの記録に失敗しました").arg(folder));
+        return kCannotWrite;
+    }
+
+    for (qsizetype i = 0; i < planned.size(); ++i) {
+        if (!writer.writeAt(planned[i], plannedParts[i]->content)) {
+            setLastError(writer.errorText());
+            result = kCannotWrite;
+            continue;
+        }
         if (written)
-            written->append(*path);
+            written->append(planned[i]);
         if (result == kNothingToUnpack)
             result = kUnpacked;
     }
@@ -296,13 +329,14 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
         setLastError(writer.errorText());
         result = kCannotWrite;
     }
-    if (content.incompletePartial && result != kCannotWrite) {
+    if (keepPiece && result != kCannotWrite) {
         // The piece is kept whole so the mail can be put together once all pieces are in.
-        const auto path = keepWholeMail(mail, folder);
-        if (!path)
+        if (!writer.writeAt(piecePath, mail.raw) || !writer.sync()) {
+            setLastError(writer.errorText());
             return kCannotWrite;
+        }
         if (written)
-            written->append(*path);
+            written->append(piecePath);
         mail.needsWholeCopy = false;
         return kPartsMissing;
     }

@@ -8,6 +8,7 @@
 #include <QMutex>
 
 #include <memory>
+#include <functional>
 #include <optional>
 
 class Pop3Session;
@@ -101,8 +102,11 @@ public:
 
     // Writes the attachments of a fetched mail into the folder and leaves the
     // readable text in its body: kUnpacked, kNothingToUnpack, kCannotWrite or
-    // kPartsMissing. The paths written are added to written.
-    int unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written = nullptr);
+    // kPartsMissing. The paths written are added to written. beforeWriting is
+    // told every path first and may refuse them all (kCannotWrite).
+    using BeforeWriting = std::function<bool(const QStringList &paths)>;
+    int unpackAttachments(FetchedMail &mail, const QString &folder, QStringList *written = nullptr,
+                          const BeforeWriting &beforeWriting = {});
 
     // Keeps a whole mail as an .eml file in the folder; the path, or nothing.
     std::optional<QString> keepWholeMail(const FetchedMail &mail, const QString &folder);

@@ -9,9 +9,11 @@
 #include "common/WindowThread.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
+#include "history/ReceiveJournal.h"
 #include "history/ReceivedMailIds.h"
 #include "history/RecordText.h"
 #include "history/WholeMailLink.h"
+#include "mail/AttachmentWriter.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
 #include "settings/AccountFile.h"
@@ -25,6 +27,8 @@
 #include "viewer/TyakuForm.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 
@@ -110,9 +114,13 @@ private:
     bool m_connected = false;
     std::optional<ReceivedMailIds> m_ids;
     std::optional<QMap<int, QByteArray>> m_uids;
-    QHash<QByteArray, bool> m_keep;  // ids to remember: stored, and whether the mail stays
+    QHash<QByteArray, bool> m_known;  // ids on file when the check began
+    QHash<QByteArray, bool> m_keep;   // ids to remember: stored, and whether the mail stays
     QSet<QByteArray> m_deleted;
     QStringList m_left;
+    std::optional<HistoryFile::AppendSession> m_session;
+    ReceiveJournal m_journal;
+    int m_mailNumber = 0;
 
     bool stopped()
     {
@@ -171,6 +179,7 @@ private:
         }
         m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
         m_ids.emplace(server, account.id);
+        m_session.emplace(HistoryFile::Kind::Received);
         if (m_outcome.waiting > 0 && !fetchAll()) {
             showLastMail();
             finishBroken();
@@ -187,15 +196,40 @@ private:
         m_uids = m_library.pop3UniqueIds(m_handle, &failed);
         if (failed)
             return fail();
-        const QHash<QByteArray, bool> known = m_uids ? m_ids->load() : QHash<QByteArray, bool>();
+        // A journal left by a failed flush is settled first, so its records
+        // have their ids before anything is fetched.
+        if (QFile::exists(ReceiveJournal::path())) {
+            const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
+            if (!recovered.error.isEmpty()) {
+                report(recovered.error);
+                return false;
+            }
+        }
+        m_known = m_uids ? m_ids->load() : QHash<QByteArray, bool>();
+        const QHash<QByteArray, bool> &known = m_known;
         const auto uidOf = [&](int n) {
             const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
             return ReceivedMailIds::isUsable(uid) ? uid : QByteArray();
         };
+        // Room is looked at before anything is fetched: a mail that cannot be
+        // stored is neither downloaded nor unpacked, and stays on the server.
+        HistoryFile received(HistoryFile::Kind::Received);
+        int room = RecordFile::kMaxRecords - received.count();
         QList<int> plan;
-        for (int n = 1; n <= m_outcome.waiting; ++n)
-            if (!known.contains(uidOf(n)))
+        int full = 0;
+        for (int n = 1; n <= m_outcome.waiting; ++n) {
+            if (known.contains(uidOf(n)))
+                continue;
+            if (room-- > 0)
                 plan << n;
+            else
+                ++full;
+        }
+        const QSet<int> planned(plan.cbegin(), plan.cend());
+        if (full > 0)
+            m_left << QStringLiteral("%1 通: 受信履歴がいっぱいです（%2件）。着信履歴で不要なメールを削除してください。")
+                          .arg(full)
+                          .arg(RecordFile::kMaxRecords);
         if (!m_library.pop3PlanFetches(m_handle, plan))
             return fail();
 
@@ -214,26 +248,22 @@ private:
                 }
                 continue;
             }
+            if (!planned.contains(n))
+                continue;
             if (!handle(n, uid))
                 return false;
         }
         return true;
     }
 
-    // Records and ids on disk, then the goodbye that lets the server delete.
+    // Files, records and ids on disk, in that order, then the goodbye that lets the server delete.
     void finish()
     {
-        if (m_outcome.stored > 0) {
-            const QString records = HistoryFile(HistoryFile::Kind::Received).path();
-            QString why;
-            const bool recordsSafe = SafeFile::flush(records, &why);
-            if (!recordsSafe || !SafeFile::flush(m_ids->path(), &why)) {
-                // Without its records on disk nothing may leave the server.
-                m_library.pop3Abort(m_handle);
-                report(QStringLiteral("%1 に書き込めませんでした（%2）。メールはサーバーに残しました。")
-                           .arg(recordsSafe ? m_ids->path() : records, why));
-                return;
-            }
+        if (!secureStored()) {
+            // Without its records on disk nothing may leave the server.
+            m_library.pop3Abort(m_handle);
+            report(m_secureError + QStringLiteral("メールはサーバーに残しました。"));
+            return;
         }
         if (!m_library.pop3Close(m_handle)) {
             report(m_library.lastError());
@@ -254,14 +284,50 @@ private:
     }
 
     // The connection is gone or the user stopped: no goodbye, so the server deletes
-    // nothing; the ids already written keep the stored mails from coming twice.
+    // nothing; the ids of what was stored keep those mails from coming twice.
     void finishBroken()
     {
         m_library.pop3Abort(m_handle);
-        if (m_ids)
-            SafeFile::flush(m_ids->path());
+        if (!secureStored() && !stopped()) {
+            m_outcome.failed = true;
+            showError(m_secureError);
+        }
         if (!stopped())
             reportLeft();
+    }
+
+    QString m_secureError;
+
+    // Puts what this check stored on disk: the files the records point to, the
+    // records, then the ids that say they are stored. On failure nothing says
+    // they are stored, and the journal is left to sort it out before the next check.
+    bool secureStored()
+    {
+        if (!m_journal.isOpen())
+            return true;
+        QString why;
+        const QString records = HistoryFile(HistoryFile::Kind::Received).path();
+        AttachmentWriter folder(m_folder);
+        // A missing folder holds nothing to flush; its mails stayed on the server.
+        if (QFileInfo::exists(m_folder) && !folder.sync()) {
+            m_secureError = QStringLiteral("%1 に書き込めませんでした。").arg(folder.errorText());
+            return false;
+        }
+        if (!SafeFile::flush(records, &why)) {
+            m_secureError = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(records, why);
+            return false;
+        }
+        if (m_uids) {
+            QHash<QByteArray, bool> ids = m_ids->load();
+            for (auto it = m_keep.cbegin(); it != m_keep.cend(); ++it)
+                ids[it.key()] = it.value();
+            if (!m_ids->rewrite(ids)) {
+                m_secureError = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(m_ids->path(), m_ids->errorText());
+                return false;
+            }
+        }
+        m_journal.close();
+        return true;
     }
 
     void reportLeft()
@@ -288,6 +354,11 @@ private:
         WindowThread::call([shown] { Forms::get<TyakuForm>()->showStored(shown); });
     }
 
+    bool startJournal()
+    {
+        return m_journal.begin(HistoryFile(HistoryFile::Kind::Received).length(), m_ids->path());
+    }
+
     // A mail that cannot be fetched or stored stays on the server; the check goes on.
     bool leave(int n, const QString &subject, const QString &why)
     {
@@ -312,8 +383,13 @@ private:
         if (stopped())
             return false;
 
+        if (!m_journal.isOpen() && !startJournal())
+            return leave(n, mail->subject, m_journal.errorText());
+        const int mailNumber = ++m_mailNumber;
+        const auto noteFiles = [&](const QStringList &paths) { return m_journal.plan(mailNumber, paths); };
+
         bool mayDelete = true;
-        const int unpacked = m_library.unpackAttachments(*mail, m_folder);
+        const int unpacked = m_library.unpackAttachments(*mail, m_folder, nullptr, noteFiles);
         if (unpacked == MailLibrary::kCannotWrite) {
             // The attachment exists only on the server now, so the mail stays there.
             mayDelete = false;
@@ -339,20 +415,20 @@ private:
             && record.Correspondent == mail->from && record.MailDate == mail->date;
         QString keepError;
         if ((!whole || mail->needsWholeCopy)
-            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError))
+            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError,
+                                            [&](const QString &path) { return noteFiles({path}); }))
             return leave(n, mail->subject, keepError);
 
         HistoryFile received(HistoryFile::Kind::Received);
-        const RecordFile::Result stored = received.append(record);
+        const RecordFile::Result stored = received.append(record, [&](qint64 offset, const QByteArray &bytes) {
+            return m_journal.intend(mailNumber, offset, bytes, uid, !mayDelete);
+        });
         if (!stored.ok)
             return leave(n, mail->subject, stored.error);
         ++m_outcome.stored;
         m_lastShown = record;
-        // After the record, never before: a crash in between stores one mail twice, never none.
-        if (!uid.isEmpty()) {
-            m_ids->add(uid, !mayDelete);
+        if (!uid.isEmpty())
             m_keep[uid] = !mayDelete;
-        }
 
         if (mayDelete) {
             if (!m_library.pop3DeleteMail(m_handle, n))

@@ -2,6 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Prompt.h"
+#include "history/ReceiveJournal.h"
 #include "mail/MailLibrary.h"
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
@@ -36,6 +37,11 @@ void run()
     const QStringList missing = AppPaths::ensureInstallationFolders();
     if (!missing.isEmpty())
         Prompt::error(QStringLiteral("データフォルダを作成できません。\n%1").arg(missing.join(u'\n')));
+
+    // A check cut short by a crash or a power cut is settled before anything can edit.
+    const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
+    if (!recovered.error.isEmpty())
+        Prompt::error(recovered.error);
 
     if (const auto options = OptionsFile::read(AppPaths::kOptionsFile)) {
         RuntimeSettings &settings = runtimeSettings();

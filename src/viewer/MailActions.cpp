@@ -11,6 +11,7 @@
 #include "mail/HeaderEncoder.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
+#include "viewer/HistoryDeletion.h"
 #include "viewer/HistoryState.h"
 #include "viewer/TyakuForm.h"
 
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 MailActions::MailActions(TyakuForm *form) : m_form(form) {}
 
@@ -74,7 +76,11 @@ void MailActions::deleteOne()
     const auto shown = file.read(row);
     const auto linked = shown ? WholeMailLink::linkedFile(*shown) : std::nullopt;
     const bool dropLinked = linked && askToDeleteWholeMails(1);
-    const auto result = file.remove(row);
+    const QPointer<TyakuForm> form = m_form;
+    const auto result = HistoryDeletion::run(state.kind(), row, 0, m_form);
+    // The window may have been closed while the deletion ran.
+    if (!form)
+        return;
     clearShownMail();
     if (!result.ok)
         Prompt::error(result.error, {}, m_form);
@@ -86,12 +92,18 @@ void MailActions::deleteOne()
 
 void MailActions::deleteAll()
 {
+    const HistoryFile::Kind kind = historyState().kind();
+    // Only the records there when the user said yes: a check may add more meanwhile.
+    const int count = HistoryFile(kind).count();
     if (!Prompt::confirm(QStringLiteral("すべてのデータを削除して良いですか？"), m_form))
         return;
-    const QStringList linked = WholeMailLink::linkedFiles(historyState().kind());
+    const QStringList linked = WholeMailLink::linkedFiles(kind, count);
     const bool dropLinked = !linked.isEmpty() && askToDeleteWholeMails(linked.size());
+    const QPointer<TyakuForm> form = m_form;
     // A history that was never written counts as empty.
-    const auto result = HistoryFile(historyState().kind()).removeAll();
+    const auto result = HistoryDeletion::run(kind, 0, count, m_form);
+    if (!form)
+        return;
     if (!result.ok)
         Prompt::error(result.error, {}, m_form);
     else if (dropLinked)

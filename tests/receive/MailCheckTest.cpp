@@ -284,7 +284,7 @@ TEST_F(MailCheckFlow, LeavesTheMailOnTheServerWhenTheHistoryIsFull)
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(prompt.boxes[0].title, QStringLiteral("エラー"));
     EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("32767")));
-    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("「one too many」")));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("受信履歴がいっぱいです")));
     EXPECT_EQ(QFileInfo(history).size(), qint64(32767) * HistoryRecord::kSize);
     EXPECT_EQ(servers->waiting(user), 1);
 }
