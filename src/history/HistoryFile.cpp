@@ -10,6 +10,7 @@
 #include "common/AppPaths.h"
 #include "common/OneLine.h"
 #include "common/SafeFile.h"
+#include "history/ReceiveJournal.h"
 
 namespace {
 
@@ -129,7 +130,16 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
         }
         gate.compacting = true;
     }
-    const RecordFile::Result result = m_file.compact(m_tmpPath, drop, progress, cancel);
+    // A journal left by a check that could not finish points at offsets a
+    // rewrite would move: it is settled first, or nothing is rewritten.
+    RecordFile::Result result;
+    ReceiveJournal::Recovery settled;
+    if (m_kind == Kind::Received && QFile::exists(ReceiveJournal::path()))
+        settled = ReceiveJournal::recover();
+    if (settled.error.isEmpty())
+        result = m_file.compact(m_tmpPath, drop, progress, cancel);
+    else
+        result = {false, 0, settled.error};
     {
         std::lock_guard lock(gate.mutex);
         gate.compacting = false;

@@ -6,6 +6,7 @@
 #include "history/HistoryFile.h"
 #include "history/HistoryRecord.h"
 #include "history/ReceivedMailIds.h"
+#include "mail/AttachmentWriter.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -123,6 +124,15 @@ bool ReceiveJournal::intend(int mail, qint64 offset, const QByteArray &record, c
                      false);
 }
 
+bool ReceiveJournal::sync()
+{
+    if (m_fd >= 0 && ::fdatasync(m_fd) != 0) {
+        m_error = QStringLiteral("%1: %2").arg(path(), systemError(errno));
+        return false;
+    }
+    return true;
+}
+
 void ReceiveJournal::close()
 {
     if (m_fd < 0)
@@ -221,6 +231,14 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
         }
     }
 
+    // The files the kept records point to are on disk before the ids that say they are stored.
+    if (!stored.isEmpty() && QFileInfo::exists(folder)) {
+        AttachmentWriter writer(folder);
+        if (!writer.sync()) {
+            result.error = writer.errorText();
+            return result;
+        }
+    }
     if (!stored.isEmpty() && !idsPath.isEmpty()) {
         ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
         QHash<QByteArray, bool> known = ids.load();

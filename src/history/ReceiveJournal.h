@@ -31,6 +31,9 @@ public:
     // The record of mail about to be written at offset, with the id that says
     // it is stored (empty for a server without ids) and whether it stays on the server.
     bool intend(int mail, qint64 offset, const QByteArray &record, const QByteArray &uid, bool kept);
+    // Puts every line on disk: before the ids are written, as a start-up that
+    // finds the journal keeps only the records its lines vouch for.
+    bool sync();
     // Everything the journal guards is on disk: it goes.
     void close();
     const QString &errorText() const { return m_error; }

@@ -317,6 +317,10 @@ private:
             m_secureError = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(records, why);
             return false;
         }
+        if (!m_journal.sync()) {
+            m_secureError = QStringLiteral("%1 に書き込めませんでした。").arg(m_journal.errorText());
+            return false;
+        }
         if (m_uids) {
             QHash<QByteArray, bool> ids = m_ids->load();
             for (auto it = m_keep.cbegin(); it != m_keep.cend(); ++it)
@@ -414,10 +418,15 @@ private:
         const bool whole = WholeMailLink::survives(record) && record.Subject == mail->subject
             && record.Correspondent == mail->from && record.MailDate == mail->date;
         QString keepError;
-        if ((!whole || mail->needsWholeCopy)
-            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError,
-                                            [&](const QString &path) { return noteFiles({path}); }))
-            return leave(n, mail->subject, keepError);
+        if (!whole || mail->needsWholeCopy) {
+            if (!WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError,
+                                             [&](const QString &path) { return noteFiles({path}); }))
+                return leave(n, mail->subject, keepError);
+            // The only complete copy of the mail is on disk before a record can vouch for it.
+            AttachmentWriter folder(m_folder);
+            if (!folder.sync())
+                return leave(n, mail->subject, folder.errorText());
+        }
 
         HistoryFile received(HistoryFile::Kind::Received);
         const RecordFile::Result stored = received.append(record, [&](qint64 offset, const QByteArray &bytes) {

@@ -1,0 +1,260 @@
+#include "history/ReceiveJournal.h"
+
+#include "common/AppPaths.h"
+#include "history/HistoryFile.h"
+#include "history/HistoryRecord.h"
+#include "history/ReceivedMailIds.h"
+#include "common/SafeFile.h"
+#include "support/Sandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString attachments()
+{
+    return QDir(AppPaths::resolve(AppPaths::kAttachmentFolder)).absolutePath();
+}
+
+HistoryRecord mail(int n)
+{
+    HistoryRecord record;
+    record.Subject = QStringLiteral("mail %1").arg(n);
+    record.Correspondent = QStringLiteral("a@example.jp");
+    record.Body = QStringLiteral("body %1").arg(n);
+    return record;
+}
+
+QByteArray uidOf(int n)
+{
+    return "uid-" + QByteArray::number(n);
+}
+
+// Every file a check touches, as bytes, so a state can be put back exactly.
+struct DiskState {
+    QMap<QString, QByteArray> files;
+
+    static DiskState take(const QStringList &paths)
+    {
+        DiskState state;
+        for (const QString &path : paths)
+            if (QFileInfo::exists(path))
+                state.files[path] = Sandbox::readFile(path);
+        return state;
+    }
+
+    void restore(const QStringList &paths) const
+    {
+        for (const QString &path : paths) {
+            QFile::remove(path);
+            if (files.contains(path))
+                Sandbox::writeFile(path, files[path]);
+        }
+    }
+};
+
+// The writes of a check that stores mails 1..count, with a file for every
+// odd mail, through the same journal and history the check uses; a snapshot
+// after each write, together with what had been flushed by then.
+struct CheckWrites {
+    QList<DiskState> written;  // what the page cache holds: a kill -9 leaves this
+    QList<DiskState> synced;   // what a power cut cannot take: the last flush of each file
+    QStringList paths;
+};
+
+CheckWrites storeMails(int count, const QString &idsPath)
+{
+    CheckWrites run;
+    const QString history = HistoryFile(HistoryFile::Kind::Received).path();
+    run.paths << history << ReceiveJournal::path() << idsPath;
+    for (int n = 1; n <= count; n += 2)
+        run.paths << attachments() + QStringLiteral("/file-%1.bin").arg(n);
+
+    DiskState flushed = DiskState::take(run.paths);
+    const auto step = [&](const QStringList &nowSynced) {
+        const DiskState now = DiskState::take(run.paths);
+        for (const QString &path : nowSynced) {
+            if (now.files.contains(path))
+                flushed.files[path] = now.files[path];
+        }
+        run.written << now;
+        run.synced << flushed;
+    };
+
+    ReceiveJournal journal;
+    HistoryFile file(HistoryFile::Kind::Received);
+    EXPECT_TRUE(journal.begin(file.length(), idsPath));
+    // The journal's start and every planned file are synced when written.
+    step({ReceiveJournal::path()});
+    for (int n = 1; n <= count; ++n) {
+        if (n % 2 == 1) {
+            const QString made = attachments() + QStringLiteral("/file-%1.bin").arg(n);
+            EXPECT_TRUE(journal.plan(n, {made}));
+            step({ReceiveJournal::path()});
+            Sandbox::writeFile(made, "content " + QByteArray::number(n));
+            step({made});  // the check flushes a mail's files before its record
+        }
+        const auto stored = file.append(mail(n), [&](qint64 offset, const QByteArray &bytes) {
+            return journal.intend(n, offset, bytes, uidOf(n), false);
+        });
+        EXPECT_TRUE(stored.ok);
+        step({});
+    }
+    // The end of a check: history and journal, then ids, then the journal goes.
+    EXPECT_TRUE(journal.sync());
+    step({history, ReceiveJournal::path()});
+    ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
+    QHash<QByteArray, bool> all = ids.load();
+    for (int n = 1; n <= count; ++n)
+        all[uidOf(n)] = false;
+    EXPECT_TRUE(ids.rewrite(all));
+    step({idsPath});
+    journal.close();
+    step({ReceiveJournal::path()});
+    return run;
+}
+
+// What a power cut may leave of one file: the flushed content, with the
+// unflushed writes after it kept up to a page boundary (a torn write) or whole.
+QList<QByteArray> cutsOf(const QByteArray &flushed, const QByteArray &written)
+{
+    if (flushed == written)
+        return {written};
+    QList<QByteArray> cuts{flushed, written};
+    if (written.startsWith(flushed)) {
+        for (qsizetype at = (flushed.size() / 4096 + 1) * 4096; at < written.size(); at += 4096 * 3)
+            cuts << written.left(at);
+    }
+    return cuts;
+}
+
+// After recovery and the check that follows: every mail stored exactly once,
+// a file only beside a stored mail, and the journal gone.
+void expectSettled(int count, const QString &idsPath, const std::string &where)
+{
+    const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
+    ASSERT_TRUE(recovered.error.isEmpty()) << where;
+    EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path())) << where;
+
+    const HistoryFile file(HistoryFile::Kind::Received);
+    EXPECT_EQ(file.length() % HistoryRecord::kSize, 0) << where << ": a torn record";
+    const QHash<QByteArray, bool> ids = ReceivedMailIds::atPath(idsPath).load();
+    QMap<QString, int> stored;
+    for (int r = 1; r <= file.count(); ++r)
+        ++stored[file.read(r)->trimmed().Subject];
+    for (int n = 1; n <= count; ++n) {
+        const QString subject = QStringLiteral("mail %1").arg(n);
+        const int inHistory = stored.value(subject);
+        // The next check fetches what no id marks as stored.
+        const int afterNextCheck = inHistory + (ids.contains(uidOf(n)) ? 0 : 1);
+        EXPECT_EQ(afterNextCheck, 1) << where << ", mail " << n << ": " << inHistory << " in the history";
+        if (ids.contains(uidOf(n)))
+            EXPECT_EQ(inHistory, 1) << where << ", mail " << n << " has an id but no record";
+        if (n % 2 == 1) {
+            const bool made = QFileInfo::exists(attachments() + QStringLiteral("/file-%1.bin").arg(n));
+            EXPECT_TRUE(!made || inHistory == 1) << where << ", mail " << n << ": a file left over";
+        }
+    }
+}
+
+TEST(ReceiveJournal, EveryStateAKillOrAPowerCutLeavesIsSettled)
+{
+    Sandbox sandbox;
+    constexpr int kMails = 4;
+    const QString idsPath = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-test.txt"));
+    // Records from before the check must come through every state untouched.
+    HistoryFile file(HistoryFile::Kind::Received);
+    HistoryRecord old = mail(0);
+    old.Subject = QStringLiteral("old");
+    ASSERT_TRUE(file.append(old).ok);
+    ASSERT_TRUE(SafeFile::flush(file.path()));
+
+    const DiskState before = DiskState::take({file.path()});
+    const CheckWrites run = storeMails(kMails, idsPath);
+    ASSERT_FALSE(run.written.isEmpty());
+
+    int states = 0;
+    for (qsizetype k = 0; k < run.written.size(); ++k) {
+        const DiskState &written = run.written[k];
+        const DiskState &flushed = run.synced[k];
+        // kill -9: everything written survives.
+        QList<DiskState> candidates{written};
+        // Power cut: each file independently at its flushed content or any cut of what followed.
+        QList<DiskState> cuts{DiskState{}};
+        for (const QString &path : run.paths) {
+            const bool wasWritten = written.files.contains(path);
+            const bool wasFlushed = flushed.files.contains(path);
+            QList<QByteArray> options;
+            if (wasWritten)
+                options = cutsOf(flushed.files.value(path), written.files[path]);
+            QList<DiskState> next;
+            for (const DiskState &partial : cuts) {
+                if (!wasFlushed) {
+                    // A file never flushed may not exist at all.
+                    next << partial;
+                }
+                for (const QByteArray &option : options) {
+                    DiskState with = partial;
+                    with.files[path] = option;
+                    next << with;
+                }
+                if (!wasWritten && wasFlushed)
+                    next << partial;  // flushed, then removed: both are possible
+            }
+            cuts = next;
+        }
+        candidates += cuts;
+        for (qsizetype c = 0; c < candidates.size(); ++c) {
+            DiskState state = candidates[c];
+            // Records from before the check were on disk all along.
+            if (!state.files.contains(file.path()) || !state.files[file.path()].startsWith(before.files[file.path()]))
+                continue;
+            state.restore(run.paths);
+            expectSettled(kMails, idsPath, "step " + std::to_string(k) + " state " + std::to_string(c));
+            EXPECT_EQ(file.read(1)->trimmed().Subject, QStringLiteral("old"));
+            ++states;
+            if (::testing::Test::HasFailure())
+                return;
+        }
+    }
+    EXPECT_GT(states, 100);
+}
+
+TEST(ReceiveJournal, AJournalWithoutItsStartOrWithATornLineChangesNothingItCannotProve)
+{
+    Sandbox sandbox;
+    HistoryFile file(HistoryFile::Kind::Received);
+    ASSERT_TRUE(file.append(mail(1)).ok);
+    // Cut before its end of line, the start says nothing.
+    Sandbox::writeFile(ReceiveJournal::path(), "S 0 x");
+    const auto recovered = ReceiveJournal::recover();
+    EXPECT_TRUE(recovered.found);
+    EXPECT_TRUE(recovered.error.isEmpty());
+    EXPECT_EQ(file.count(), 1);
+    EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path()));
+    // No journal: nothing to do.
+    EXPECT_FALSE(ReceiveJournal::recover().found);
+}
+
+TEST(ReceiveJournal, OnlyFilesInTheAttachmentFolderAreEverRemoved)
+{
+    Sandbox sandbox;
+    const QString outside = sandbox.workPath(QStringLiteral("mine.txt"));
+    const QString inside = attachments() + QStringLiteral("/planned.bin");
+    Sandbox::writeFile(outside, "the user's own file");
+    Sandbox::writeFile(inside, "half");
+    ReceiveJournal journal;
+    ASSERT_TRUE(journal.begin(0, AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-x.txt"))));
+    ASSERT_TRUE(journal.plan(1, {outside, inside}));
+    const auto recovered = ReceiveJournal::recover();
+    EXPECT_EQ(recovered.removed, QStringList{inside});
+    EXPECT_TRUE(QFileInfo::exists(outside));
+    EXPECT_FALSE(QFileInfo::exists(inside));
+}
+
+} // namespace
