@@ -1,6 +1,7 @@
 #include "common/SafeFile.h"
 
 #include "common/FileError.h"
+#include "common/FileOwner.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -183,6 +184,7 @@ bool SafeFile::commit()
 bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QString &tmpHint,
                        std::optional<mode_t> mode, QString *error)
 {
+    std::lock_guard owner(FileOwner::lockFor(target));
     SafeFile file(target, tmpHint, mode);
     const bool ok = file.open() && file.write(bytes) && file.commit();
     if (!ok && error)

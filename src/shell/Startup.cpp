@@ -2,7 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Prompt.h"
-#include "history/ReceiveJournal.h"
+#include "history/HistoryRecovery.h"
 #include "mail/MailLibrary.h"
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
@@ -39,9 +39,8 @@ void run()
         Prompt::error(QStringLiteral("データフォルダを作成できません。\n%1").arg(missing.join(u'\n')));
 
     // A check cut short by a crash or a power cut is settled before anything can edit.
-    const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
-    if (!recovered.error.isEmpty())
-        Prompt::error(recovered.error);
+    if (const QString unsettled = HistoryRecovery::atStart(); !unsettled.isEmpty())
+        Prompt::error(unsettled);
 
     if (const auto options = OptionsFile::read(AppPaths::kOptionsFile)) {
         RuntimeSettings &settings = runtimeSettings();

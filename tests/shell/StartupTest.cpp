@@ -1,6 +1,8 @@
 #include "shell/Startup.h"
 
 #include "common/AppPaths.h"
+#include "history/HistoryFile.h"
+#include "history/HistoryRecord.h"
 #include "mail/MailLibrary.h"
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
@@ -10,6 +12,7 @@
 #include "support/Sandbox.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -92,6 +95,34 @@ TEST(Startup, OptionsComeFromTheWorkingDirectoryNotTheProgramFolder)
     Startup::run();
     EXPECT_EQ(runtimeSettings().Pop3Server, QStringLiteral("from.other.dir"));
     EXPECT_EQ(Forms::existing<OptionForm>(), nullptr);
+}
+
+TEST(Startup, ARecordTornAtTheEndOfAHistoryIsCutBeforeItCanBeListed)
+{
+    Sandbox sandbox;
+    writeOptions(sandbox.workDir(), "SMTP=smtp.a\r\nPOP3=pop.a\r\nMAIL=me@a\r\nAPOP=1\r\n");
+    writeAccount("[EXEINI]\r\nNAME=user\r\nNAME2=secret\r\nNAME3=1\r\n");
+    HistoryRecord whole;
+    whole.Subject = QStringLiteral("whole");
+    for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
+        HistoryFile file(kind);
+        ASSERT_TRUE(file.append(whole).ok);
+        // Three quarters of a second record: a power cut during its write.
+        QFile raw(file.path());
+        ASSERT_TRUE(raw.open(QIODevice::Append));
+        raw.write(whole.toBytes().left(HistoryRecord::kSize * 3 / 4));
+    }
+    Startup::run();
+    for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
+        HistoryFile file(kind);
+        EXPECT_EQ(file.length(), HistoryRecord::kSize);
+        HistoryRecord next;
+        next.Subject = QStringLiteral("next");
+        ASSERT_TRUE(file.append(next).ok);
+        ASSERT_EQ(file.count(), 2);
+        EXPECT_EQ(file.read(2)->trimmed().Subject, QStringLiteral("next"));
+    }
+    Forms::discardAll();
 }
 
 TEST(Startup, MissingInstallationFoldersAreCreated)

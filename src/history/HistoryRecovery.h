@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// What start-up puts right in the histories before any window can edit: a
+// check cut short by a crash, and a record torn at the end of a file (which an
+// append would otherwise turn into a listed, cut copy). Empty when all is well,
+// otherwise what could not be put right, for a box.
+namespace HistoryRecovery {
+
+QString atStart();
+
+} // namespace HistoryRecovery
