@@ -68,22 +68,23 @@ HistoryFile::HistoryFile(Kind kind)
 {
 }
 
-RecordFile::Result HistoryFile::append(const HistoryRecord &record)
+QByteArray HistoryFile::bytesOf(const HistoryRecord &record) const
 {
     HistoryRecord clean = record;
     clean.Subject = OneLine::clean(record.Subject);
     clean.MailDate = OneLine::clean(record.MailDate);
     clean.Correspondent = OneLine::clean(record.Correspondent);
-    return m_file.append(clean.toBytes(m_kind == Kind::Sent));
+    return clean.toBytes(m_kind == Kind::Sent);
+}
+
+RecordFile::Result HistoryFile::append(const HistoryRecord &record)
+{
+    return m_file.append(bytesOf(record));
 }
 
 RecordFile::Result HistoryFile::append(const HistoryRecord &record, const BeforeAppend &before)
 {
-    HistoryRecord clean = record;
-    clean.Subject = OneLine::clean(record.Subject);
-    clean.MailDate = OneLine::clean(record.MailDate);
-    clean.Correspondent = OneLine::clean(record.Correspondent);
-    const QByteArray bytes = clean.toBytes(m_kind == Kind::Sent);
+    const QByteArray bytes = bytesOf(record);
     std::lock_guard owner(FileOwner::lockFor(path()));
     const int number = m_file.appendNumber();
     if (!before(qint64(number - 1) * HistoryRecord::kSize, bytes))

@@ -17,6 +17,9 @@ public:
     Kind kind() const { return m_kind; }
     const QString &path() const { return m_file.path(); }
 
+    // The bytes append writes for a record: one-line fields, fitted to their widths.
+    QByteArray bytesOf(const HistoryRecord &record) const;
+
     // A sent mail keeps its clock text date exactly as it stands.
     RecordFile::Result append(const HistoryRecord &record);
     // The same, with before told where the record will go and its bytes while no

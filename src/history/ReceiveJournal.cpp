@@ -184,7 +184,7 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
 
     HistoryFile history(HistoryFile::Kind::Received);
     QSet<int> confirmedMails;
-    QHash<QByteArray, bool> stored;
+    ReceivedMailIds::Ids stored;
     if (startLength >= 0) {
         std::lock_guard owner(FileOwner::lockFor(history.path()));
         qint64 end = intents.isEmpty() ? startLength : qMin(startLength, intents.firstKey());
@@ -202,7 +202,7 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
             ++result.confirmed;
             confirmedMails << mailAt.value(it.key());
             if (!it->uid.isEmpty())
-                stored[it->uid] = it->kept;
+                stored[it->uid] = {it->kept, ReceivedMailIds::now(), ReceivedMailIds::headKey(record)};
         }
         records.close();
         result.dropped = int(intents.size()) - result.confirmed;
@@ -241,9 +241,9 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
     }
     if (!stored.isEmpty() && !idsPath.isEmpty()) {
         ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
-        QHash<QByteArray, bool> known = ids.load();
+        ReceivedMailIds::Ids known = ids.load();
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)
-            known[it.key()] = it.value();
+            known.insert(it.key(), it.value());
         if (!ids.rewrite(known)) {
             result.error = ids.errorText();
             return result;

@@ -3,9 +3,12 @@
 #include "common/AppPaths.h"
 #include "common/FileOwner.h"
 #include "common/SafeFile.h"
+#include "history/HistoryRecord.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -14,7 +17,29 @@
 
 namespace {
 
-constexpr char kKept[] = " kept";
+constexpr char kKept[] = "kept";
+constexpr char kCountLine[] = "#ids ";
+
+std::function<qint64()> &clockSource()
+{
+    static std::function<qint64()> source;
+    return source;
+}
+
+QString deletedHerePath()
+{
+    return AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-deleted.txt"));
+}
+
+bool isHexKey(const QByteArray &key)
+{
+    if (key.isEmpty() || key.size() > 64)
+        return false;
+    for (const char c : key)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
 
 } // namespace
 
@@ -45,49 +70,131 @@ bool ReceivedMailIds::isUsable(const QByteArray &id)
     return true;
 }
 
-QHash<QByteArray, bool> ReceivedMailIds::load() const
+QByteArray ReceivedMailIds::headKey(const QByteArray &recordOrHead)
 {
-    QHash<QByteArray, bool> ids;
+    return QCryptographicHash::hash(recordOrHead.left(HistoryRecord::kHeadSize), QCryptographicHash::Sha256)
+        .toHex()
+        .left(24);
+}
+
+qint64 ReceivedMailIds::now()
+{
+    return clockSource() ? clockSource()() : QDateTime::currentSecsSinceEpoch();
+}
+
+void ReceivedMailIds::setClock(std::function<qint64()> source)
+{
+    clockSource() = std::move(source);
+}
+
+ReceivedMailIds::Ids ReceivedMailIds::load(bool *whole) const
+{
+    Ids ids;
+    if (whole)
+        *whole = false;
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return ids;
     const QByteArray all = file.readAll();
-    for (const QByteArray &line : all.split('\n')) {
-        // Only whole lines count: the last one may have been cut by a crash.
-        if (!all.endsWith('\n') && line.constData() + line.size() == all.constData() + all.size())
-            break;
-        QByteArray id = line;
-        const bool kept = id.endsWith(kKept);
-        if (kept)
-            id.chop(int(std::strlen(kKept)));
-        if (isUsable(id))
-            ids[id] = kept;
+    qsizetype announced = -1;
+    qsizetype lines = 0;
+    const QList<QByteArray> split = all.split('\n');
+    // Only whole lines count: the last one may have been cut.
+    for (qsizetype i = 0; i + 1 < split.size(); ++i) {
+        const QList<QByteArray> fields = split[i].trimmed().split(' ');
+        if (fields.isEmpty() || fields[0].isEmpty())
+            continue;
+        if (i == 0 && split[i].startsWith(kCountLine)) {
+            bool ok = false;
+            announced = fields.value(1).toLongLong(&ok);
+            if (!ok)
+                announced = -2;
+            continue;
+        }
+        if (!isUsable(fields[0]))
+            continue;
+        ++lines;
+        Entry entry;
+        for (qsizetype k = 1; k < fields.size(); ++k) {
+            const QByteArray &field = fields[k];
+            if (field == kKept)
+                entry.kept = true;
+            else if (field.startsWith("t="))
+                entry.storedAt = qMax<qint64>(0, field.mid(2).toLongLong());
+            else if (field.startsWith("h=") && isHexKey(field.mid(2)))
+                entry.head = field.mid(2);
+        }
+        ids[fields[0]] = entry;
     }
+    if (whole)
+        *whole = announced == -1 ? all.isEmpty() || all.endsWith('\n') : announced == lines;
     return ids;
 }
 
-bool ReceivedMailIds::add(const QByteArray &id, bool kept)
+bool ReceivedMailIds::rewrite(const Ids &ids)
 {
-    std::lock_guard owner(FileOwner::lockFor(m_path));
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
-                          0600);
-    if (fd < 0) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
-        return false;
+    QByteArray content = kCountLine + QByteArray::number(ids.size()) + '\n';
+    for (auto it = ids.constBegin(); it != ids.constEnd(); ++it) {
+        content += it.key();
+        if (it->kept)
+            content += QByteArray(" ") + kKept;
+        if (it->storedAt > 0)
+            content += " t=" + QByteArray::number(it->storedAt);
+        if (!it->head.isEmpty())
+            content += " h=" + it->head;
+        content += '\n';
     }
-    const QByteArray line = id + (kept ? QByteArray(kKept) : QByteArray()) + '\n';
-    const bool ok = ::write(fd, line.constData(), size_t(line.size())) == line.size();
-    if (!ok)
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+    std::lock_guard owner(FileOwner::lockFor(m_path));
+    return SafeFile::replace(m_path, content, {}, mode_t(0600), &m_error);
+}
+
+bool ReceivedMailIds::noteDeletedHere(const QList<QByteArray> &heads)
+{
+    if (heads.isEmpty())
+        return true;
+    QByteArray lines;
+    for (const QByteArray &head : heads)
+        lines += head + '\n';
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                          0600);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, lines.constData(), size_t(lines.size())) == lines.size() && ::fdatasync(fd) == 0;
     ::close(fd);
     return ok;
 }
 
-bool ReceivedMailIds::rewrite(const QHash<QByteArray, bool> &ids)
+QList<QByteArray> ReceivedMailIds::deletedHere()
 {
-    QByteArray content;
-    for (auto it = ids.constBegin(); it != ids.constEnd(); ++it)
-        content += it.key() + (it.value() ? QByteArray(kKept) : QByteArray()) + '\n';
-    std::lock_guard owner(FileOwner::lockFor(m_path));
-    return SafeFile::replace(m_path, content, {}, mode_t(0600), &m_error);
+    QList<QByteArray> heads;
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return heads;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (isHexKey(lines[i]))
+            heads << lines[i];
+    return heads;
+}
+
+bool ReceivedMailIds::forgetDeletedHere(const QList<QByteArray> &done)
+{
+    if (done.isEmpty())
+        return true;
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    // Marks added since the check read them stay.
+    QList<QByteArray> left = deletedHere();
+    for (const QByteArray &head : done)
+        left.removeOne(head);
+    if (left.isEmpty())
+        return QFile::remove(path) || !QFileInfo::exists(path);
+    QByteArray lines;
+    for (const QByteArray &head : left)
+        lines += head + '\n';
+    return SafeFile::replace(path, lines, {}, mode_t(0600));
 }

@@ -2,30 +2,57 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 
+#include <functional>
+
 // Which mails waiting on a POP3 server are already stored, by their unique id
-// (UIDL), one small file per server and account in the data folder. Ids are
-// added as mails are stored, after their record; the file is rewritten without
-// the ids of mails gone from the server at the end of a check.
+// (UIDL), one small file per server and account in the data folder, replaced
+// whole at the end of a check (a crash in between is the receive journal's to
+// settle). One line per id: the id, " kept" when its attachments could not be
+// written, " t=<seconds>" when it was first stored and " h=<key>" of its
+// record's head; the first line "#ids <count>" tells a cut file from a whole
+// one. Files without these (older versions) read as ids alone.
 class ReceivedMailIds {
 public:
+    struct Entry {
+        bool kept = false;    // its attachments exist only on the server: never deleted by the program
+        qint64 storedAt = 0;  // seconds since the epoch, 0 when not known
+        QByteArray head;      // headKey of its record, empty when not known
+
+        bool operator==(const Entry &) const = default;
+    };
+    using Ids = QHash<QByteArray, Entry>;
+
     ReceivedMailIds(const QString &server, const QString &account);
     // The id file at path, as a crash journal names it.
     static ReceivedMailIds atPath(const QString &path);
 
     const QString &path() const { return m_path; }
 
-    // id -> whether the mail must stay on the server (its attachments could not be written).
-    QHash<QByteArray, bool> load() const;
-    // One line, at once in the page cache; a torn last line is ignored by load().
-    bool add(const QByteArray &id, bool kept);
+    // whole is false when the file is missing or unreadable, or lost lines.
+    Ids load(bool *whole = nullptr) const;
     // Replaces the file with exactly these ids, atomically.
-    bool rewrite(const QHash<QByteArray, bool> &ids);
+    bool rewrite(const Ids &ids);
     const QString &errorText() const { return m_error; }
 
     // RFC 1939 ids are 1 to 70 printable ASCII characters; nothing else is trusted as an id.
     static bool isUsable(const QByteArray &id);
+
+    // What finds a stored mail's record again: a digest of the record's head
+    // (subject, date and sender as stored).
+    static QByteArray headKey(const QByteArray &recordOrHead);
+
+    // The clock of "first stored", replaceable in tests; empty restores the system clock.
+    static qint64 now();
+    static void setClock(std::function<qint64()> clock);
+
+    // Records deleted in the history window whose mails should go from the
+    // server at the next check, by head key, shared by every account.
+    static bool noteDeletedHere(const QList<QByteArray> &heads);
+    static QList<QByteArray> deletedHere();
+    static bool forgetDeletedHere(const QList<QByteArray> &done);
 
 private:
     ReceivedMailIds() = default;

@@ -70,9 +70,17 @@ struct Account {
     QString password;
 };
 
+// What happens to mails once stored, read from the settings when the check starts.
+struct KeepRules {
+    bool keep = false;  // left on the server
+    int days = 0;       // then deleted this many days after they were first stored; 0 never
+    bool sync = false;  // deleted from the server once deleted in the history
+};
+
 class Run {
 public:
-    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome) : m_outcome(outcome)
+    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome, const KeepRules &keep)
+        : m_outcome(outcome), m_rules(keep)
     {
         m_hooks.cancel = &cancel;
         TrustHooks::install(m_hooks);
@@ -101,11 +109,17 @@ public:
         // Whether the mail crossed the network encrypted, once a server answered.
         const QString line = m_connected ? (m_outcome.encrypted ? MailCheck::kEncrypted : MailCheck::kNotEncrypted)
                                          : QString();
-        showStatus((m_outcome.waiting > 0 ? MailCheck::kNewMail : MailCheck::kNoNewMail) + line);
+        // Mails left on the server are not new at every check.
+        const bool newMail = m_rules.keep ? m_newMails > 0 : m_outcome.waiting > 0;
+        QString status = (newMail ? MailCheck::kNewMail : MailCheck::kNoNewMail) + line;
+        if (m_outcome.deletedFromServer > 0)
+            status += QStringLiteral("　") + MailCheck::kDeletedFromServer.arg(m_outcome.deletedFromServer);
+        showStatus(status);
     }
 
 private:
     MailCheck::Outcome &m_outcome;
+    const KeepRules m_rules;
     SessionHooks m_hooks;
     MailLibrary &m_library = MailLibrary::instance();
     int m_handle = -1;
@@ -114,9 +128,12 @@ private:
     bool m_connected = false;
     std::optional<ReceivedMailIds> m_ids;
     std::optional<QMap<int, QByteArray>> m_uids;
-    QHash<QByteArray, bool> m_known;  // ids on file when the check began
-    QHash<QByteArray, bool> m_keep;   // ids to remember: stored, and whether the mail stays
+    ReceivedMailIds::Ids m_known;  // ids on file when the check began
+    ReceivedMailIds::Ids m_keep;   // ids to remember: stored and still on the server
     QSet<QByteArray> m_deleted;
+    QList<QByteArray> m_deletedHereDone;  // marks of records deleted here whose mails go now
+    int m_expired = 0;                    // mails left on the server that go now
+    int m_newMails = 0;                   // mails no earlier check stored
     QStringList m_left;
     std::optional<HistoryFile::AppendSession> m_session;
     ReceiveJournal m_journal;
@@ -205,12 +222,22 @@ private:
                 return false;
             }
         }
-        m_known = m_uids ? m_ids->load() : QHash<QByteArray, bool>();
-        const QHash<QByteArray, bool> &known = m_known;
+        if (m_rules.keep && !m_uids) {
+            // Without ids, a mail left on the server would come again at every check.
+            m_outcome.failed = true;
+            showError(MailCheck::kNoUidl);
+            return true;
+        }
+        bool whole = true;
+        if (m_uids)
+            m_known = m_ids->load(&whole);
         const auto uidOf = [&](int n) {
             const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
             return ReceivedMailIds::isUsable(uid) ? uid : QByteArray();
         };
+        if (m_rules.keep && !whole && !rebuildKnown(uidOf))
+            return false;
+        const ReceivedMailIds::Ids &known = m_known;
         // Room is looked at before anything is fetched: a mail that cannot be
         // stored is neither downloaded nor unpacked, and stays on the server.
         HistoryFile received(HistoryFile::Kind::Received);
@@ -220,6 +247,7 @@ private:
         for (int n = 1; n <= m_outcome.waiting; ++n) {
             if (known.contains(uidOf(n)))
                 continue;
+            ++m_newMails;
             if (room-- > 0)
                 plan << n;
             else
@@ -233,15 +261,34 @@ private:
         if (!m_library.pop3PlanFetches(m_handle, plan))
             return fail();
 
+        QHash<QByteArray, int> deletedHere;
+        if (m_rules.keep && m_rules.sync)
+            for (const QByteArray &head : ReceivedMailIds::deletedHere())
+                ++deletedHere[head];
+        const qint64 now = ReceivedMailIds::now();
         for (int n = 1; n <= m_outcome.waiting; ++n) {
-            showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
             if (stopped())
                 return false;
             const QByteArray uid = uidOf(n);
             if (const auto it = known.constFind(uid); !uid.isEmpty() && it != known.constEnd()) {
-                // Stored by an earlier check that did not get to its goodbye: not again.
-                m_keep[uid] = *it;
-                if (!*it) {
+                // Stored before: never again; deleted now when nothing keeps it on the server.
+                ReceivedMailIds::Entry entry = *it;
+                if (entry.storedAt <= 0)
+                    entry.storedAt = now;
+                m_keep[uid] = entry;
+                bool drop = !entry.kept;
+                if (m_rules.keep) {
+                    const bool old = !entry.kept && m_rules.days > 0
+                        && now - entry.storedAt >= qint64(m_rules.days) * 24 * 60 * 60;
+                    const bool deletedByUser = !entry.head.isEmpty() && deletedHere.value(entry.head) > 0;
+                    if (deletedByUser) {
+                        --deletedHere[entry.head];
+                        m_deletedHereDone << entry.head;
+                    }
+                    drop = old || deletedByUser;
+                    m_expired += drop;
+                }
+                if (drop) {
                     if (!m_library.pop3DeleteMail(m_handle, n))
                         return fail();
                     m_deleted << uid;
@@ -250,6 +297,7 @@ private:
             }
             if (!planned.contains(n))
                 continue;
+            showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
             if (!handle(n, uid))
                 return false;
         }
@@ -270,11 +318,13 @@ private:
             reportLeft();
             return;
         }
+        m_outcome.deletedFromServer = m_expired;
+        ReceivedMailIds::forgetDeletedHere(m_deletedHereDone);
         // Only ids of mails still waiting are worth keeping; an empty mailbox keeps none.
         if (m_outcome.waiting == 0 && !m_ids->load().isEmpty())
             m_ids->rewrite({});
         if (m_uids) {
-            QHash<QByteArray, bool> still;
+            ReceivedMailIds::Ids still;
             for (const QByteArray &uid : std::as_const(*m_uids))
                 if (m_keep.contains(uid) && !m_deleted.contains(uid))
                     still[uid] = m_keep[uid];
@@ -322,9 +372,9 @@ private:
             return false;
         }
         if (m_uids) {
-            QHash<QByteArray, bool> ids = m_ids->load();
+            ReceivedMailIds::Ids ids = m_ids->load();
             for (auto it = m_keep.cbegin(); it != m_keep.cend(); ++it)
-                ids[it.key()] = it.value();
+                ids.insert(it.key(), it.value());
             if (!m_ids->rewrite(ids)) {
                 m_secureError = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(m_ids->path(), m_ids->errorText());
                 return false;
@@ -356,6 +406,50 @@ private:
         // What the record keeps, no more, goes through the window.
         const HistoryRecord shown = HistoryRecord::fromBytes(m_lastShown->toBytes());
         WindowThread::call([shown] { Forms::get<TyakuForm>()->showStored(shown); });
+    }
+
+    // The list of stored mails is gone or cut: the mails waiting are matched to
+    // the records by what a record keeps of their headers, before any is fetched.
+    template <class UidOf>
+    bool rebuildKnown(const UidOf &uidOf)
+    {
+        HistoryFile received(HistoryFile::Kind::Received);
+        const QByteArray heads = received.readHeads();
+        if (heads.isEmpty())
+            return true;
+        QHash<QByteArray, int> unclaimed;
+        for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= heads.size(); at += HistoryRecord::kHeadSize)
+            ++unclaimed[ReceivedMailIds::headKey(heads.mid(at, HistoryRecord::kHeadSize))];
+        for (const ReceivedMailIds::Entry &entry : std::as_const(m_known))
+            if (!entry.head.isEmpty() && unclaimed.value(entry.head) > 0)
+                --unclaimed[entry.head];
+        const qint64 now = ReceivedMailIds::now();
+        for (int n = 1; n <= m_outcome.waiting; ++n) {
+            const QByteArray uid = uidOf(n);
+            if (uid.isEmpty() || m_known.contains(uid))
+                continue;
+            if (stopped())
+                return false;
+            const auto status = m_library.pop3GetMailStatus(m_handle, n);
+            if (!status)
+                return fail();
+            FetchedMail headers;
+            headers.subject = status->subject;
+            headers.from = status->from;
+            headers.date = status->date;
+            RecordText::keepPictographs(headers);
+            HistoryRecord record;
+            record.Subject = headers.subject.left(kLineBoxLimit);
+            record.Correspondent = headers.from.left(kLineBoxLimit);
+            record.MailDate = headers.date.left(kLineBoxLimit);
+            const QByteArray head = ReceivedMailIds::headKey(received.bytesOf(record));
+            if (unclaimed.value(head) > 0) {
+                --unclaimed[head];
+                m_known.insert(uid, {false, now, head});
+            }
+        }
+        showStatus(MailCheck::kRebuilt);
+        return true;
     }
 
     bool startJournal()
@@ -429,7 +523,9 @@ private:
         }
 
         HistoryFile received(HistoryFile::Kind::Received);
+        QByteArray head;
         const RecordFile::Result stored = received.append(record, [&](qint64 offset, const QByteArray &bytes) {
+            head = ReceivedMailIds::headKey(bytes);
             return m_journal.intend(mailNumber, offset, bytes, uid, !mayDelete);
         });
         if (!stored.ok)
@@ -437,9 +533,9 @@ private:
         ++m_outcome.stored;
         m_lastShown = record;
         if (!uid.isEmpty())
-            m_keep[uid] = !mayDelete;
+            m_keep[uid] = {!mayDelete, ReceivedMailIds::now(), head};
 
-        if (mayDelete) {
+        if (mayDelete && !m_rules.keep) {
             if (!m_library.pop3DeleteMail(m_handle, n))
                 return fail();
             m_deleted << uid;
@@ -478,9 +574,12 @@ MailCheck *MailCheck::start()
     const RuntimeSettings &settings = runtimeSettings();
     const QString server = settings.Pop3Server;
     const bool apop = settings.UseApop != 0;
+    const KeepRules keep{settings.KeepOnServer != 0, settings.KeepDays, settings.KeepSync != 0};
     Outcome *outcome = &check->m_outcome;
     check->m_job = new BackgroundJob(
-        [server, apop, outcome](const std::atomic_bool &cancel) { Run(cancel, *outcome).start(server, apop); },
+        [server, apop, keep, outcome](const std::atomic_bool &cancel) {
+            Run(cancel, *outcome, keep).start(server, apop);
+        },
         check);
     connect(check->m_job, &BackgroundJob::finished, check, &MailCheck::end);
 

@@ -21,6 +21,7 @@ public:
         bool failed = false;     // the check ended early on an error shown to the user
         bool cancelled = false;  // the user stopped it
         bool encrypted = false;  // the connection was encrypted
+        int deletedFromServer = 0;  // mails left on the server earlier and deleted now
     };
 
     // Starts a check unless one runs, and returns at once; finished() follows.
@@ -46,6 +47,12 @@ public:
     static inline const QString kStopped = QStringLiteral("メールのチェックを中止しました。");
     static inline const QString kNoServer =
         QStringLiteral("POP3サーバーが設定されていません。サーバー設定でPOP3サーバーを入力してください。");
+    static inline const QString kDeletedFromServer = QStringLiteral("サーバーから %1 通削除しました");
+    static inline const QString kRebuilt = QStringLiteral("受信済みメールの一覧を作り直しました。");
+    static inline const QString kNoUidl = QStringLiteral(
+        "このサーバーはメールを見分けるための番号（UIDL）に対応していないため、メールをサーバーに残すことができません。\n"
+        "メールは受信も削除もしていません。\n"
+        "サーバー設定の「サーバーにメールを残す」をオフにしてから、もう一度受信してください。");
     static inline const QString kEncrypted = QStringLiteral("（暗号化）");
     static inline const QString kNotEncrypted = QStringLiteral("（暗号化なし）");
 

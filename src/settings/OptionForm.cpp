@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QIntValidator>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -42,7 +43,7 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("OptionForm"));
     setWindowTitle(QStringLiteral("サーバー設定"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    Twips::setClientSize(this, 2895, 3015);
+    Twips::setClientSize(this, 4200, 4335);
 
     m_smtp = addField(this, QStringLiteral("SmtpText"), 120);
     m_pop3 = addField(this, QStringLiteral("Pop3Text"), 720);
@@ -68,11 +69,35 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     Twips::place(cancel, 1860, 2520, 912, 372);
     connect(cancel, &QPushButton::clicked, this, &OptionForm::reject);
 
+    // Mail left on the server, for those who also read it elsewhere.
+    m_keep = new QCheckBox(QStringLiteral("サーバーにメールを残す(&K)"), this);
+    m_keep->setObjectName(QStringLiteral("KeepCheck"));
+    Twips::place(m_keep, 120, 3060, 3960, 252);
+    m_keepDays = new QLineEdit(this);
+    m_keepDays->setObjectName(QStringLiteral("KeepDaysText"));
+    m_keepDays->setValidator(new QIntValidator(0, OptionsFile::kMaxKeepDays, m_keepDays));
+    Twips::place(m_keepDays, 420, 3420, 600, 264);
+    auto *days = new QLabel(QStringLiteral("日後にサーバーから削除(&D)"), this);
+    days->setObjectName(QStringLiteral("KeepDaysLabel"));
+    days->setBuddy(m_keepDays);
+    Twips::place(days, 1080, 3450, 3000, 195);
+    m_keepSync = new QCheckBox(QStringLiteral("着信履歴で削除したらサーバーからも削除(&Y)"), this);
+    m_keepSync->setObjectName(QStringLiteral("KeepSyncCheck"));
+    Twips::place(m_keepSync, 420, 3840, 3700, 252);
+    const auto follow = [this] {
+        m_keepDays->setEnabled(m_keep->isChecked());
+        m_keepSync->setEnabled(m_keep->isChecked());
+    };
+    connect(m_keep, &QCheckBox::toggled, this, follow);
+
     setTabOrder(m_smtp, m_pop3);
     setTabOrder(m_pop3, m_apop);
     setTabOrder(m_apop, ok);
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_mail);
+    setTabOrder(m_mail, m_keep);
+    setTabOrder(m_keep, m_keepDays);
+    setTabOrder(m_keepDays, m_keepSync);
 
     const RuntimeSettings &settings = runtimeSettings();
     m_smtp->setText(settings.SmtpServer);
@@ -80,6 +105,10 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     m_mail->setText(settings.SenderAddress);
     // The mail check uses APOP for any value but 0, so the box shows it the same way.
     m_apop->setChecked(settings.UseApop != 0);
+    m_keep->setChecked(settings.KeepOnServer != 0);
+    m_keepDays->setText(QString::number(settings.KeepDays));
+    m_keepSync->setChecked(settings.KeepSync != 0);
+    follow();
 }
 
 void OptionForm::accept()
@@ -98,9 +127,14 @@ void OptionForm::accept()
     settings.Pop3Server = m_pop3->text();
     settings.SenderAddress = m_mail->text();
     settings.UseApop = m_apop->isChecked() ? 1 : 0;
+    settings.KeepOnServer = m_keep->isChecked() ? 1 : 0;
+    settings.KeepDays = OptionsFile::wholeNumber(m_keepDays->text(), OptionsFile::kMaxKeepDays);
+    settings.KeepSync = m_keepSync->isChecked() ? 1 : 0;
 
-    const ServerOptions options{settings.SmtpServer, settings.Pop3Server, settings.SenderAddress,
-                                settings.UseApop};
+    ServerOptions options{settings.SmtpServer, settings.Pop3Server, settings.SenderAddress, settings.UseApop};
+    options.keepOnServer = settings.KeepOnServer;
+    options.keepDays = settings.KeepDays;
+    options.keepSync = settings.KeepSync;
     QString error;
     if (!OptionsFile::write(QDir::current().absoluteFilePath(AppPaths::kOptionsFile), options, &error))
         Prompt::error(error + QStringLiteral("\n設定はこのまま使えますが、次の起動では読み込まれません。"),

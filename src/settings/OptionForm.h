@@ -25,4 +25,7 @@ private:
     QLineEdit *m_pop3;
     QLineEdit *m_mail;
     QCheckBox *m_apop;
+    QCheckBox *m_keep;
+    QLineEdit *m_keepDays;
+    QCheckBox *m_keepSync;
 };

@@ -25,6 +25,13 @@ qint16 leadingNumber(const QString &text)
                                           double(std::numeric_limits<qint16>::max())));
 }
 
+int wholeNumber(const QString &text, int max)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok && value > 0 ? qMin(value, max) : 0;
+}
+
 ServerOptions parse(const QByteArray &bytes)
 {
     ServerOptions options;
@@ -44,6 +51,12 @@ ServerOptions parse(const QByteArray &bytes)
             options.senderAddress = value;
         else if (key == QLatin1String("APOP="))
             options.useApop = leadingNumber(value);
+        else if (key == QLatin1String("KEEP="))
+            options.keepOnServer = wholeNumber(value, 1);
+        else if (line.startsWith(QLatin1String("KEEPDAYS=")))
+            options.keepDays = wholeNumber(line.mid(9, kValueLimit), kMaxKeepDays);
+        else if (line.startsWith(QLatin1String("KEEPSYNC=")))
+            options.keepSync = wholeNumber(line.mid(9, kValueLimit), 1);
     }
     return options;
 }
@@ -58,10 +71,15 @@ std::optional<ServerOptions> read(const QString &path)
 
 QByteArray format(const ServerOptions &options)
 {
-    const QString text = QStringLiteral("SMTP=%1\r\nPOP3=%2\r\nMAIL=%3\r\nAPOP=%4\r\n")
+    QString text = QStringLiteral("SMTP=%1\r\nPOP3=%2\r\nMAIL=%3\r\nAPOP=%4\r\n")
                              .arg(OneLine::clean(options.smtpServer), OneLine::clean(options.pop3Server),
                                   OneLine::clean(options.senderAddress),
                                   QString::number(options.useApop != 0 ? 1 : 0));
+    if (options.keepOnServer || options.keepDays || options.keepSync)
+        text += QStringLiteral("KEEP=%1\r\nKEEPDAYS=%2\r\nKEEPSYNC=%3\r\n")
+                    .arg(options.keepOnServer ? 1 : 0)
+                    .arg(qBound(0, options.keepDays, kMaxKeepDays))
+                    .arg(options.keepSync ? 1 : 0);
     return Cp932::encode(text);
 }
 

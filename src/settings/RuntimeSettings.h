@@ -8,6 +8,9 @@ struct RuntimeSettings {
     QString Pop3Server;
     QString SenderAddress;
     qint16 UseApop = 0;
+    int KeepOnServer = 0;
+    int KeepDays = 0;
+    int KeepSync = 0;
     QString AccountId;
     QString AccountPassword;
 };

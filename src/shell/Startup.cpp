@@ -48,6 +48,9 @@ void run()
         settings.Pop3Server = options->pop3Server;
         settings.SenderAddress = options->senderAddress;
         settings.UseApop = options->useApop;
+        settings.KeepOnServer = options->keepOnServer;
+        settings.KeepDays = options->keepDays;
+        settings.KeepSync = options->keepSync;
     }
 
     MailLibrary::instance().initialize();

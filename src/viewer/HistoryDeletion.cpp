@@ -2,6 +2,9 @@
 
 #include "common/BackgroundJob.h"
 #include "common/WindowThread.h"
+#include "history/HistoryRecord.h"
+#include "history/ReceivedMailIds.h"
+#include "settings/RuntimeSettings.h"
 #include "shell/ProgressWindow.h"
 
 #include <QEventLoop>
@@ -31,9 +34,21 @@ RecordFile::Result run(HistoryFile::Kind kind, int row, int count, QWidget *pare
                 progress->setProgress(done, total);
         });
     };
-    auto *job = new BackgroundJob([kind, row, count, result, report](const std::atomic_bool &cancel) {
+    // Mails left on the server follow their records out when the user asked for it.
+    const RuntimeSettings &settings = runtimeSettings();
+    const bool followOnServer =
+        kind == HistoryFile::Kind::Received && settings.KeepOnServer != 0 && settings.KeepSync != 0;
+    auto *job = new BackgroundJob([kind, row, count, result, report, followOnServer](const std::atomic_bool &cancel) {
         HistoryFile file(kind);
+        QList<QByteArray> heads;
+        if (followOnServer) {
+            const QByteArray bytes = row > 0 ? file.readHeads(row, 1) : file.readHeads(1, count);
+            for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= bytes.size(); at += HistoryRecord::kHeadSize)
+                heads << ReceivedMailIds::headKey(bytes.mid(at, HistoryRecord::kHeadSize));
+        }
         *result = row > 0 ? file.remove(row, report, &cancel) : file.removeAll(count, report, &cancel);
+        if (result->ok && !ReceivedMailIds::noteDeletedHere(heads))
+            result->error = QStringLiteral("サーバーから削除するメールを記録できませんでした。メールはサーバーに残ります。");
     });
     QObject::connect(progress, &ProgressWindow::cancelRequested, job, &BackgroundJob::cancel);
     // A quick deletion shows no window at all.

@@ -82,9 +82,9 @@ void MailActions::deleteOne()
     if (!form)
         return;
     clearShownMail();
-    if (!result.ok)
+    if (!result.error.isEmpty())
         Prompt::error(result.error, {}, m_form);
-    else if (dropLinked)
+    if (result.ok && dropLinked)
         deleteWholeMails({*linked});
     m_form->fillList();
     m_form->setSelectionMarker({});
@@ -104,9 +104,9 @@ void MailActions::deleteAll()
     const auto result = HistoryDeletion::run(kind, 0, count, m_form);
     if (!form)
         return;
-    if (!result.ok)
+    if (!result.error.isEmpty())
         Prompt::error(result.error, {}, m_form);
-    else if (dropLinked)
+    if (result.ok && dropLinked)
         deleteWholeMails(linked);
     // The list says what the file holds, also when the delete failed.
     m_form->fillList();

@@ -109,9 +109,9 @@ CheckWrites storeMails(int count, const QString &idsPath)
     EXPECT_TRUE(journal.sync());
     step({history, ReceiveJournal::path()});
     ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
-    QHash<QByteArray, bool> all = ids.load();
+    ReceivedMailIds::Ids all = ids.load();
     for (int n = 1; n <= count; ++n)
-        all[uidOf(n)] = false;
+        all[uidOf(n)] = {};
     EXPECT_TRUE(ids.rewrite(all));
     step({idsPath});
     journal.close();
@@ -143,7 +143,7 @@ void expectSettled(int count, const QString &idsPath, const std::string &where)
 
     const HistoryFile file(HistoryFile::Kind::Received);
     EXPECT_EQ(file.length() % HistoryRecord::kSize, 0) << where << ": a torn record";
-    const QHash<QByteArray, bool> ids = ReceivedMailIds::atPath(idsPath).load();
+    const ReceivedMailIds::Ids ids = ReceivedMailIds::atPath(idsPath).load();
     QMap<QString, int> stored;
     for (int r = 1; r <= file.count(); ++r)
         ++stored[file.read(r)->trimmed().Subject];
