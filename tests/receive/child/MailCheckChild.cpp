@@ -1,5 +1,5 @@
 // A mail check in a process of its own, so a test can kill it at any moment:
-//   mail_check_child APP_DIR POP3_SERVER USER PASSWORD CA_CERTIFICATE
+//   mail_check_child APP_DIR POP3_SERVER USER PASSWORD CA_CERTIFICATE [keep]
 #include "common/AppPaths.h"
 #include "common/Prompt.h"
 #include "receive/MailCheck.h"
@@ -27,7 +27,7 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 6)
+    if (args.size() != 6 && args.size() != 7)
         return 2;
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
     ssl.addCaCertificates(QSslCertificate::fromPath(args[5]));
@@ -38,6 +38,7 @@ int main(int argc, char **argv)
     Prompt::install(&prompt);
     AccountFile().store(args[3], args[4]);
     runtimeSettings().Pop3Server = args[2];
+    runtimeSettings().KeepOnServer = args.value(6) == QStringLiteral("keep") ? 1 : 0;
     const MailCheck::Outcome outcome = MailCheck::run();
     Prompt::install(nullptr);
     return outcome.failed ? 1 : 0;
