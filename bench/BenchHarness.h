@@ -4,13 +4,17 @@
 
 #include "common/AppPaths.h"
 
+#include <QDir>
 #include <QFile>
+#include <QList>
 #include <QMap>
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 // The test harness's real mail servers for a benchmark, in a state folder of its own.
 namespace BenchHarness {
@@ -38,6 +42,27 @@ inline QMap<QString, QString> servers(const QString &state)
         if (line.contains('='))
             values[QString::fromUtf8(line.left(line.indexOf('=')))] = QString::fromUtf8(line.mid(line.indexOf('=') + 1));
     return values;
+}
+
+// Puts the mails into the user's mailbox, in this order, owned by the servers' user.
+inline void deliver(const QString &maildirs, int uid, int gid, const QString &user, const QList<QByteArray> &mails)
+{
+    const QString maildir = maildirs + u'/' + user + QStringLiteral("/Maildir");
+    const QStringList dirs{maildirs + u'/' + user, maildir, maildir + QStringLiteral("/tmp"),
+                           maildir + QStringLiteral("/new"), maildir + QStringLiteral("/cur")};
+    for (const QString &dir : dirs) {
+        QDir().mkpath(dir);
+        (void)!::chown(QFile::encodeName(dir).constData(), uid, gid);
+    }
+    for (int i = 0; i < mails.size(); ++i) {
+        // Dovecot numbers new mails in the order their names sort.
+        const QString path = maildir + QStringLiteral("/new/%1.bench").arg(i, 8, 10, QChar(u'0'));
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(mails[i]);
+        f.close();
+        (void)!::chown(QFile::encodeName(path).constData(), uid, gid);
+    }
 }
 
 } // namespace BenchHarness

@@ -72,22 +72,7 @@ QByteArray makeMail(int n)
 
 void deliverAll(const Servers &s, const QString &user, const QList<QByteArray> &mails)
 {
-    const QString maildir = s.maildirs + u'/' + user + QStringLiteral("/Maildir");
-    const QStringList dirs{s.maildirs + u'/' + user, maildir, maildir + QStringLiteral("/tmp"),
-                           maildir + QStringLiteral("/new"), maildir + QStringLiteral("/cur")};
-    for (const QString &dir : dirs) {
-        QDir().mkpath(dir);
-        (void)!::chown(QFile::encodeName(dir).constData(), s.uid, s.gid);
-    }
-    for (int i = 0; i < mails.size(); ++i) {
-        // Dovecot numbers new mails in the order their names sort.
-        const QString path = maildir + QStringLiteral("/new/%1.bench").arg(i, 8, 10, QChar(u'0'));
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(mails[i]);
-        f.close();
-        (void)!::chown(QFile::encodeName(path).constData(), s.uid, s.gid);
-    }
+    BenchHarness::deliver(s.maildirs, s.uid, s.gid, user, mails);
 }
 
 int waiting(const Servers &s, const QString &user)

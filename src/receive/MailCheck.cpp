@@ -328,7 +328,9 @@ private:
             for (const QByteArray &uid : std::as_const(*m_uids))
                 if (m_keep.contains(uid) && !m_deleted.contains(uid))
                     still[uid] = m_keep[uid];
-            m_ids->rewrite(still);
+            // Many mails left and none new is the usual check: the file is only written when it changes.
+            if (still != m_known)
+                m_ids->rewrite(still);
         }
         reportLeft();
     }
