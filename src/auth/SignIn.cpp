@@ -25,6 +25,7 @@ QString minutes(int ms)
 {
     return ms >= 60000 && ms % 60000 == 0 ? QStringLiteral("%1 分").arg(ms / 60000)
                                           : QStringLiteral("%1 秒").arg((ms + 999) / 1000);
+
 }
 
 SignInResult failure(const QString &text)
@@ -83,7 +84,7 @@ BrowserSignIn::BrowserSignIn(const OAuthProvider &provider, const QString &accou
 {
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
-        finish(failure(QStringLiteral("%1 以内にブラウザでのサインインが終わらなかったため、サインインを中止しました。")
+        finish(failure(QStringLiteral("%1以内にブラウザでのサインインが終わらなかったため、サインインを中止しました。")
                            .arg(minutes(m_deadline.interval()))));
     });
 }
@@ -188,7 +189,7 @@ void BrowserSignIn::onRequest(QTcpSocket *socket)
     const QString expectedPath = m_redirect.path().isEmpty() ? QStringLiteral("/") : m_redirect.path();
     if (!m_running || m_codeTaken || words[0] != "GET" || target.path() != expectedPath) {
         // The browser asks for other things too (an icon); only the redirect counts.
-        answer(socket, 404, kFailedPage);
+        answer(socket, 404, QString());
         return;
     }
     const QUrlQuery query(target);

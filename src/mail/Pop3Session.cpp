@@ -101,7 +101,6 @@ bool Pop3Session::open(const QString &serverText)
         else if (word.startsWith("SASL "))
             m_sasl = word.mid(5).simplified().split(' ');
     }
-    m_capaInClear = !implicitTls;
     if (implicitTls)
         return true;
     if (!stls)
@@ -115,6 +114,7 @@ bool Pop3Session::open(const QString &serverText)
         m_line.abort();
         return false;
     }
+    m_capaInClear = true;
     return true;
 }
 

@@ -94,6 +94,8 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     connect(m_auth, &QComboBox::currentIndexChanged, this, &IdPassForm::updateOAuthControls);
     connect(m_provider, &QComboBox::currentIndexChanged, this, &IdPassForm::updateOAuthControls);
+    // The tokens belong to one account: another ID is another sign-in.
+    connect(m_id, &QLineEdit::textChanged, this, &IdPassForm::updateOAuthControls);
     connect(m_signIn, &QPushButton::clicked, this, &IdPassForm::startBrowserSignIn);
     connect(m_codeSignIn, &QPushButton::clicked, this, &IdPassForm::startCodeSignIn);
     connect(m_stop, &QPushButton::clicked, this, &IdPassForm::stopSignIn);
