@@ -1,6 +1,7 @@
 #include "auth/OAuthTokenStore.h"
 
 #include "common/AppPaths.h"
+#include "common/Cp932.h"
 #include "common/SafeFile.h"
 
 #include <QFile>
@@ -29,7 +30,7 @@ Sections readAll(const QString &path)
     QString current;
     bool inSection = false;
     for (const QByteArray &raw : file.read(16 << 20).split('\n')) {
-        const QString line = QString::fromLatin1(raw).trimmed();
+        const QString line = Cp932::decode(raw).trimmed();
         if (line.startsWith(u'[') && line.endsWith(u']')) {
             current = line.mid(1, line.size() - 2);
             inSection = true;
@@ -47,7 +48,7 @@ bool writeAll(const QString &path, const Sections &sections, QString *error)
 {
     QByteArray bytes;
     for (auto it = sections.constBegin(); it != sections.constEnd(); ++it) {
-        bytes += '[' + it.key().toLatin1() + "]\r\n";
+        bytes += '[' + Cp932::encode(it.key()) + "]\r\n";
         for (auto field = it->constBegin(); field != it->constEnd(); ++field)
             bytes += field.key().toLatin1() + '=' + field->toLatin1() + "\r\n";
     }

@@ -133,6 +133,11 @@ TEST(OAuthTokenStore, KeepsEachAccountForTheOwnerOnly)
     ASSERT_TRUE(b);
     EXPECT_EQ(b->refresh, QStringLiteral("rt-2"));
     EXPECT_FALSE(OAuthTokenStore::load(QStringLiteral("Q"), QStringLiteral("a@example.jp")));
+    // A provider the user named in Japanese keeps its tokens like any other.
+    ASSERT_TRUE(OAuthTokenStore::save(QStringLiteral("会社"), QStringLiteral("a@example.jp"),
+                                      {QStringLiteral("rt-3"), QStringLiteral("at-3"), 3000}));
+    EXPECT_EQ(OAuthTokenStore::load(QStringLiteral("会社"), QStringLiteral("a@example.jp"))->refresh, QStringLiteral("rt-3"));
+    EXPECT_EQ(OAuthTokenStore::load(QStringLiteral("P"), QStringLiteral("a@example.jp"))->refresh, QStringLiteral("rt-1"));
 
     // A token that would break the file's lines is refused, the file stays as it was.
     const QByteArray before = Sandbox::readFile(OAuthTokenStore::path());
