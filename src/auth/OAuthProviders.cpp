@@ -161,11 +161,9 @@ std::optional<OAuthProvider> OAuthProviders::serving(const QStringList &servers)
 
 QString OAuthProviders::missingClientIdText(const QString &provider)
 {
-    return QStringLiteral(
-               "「%1」にはクライアントIDが設定されていないため、サインインできません。"
-               "%1 の開発者向けサイトでアプリケーションを登録し（リダイレクトURIは http://127.0.0.1 、"
-               "種類は「パブリック クライアント／デスクトップ アプリ」）、表示されたクライアントIDを "
-               "★MAilData\\oauth2.ini の [%1] セクションに client_id= として書いてください。")
+    return QStringLiteral("「%1」にはクライアントIDがないため、サインインできません。%1 の開発者向けサイトでデスクトップアプリを登録し"
+                          "（リダイレクトURI: http://127.0.0.1）、受け取ったIDを ★MAilData\\oauth2.ini の [%1] に "
+                          "client_id= として書いてください（詳しくは README）。")
         .arg(provider);
 }
 

@@ -39,7 +39,7 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("IdPassForm"));
     setWindowTitle(QStringLiteral("ID,PASS"));
     // Below the account's own controls, the OAuth 2.0 sign-in.
-    Twips::setClientSize(this, 4680, 4260);
+    Twips::setClientSize(this, 5040, 4440);
 
     Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 180, 675, 255, QStringLiteral("ID"));
     m_id = new QLineEdit(this);
@@ -77,18 +77,18 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1890, 975, 255, QStringLiteral("認証方式"));
     m_auth = Twips::add<QComboBox>(this, QStringLiteral("AuthCombo"), 1140, 1845, 2400, 330);
     m_auth->addItems({kPasswordChoice, kOAuthChoice});
-    Twips::add<QLabel>(this, QStringLiteral("Label4"), 120, 2295, 975, 255, QStringLiteral("プロバイダ"));
+    m_providerLabel = Twips::add<QLabel>(this, QStringLiteral("Label4"), 120, 2295, 975, 255, QStringLiteral("プロバイダ"));
     m_provider = Twips::add<QComboBox>(this, QStringLiteral("ProviderCombo"), 1140, 2250, 2400, 330);
-    m_signIn = Twips::add<QPushButton>(this, QStringLiteral("SignInCommand"), 120, 2700, 2280, 360,
+    m_signIn = Twips::add<QPushButton>(this, QStringLiteral("SignInCommand"), 120, 2700, 2160, 360,
                                        QStringLiteral("ブラウザでサインイン(&B)"));
     m_signIn->setAutoDefault(false);
-    m_codeSignIn = Twips::add<QPushButton>(this, QStringLiteral("CodeSignInCommand"), 2460, 2700, 1380, 360,
+    m_codeSignIn = Twips::add<QPushButton>(this, QStringLiteral("CodeSignInCommand"), 2340, 2700, 1920, 360,
                                            QStringLiteral("コードでサインイン"));
     m_codeSignIn->setAutoDefault(false);
-    m_stop = Twips::add<QPushButton>(this, QStringLiteral("StopSignInCommand"), 3900, 2700, 660, 360,
+    m_stop = Twips::add<QPushButton>(this, QStringLiteral("StopSignInCommand"), 4320, 2700, 600, 360,
                                      QStringLiteral("中止"));
     m_stop->setAutoDefault(false);
-    m_status = Twips::add<QLabel>(this, QStringLiteral("OAuthStatus"), 120, 3150, 4440, 1020);
+    m_status = Twips::add<QLabel>(this, QStringLiteral("OAuthStatus"), 120, 3150, 4800, 1200);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -161,6 +161,7 @@ void IdPassForm::updateOAuthControls()
     m_password->setEnabled(!oauth);
     m_auth->setEnabled(!running);
     m_provider->setVisible(oauth);
+    m_providerLabel->setVisible(oauth);
     m_signIn->setVisible(oauth);
     m_codeSignIn->setVisible(oauth && chosen && !chosen->device.isEmpty());
     m_stop->setVisible(oauth);

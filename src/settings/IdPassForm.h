@@ -68,6 +68,7 @@ private:
     QCheckBox *m_save;
     QComboBox *m_auth;
     QComboBox *m_provider;
+    QLabel *m_providerLabel;
     QPushButton *m_signIn;
     QPushButton *m_codeSignIn;
     QPushButton *m_stop;
