@@ -6,7 +6,7 @@
 
 #include <optional>
 
-// SASL sign-in with an OAuth 2.0 bearer token: OAUTHBEARER (RFC 7628) and the
+// SASL sign-in with an OAuth 2.0 bearer token: OAUTHBEARER and the
 // older XOAUTH2, whichever the server offers, OAUTHBEARER first.
 namespace SaslOAuth {
 

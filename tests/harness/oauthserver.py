@@ -14,7 +14,7 @@ client secret "s3cret". Endpoints:
   POST /device       device authorization: device_code, user_code, verification_uri.
   GET  /device/approve?user_code=..&user=..   what the user does in the browser of another machine.
   POST /revoke       revokes a refresh token and every access token made from it.
-  *    /introspect   RFC 7662; the token as form field, query field or Bearer header; Dovecot
+  *    /introspect   token introspection; the token as form field, query field or Bearer header; Dovecot
                      and the SMTP server ask here.
   POST /control      JSON {"user": u, "expires_in": s} sets the access token lifetime of that
                      user's next tokens; {"user": u, "revoke": true} revokes everything of u.

@@ -8,7 +8,7 @@ SMTPS_PORT is implicit TLS with AUTH. Any login with PASSWORD is accepted. A rec
 local part starts with "reject550" is refused with 550, one starting with "tempfail451" with 451,
 so clients can be tested on both kinds of failure. With --plain nothing speaks TLS and SMTPS_PORT
 stays closed; AUTH is then offered in the clear (loopback only). With --oauth, AUTH XOAUTH2 and
-OAUTHBEARER (RFC 7628) are offered too, the bearer token checked at the introspection URL; a
+OAUTHBEARER are offered too, the bearer token checked at the introspection URL; a
 refused token gets the JSON error challenge, and the client's empty answer then a 535.
 """
 
