@@ -15,7 +15,11 @@ foreach(collection IN LISTS PINTORA_EMOTICONS)
   endif()
 endforeach()
 
+# The providers for OAuth 2.0 sign-in stand beside the executable; the user's own go into ★MAilData.
+configure_file(${CMAKE_SOURCE_DIR}/data/oauth/oauth2.ini ${CMAKE_BINARY_DIR}/oauth2.ini COPYONLY)
+
 install(TARGETS pintora RUNTIME DESTINATION .)
+install(FILES data/oauth/oauth2.ini DESTINATION .)
 foreach(folder IN LISTS PINTORA_FOLDERS)
   install(DIRECTORY DESTINATION "${folder}")
 endforeach()

@@ -17,6 +17,7 @@
 #include "compose/BackFormLayout.h"
 #include "compose/Sender.h"
 #include "mail/MailLibrary.h"
+#include "settings/IdPassForm.h"
 #include "settings/RuntimeSettings.h"
 #include "viewer/HistoryState.h"
 
@@ -139,7 +140,10 @@ void BackForm::send()
                                      : launcherBefore);
         if (result.cancelled)
             return;
-        if (result.code < 0) {
+        if (result.needsSignIn) {
+            IdPassForm::askToSignIn(result.error, true);
+            m_lastSendOk = false;
+        } else if (result.code < 0) {
             // The reply exists nowhere else: closing now would lose what the user wrote.
             Prompt::instance().ask({result.error.left(MailLibrary::instance().bufferSize() - 1),
                                     Sender::errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok},

@@ -1,5 +1,6 @@
 #include "compose/SendJob.h"
 
+#include "auth/OAuthAccess.h"
 #include "common/BackgroundJob.h"
 #include "common/WindowThread.h"
 #include "history/WholeMailLink.h"
@@ -63,6 +64,17 @@ void SendJob::start()
                         self->showProgress(sent, total);
                 });
             };
+            if (!mail.oauthProvider.isEmpty()) {
+                // A token that ends soon is renewed before the server sees it.
+                const OAuthAccess::Access access = OAuthAccess::prepare(mail.oauthProvider, mail.accountId, &cancel);
+                if (access.status != OAuthAccess::Access::Status::Ok) {
+                    result->code = -1;
+                    result->error = access.error;
+                    result->needsSignIn = access.status == OAuthAccess::Access::Status::NeedsSignIn;
+                    return;
+                }
+                hooks.accessToken = [token = access.token] { return token; };
+            }
             MailLibrary &library = MailLibrary::instance();
             result->code = library.smtpSendMail(mail, &hooks);
             result->error = library.lastError();

@@ -19,6 +19,7 @@ public:
         QString error;        // its last error text then
         bool cancelled = false;
         bool encrypted = false;
+        bool needsSignIn = false;  // the OAuth 2.0 sign-in is gone; error says so
     };
 
     // pass/passes name a bulk send's place ("送信中 12/500"); passes 0 for a single mail.

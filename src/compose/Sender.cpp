@@ -8,6 +8,7 @@
 #include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "settings/AccountFile.h"
+#include "settings/IdPassForm.h"
 #include "settings/RuntimeSettings.h"
 #include "shell/ClockText.h"
 #include "shell/Forms.h"
@@ -72,6 +73,7 @@ void Sender::fillAccount(OutgoingMail &mail)
     const AccountFile account;
     mail.accountId = account.id();
     mail.accountPassword = account.password();
+    mail.oauthProvider = OAuthAccess::providerOf(account.authMethod()).value_or(QString());
     if (mail.accountId.isEmpty()) {
         mail.accountId = runtimeSettings().AccountId;
         mail.accountPassword = runtimeSettings().AccountPassword;
@@ -163,6 +165,15 @@ void Sender::nextPass()
             }
             if (result.code >= 0)
                 m_lastEncrypted = result.encrypted;
+            if (result.needsSignIn) {
+                // Every further pass would be refused the same way: one box, and the run ends.
+                ++m_failures;
+                const bool openBrowser = m_signInPolicy == SignInPolicy::MayOpenBrowser && !m_fields.bulkChosen();
+                IdPassForm::askToSignIn(result.error, openBrowser);
+                m_pass = m_passes;
+                nextPass();
+                return;
+            }
             // The callers' message buffer holds this many characters with its NUL.
             passEnded(result.code, result.error.left(MailLibrary::instance().bufferSize() - 1));
             nextPass();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auth/OAuthAccess.h"
 #include "mail/OutgoingMail.h"
 
 #include <QObject>
@@ -60,6 +61,10 @@ public:
     // The account the SMTP server may ask for: the stored one, else the one typed this run.
     static void fillAccount(OutgoingMail &mail);
 
+    // Whether a send that finds its OAuth 2.0 sign-in gone may open the browser
+    // sign-in; bulk sends never do, whatever is set here.
+    void setSignInPolicy(SignInPolicy policy) { m_signInPolicy = policy; }
+
     // Starts the passes and returns; finished() follows.
     void start();
     // Starts the passes and lets the window thread's events run until they end.
@@ -94,6 +99,7 @@ private:
     bool m_running = false;
     bool m_cancelled = false;
     int m_failures = 0;
+    SignInPolicy m_signInPolicy = SignInPolicy::MayOpenBrowser;
     QPointer<SendJob> m_job;
     QPointer<ProgressWindow> m_window;
     // The copy of the mail in flight, so a cancel can take it back.

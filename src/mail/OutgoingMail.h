@@ -21,4 +21,6 @@ struct OutgoingMail {
     // The account for SMTP AUTH, where the server asks for one.
     QString accountId;
     QString accountPassword;
+    // Not empty: the account signs in with this OAuth 2.0 provider's token, never the password.
+    QString oauthProvider;
 };

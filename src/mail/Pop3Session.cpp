@@ -1,6 +1,7 @@
 #include "mail/Pop3Session.h"
 
 #include "common/Cp932.h"
+#include "mail/SaslOAuth.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
@@ -97,6 +98,8 @@ bool Pop3Session::open(const QString &serverText)
             stls = true;
         else if (word == "PIPELINING")
             m_pipelining = true;
+        else if (word.startsWith("SASL "))
+            m_sasl = word.mid(5).simplified().split(' ');
     }
     if (implicitTls)
         return true;
@@ -111,6 +114,7 @@ bool Pop3Session::open(const QString &serverText)
         m_line.abort();
         return false;
     }
+    m_capaInClear = true;
     return true;
 }
 
@@ -167,6 +171,8 @@ std::optional<int> Pop3Session::refusedLogin()
 
 std::optional<int> Pop3Session::login(const QString &id, const QString &password, bool apop)
 {
+    if (m_hooks && m_hooks->accessToken)
+        return loginWithToken(id);
     const QByteArray user = id.toUtf8();
     const QByteArray pass = password.toUtf8();
     // A CR or LF would end the command early and let the rest pass as a command of its own.
@@ -188,6 +194,11 @@ std::optional<int> Pop3Session::login(const QString &id, const QString &password
         if (!command("USER " + user) || !command("PASS " + pass))
             return refusedLogin();
     }
+    return mailCount();
+}
+
+std::optional<int> Pop3Session::mailCount()
+{
     QByteArray status;
     if (!command("STAT", &status))
         return std::nullopt;
@@ -199,6 +210,88 @@ std::optional<int> Pop3Session::login(const QString &id, const QString &password
         return std::nullopt;
     }
     return count;
+}
+
+std::optional<int> Pop3Session::loginWithToken(const QString &id)
+{
+    const ServerAddress &where = m_line.address();
+    if (!SaslOAuth::lineMayCarry(m_line.isEncrypted(), where.host)) {
+        m_line.abort();
+        fail(QStringLiteral("POP3サーバー %1 との接続が暗号化されていないため、OAuth 2.0 のトークンを送らずにサインインを中止しました。")
+                 .arg(where.host));
+        return std::nullopt;
+    }
+    if (m_capaInClear) {
+        // What the server offered before STLS could have been altered; ask again under TLS.
+        m_sasl.clear();
+        if (!command("CAPA")) {
+            if (!m_line.isConnected())
+                return std::nullopt;
+        } else {
+            const auto capabilities = m_line.readDotBlock();
+            if (!capabilities) {
+                failFromLine();
+                return std::nullopt;
+            }
+            for (const QByteArray &capability : capabilities->split('\n')) {
+                const QByteArray word = capability.trimmed().toUpper();
+                if (word.startsWith("SASL "))
+                    m_sasl = word.mid(5).simplified().split(' ');
+            }
+        }
+        m_capaInClear = false;
+    }
+    const auto mechanism = SaslOAuth::choose(m_sasl);
+    if (!mechanism) {
+        fail(QStringLiteral("POP3サーバー %1 は OAuth 2.0 でのサインイン（OAUTHBEARER / XOAUTH2）に対応していません。")
+                 .arg(where.host));
+        return std::nullopt;
+    }
+    const QByteArray response =
+        SaslOAuth::initialResponse(*mechanism, id.toUtf8(), m_hooks->accessToken(), where.host, where.port).toBase64();
+    if (response.isEmpty()) {
+        fail(QStringLiteral("IDまたはアクセストークンに使えない文字が含まれているため、サインインしませんでした。"));
+        return std::nullopt;
+    }
+    const QByteArray start = "AUTH " + SaslOAuth::name(*mechanism);
+    // The initial response rides along only while the command stays within 255 octets.
+    bool responseSent = start.size() + 1 + response.size() + 2 <= 255;
+    if (!m_line.writeLine(responseSent ? start + ' ' + response : start)) {
+        failFromLine();
+        return std::nullopt;
+    }
+    QString status;
+    for (int round = 0; round < 3; ++round) {
+        const auto line = m_line.readLine();
+        if (!line) {
+            failFromLine();
+            return std::nullopt;
+        }
+        if (line->startsWith("+OK"))
+            return mailCount();
+        if (line->startsWith("-ERR")) {
+            fail(status.isEmpty() ? replyText(*line) : status + QStringLiteral(": ") + replyText(*line));
+            return refusedLogin();
+        }
+        if (!line->startsWith('+'))
+            break;
+        QByteArray next;
+        if (!responseSent) {
+            next = response;
+            responseSent = true;
+        } else {
+            // A failure comes as a JSON challenge; the empty answer lets the server end the exchange.
+            status = SaslOAuth::failureStatus(line->mid(1));
+            next = SaslOAuth::failureAcknowledgement(*mechanism);
+        }
+        if (!m_line.writeLine(next)) {
+            failFromLine();
+            return std::nullopt;
+        }
+    }
+    m_line.abort();
+    fail(QStringLiteral("POP3サーバーのサインインの応答が正しくありません。"));
+    return std::nullopt;
 }
 
 std::optional<qint64> Pop3Session::size(int n)

@@ -28,6 +28,7 @@ public:
     // server offers it.
     bool open(const QString &serverText);
     // Logs in and returns the number of waiting mails, or nothing on failure.
+    // With an access token in the hooks it signs in by SASL instead of the password.
     std::optional<int> login(const QString &id, const QString &password, bool apop);
     // The size the server gives for mail n, in bytes as sent (CR LF counted).
     // The first call asks for every size at once, saving a round trip per mail.
@@ -70,6 +71,8 @@ private:
     bool refuseDowngrade();
     std::optional<int> refusedLogin();
     bool passwordMayGoInClear();
+    std::optional<int> loginWithToken(const QString &id);
+    std::optional<int> mailCount();
 
     const SessionHooks *m_hooks = nullptr;
     struct InFlight {
@@ -88,5 +91,7 @@ private:
     std::optional<QMap<int, qint64>> m_sizes;
     LineSession m_line;
     QByteArray m_greeting;
+    QList<QByteArray> m_sasl;    // mechanisms of CAPA's SASL line, upper case
+    bool m_capaInClear = false;  // read before STLS, so void under TLS
     QString m_error;
 };

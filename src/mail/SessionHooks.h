@@ -35,4 +35,7 @@ struct SessionHooks {
     std::function<bool(const QString &host, quint16 port)> sawTlsBefore;
     // The server spoke TLS (implicitly or after STLS/STARTTLS).
     std::function<void(const QString &host, quint16 port)> spokeTls;
+    // When set, the session signs in with this OAuth 2.0 access token (SASL
+    // OAUTHBEARER or XOAUTH2) and never with a password.
+    std::function<QByteArray()> accessToken;
 };

@@ -1,6 +1,7 @@
 #include "mail/SmtpSession.h"
 
 #include "mail/MimeWriter.h"
+#include "mail/SaslOAuth.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -156,6 +157,8 @@ bool SmtpSession::safeForPassword(bool encrypted, const QString &host)
 bool SmtpSession::authenticate(const Credentials &credentials)
 {
     m_authenticated = false;
+    if (m_hooks && m_hooks->accessToken)
+        return authenticateWithToken(credentials.id);
     if (m_authMethods.isEmpty() || credentials.id.isEmpty())
         return true;
     if (!safeForPassword(m_line.isEncrypted(), m_line.address().host)) {
@@ -180,6 +183,49 @@ bool SmtpSession::authenticate(const Credentials &credentials)
             return false;
     } else {
         return true;
+    }
+    m_authenticated = true;
+    return true;
+}
+
+bool SmtpSession::authenticateWithToken(const QString &id)
+{
+    const ServerAddress &where = m_line.address();
+    if (!SaslOAuth::lineMayCarry(m_line.isEncrypted(), where.host)) {
+        m_line.abort();
+        return fail(QStringLiteral("SMTPサーバー %1 との接続が暗号化されていないため、OAuth 2.0 のトークンを送らずに送信を中止しました。")
+                        .arg(where.host));
+    }
+    const auto mechanism = SaslOAuth::choose(m_authMethods);
+    if (!mechanism)
+        return fail(QStringLiteral("SMTPサーバー %1 は OAuth 2.0 でのサインイン（OAUTHBEARER / XOAUTH2）に対応していません。")
+                        .arg(where.host));
+    const QByteArray response =
+        SaslOAuth::initialResponse(*mechanism, id.toUtf8(), m_hooks->accessToken(), where.host, where.port).toBase64();
+    if (response.isEmpty())
+        return fail(QStringLiteral("IDまたはアクセストークンに使えない文字が含まれているため、サインインしませんでした。"));
+    if (!m_line.writeLine("AUTH " + SaslOAuth::name(*mechanism) + ' ' + response))
+        return fail(m_line.errorText());
+    auto reply = readReply();
+    if (!reply)
+        return false;
+    QString status;
+    if (reply->code == 334) {
+        // A failure comes as a JSON challenge; the empty answer lets the server end the exchange.
+        status = SaslOAuth::failureStatus(reply->lines.first().mid(4));
+        if (!m_line.writeLine(SaslOAuth::failureAcknowledgement(*mechanism)))
+            return fail(m_line.errorText());
+        reply = readReply();
+        if (!reply)
+            return false;
+    }
+    if (reply->code != 235) {
+        QStringList lines;
+        for (const QByteArray &line : reply->lines)
+            lines << QString::fromUtf8(line);
+        const QString words = lines.join(u'\n');
+        return fail(QStringLiteral("サーバーがサインインを拒否しました（%1）")
+                        .arg(status.isEmpty() ? words : status + QStringLiteral(": ") + words));
     }
     m_authenticated = true;
     return true;

@@ -37,6 +37,8 @@ public:
     bool open(const QString &serverText);
     // Logs in when the server offers AUTH and the line is safe for a password:
     // encrypted, or to this machine. Nothing to do counts as success.
+    // With an access token in the hooks it signs in by SASL OAUTHBEARER/XOAUTH2
+    // instead, only over TLS, and a server without them is a failure.
     bool authenticate(const Credentials &credentials);
     // MAIL, one RCPT per recipient and DATA with the dot-stuffed message.
     bool transfer(const BuiltMail &mail);
@@ -63,6 +65,7 @@ private:
     bool hello();
     bool fail(const QString &text);
     bool failWith(const Reply &reply);
+    bool authenticateWithToken(const QString &id);
 
     const SessionHooks *m_hooks = nullptr;
     LineSession m_line;

@@ -79,8 +79,8 @@ struct KeepRules {
 
 class Run {
 public:
-    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome, const KeepRules &keep)
-        : m_outcome(outcome), m_rules(keep)
+    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome, const KeepRules &keep, SignInPolicy policy)
+        : m_outcome(outcome), m_rules(keep), m_policy(policy)
     {
         m_hooks.cancel = &cancel;
         TrustHooks::install(m_hooks);
@@ -120,6 +120,7 @@ public:
 private:
     MailCheck::Outcome &m_outcome;
     const KeepRules m_rules;
+    SignInPolicy m_policy;
     SessionHooks m_hooks;
     MailLibrary &m_library = MailLibrary::instance();
     int m_handle = -1;
@@ -170,8 +171,42 @@ private:
         });
     }
 
+    // An account that signs in with OAuth 2.0 gets a fresh access token before
+    // any connection; false when the check cannot go on.
+    bool prepareSignIn()
+    {
+        const auto [provider, id] = WindowThread::call([] {
+            const AccountFile account;
+            return std::pair{OAuthAccess::providerOf(account.authMethod()), account.id()};
+        });
+        if (!provider || id.isEmpty())
+            return true;
+        showStatus(MailCheck::kChecking);
+        const OAuthAccess::Access access = OAuthAccess::prepare(*provider, id, m_hooks.cancel);
+        if (stopped())
+            return false;
+        switch (access.status) {
+        case OAuthAccess::Access::Status::Ok:
+            m_hooks.accessToken = [token = access.token] { return token; };
+            return true;
+        case OAuthAccess::Access::Status::NeedsSignIn: {
+            m_outcome.failed = true;
+            m_outcome.needsSignIn = true;
+            const bool openBrowser = m_policy == SignInPolicy::MayOpenBrowser;
+            WindowThread::call([text = access.error, openBrowser] { IdPassForm::askToSignIn(text, openBrowser); });
+            return false;
+        }
+        case OAuthAccess::Access::Status::Failed:
+            break;
+        }
+        report(access.error);
+        return false;
+    }
+
     void check(const QString &server, bool apop)
     {
+        if (!prepareSignIn())
+            return;
         m_handle = m_library.pop3Connect(server, &m_hooks);
         showStatus(MailCheck::kChecking);
         if (m_handle == -1) {
@@ -183,7 +218,7 @@ private:
         m_connected = true;
 
         const Account account = loadAccount();
-        if (account.id.isEmpty() || account.password.isEmpty()) {
+        if (account.id.isEmpty() || (account.password.isEmpty() && !m_hooks.accessToken)) {
             WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
             m_library.pop3Close(m_handle);
             return;
@@ -565,7 +600,7 @@ bool MailCheck::isRunning()
     return g_current != nullptr;
 }
 
-MailCheck *MailCheck::start()
+MailCheck *MailCheck::start(SignInPolicy policy)
 {
     // A second click while a check runs does not start another.
     if (g_current)
@@ -579,8 +614,8 @@ MailCheck *MailCheck::start()
     const KeepRules keep{settings.KeepOnServer != 0, settings.KeepDays, settings.KeepSync != 0};
     Outcome *outcome = &check->m_outcome;
     check->m_job = new BackgroundJob(
-        [server, apop, keep, outcome](const std::atomic_bool &cancel) {
-            Run(cancel, *outcome, keep).start(server, apop);
+        [server, apop, keep, outcome, policy](const std::atomic_bool &cancel) {
+            Run(cancel, *outcome, keep, policy).start(server, apop);
         },
         check);
     connect(check->m_job, &BackgroundJob::finished, check, &MailCheck::end);
@@ -597,9 +632,9 @@ MailCheck *MailCheck::start()
     return check;
 }
 
-MailCheck::Outcome MailCheck::run()
+MailCheck::Outcome MailCheck::run(SignInPolicy policy)
 {
-    MailCheck *check = start();
+    MailCheck *check = start(policy);
     if (!check)
         return {};
     Outcome outcome;

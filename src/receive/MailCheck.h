@@ -1,5 +1,7 @@
 #pragma once
 
+#include "auth/OAuthAccess.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -22,12 +24,15 @@ public:
         bool cancelled = false;  // the user stopped it
         bool encrypted = false;  // the connection was encrypted
         int deletedFromServer = 0;  // mails left on the server earlier and deleted now
+        bool needsSignIn = false;  // the OAuth 2.0 sign-in is gone; the user was told
     };
 
     // Starts a check unless one runs, and returns at once; finished() follows.
-    static MailCheck *start();
+    // A check that finds its OAuth 2.0 sign-in gone says so and, unless the
+    // policy forbids it, opens the browser sign-in.
+    static MailCheck *start(SignInPolicy policy = SignInPolicy::MayOpenBrowser);
     // Starts a check and lets the window thread's events run until it ends.
-    static Outcome run();
+    static Outcome run(SignInPolicy policy = SignInPolicy::MayOpenBrowser);
     static bool isRunning();
     // The running check, if any.
     static MailCheck *current();

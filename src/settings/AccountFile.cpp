@@ -49,3 +49,20 @@ bool AccountFile::storeNotSaved(QString *error) const
 {
     return accountIni().write(kSection, QStringLiteral("NAME3"), QStringLiteral("0"), error);
 }
+
+QString AccountFile::authMethod() const
+{
+    return accountIni().read(kSection, QStringLiteral("NAME4"));
+}
+
+bool AccountFile::storeAuthMethod(const QString &value, QString *error) const
+{
+    if (value.isEmpty() && authMethod().isEmpty())
+        return true;
+    return accountIni().write(kSection, QStringLiteral("NAME4"), value, error);
+}
+
+bool AccountFile::storeId(const QString &id, QString *error) const
+{
+    return accountIni().write(kSection, QStringLiteral("NAME"), id, error);
+}

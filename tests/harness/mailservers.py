@@ -11,6 +11,11 @@
                                SMTPS), for a demo whose client does not know our certificate.
     mailservers.py stop DIR    stops what start started, by the PIDs it wrote.
 
+With TLS the harness also runs an OAuth 2.0 authorization server (oauthserver.py) and a second
+Dovecot whose only passdb is oauth2 (SASL XOAUTH2 and OAUTHBEARER, tokens checked at the
+authorization server's introspection endpoint) on the same maildirs; the SMTP server's
+submission and SMTPS ports take both mechanisms too.
+
 Any user name logs in with the password in servers.ini, so every test can own a mailbox.
 When run as root the servers run as nobody: Dovecot refuses root for its mail processes.
 """
@@ -115,6 +120,30 @@ service imap-login {{
 }}
 """
 
+# The OAuth instance: same mailboxes, but a password opens nothing.
+DOVECOT_OAUTH_CONF = DOVECOT_CONF.replace("pintora-{pop3}", "pintora-oauth-{pop3}") \
+    .replace("{run}/dovecot\n", "{run}/dovecot-oauth\n") \
+    .replace("{run}/dovecot-state", "{run}/dovecot-oauth-state") \
+    .replace("{run}/dovecot.log", "{run}/dovecot-oauth.log") \
+    .replace("auth_mechanisms = plain login apop", "auth_mechanisms = xoauth2 oauthbearer") \
+    .replace("""passdb {{
+  driver = static
+  args = password={password}
+}}""", """passdb {{
+  driver = oauth2
+  mechanisms = xoauth2 oauthbearer
+  args = {run}/dovecot-oauth2.conf.ext
+}}""")
+
+DOVECOT_OAUTH2_EXT = """\
+introspection_mode = post
+introspection_url = http://{host}:{port}/introspect
+force_introspection = yes
+username_attribute = username
+active_attribute = active
+active_value = true
+"""
+
 
 def wait_for_ports(ports, pids, deadline):
     pending = set(ports)
@@ -157,11 +186,18 @@ def start(state, plain=False):
     user = pwd.getpwuid(uid).pw_name
     group = grp.getgrgid(gid).gr_name
     make_certificate(run)
-    pop3, pop3s, smtp, submission, smtps = free_ports(5)
+    pop3, pop3s, smtp, submission, smtps, oauth, oauth_pop3, oauth_pop3s = free_ports(8)
     with open(os.path.join(run, "dovecot.conf"), "w") as f:
         f.write(DOVECOT_CONF.format(run=run, host=HOST, pop3=pop3, pop3s_port=0 if plain else pop3s,
                                     uid=uid, gid=gid, user=user, group=group, password=PASSWORD,
                                     ssl="no" if plain else "yes"))
+    if not plain:
+        with open(os.path.join(run, "dovecot-oauth.conf"), "w") as f:
+            f.write(DOVECOT_OAUTH_CONF.format(run=run, host=HOST, pop3=oauth_pop3, pop3s_port=oauth_pop3s,
+                                              uid=uid, gid=gid, user=user, group=group,
+                                              password=PASSWORD, ssl="yes"))
+        with open(os.path.join(run, "dovecot-oauth2.conf.ext"), "w") as f:
+            f.write(DOVECOT_OAUTH2_EXT.format(host=HOST, port=oauth))
     for root, dirs, files in os.walk(run):
         for name in dirs + files:
             os.chown(os.path.join(root, name), uid, gid)
@@ -174,19 +210,29 @@ def start(state, plain=False):
         dovecot = subprocess.Popen(drop + ["dovecot", "-F", "-c", os.path.join(run, "dovecot.conf")],
                                    stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
     pids.append(dovecot.pid)
+    if not plain:
+        with open(os.path.join(run, "oauth.out"), "wb") as out:
+            pids.append(subprocess.Popen(drop + ["/usr/bin/python3", os.path.join(here, "oauthserver.py"),
+                                                 HOST, str(oauth)],
+                                         stdout=out, stderr=subprocess.STDOUT, start_new_session=True).pid)
+        with open(os.path.join(run, "dovecot-oauth.out"), "wb") as out:
+            pids.append(subprocess.Popen(drop + ["dovecot", "-F", "-c", os.path.join(run, "dovecot-oauth.conf")],
+                                         stdout=out, stderr=subprocess.STDOUT, start_new_session=True).pid)
     with open(os.path.join(run, "smtp.out"), "wb") as out:
         smtpd = subprocess.Popen(drop + ["/usr/bin/python3", os.path.join(here, "smtpserver.py"),
                                          run, HOST, str(smtp), str(submission), str(smtps), PASSWORD]
-                                 + (["--plain"] if plain else []),
+                                 + (["--plain"] if plain else ["--oauth", "http://%s:%d/introspect" % (HOST, oauth)]),
                                  stdout=out, stderr=subprocess.STDOUT, start_new_session=True)
     pids.append(smtpd.pid)
     with open(os.path.join(state, "pids"), "w") as f:
         f.write("%s\n%s\n" % (" ".join(str(p) for p in pids), run))
     try:
-        ports = [pop3, smtp, submission] if plain else [pop3, pop3s, smtp, submission, smtps]
+        ports = [pop3, smtp, submission] if plain else [pop3, pop3s, smtp, submission, smtps, oauth,
+                                                        oauth_pop3, oauth_pop3s]
         wait_for_ports(ports, pids, time.time() + 20)
     except RuntimeError as e:
-        for log in ("dovecot.out", "dovecot.log", "smtp.out"):
+        for log in ("dovecot.out", "dovecot.log", "smtp.out", "oauth.out", "dovecot-oauth.out",
+                    "dovecot-oauth.log"):
             path = os.path.join(run, log)
             if os.path.exists(path):
                 sys.stderr.write(open(path, errors="replace").read())
@@ -197,7 +243,9 @@ def start(state, plain=False):
              "smtp=%d" % smtp, "submission=%d" % submission, "smtps=%d" % (0 if plain else smtps),
              "tls=%s" % ("no" if plain else "yes"), "password=%s" % PASSWORD,
              "cert=%s" % os.path.join(run, "cert.pem"), "maildirs=%s" % os.path.join(run, "mail"),
-             "uid=%d" % uid, "gid=%d" % gid]
+             "uid=%d" % uid, "gid=%d" % gid,
+             "oauth=%d" % (0 if plain else oauth), "oauth_pop3=%d" % (0 if plain else oauth_pop3),
+             "oauth_pop3s=%d" % (0 if plain else oauth_pop3s)]
     tmp = os.path.join(state, "servers.ini.tmp")
     with open(tmp, "w") as f:
         f.write("\n".join(lines) + "\n")

@@ -51,6 +51,9 @@ const MailServers *MailServers::get()
             else if (key == "maildirs") s->maildirs = value;
             else if (key == "uid") s->uid = value.toInt();
             else if (key == "gid") s->gid = value.toInt();
+            else if (key == "oauth") s->oauth = value.toInt();
+            else if (key == "oauth_pop3") s->oauthPop3 = value.toInt();
+            else if (key == "oauth_pop3s") s->oauthPop3s = value.toInt();
         }
         return s;
     }();

@@ -31,6 +31,11 @@ public:
     QString maildirs;
     int uid = -1;
     int gid = -1;
+    // The OAuth 2.0 authorization server (plain HTTP on host) and the Dovecot that
+    // takes only its tokens (SASL OAUTHBEARER/XOAUTH2), on the same mailboxes.
+    int oauth = 0;
+    int oauthPop3 = 0;   // STLS
+    int oauthPop3s = 0;  // implicit TLS
 
     QString pop3Server() const { return QStringLiteral("%1:%2").arg(host).arg(pop3); }
     QString pop3sServer() const { return QStringLiteral("pop3s://%1:%2").arg(host).arg(pop3s); }

@@ -1,0 +1,530 @@
+#include "addressbook/AddressBook.h"
+#include "auth/OAuthAccess.h"
+#include "auth/OAuthTokenStore.h"
+#include "auth/SignIn.h"
+#include "common/AppPaths.h"
+#include "compose/SendJob.h"
+#include "compose/Sender.h"
+#include "mail/MailLibrary.h"
+#include "mail/OutgoingMail.h"
+#include "mail/SaslOAuth.h"
+#include "mail/SessionHooks.h"
+#include "receive/MailCheck.h"
+#include "settings/AccountFile.h"
+#include "settings/IdPassForm.h"
+#include "settings/RuntimeSettings.h"
+#include "shell/Forms.h"
+#include "shell/MainForm.h"
+#include "support/MailServerTest.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+#include "support/ScriptedServer.h"
+#include "support/Wait.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <sys/stat.h>
+
+namespace {
+
+template <class T>
+T *child(QWidget *window, const char *name)
+{
+    T *found = window->findChild<T *>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QByteArray sample(const QByteArray &subject)
+{
+    return "From: sender@example.jp\r\nTo: you@example.jp\r\nSubject: " + subject
+        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\nbody\r\n";
+}
+
+// The sign-in against the harness's authorization server, its Dovecot that takes
+// only tokens, and its SMTP server; $BROWSER is the stub that plays the user.
+class SignIn : public MailServerTest {
+protected:
+    void SetUp() override
+    {
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
+        if (servers->oauth == 0)
+            GTEST_SKIP() << "the harness runs without its OAuth servers";
+        base = QStringLiteral("http://%1:%2").arg(servers->host).arg(servers->oauth);
+        Sandbox::writeFile(sandbox.dataPath(QStringLiteral("\\★MAilData\\oauth2.ini")),
+                           QStringLiteral("[Harness]\r\nauthorize=%1/authorize\r\ntoken=%1/token\r\ndevice=%1/device\r\n"
+                                          "client_id=pintora-test\r\nscope=mail offline_access\r\nhosts=%2\r\n")
+                               .arg(base, servers->host)
+                               .toLatin1());
+        qputenv("BROWSER", QByteArray("/usr/bin/python3 ") + PINTORA_BROWSER_STUB);
+        qputenv("PINTORA_BROWSER_STUB", "follow");
+        page = sandbox.workPath(QStringLiteral("page.html"));
+        qputenv("PINTORA_BROWSER_PAGE", QFile::encodeName(page));
+        RuntimeSettings &settings = runtimeSettings();
+        settings.Pop3Server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->oauthPop3);
+        settings.SmtpServer = QStringLiteral("%1:%2").arg(servers->host).arg(servers->submission);
+        settings.SenderAddress = user + QStringLiteral("@example.jp");
+        Forms::get<MainForm>();
+    }
+
+    void TearDown() override
+    {
+        BrowserSignIn::setTimeout(0);
+        if (IdPassForm *form = Forms::existing<IdPassForm>()) {
+            form->stopSignIn();
+            form->close();
+        }
+        qunsetenv("BROWSER");
+        qunsetenv("PINTORA_BROWSER_STUB");
+        qunsetenv("PINTORA_BROWSER_PAGE");
+    }
+
+    QJsonObject call(const QString &path, const QByteArray &json = {})
+    {
+        QNetworkAccessManager network;
+        QNetworkRequest request(QUrl(base + path));
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+        QNetworkReply *reply = json.isEmpty() ? network.get(request) : network.post(request, json);
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        const QJsonObject object = QJsonDocument::fromJson(reply->readAll()).object();
+        delete reply;
+        return object;
+    }
+
+    void control(const QJsonObject &object)
+    {
+        QJsonObject withUser = object;
+        withUser[QStringLiteral("user")] = user;
+        call(QStringLiteral("/control"), QJsonDocument(withUser).toJson(QJsonDocument::Compact));
+    }
+
+    int grants(const QString &kind) { return call(QStringLiteral("/stats?user=") + user).value(kind).toInt(); }
+
+    // Starts a sign-in from the account window the way the user does and waits for its end.
+    std::optional<bool> signIn(const char *button = "SignInCommand")
+    {
+        IdPassForm *form = Forms::open<IdPassForm>();
+        child<QLineEdit>(form, "IdText")->setText(user);
+        child<QComboBox>(form, "AuthCombo")->setCurrentIndex(1);
+        QSignalSpy ended(form, &IdPassForm::signInEnded);
+        QTest::mouseClick(child<QPushButton>(form, button), Qt::LeftButton);
+        if (!waitUntil([&] { return ended.count() > 0; }, 20000))
+            return std::nullopt;
+        return ended.first().first().toBool();
+    }
+
+    // Signs in and presses OK, so the account signs in with the harness's provider.
+    void signInAndKeep()
+    {
+        ASSERT_EQ(signIn(), std::optional<bool>(true));
+        QTest::mouseClick(child<QPushButton>(Forms::existing<IdPassForm>(), "OKCommand"), Qt::LeftButton);
+        ASSERT_EQ(AccountFile().authMethod(), QStringLiteral("oauth2:Harness"));
+        ASSERT_EQ(AccountFile().id(), user);
+    }
+
+    OAuthTokens stored() { return OAuthTokenStore::load(QStringLiteral("Harness"), user).value_or(OAuthTokens{}); }
+
+    void makeStale()
+    {
+        OAuthTokens tokens = stored();
+        tokens.access = QStringLiteral("at-stale");
+        tokens.expires = QDateTime::currentSecsSinceEpoch() - 10;
+        ASSERT_TRUE(OAuthTokenStore::save(QStringLiteral("Harness"), user, tokens));
+    }
+
+    OutgoingMail mailTo(const QString &recipient)
+    {
+        OutgoingMail mail;
+        mail.server = runtimeSettings().SmtpServer;
+        mail.to = recipient + QStringLiteral("@example.jp");
+        mail.from = runtimeSettings().SenderAddress;
+        mail.subject = QStringLiteral("OAuth");
+        mail.body = QStringLiteral("本文\r\n");
+        Sender::fillAccount(mail);
+        return mail;
+    }
+
+    SendJob::Result send(const OutgoingMail &mail)
+    {
+        SendJob job(mail, 0, 0);
+        QSignalSpy done(&job, &SendJob::done);
+        job.start();
+        EXPECT_TRUE(waitUntil([&] { return done.count() > 0; }));
+        return job.result();
+    }
+
+    // No token may show in a box or be kept anywhere but the token file.
+    void expectNoTokenOutsideItsFile()
+    {
+        const OAuthTokens tokens = stored();
+        for (const Prompt::Box &box : prompt.boxes) {
+            EXPECT_FALSE(box.text.contains(tokens.access)) << box.text.toStdString();
+            EXPECT_FALSE(box.text.contains(tokens.refresh)) << box.text.toStdString();
+        }
+        const QByteArray account = Sandbox::readFile(AccountFile().path());
+        EXPECT_FALSE(account.contains(tokens.refresh.toLatin1()));
+        if (QFile::exists(page))
+            EXPECT_FALSE(Sandbox::readFile(page).contains(tokens.access.toLatin1()));
+    }
+
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    QString base;
+    QString page;
+};
+
+TEST_F(SignIn, InTheBrowserThenChecksAndSendsThroughTheRealServers)
+{
+    signInAndKeep();
+    EXPECT_TRUE(QString::fromUtf8(Sandbox::readFile(page)).contains(BrowserSignIn::kDonePage));
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    const OAuthTokens tokens = stored();
+    EXPECT_TRUE(tokens.refresh.startsWith(QStringLiteral("rt-")));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(OAuthTokenStore::path()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    servers->deliver(user, sample("through oauth"));
+    const MailCheck::Outcome outcome = MailCheck::run();
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(outcome.stored, 1);
+    EXPECT_TRUE(outcome.encrypted);
+    EXPECT_EQ(servers->waiting(user), 0);
+
+    const QString recipient = MailServers::freshUser();
+    const OutgoingMail mail = mailTo(recipient);
+    EXPECT_EQ(mail.oauthProvider, QStringLiteral("Harness"));
+    const SendJob::Result sent = send(mail);
+    EXPECT_EQ(sent.code, 0) << sent.error.toStdString();
+    EXPECT_TRUE(sent.encrypted);
+    EXPECT_EQ(servers->delivered(recipient).size(), 1);
+
+    // A token with an hour to go is used as it is.
+    EXPECT_EQ(grants(QStringLiteral("refresh_token")), 0);
+    EXPECT_EQ(grants(QStringLiteral("authorization_code")), 1);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    expectNoTokenOutsideItsFile();
+}
+
+TEST_F(SignIn, TokenThatEndsSoonIsRefreshedBeforeTheSession)
+{
+    // Two minutes left is inside the five-minute margin.
+    control({{QStringLiteral("expires_in"), 120}});
+    signInAndKeep();
+    const OAuthTokens first = stored();
+    control({{QStringLiteral("expires_in"), 3600}});
+
+    servers->deliver(user, sample("refreshed"));
+    EXPECT_EQ(MailCheck::run().stored, 1);
+    EXPECT_EQ(grants(QStringLiteral("refresh_token")), 1);
+    const OAuthTokens second = stored();
+    EXPECT_NE(second.access, first.access);
+    EXPECT_EQ(second.refresh, first.refresh);
+    EXPECT_GT(second.expires, QDateTime::currentSecsSinceEpoch() + 3000);
+
+    // Long expired, with an access token the server no longer knows: refreshed for the send too.
+    makeStale();
+    const QString recipient = MailServers::freshUser();
+    EXPECT_EQ(send(mailTo(recipient)).code, 0);
+    EXPECT_EQ(grants(QStringLiteral("refresh_token")), 2);
+    EXPECT_EQ(servers->delivered(recipient).size(), 1);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    expectNoTokenOutsideItsFile();
+}
+
+TEST_F(SignIn, RevokedSignInGivesOneBoxAndTheSignInNeverThePassword)
+{
+    signInAndKeep();
+    // The password is there and the password server would take it: it must not be tried.
+    ASSERT_TRUE(AccountFile().store(user, servers->password));
+    runtimeSettings().Pop3Server = servers->pop3Server();
+    makeStale();
+    control({{QStringLiteral("revoke"), true}});
+    qputenv("PINTORA_BROWSER_STUB", "ignore");
+    servers->deliver(user, sample("stays"));
+
+    const MailCheck::Outcome outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.needsSignIn);
+    EXPECT_EQ(outcome.stored, 0);
+    EXPECT_EQ(servers->waiting(user), 1);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("サインインの有効期限が切れました。もう一度サインインしてください。"));
+    IdPassForm *form = Forms::existing<IdPassForm>();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->signInRunning());
+    EXPECT_TRUE(form->oauthChosen());
+
+    // 中止 ends it at once, without a box of its own.
+    QSignalSpy ended(form, &IdPassForm::signInEnded);
+    QTest::mouseClick(child<QPushButton>(form, "StopSignInCommand"), Qt::LeftButton);
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(form->signInRunning());
+    EXPECT_EQ(prompt.boxes.size(), 1);
+    form->close();
+
+    // A check that may not open the browser stops with the box alone; so does a bulk send.
+    const MailCheck::Outcome quiet = MailCheck::run(SignInPolicy::NeverOpenBrowser);
+    EXPECT_TRUE(quiet.needsSignIn);
+    ASSERT_EQ(prompt.boxes.size(), 2);
+    EXPECT_EQ(prompt.boxes[1].text, OAuthAccess::kNotSignedInText);
+    EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
+class BulkFields : public SendFields {
+public:
+    QString recipient() const override { return QStringLiteral("all"); }
+    QString subject() const override { return QStringLiteral("bulk"); }
+    QString mailBody() const override { return body; }
+    void setMailBody(const QString &text) override { body = text; }
+    QString attachmentText() const override { return {}; }
+    bool fortuneTicked() const override { return false; }
+    bool bulkChosen() const override { return true; }
+    int listCount() const override { return 3; }
+    void setStatus(const QString &) override {}
+    void prepareAttachmentsForSend() override {}
+    QString body = QStringLiteral("body");
+};
+
+TEST_F(SignIn, BulkSendWithoutSignInStopsAfterOneBoxAndOpensNoBrowser)
+{
+    ASSERT_TRUE(AccountFile().store(user, QString()));
+    ASSERT_TRUE(AccountFile().storeAuthMethod(QStringLiteral("oauth2:Harness")));
+    QStringList recipients;
+    for (int i = 0; i < 3; ++i) {
+        recipients << MailServers::freshUser();
+        ASSERT_TRUE(AddressBook().append(QStringLiteral("n"), recipients.last() + QStringLiteral("@example.jp")).ok);
+    }
+    BulkFields fields;
+    Sender sender(fields);
+    sender.run();
+    EXPECT_EQ(sender.failures(), 1);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, OAuthAccess::kNotSignedInText);
+    EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
+    for (const QString &recipient : recipients)
+        EXPECT_TRUE(servers->delivered(recipient).isEmpty());
+}
+
+TEST_F(SignIn, ForgedStateOrRefusalEndsTheSignInWithABox)
+{
+    struct Row {
+        const char *mode;
+        QString inBox;
+    };
+    for (const Row &row : {Row{"wrong-state", QStringLiteral("state")}, Row{"deny", QStringLiteral("access_denied")}}) {
+        prompt.boxes.clear();
+        QFile::remove(page);
+        qputenv("PINTORA_BROWSER_STUB", row.mode);
+        EXPECT_EQ(signIn(), std::optional<bool>(false)) << row.mode;
+        ASSERT_EQ(prompt.boxes.size(), 1) << row.mode;
+        EXPECT_TRUE(prompt.boxes[0].text.contains(row.inBox)) << prompt.boxes[0].text.toStdString();
+        EXPECT_FALSE(OAuthTokenStore::load(QStringLiteral("Harness"), user)) << row.mode;
+        EXPECT_TRUE(waitUntil([&] { return QFile::exists(page); }, 5000));
+        EXPECT_TRUE(QString::fromUtf8(Sandbox::readFile(page)).contains(BrowserSignIn::kFailedPage)) << row.mode;
+    }
+    EXPECT_EQ(grants(QStringLiteral("authorization_code")), 0);
+}
+
+TEST_F(SignIn, StrayRequestsLeaveItRunningAndNoAnswerInTimeEndsIt)
+{
+    qputenv("PINTORA_BROWSER_STUB", "ignore");
+    BrowserSignIn::setTimeout(2500);
+    IdPassForm *form = Forms::open<IdPassForm>();
+    child<QLineEdit>(form, "IdText")->setText(user);
+    form->chooseOAuth(true);
+    QSignalSpy ended(form, &IdPassForm::signInEnded);
+    QTest::mouseClick(child<QPushButton>(form, "SignInCommand"), Qt::LeftButton);
+    auto *running = form->findChild<BrowserSignIn *>();
+    ASSERT_NE(running, nullptr);
+    const QUrl redirect(QUrlQuery(running->authorizationUrl()).queryItemValue(QStringLiteral("redirect_uri"),
+                                                                             QUrl::FullyDecoded));
+    ASSERT_EQ(redirect.host(), QStringLiteral("127.0.0.1"));
+
+    // Garbage, an oversized request and another path: each is dropped, the sign-in waits on.
+    for (const QByteArray &request : {QByteArray("\x00\xff garbage\r\n\r\n"), QByteArray(64 * 1024, 'A'),
+                                      QByteArray("GET /favicon.ico HTTP/1.1\r\nHost: x\r\n\r\n")}) {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, redirect.port());
+        ASSERT_TRUE(waitUntil([&] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000));
+        socket.write(request);
+        waitUntil([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 1000);
+        EXPECT_TRUE(form->signInRunning());
+    }
+    ASSERT_TRUE(waitUntil([&] { return ended.count() > 0; }, 10000));
+    EXPECT_FALSE(ended.first().first().toBool());
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("3 秒以内に"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_FALSE(form->signInRunning());
+}
+
+TEST_F(SignIn, ByCodeOnAMachineWithoutABrowser)
+{
+    IdPassForm *form = Forms::open<IdPassForm>();
+    child<QLineEdit>(form, "IdText")->setText(user);
+    child<QComboBox>(form, "AuthCombo")->setCurrentIndex(1);
+    QPushButton *byCode = child<QPushButton>(form, "CodeSignInCommand");
+    ASSERT_TRUE(byCode->isVisible());
+    QSignalSpy ended(form, &IdPassForm::signInEnded);
+    QTest::mouseClick(byCode, Qt::LeftButton);
+    QLabel *status = child<QLabel>(form, "OAuthStatus");
+    const QRegularExpression code(QStringLiteral("\\d{4}-\\d{4}"));
+    ASSERT_TRUE(waitUntil([&] { return code.match(status->text()).hasMatch(); }, 10000)) << status->text().toStdString();
+    EXPECT_TRUE(status->text().contains(base + QStringLiteral("/device/approve")));
+    EXPECT_TRUE(form->signInRunning());
+    call(QStringLiteral("/device/approve?user_code=%1&user=%2").arg(code.match(status->text()).captured(), user));
+    ASSERT_TRUE(waitUntil([&] { return ended.count() > 0; }, 15000));
+    EXPECT_TRUE(ended.first().first().toBool());
+    EXPECT_TRUE(stored().refresh.startsWith(QStringLiteral("rt-")));
+    EXPECT_EQ(grants(QStringLiteral("device_code")), 1);
+}
+
+TEST_F(SignIn, AccountWindowShowsTheMatchedProviderAndWhatAMissingClientIdNeeds)
+{
+    IdPassForm *form = Forms::open<IdPassForm>();
+    auto *providers = child<QComboBox>(form, "ProviderCombo");
+    EXPECT_FALSE(form->oauthChosen());
+    EXPECT_TRUE(child<QLineEdit>(form, "PassText")->isEnabled());
+    form->chooseOAuth(true);
+    EXPECT_FALSE(child<QLineEdit>(form, "PassText")->isEnabled());
+    // The configured servers are the harness's, which the provider serves: no choice needed.
+    EXPECT_EQ(providers->currentText(), QStringLiteral("Harness"));
+    EXPECT_FALSE(providers->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(form, "SignInCommand")->isEnabled());
+    EXPECT_EQ(child<QPushButton>(form, "SignInCommand")->text(), QStringLiteral("ブラウザでサインイン(&B)"));
+    form->close();
+
+    // Servers no provider serves: the user chooses; one without a client ID explains itself.
+    Sandbox::writeFile(AppPaths::appDir() + QStringLiteral("/oauth2.ini"),
+                       "[Microsoft]\r\nauthorize=https://login.example/a\r\ntoken=https://login.example/t\r\nclient_id=\r\n"
+                       "hosts=outlook.office365.com\r\n");
+    runtimeSettings().Pop3Server = QStringLiteral("pop.isp.example");
+    runtimeSettings().SmtpServer = QStringLiteral("smtp.isp.example");
+    form = Forms::open<IdPassForm>();
+    providers = child<QComboBox>(form, "ProviderCombo");
+    form->chooseOAuth(true);
+    EXPECT_TRUE(providers->isEnabled());
+    providers->setCurrentIndex(providers->findText(QStringLiteral("Microsoft")));
+    EXPECT_FALSE(child<QPushButton>(form, "SignInCommand")->isEnabled());
+    EXPECT_EQ(child<QLabel>(form, "OAuthStatus")->text(), OAuthProviders::missingClientIdText(QStringLiteral("Microsoft")));
+}
+
+// The mail layer itself, against the real servers and a scripted one for what they cannot show.
+class OAuthSasl : public SignIn {
+protected:
+    void TearDown() override
+    {
+        SaslOAuth::allowPlainLoopback(false);
+        SignIn::TearDown();
+    }
+    MailLibrary &library = MailLibrary::instance();
+};
+
+TEST_F(OAuthSasl, RefusedTokenIsReportedWithTheServersStatus)
+{
+    SessionHooks hooks;
+    hooks.accessToken = [] { return QByteArray("at-unknown"); };
+    const int handle = library.pop3Connect(QStringLiteral("pop3s://%1:%2").arg(servers->host).arg(servers->oauthPop3s), &hooks);
+    ASSERT_NE(handle, -1) << library.lastError().toStdString();
+    EXPECT_LT(library.pop3Authenticate(handle, user, QString(), false), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("invalid_token"))) << library.lastError().toStdString();
+    EXPECT_FALSE(library.lastError().contains(QStringLiteral("at-unknown")));
+    library.pop3Close(handle);
+
+    OutgoingMail mail;
+    mail.server = runtimeSettings().SmtpServer;
+    mail.to = QStringLiteral("someone@example.jp");
+    mail.from = runtimeSettings().SenderAddress;
+    mail.accountId = user;
+    EXPECT_LT(library.smtpSendMail(mail, &hooks), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("invalid_token"))) << library.lastError().toStdString();
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("535"))) << library.lastError().toStdString();
+}
+
+TEST_F(OAuthSasl, TokenNeverCrossesALineWithoutTls)
+{
+    QByteArray afterCapa = "not read";
+    ScriptedServer pop3([&](ScriptedServer::Peer &peer) {
+        peer.send("+OK ready\r\n");
+        peer.expect("CAPA", "+OK\r\nUSER\r\nSASL XOAUTH2 OAUTHBEARER\r\n.\r\n");
+        afterCapa = peer.readLine();
+    });
+    SessionHooks hooks;
+    hooks.accessToken = [] { return QByteArray("at-secret"); };
+    const int handle = library.pop3Connect(pop3.address(), &hooks);
+    ASSERT_NE(handle, -1) << library.lastError().toStdString();
+    EXPECT_LT(library.pop3Authenticate(handle, user, QString(), false), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化されていない"))) << library.lastError().toStdString();
+    library.pop3Close(handle);
+    ASSERT_TRUE(waitUntil([&] { return afterCapa != "not read"; }, 5000));
+    EXPECT_EQ(afterCapa, QByteArray());
+
+    QByteArray afterEhlo = "not read";
+    ScriptedServer smtp([&](ScriptedServer::Peer &peer) {
+        peer.send("220 ready\r\n");
+        peer.expect("EHLO", "250-here\r\n250 AUTH XOAUTH2 OAUTHBEARER\r\n");
+        afterEhlo = peer.readLine();
+    });
+    OutgoingMail mail;
+    mail.server = smtp.address();
+    mail.to = QStringLiteral("someone@example.jp");
+    mail.from = QStringLiteral("me@example.jp");
+    mail.accountId = user;
+    EXPECT_LT(library.smtpSendMail(mail, &hooks), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化されていない"))) << library.lastError().toStdString();
+    ASSERT_TRUE(waitUntil([&] { return afterEhlo != "not read"; }, 5000));
+    EXPECT_EQ(afterEhlo, QByteArray());
+}
+
+TEST_F(OAuthSasl, LongTokenGoesAfterTheContinuationAndAFailureIsAcknowledged)
+{
+    // Only where a test allows it may a token cross a plain line to this machine.
+    SaslOAuth::allowPlainLoopback(true);
+    const QByteArray token(300, 'x');
+    QList<QByteArray> seen;
+    ScriptedServer pop3([&](ScriptedServer::Peer &peer) {
+        peer.send("+OK ready\r\n");
+        peer.expect("CAPA", "+OK\r\nSASL XOAUTH2\r\n.\r\n");
+        seen << peer.readLine();
+        peer.send("+ \r\n");
+        seen << peer.readLine();
+        peer.send("+ " + QByteArray(R"({"status":"401","schemes":"bearer"})").toBase64() + "\r\n");
+        seen << peer.readLine();
+        peer.send("-ERR [AUTH] Authentication failed.\r\n");
+        peer.waitForHangUp();
+    });
+    SessionHooks hooks;
+    hooks.accessToken = [token] { return token; };
+    const int handle = library.pop3Connect(pop3.address(), &hooks);
+    ASSERT_NE(handle, -1);
+    EXPECT_LT(library.pop3Authenticate(handle, user, QString(), false), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("401: -ERR [AUTH] Authentication failed.")))
+        << library.lastError().toStdString();
+    library.pop3Close(handle);
+    ASSERT_TRUE(waitUntil([&] { return seen.size() == 3; }, 5000));
+    EXPECT_EQ(seen[0], QByteArray("AUTH XOAUTH2"));
+    EXPECT_EQ(QByteArray::fromBase64(seen[1]), "user=" + user.toUtf8() + "\x01" "auth=Bearer " + token + "\x01\x01");
+    EXPECT_EQ(seen[2], QByteArray());
+}
+
+} // namespace
