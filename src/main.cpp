@@ -1,4 +1,6 @@
 #include "common/Fonts.h"
+#include "desktop/Requests.h"
+#include "desktop/SingleInstance.h"
 #include "shell/Forms.h"
 #include "shell/Startup.h"
 
@@ -13,7 +15,17 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::install();
 
+    SingleInstance instance;
+    switch (Startup::claimInstallation(instance, QApplication::arguments().mid(1))) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::Failed:
+        return 1;
+    }
     Startup::run();
+    QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
     const int code = QApplication::exec();
     Forms::discardAll();
     return code;

@@ -2,6 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Prompt.h"
+#include "common/SafeFile.h"
 #include "mail/MailLibrary.h"
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
@@ -11,6 +12,7 @@
 #include "settings/RuntimeSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -30,6 +32,37 @@ void placeSideBySide(QWidget *left, QWidget *right, const QWidget *launcher)
 } // namespace
 
 namespace Startup {
+
+SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringList &arguments)
+{
+    // The lock lives in the data folder, so that folder comes first.
+    QDir().mkpath(AppPaths::resolve(AppPaths::kDataFolder));
+    const SingleInstance::Claim claim = instance.claim(arguments);
+    if (claim == SingleInstance::Claim::Failed) {
+        Prompt::error(instance.errorString());
+        return claim;
+    }
+    if (claim == SingleInstance::Claim::First) {
+        removeCompactionLeftovers();
+        recoverStoresUnderLock();
+    }
+    return claim;
+}
+
+void removeCompactionLeftovers()
+{
+    const std::pair<QString, QString> stores[] = {
+        {AppPaths::kReceivedHistory, AppPaths::kReceivedHistoryTmp},
+        {AppPaths::kSentHistory, AppPaths::kSentHistoryTmp},
+        {AppPaths::kAddressBook, AppPaths::kAddressBookTmp},
+    };
+    for (const auto &[store, tmp] : stores)
+        SafeFile::removeLeftovers(AppPaths::resolve(store), AppPaths::resolve(tmp));
+}
+
+void recoverStoresUnderLock()
+{
+}
 
 void run()
 {
