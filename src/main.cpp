@@ -1,6 +1,7 @@
 #include "common/Fonts.h"
 #include "desktop/Requests.h"
 #include "desktop/SingleInstance.h"
+#include "desktop/Translations.h"
 #include "shell/Forms.h"
 #include "shell/Startup.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     // Ending is the launcher's business alone.
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::install();
+    Translations::install();
 
     SingleInstance instance;
     switch (Startup::claimInstallation(instance, QApplication::arguments().mid(1))) {
@@ -25,6 +27,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     Startup::run();
+    Requests::openLinks(QApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
     const int code = QApplication::exec();
     Forms::discardAll();
