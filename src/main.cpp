@@ -1,4 +1,5 @@
 #include "common/Fonts.h"
+#include "desktop/DesktopIntegration.h"
 #include "desktop/Requests.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/Translations.h"
@@ -27,6 +28,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     Startup::run();
+    DesktopIntegration desktop;
     Requests::openLinks(QApplication::arguments().mid(1));
     QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
     const int code = QApplication::exec();

@@ -32,6 +32,17 @@ namespace {
 
 QPointer<MailCheck> g_current;
 
+struct FinishListener {
+    QPointer<QObject> context;
+    std::function<void(const MailCheck::Outcome &, MailCheck::Mode)> call;
+};
+
+std::vector<FinishListener> &finishListeners()
+{
+    static std::vector<FinishListener> listeners;
+    return listeners;
+}
+
 // Everything below runs on the worker; each touch of a window goes through WindowThread.
 
 void showStatus(const QString &text)
@@ -68,15 +79,21 @@ struct Account {
 
 class Run {
 public:
-    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome) : m_outcome(outcome)
+    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome, bool quiet)
+        : m_outcome(outcome), m_quiet(quiet)
     {
         m_hooks.cancel = &cancel;
-        TrustHooks::install(m_hooks);
+        if (quiet)
+            TrustHooks::installQuiet(m_hooks, [this] { m_needsUser = true; });
+        else
+            TrustHooks::install(m_hooks);
     }
 
     void start(const QString &server, bool apop)
     {
-        if (server.isEmpty()) {
+        if (server.isEmpty() && m_quiet) {
+            report(MailCheck::kNoServer);
+        } else if (server.isEmpty()) {
             // Not a quiet "no new mail": the user learns what is missing and where to set it.
             m_outcome.failed = true;
             WindowThread::call([] {
@@ -98,10 +115,15 @@ public:
         const QString line = m_connected ? (m_outcome.encrypted ? MailCheck::kEncrypted : MailCheck::kNotEncrypted)
                                          : QString();
         showStatus((m_outcome.waiting > 0 ? MailCheck::kNewMail : MailCheck::kNoNewMail) + line);
+        // Nobody saw a box, so the line keeps the reason.
+        if (m_quiet && !m_outcome.failure.isEmpty())
+            showStatus(m_outcome.failure.section(u'\n', 0, 0));
     }
 
 private:
     MailCheck::Outcome &m_outcome;
+    const bool m_quiet;
+    std::atomic_bool m_needsUser{false};  // a quiet check met a question only the user can answer
     SessionHooks m_hooks;
     MailLibrary &m_library = MailLibrary::instance();
     int m_handle = -1;
@@ -127,7 +149,28 @@ private:
         if (stopped())
             return;
         m_outcome.failed = true;
-        showError(text);
+        tell(text);
+    }
+
+    // A failure in words: a box for the user's own check, the outcome for a timed one.
+    void tell(const QString &text)
+    {
+        if (!m_quiet) {
+            showError(text);
+            return;
+        }
+        const QString reason = m_needsUser ? MailCheck::kAskTheUser : FixedField::cutAtNul(text);
+        if (!m_outcome.failure.contains(reason))
+            m_outcome.failure += (m_outcome.failure.isEmpty() ? QString() : QStringLiteral("\n")) + reason;
+        showStatus(reason.section(u'\n', 0, 0));
+    }
+
+    void notice(const QString &text)
+    {
+        if (m_quiet)
+            showStatus(text);
+        else
+            showNotice(text);
     }
 
     static Account loadAccount()
@@ -159,7 +202,10 @@ private:
 
         const Account account = loadAccount();
         if (account.id.isEmpty() || account.password.isEmpty()) {
-            WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
+            if (m_quiet)
+                report(MailCheck::kNoAccount);
+            else
+                WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
             m_library.pop3Close(m_handle);
             return;
         }
@@ -269,7 +315,7 @@ private:
         if (m_left.isEmpty() || stopped())
             return;
         m_outcome.failed = true;
-        showError(QStringLiteral("次のメールは受信できなかったため、サーバーに残しました。\n") + m_left.join(u'\n'));
+        tell(QStringLiteral("次のメールは受信できなかったため、サーバーに残しました。\n") + m_left.join(u'\n'));
     }
 
     bool fail()
@@ -317,9 +363,9 @@ private:
         if (unpacked == MailLibrary::kCannotWrite) {
             // The attachment exists only on the server now, so the mail stays there.
             mayDelete = false;
-            showNotice(MailCheck::kCannotOpenAttachment);
+            notice(MailCheck::kCannotOpenAttachment);
         } else if (unpacked == MailLibrary::kPartsMissing) {
-            showNotice(MailCheck::kPartsMissing);
+            notice(MailCheck::kPartsMissing);
         }
         // The note says the attachments were unpacked, so it needs one that was.
         m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
@@ -347,6 +393,7 @@ private:
         if (!stored.ok)
             return leave(n, mail->subject, stored.error);
         ++m_outcome.stored;
+        m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
         m_lastShown = record;
         // After the record, never before: a crash in between stores one mail twice, never none.
         if (!uid.isEmpty()) {
@@ -382,24 +429,33 @@ bool MailCheck::isRunning()
     return g_current != nullptr;
 }
 
-MailCheck *MailCheck::start()
+void MailCheck::addFinishListener(QObject *context, std::function<void(const Outcome &, Mode)> listener)
+{
+    finishListeners().push_back({context, std::move(listener)});
+}
+
+MailCheck *MailCheck::start(Mode mode)
 {
     // A second click while a check runs does not start another.
     if (g_current)
         return nullptr;
     auto *check = new MailCheck;
     g_current = check;
+    check->m_mode = mode;
+    const bool quiet = mode == Mode::Timed;
 
     const RuntimeSettings &settings = runtimeSettings();
     const QString server = settings.Pop3Server;
     const bool apop = settings.UseApop != 0;
     Outcome *outcome = &check->m_outcome;
     check->m_job = new BackgroundJob(
-        [server, apop, outcome](const std::atomic_bool &cancel) { Run(cancel, *outcome).start(server, apop); },
+        [server, apop, outcome, quiet](const std::atomic_bool &cancel) {
+            Run(cancel, *outcome, quiet).start(server, apop);
+        },
         check);
     connect(check->m_job, &BackgroundJob::finished, check, &MailCheck::end);
 
-    if (!server.isEmpty()) {
+    if (!server.isEmpty() && !quiet) {
         check->m_progress = new ProgressWindow(QStringLiteral("メールの受信"), Forms::existing<MainForm>());
         check->m_progress->setText(kChecking);
         connect(check->m_progress, &ProgressWindow::cancelRequested, check, &MailCheck::cancel);
@@ -440,6 +496,12 @@ void MailCheck::end()
         delete m_progress;
     }
     g_current = nullptr;
+    auto &listeners = finishListeners();
+    std::erase_if(listeners, [](const FinishListener &listener) { return listener.context.isNull(); });
+    const auto now = listeners;
+    for (const FinishListener &listener : now)
+        if (listener.context)
+            listener.call(m_outcome, m_mode);
     emit finished();
     deleteLater();
 }

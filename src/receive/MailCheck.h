@@ -3,6 +3,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class BackgroundJob;
 class ProgressWindow;
@@ -14,6 +17,10 @@ class ProgressWindow;
 class MailCheck : public QObject {
     Q_OBJECT
 public:
+    // A timed check opens no box of its own: failures and questions that need the
+    // user go to the status line and into failure.
+    enum class Mode { User, Timed };
+
     struct Outcome {
         int waiting = 0;     // what the server said, negative after a failed login
         int stored = 0;      // records appended
@@ -21,15 +28,21 @@ public:
         bool failed = false;     // the check ended early on an error shown to the user
         bool cancelled = false;  // the user stopped it
         bool encrypted = false;  // the connection was encrypted
+        QStringList newMail;     // "差出人: 件名" of each mail stored, in order
+        QString failure;         // a timed check: what went wrong, in words
     };
 
     // Starts a check unless one runs, and returns at once; finished() follows.
-    static MailCheck *start();
+    static MailCheck *start(Mode mode = Mode::User);
     // Starts a check and lets the window thread's events run until it ends.
     static Outcome run();
     static bool isRunning();
     // The running check, if any.
     static MailCheck *current();
+    // Called on the window thread at the end of every check, before finished(),
+    // for as long as context lives.
+    static void addFinishListener(QObject *context, std::function<void(const Outcome &, Mode)> listener);
+    Mode mode() const { return m_mode; }
 
     void cancel();
     const Outcome &outcome() const { return m_outcome; }
@@ -46,6 +59,10 @@ public:
     static inline const QString kStopped = QStringLiteral("メールのチェックを中止しました。");
     static inline const QString kNoServer =
         QStringLiteral("POP3サーバーが設定されていません。サーバー設定でPOP3サーバーを入力してください。");
+    static inline const QString kAskTheUser =
+        QStringLiteral("サーバーについての確認が必要です。「受信」を押して答えてください。");
+    static inline const QString kNoAccount =
+        QStringLiteral("IDまたはパスワードが保存されていません。「受信」を押して入力してください。");
     static inline const QString kEncrypted = QStringLiteral("（暗号化）");
     static inline const QString kNotEncrypted = QStringLiteral("（暗号化なし）");
 
@@ -60,4 +77,5 @@ private:
     BackgroundJob *m_job = nullptr;
     QPointer<ProgressWindow> m_progress;
     Outcome m_outcome;
+    Mode m_mode = Mode::User;
 };

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -42,7 +43,8 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("OptionForm"));
     setWindowTitle(QStringLiteral("サーバー設定"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    Twips::setClientSize(this, 2895, 3015);
+    // One row more than the four settings: the timed check, below the buttons.
+    Twips::setClientSize(this, 2895, 3435);
 
     m_smtp = addField(this, QStringLiteral("SmtpText"), 120);
     m_pop3 = addField(this, QStringLiteral("Pop3Text"), 720);
@@ -68,11 +70,26 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     Twips::place(cancel, 1860, 2520, 912, 372);
     connect(cancel, &QPushButton::clicked, this, &OptionForm::reject);
 
+    auto *every = new QLabel(QStringLiteral("自動受信(&T)"), this);
+    every->setObjectName(QStringLiteral("Label4"));
+    Twips::place(every, 120, 3060, 900, 264);
+    m_checkMinutes = new QSpinBox(this);
+    m_checkMinutes->setObjectName(QStringLiteral("CheckMinText"));
+    m_checkMinutes->setRange(0, OptionsFile::kMaxCheckMinutes);
+    m_checkMinutes->setSpecialValueText(QStringLiteral("しない"));
+    m_checkMinutes->setAccelerated(true);
+    every->setBuddy(m_checkMinutes);
+    Twips::place(m_checkMinutes, 1080, 3000, 960, 312);
+    auto *minutes = new QLabel(QStringLiteral("分ごと"), this);
+    minutes->setObjectName(QStringLiteral("Label5"));
+    Twips::place(minutes, 2100, 3060, 700, 264);
+
     setTabOrder(m_smtp, m_pop3);
     setTabOrder(m_pop3, m_apop);
     setTabOrder(m_apop, ok);
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_mail);
+    setTabOrder(m_mail, m_checkMinutes);
 
     const RuntimeSettings &settings = runtimeSettings();
     m_smtp->setText(settings.SmtpServer);
@@ -80,6 +97,7 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     m_mail->setText(settings.SenderAddress);
     // The mail check uses APOP for any value but 0, so the box shows it the same way.
     m_apop->setChecked(settings.UseApop != 0);
+    m_checkMinutes->setValue(settings.CheckMinutes);
 }
 
 void OptionForm::accept()
@@ -98,9 +116,10 @@ void OptionForm::accept()
     settings.Pop3Server = m_pop3->text();
     settings.SenderAddress = m_mail->text();
     settings.UseApop = m_apop->isChecked() ? 1 : 0;
+    settings.CheckMinutes = m_checkMinutes->value();
 
     const ServerOptions options{settings.SmtpServer, settings.Pop3Server, settings.SenderAddress,
-                                settings.UseApop};
+                                settings.UseApop, settings.CheckMinutes};
     QString error;
     if (!OptionsFile::write(QDir::current().absoluteFilePath(AppPaths::kOptionsFile), options, &error))
         Prompt::error(error + QStringLiteral("\n設定はこのまま使えますが、次の起動では読み込まれません。"),

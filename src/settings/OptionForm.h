@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 
 // The server options window: SMTP and POP3 servers, the user's address and
 // APOP, kept in "tolvar.ini" in the working directory. Always on top.
@@ -25,4 +26,5 @@ private:
     QLineEdit *m_pop3;
     QLineEdit *m_mail;
     QCheckBox *m_apop;
+    QSpinBox *m_checkMinutes;  // CheckMinText
 };

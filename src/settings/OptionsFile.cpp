@@ -44,6 +44,8 @@ ServerOptions parse(const QByteArray &bytes)
             options.senderAddress = value;
         else if (key == QLatin1String("APOP="))
             options.useApop = leadingNumber(value);
+        else if (line.startsWith(QLatin1String("CHECKMIN=")))
+            options.checkMinutes = std::clamp<int>(leadingNumber(line.mid(9, kValueLimit)), 0, kMaxCheckMinutes);
     }
     return options;
 }
@@ -58,10 +60,13 @@ std::optional<ServerOptions> read(const QString &path)
 
 QByteArray format(const ServerOptions &options)
 {
-    const QString text = QStringLiteral("SMTP=%1\r\nPOP3=%2\r\nMAIL=%3\r\nAPOP=%4\r\n")
+    QString text = QStringLiteral("SMTP=%1\r\nPOP3=%2\r\nMAIL=%3\r\nAPOP=%4\r\n")
                              .arg(OneLine::clean(options.smtpServer), OneLine::clean(options.pop3Server),
                                   OneLine::clean(options.senderAddress),
                                   QString::number(options.useApop != 0 ? 1 : 0));
+    // Without timed checks the file stays as it always was.
+    if (options.checkMinutes > 0)
+        text += QStringLiteral("CHECKMIN=%1\r\n").arg(std::clamp(options.checkMinutes, 1, kMaxCheckMinutes));
     return Cp932::encode(text);
 }
 

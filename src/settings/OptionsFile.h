@@ -5,12 +5,14 @@
 
 #include <optional>
 
-// "tolvar.ini": four key=value lines (SMTP=, POP3=, MAIL=, APOP=), CP932, CR LF.
+// "tolvar.ini": four key=value lines (SMTP=, POP3=, MAIL=, APOP=), CP932, CR LF,
+// and CHECKMIN= when timed checks are on.
 struct ServerOptions {
     QString smtpServer;
     QString pop3Server;
     QString senderAddress;
     qint16 useApop = 0;
+    int checkMinutes = 0;  // minutes between timed checks, 0 = none
 
     bool operator==(const ServerOptions &) const = default;
 };
@@ -19,6 +21,7 @@ namespace OptionsFile {
 
 // Only these many characters of a value are taken.
 constexpr int kValueLimit = 100;
+constexpr int kMaxCheckMinutes = 1440;
 
 // Unknown lines are skipped, keys are case-sensitive and a later line wins.
 ServerOptions parse(const QByteArray &bytes);

@@ -8,6 +8,7 @@ struct RuntimeSettings {
     QString Pop3Server;
     QString SenderAddress;
     qint16 UseApop = 0;
+    int CheckMinutes = 0;  // timed checks, 0 = off
     QString AccountId;
     QString AccountPassword;
 };

@@ -76,6 +76,7 @@ void run()
         settings.Pop3Server = options->pop3Server;
         settings.SenderAddress = options->senderAddress;
         settings.UseApop = options->useApop;
+        settings.CheckMinutes = options->checkMinutes;
     }
 
     MailLibrary::instance().initialize();

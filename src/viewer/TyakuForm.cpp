@@ -1,5 +1,7 @@
 #include "viewer/TyakuForm.h"
 
+#include <QPointer>
+
 #include "common/Clipboard.h"
 #include "common/FixedField.h"
 #include "common/LineEnds.h"
@@ -25,6 +27,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -305,6 +308,21 @@ void TyakuForm::loadCurrentFile()
     m_editor->setVisible(true);
 }
 
+namespace {
+
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>> &receivedOpenedListeners()
+{
+    static std::vector<std::pair<QPointer<QObject>, std::function<void()>>> listeners;
+    return listeners;
+}
+
+} // namespace
+
+void TyakuForm::addReceivedOpenedListener(QObject *context, std::function<void()> listener)
+{
+    receivedOpenedListeners().emplace_back(context, std::move(listener));
+}
+
 TyakuForm *TyakuForm::openHistory(HistoryFile::Kind kind)
 {
     const bool received = kind == HistoryFile::Kind::Received;
@@ -315,6 +333,14 @@ TyakuForm *TyakuForm::openHistory(HistoryFile::Kind kind)
     palette.setColor(QPalette::Base, received ? QColor(210, 250, 250) : QColor(250, 250, 255));
     form->m_list->setPalette(palette);
     form->fillList();
+    if (received) {
+        auto &listeners = receivedOpenedListeners();
+        std::erase_if(listeners, [](const auto &listener) { return listener.first.isNull(); });
+        const auto now = listeners;
+        for (const auto &[context, call] : now)
+            if (context)
+                call();
+    }
     return form;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class EditorCommands;
@@ -29,6 +30,8 @@ public:
 
     // The launcher's two entries: show the window and list that history.
     static TyakuForm *openHistory(HistoryFile::Kind kind);
+    // Called each time the received history is opened, for as long as context lives.
+    static void addReceivedOpenedListener(QObject *context, std::function<void()> listener);
 
     // Empties the list and the editor and lists the current mode's file again.
     void fillList();
