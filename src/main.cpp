@@ -27,10 +27,11 @@ int main(int argc, char *argv[])
     case SingleInstance::Claim::Failed:
         return 1;
     }
+    // A later start may ask before the launcher is up; its link is not lost.
+    QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
     Startup::run();
     DesktopIntegration desktop;
     Requests::openLinks(QApplication::arguments().mid(1));
-    QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
     const int code = QApplication::exec();
     Forms::discardAll();
     return code;

@@ -4,6 +4,7 @@
 #include "history/HistoryFile.h"
 #include "receive/CheckTest.h"
 #include "receive/MailCheck.h"
+#include "settings/IdPassForm.h"
 #include "shell/Forms.h"
 #include "support/Wait.h"
 #include "viewer/TyakuForm.h"
@@ -106,14 +107,24 @@ protected:
         runtimeSettings().CheckMinutes = 1;
     }
 
-    // Starts timed checks with "minutes" of minuteMs and waits for the n-th one to end.
+    // Lets timed checks with "minutes" of minuteMs run until the n-th has started,
+    // then lets no further one start and waits for the n-th to end.
     bool runTimedChecks(DesktopIntegration &desktop, int n, int minuteMs = 300)
     {
+        runtimeSettings().CheckMinutes = 1;
         if (!spy) {
             spy = std::make_unique<QSignalSpy>(&desktop.timedCheck(), &TimedCheck::checkStarted);
             desktop.timedCheck().setMinuteLength(std::chrono::milliseconds(minuteMs));
         }
-        return waitUntil([&] { return spy->size() >= n && !MailCheck::isRunning(); }, 30000);
+        const bool started = waitUntil(
+            [&] {
+                if (spy->size() < n)
+                    return false;
+                runtimeSettings().CheckMinutes = 0;
+                return true;
+            },
+            30000);
+        return started && waitUntil([] { return !MailCheck::isRunning(); }, 30000);
     }
 
     std::unique_ptr<QSignalSpy> spy;
@@ -220,4 +231,33 @@ TEST_F(TimedNotices, NoTimedCheckWhileAQuestionBoxIsOpen)
     box.close();
     EXPECT_TRUE(waitUntil([&] { return started.size() > 0; }, 5000));
     waitUntil([] { return !MailCheck::isRunning(); });
+}
+
+TEST_F(TimedNotices, UsersOwnCheckAlsoNoticesNewMailButNeverItsFailures)
+{
+    DesktopIntegration desktop;
+    servers->deliver(user, japaneseMail("=?ISO-2022-JP?B?GyRCMnE1RE09RGobKEI=?=", "a@example.jp"));
+    EXPECT_EQ(MailCheck::run().stored, 1);
+    const QList<Notify> shown = notifiesAfterSettling(1);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].summary, QStringLiteral("新着メール 1 通"));
+    EXPECT_EQ(shown[0].body, QStringLiteral("a@example.jp: 会議予定"));
+
+    // The user saw the box; a notice would say it twice.
+    runtimeSettings().Pop3Server = QStringLiteral("127.0.0.1:1");
+    MailCheck::run();
+    EXPECT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(notifiesAfterSettling(2).size(), 1);
+}
+
+TEST_F(TimedNotices, TimedCheckWithoutAStoredAccountOpensNoWindow)
+{
+    ASSERT_TRUE(AccountFile().store(QString(), QString()));
+    DesktopIntegration desktop;
+    ASSERT_TRUE(runTimedChecks(desktop, 1));
+    const QList<Notify> shown = notifiesAfterSettling(1);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].body, MailCheck::kNoAccount);
+    EXPECT_TRUE(Forms::existing<IdPassForm>() == nullptr || !Forms::existing<IdPassForm>()->isVisible());
+    EXPECT_TRUE(prompt.boxes.isEmpty());
 }
