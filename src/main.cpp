@@ -1,5 +1,6 @@
 #include "common/Fonts.h"
 #include "desktop/DesktopIntegration.h"
+#include "desktop/ProgramIcon.h"
 #include "desktop/Requests.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/Translations.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::install();
     Translations::install();
+    QApplication::setWindowIcon(ProgramIcon::icon());
 
     SingleInstance instance;
     switch (Startup::claimInstallation(instance, QApplication::arguments().mid(1))) {
