@@ -41,7 +41,7 @@ install(CODE [[
   string(REPLACE "\\" "\\\\" exec "${exec}")
   string(REPLACE "\\" "\\\\" path "${prefix}")
   file(READ "${PINTORA_DESKTOP_SOURCE}" entry)
-  string(REGEX REPLACE "\nExec=[^\n]*" "\nExec=\"${exec}\"\nPath=${path}" entry "${entry}")
+  string(REGEX REPLACE "\nExec=[^\n]*" "\nExec=\"${exec}\" %u\nPath=${path}" entry "${entry}")
   file(WRITE "${CMAKE_CURRENT_BINARY_DIR}/pintora.desktop" "${entry}")
   file(INSTALL "${CMAKE_CURRENT_BINARY_DIR}/pintora.desktop"
        DESTINATION "${CMAKE_INSTALL_PREFIX}/share/applications")

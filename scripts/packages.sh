@@ -8,6 +8,7 @@ PINTORA_PACKAGES=(
   fonts-ipafont fonts-noto-color-emoji
   poppler-utils
   desktop-file-utils
+  qt6-translations-l10n python3-dbusmock dbus-daemon
   python3
 )
 

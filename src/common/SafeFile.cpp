@@ -5,8 +5,11 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QDir>
 #include <QRandomGenerator>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -179,6 +182,33 @@ bool SafeFile::commit()
     }
     syncDirectory(m_real);
     return true;
+}
+
+QStringList SafeFile::removeLeftovers(const QString &target, const QString &tmpHint)
+{
+    const QString hint = tmpHint.isEmpty() ? target + QStringLiteral(".tmp") : tmpHint;
+    const QString prefix = QFileInfo(hint).fileName() + u'.';
+    const QString folder = directoryOf(resolveLinks(target));
+    const qsizetype length = prefix.size() + randomPart().size();
+    QStringList removed;
+    const QStringList names = QDir(folder).entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.size() != length || !name.startsWith(prefix))
+            continue;
+        const QStringView rest = QStringView(name).mid(prefix.size());
+        const bool ours = std::all_of(rest.begin(), rest.end(), [](QChar c) {
+            return c.unicode() < 128 && std::isalnum(static_cast<unsigned char>(c.unicode()));
+        });
+        if (!ours)
+            continue;
+        const QString path = folder + u'/' + name;
+        // A leftover is a plain file of ours; a link under such a name is left alone.
+        if (QFileInfo(path).isSymLink())
+            continue;
+        if (::unlink(native(path).constData()) == 0)
+            removed << path;
+    }
+    return removed;
 }
 
 bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QString &tmpHint,

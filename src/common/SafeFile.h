@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <sys/types.h>
@@ -39,6 +40,10 @@ public:
     // Root passes every permission check, so for root a file counts as
     // protected when no one at all may write it.
     static bool mayWrite(const QString &path);
+    // Deletes the temporary files a replacement of target killed half-way left
+    // behind (named after tmpHint as above, beside the real file); returns them.
+    // Only for a moment when no replacement of target can be running.
+    static QStringList removeLeftovers(const QString &target, const QString &tmpHint = {});
     // Puts what was written to an existing file on disk; a missing file has nothing to flush.
     static bool flush(const QString &path, QString *error = nullptr);
 

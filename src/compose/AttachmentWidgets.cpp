@@ -1,5 +1,7 @@
 #include "compose/AttachmentWidgets.h"
 
+#include "desktop/FileDrops.h"
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -20,6 +22,14 @@ void AttachmentWidgets::bind(QWidget *window, Attachments &attachments)
     });
     QObject::connect(text, &QLineEdit::textEdited, window,
                      [&attachments](const QString &edited) { attachments.setText(edited); });
+    // Files dropped anywhere on the window, as if picked in the file dialog one by one.
+    FileDrops::install(
+        window,
+        [this, window, &attachments](const QStringList &paths) {
+            attachments.attachGiven(paths, window);
+            show(attachments);
+        },
+        [this] { return text->isEnabled() && !text->isReadOnly(); });
     show(attachments);
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/Prompt.h"
 
+#include <QFileInfo>
+
 Attachments::Attachments(bool addEnabledAtStart)
 {
     m_controls.addEnabled = addEnabledAtStart;
@@ -17,14 +19,43 @@ const QString &Attachments::commaRefusal()
 std::optional<QString> Attachments::askFile(QWidget *parent) const
 {
     const auto chosen = Prompt::instance().openFileName({}, parent);
-    if (!chosen || chosen->isEmpty())
+    if (!chosen || chosen->isEmpty() || !acceptable(*chosen, parent))
         return std::nullopt;
-    // A comma would split the path in two when the text is taken apart again.
-    if (chosen->contains(kSeparator)) {
-        Prompt::warn(commaRefusal(), {}, parent);
-        return std::nullopt;
-    }
     return chosen;
+}
+
+bool Attachments::acceptable(const QString &path, QWidget *parent) const
+{
+    // A comma would split the path in two when the text is taken apart again.
+    if (path.contains(kSeparator)) {
+        Prompt::warn(commaRefusal(), {}, parent);
+        return false;
+    }
+    return true;
+}
+
+void Attachments::attachGiven(const QStringList &paths, QWidget *parent)
+{
+    for (const QString &path : paths) {
+        if (path.isEmpty())
+            continue;
+        // The file dialog picks files only.
+        if (QFileInfo(path).isDir()) {
+            Prompt::warn(QStringLiteral("フォルダは添付できません。\n%1").arg(path), {}, parent);
+            continue;
+        }
+        if (!acceptable(path, parent))
+            continue;
+        if (m_text.isEmpty()) {
+            m_controls.addEnabled = true;
+            m_text = path;
+            m_controls.attachEnabled = false;
+        } else {
+            m_controls.listVisible = true;
+            m_text += kSeparator + path;
+        }
+        m_listed << path;
+    }
 }
 
 void Attachments::chooseFirst(QWidget *parent)

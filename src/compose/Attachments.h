@@ -34,6 +34,9 @@ public:
     // The file dialog is shown with no title, filter or folder; parent owns it.
     void chooseFirst(QWidget *parent);
     void addFurther(QWidget *parent);
+    // Files given without the dialog (dropped on the window), taken one by one as
+    // if the dialog had picked them: the first as by "添付File", the rest as by "追加".
+    void attachGiven(const QStringList &paths, QWidget *parent);
     void cancelAll();
     // The window's "クリア".
     void clear();
@@ -44,6 +47,7 @@ public:
 
 private:
     std::optional<QString> askFile(QWidget *parent) const;
+    bool acceptable(const QString &path, QWidget *parent) const;
 
     QString m_text;
     QStringList m_listed;

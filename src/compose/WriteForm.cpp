@@ -229,6 +229,15 @@ bool WriteForm::holdsUnsentText() const
     return !m_to->toPlainText().isEmpty() || !m_subject->text().isEmpty() || !m_body->toPlainText().isEmpty();
 }
 
+void WriteForm::fillNewMail(const QString &recipient, const QString &subject, const QString &body,
+                            const QString &note)
+{
+    m_to->setPlainText(recipient);
+    m_subject->setText(subject);
+    m_body->setPlainText(body);
+    setStatus(note);
+}
+
 QString WriteForm::bodyText() const
 {
     return m_body->toPlainText();

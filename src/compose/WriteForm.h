@@ -43,6 +43,10 @@ public:
     // caret ends after the inserted text.
     void insertIntoBody(const QString &text);
 
+    // A mail begun outside the window (a mailto link): recipient, subject and
+    // body replaced, note shown in the status line.
+    void fillNewMail(const QString &recipient, const QString &subject, const QString &body, const QString &note);
+
     QPlainTextEdit *body() const { return m_body; }
     const AddressPanel &addressPanel() const { return m_panel; }
     const Attachments &attachments() const { return m_attachments; }

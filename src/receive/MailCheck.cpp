@@ -36,6 +36,17 @@ namespace {
 
 QPointer<MailCheck> g_current;
 
+struct FinishListener {
+    QPointer<QObject> context;
+    std::function<void(const MailCheck::Outcome &, MailCheck::Mode)> call;
+};
+
+std::vector<FinishListener> &finishListeners()
+{
+    static std::vector<FinishListener> listeners;
+    return listeners;
+}
+
 // Everything below runs on the worker; each touch of a window goes through WindowThread.
 
 void showStatus(const QString &text)
@@ -79,16 +90,22 @@ struct KeepRules {
 
 class Run {
 public:
-    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome, const KeepRules &keep, SignInPolicy policy)
-        : m_outcome(outcome), m_rules(keep), m_policy(policy)
+    Run(const std::atomic_bool &cancel, MailCheck::Outcome &outcome, const KeepRules &keep, SignInPolicy policy,
+        bool quiet)
+        : m_outcome(outcome), m_rules(keep), m_policy(policy), m_quiet(quiet)
     {
         m_hooks.cancel = &cancel;
-        TrustHooks::install(m_hooks);
+        if (quiet)
+            TrustHooks::installQuiet(m_hooks, [this] { m_needsUser = true; });
+        else
+            TrustHooks::install(m_hooks);
     }
 
     void start(const QString &server, bool apop)
     {
-        if (server.isEmpty()) {
+        if (server.isEmpty() && m_quiet) {
+            report(MailCheck::kNoServer);
+        } else if (server.isEmpty()) {
             // Not a quiet "no new mail": the user learns what is missing and where to set it.
             m_outcome.failed = true;
             WindowThread::call([] {
@@ -115,12 +132,17 @@ public:
         if (m_outcome.deletedFromServer > 0)
             status += QStringLiteral("　") + MailCheck::kDeletedFromServer.arg(m_outcome.deletedFromServer);
         showStatus(status);
+        // Nobody saw a box, so the line keeps the reason.
+        if (m_quiet && !m_outcome.failure.isEmpty())
+            showStatus(m_outcome.failure.section(u'\n', 0, 0));
     }
 
 private:
     MailCheck::Outcome &m_outcome;
     const KeepRules m_rules;
     SignInPolicy m_policy;
+    const bool m_quiet;
+    std::atomic_bool m_needsUser{false};  // a quiet check met a question only the user can answer
     SessionHooks m_hooks;
     MailLibrary &m_library = MailLibrary::instance();
     int m_handle = -1;
@@ -153,7 +175,28 @@ private:
         if (stopped())
             return;
         m_outcome.failed = true;
-        showError(text);
+        tell(text);
+    }
+
+    // A failure in words: a box for the user's own check, the outcome for a timed one.
+    void tell(const QString &text)
+    {
+        if (!m_quiet) {
+            showError(text);
+            return;
+        }
+        const QString reason = m_needsUser ? MailCheck::kAskTheUser : FixedField::cutAtNul(text);
+        if (!m_outcome.failure.contains(reason))
+            m_outcome.failure += (m_outcome.failure.isEmpty() ? QString() : QStringLiteral("\n")) + reason;
+        showStatus(reason.section(u'\n', 0, 0));
+    }
+
+    void notice(const QString &text)
+    {
+        if (m_quiet)
+            showStatus(text);
+        else
+            showNotice(text);
     }
 
     static Account loadAccount()
@@ -219,7 +262,10 @@ private:
 
         const Account account = loadAccount();
         if (account.id.isEmpty() || (account.password.isEmpty() && !m_hooks.accessToken)) {
-            WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
+            if (m_quiet)
+                report(MailCheck::kNoAccount);
+            else
+                WindowThread::call([] { Forms::show(Forms::get<IdPassForm>()); });
             m_library.pop3Close(m_handle);
             return;
         }
@@ -426,7 +472,7 @@ private:
         if (m_left.isEmpty() || stopped())
             return;
         m_outcome.failed = true;
-        showError(QStringLiteral("次のメールは受信できなかったため、サーバーに残しました。\n") + m_left.join(u'\n'));
+        tell(QStringLiteral("次のメールは受信できなかったため、サーバーに残しました。\n") + m_left.join(u'\n'));
     }
 
     bool fail()
@@ -528,9 +574,9 @@ private:
         if (unpacked == MailLibrary::kCannotWrite) {
             // The attachment exists only on the server now, so the mail stays there.
             mayDelete = false;
-            showNotice(MailCheck::kCannotOpenAttachment);
+            notice(MailCheck::kCannotOpenAttachment);
         } else if (unpacked == MailLibrary::kPartsMissing) {
-            showNotice(MailCheck::kPartsMissing);
+            notice(MailCheck::kPartsMissing);
         }
         // The note says the attachments were unpacked, so it needs one that was.
         m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
@@ -568,6 +614,7 @@ private:
         if (!stored.ok)
             return leave(n, mail->subject, stored.error);
         ++m_outcome.stored;
+        m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
         m_lastShown = record;
         if (!uid.isEmpty())
             m_keep[uid] = {!mayDelete, ReceivedMailIds::now(), head};
@@ -600,13 +647,28 @@ bool MailCheck::isRunning()
     return g_current != nullptr;
 }
 
+void MailCheck::addFinishListener(QObject *context, std::function<void(const Outcome &, Mode)> listener)
+{
+    finishListeners().push_back({context, std::move(listener)});
+}
+
 MailCheck *MailCheck::start(SignInPolicy policy)
+{
+    return start(Mode::User, policy);
+}
+
+MailCheck *MailCheck::start(Mode mode, SignInPolicy policy)
 {
     // A second click while a check runs does not start another.
     if (g_current)
         return nullptr;
     auto *check = new MailCheck;
     g_current = check;
+    check->m_mode = mode;
+    const bool quiet = mode == Mode::Timed;
+    // A timed check never opens the browser on its own.
+    if (quiet)
+        policy = SignInPolicy::NeverOpenBrowser;
 
     const RuntimeSettings &settings = runtimeSettings();
     const QString server = settings.Pop3Server;
@@ -614,13 +676,13 @@ MailCheck *MailCheck::start(SignInPolicy policy)
     const KeepRules keep{settings.KeepOnServer != 0, settings.KeepDays, settings.KeepSync != 0};
     Outcome *outcome = &check->m_outcome;
     check->m_job = new BackgroundJob(
-        [server, apop, keep, outcome, policy](const std::atomic_bool &cancel) {
-            Run(cancel, *outcome, keep, policy).start(server, apop);
+        [server, apop, keep, outcome, policy, quiet](const std::atomic_bool &cancel) {
+            Run(cancel, *outcome, keep, policy, quiet).start(server, apop);
         },
         check);
     connect(check->m_job, &BackgroundJob::finished, check, &MailCheck::end);
 
-    if (!server.isEmpty()) {
+    if (!server.isEmpty() && !quiet) {
         check->m_progress = new ProgressWindow(QStringLiteral("メールの受信"), Forms::existing<MainForm>());
         check->m_progress->setText(kChecking);
         connect(check->m_progress, &ProgressWindow::cancelRequested, check, &MailCheck::cancel);
@@ -634,7 +696,7 @@ MailCheck *MailCheck::start(SignInPolicy policy)
 
 MailCheck::Outcome MailCheck::run(SignInPolicy policy)
 {
-    MailCheck *check = start(policy);
+    MailCheck *check = start(Mode::User, policy);
     if (!check)
         return {};
     Outcome outcome;
@@ -661,6 +723,12 @@ void MailCheck::end()
         delete m_progress;
     }
     g_current = nullptr;
+    auto &listeners = finishListeners();
+    std::erase_if(listeners, [](const FinishListener &listener) { return listener.context.isNull(); });
+    const auto now = listeners;
+    for (const FinishListener &listener : now)
+        if (listener.context)
+            listener.call(m_outcome, m_mode);
     emit finished();
     deleteLater();
 }

@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class BackgroundJob;
 class ProgressWindow;
@@ -16,6 +19,10 @@ class ProgressWindow;
 class MailCheck : public QObject {
     Q_OBJECT
 public:
+    // A timed check opens no box of its own: failures and questions that need the
+    // user go to the status line and into failure.
+    enum class Mode { User, Timed };
+
     struct Outcome {
         int waiting = 0;     // what the server said, negative after a failed login
         int stored = 0;      // records appended
@@ -25,17 +32,24 @@ public:
         bool encrypted = false;  // the connection was encrypted
         int deletedFromServer = 0;  // mails left on the server earlier and deleted now
         bool needsSignIn = false;  // the OAuth 2.0 sign-in is gone; the user was told
+        QStringList newMail;     // "差出人: 件名" of each mail stored, in order
+        QString failure;         // a timed check: what went wrong, in words
     };
 
     // Starts a check unless one runs, and returns at once; finished() follows.
     // A check that finds its OAuth 2.0 sign-in gone says so and, unless the
-    // policy forbids it, opens the browser sign-in.
-    static MailCheck *start(SignInPolicy policy = SignInPolicy::MayOpenBrowser);
+    // policy forbids it (a timed check always does), opens the browser sign-in.
+    static MailCheck *start(Mode mode = Mode::User, SignInPolicy policy = SignInPolicy::MayOpenBrowser);
+    static MailCheck *start(SignInPolicy policy);
     // Starts a check and lets the window thread's events run until it ends.
     static Outcome run(SignInPolicy policy = SignInPolicy::MayOpenBrowser);
     static bool isRunning();
     // The running check, if any.
     static MailCheck *current();
+    // Called on the window thread at the end of every check, before finished(),
+    // for as long as context lives.
+    static void addFinishListener(QObject *context, std::function<void(const Outcome &, Mode)> listener);
+    Mode mode() const { return m_mode; }
 
     void cancel();
     const Outcome &outcome() const { return m_outcome; }
@@ -58,6 +72,10 @@ public:
         "このサーバーはメールを見分けるための番号（UIDL）に対応していないため、メールをサーバーに残すことができません。\n"
         "メールは受信も削除もしていません。\n"
         "サーバー設定の「サーバーにメールを残す」をオフにしてから、もう一度受信してください。");
+    static inline const QString kAskTheUser =
+        QStringLiteral("サーバーについての確認が必要です。「受信」を押して答えてください。");
+    static inline const QString kNoAccount =
+        QStringLiteral("IDまたはパスワードが保存されていません。「受信」を押して入力してください。");
     static inline const QString kEncrypted = QStringLiteral("（暗号化）");
     static inline const QString kNotEncrypted = QStringLiteral("（暗号化なし）");
 
@@ -72,4 +90,5 @@ private:
     BackgroundJob *m_job = nullptr;
     QPointer<ProgressWindow> m_progress;
     Outcome m_outcome;
+    Mode m_mode = Mode::User;
 };

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace {
 
@@ -43,7 +44,8 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("OptionForm"));
     setWindowTitle(QStringLiteral("サーバー設定"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    Twips::setClientSize(this, 4200, 4335);
+    // Below the four settings and the buttons: the timed check, then mail left on the server.
+    Twips::setClientSize(this, 4200, 4755);
 
     m_smtp = addField(this, QStringLiteral("SmtpText"), 120);
     m_pop3 = addField(this, QStringLiteral("Pop3Text"), 720);
@@ -69,21 +71,34 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     Twips::place(cancel, 1860, 2520, 912, 372);
     connect(cancel, &QPushButton::clicked, this, &OptionForm::reject);
 
+    auto *every = new QLabel(QStringLiteral("自動受信(&T)"), this);
+    every->setObjectName(QStringLiteral("Label4"));
+    Twips::place(every, 120, 3060, 900, 264);
+    m_checkMinutes = new QSpinBox(this);
+    m_checkMinutes->setObjectName(QStringLiteral("CheckMinText"));
+    m_checkMinutes->setRange(0, OptionsFile::kMaxCheckMinutes);
+    m_checkMinutes->setSpecialValueText(QStringLiteral("しない"));
+    m_checkMinutes->setAccelerated(true);
+    every->setBuddy(m_checkMinutes);
+    Twips::place(m_checkMinutes, 1080, 3000, 960, 312);
+    auto *minutes = new QLabel(QStringLiteral("分ごと"), this);
+    minutes->setObjectName(QStringLiteral("Label5"));
+    Twips::place(minutes, 2100, 3060, 700, 264);
     // Mail left on the server, for those who also read it elsewhere.
     m_keep = new QCheckBox(QStringLiteral("サーバーにメールを残す(&K)"), this);
     m_keep->setObjectName(QStringLiteral("KeepCheck"));
-    Twips::place(m_keep, 120, 3060, 3960, 252);
+    Twips::place(m_keep, 120, 3480, 3960, 252);
     m_keepDays = new QLineEdit(this);
     m_keepDays->setObjectName(QStringLiteral("KeepDaysText"));
     m_keepDays->setValidator(new QIntValidator(0, OptionsFile::kMaxKeepDays, m_keepDays));
-    Twips::place(m_keepDays, 420, 3420, 600, 264);
+    Twips::place(m_keepDays, 420, 3840, 600, 264);
     auto *days = new QLabel(QStringLiteral("日後にサーバーから削除(&D)"), this);
     days->setObjectName(QStringLiteral("KeepDaysLabel"));
     days->setBuddy(m_keepDays);
-    Twips::place(days, 1080, 3450, 3000, 195);
+    Twips::place(days, 1080, 3870, 3000, 195);
     m_keepSync = new QCheckBox(QStringLiteral("着信履歴で削除したらサーバーからも削除(&Y)"), this);
     m_keepSync->setObjectName(QStringLiteral("KeepSyncCheck"));
-    Twips::place(m_keepSync, 420, 3840, 3700, 252);
+    Twips::place(m_keepSync, 420, 4260, 3700, 252);
     const auto follow = [this] {
         m_keepDays->setEnabled(m_keep->isChecked());
         m_keepSync->setEnabled(m_keep->isChecked());
@@ -95,7 +110,8 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     setTabOrder(m_apop, ok);
     setTabOrder(ok, cancel);
     setTabOrder(cancel, m_mail);
-    setTabOrder(m_mail, m_keep);
+    setTabOrder(m_mail, m_checkMinutes);
+    setTabOrder(m_checkMinutes, m_keep);
     setTabOrder(m_keep, m_keepDays);
     setTabOrder(m_keepDays, m_keepSync);
 
@@ -105,6 +121,7 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     m_mail->setText(settings.SenderAddress);
     // The mail check uses APOP for any value but 0, so the box shows it the same way.
     m_apop->setChecked(settings.UseApop != 0);
+    m_checkMinutes->setValue(settings.CheckMinutes);
     m_keep->setChecked(settings.KeepOnServer != 0);
     m_keepDays->setText(QString::number(settings.KeepDays));
     m_keepSync->setChecked(settings.KeepSync != 0);
@@ -130,8 +147,10 @@ void OptionForm::accept()
     settings.KeepOnServer = m_keep->isChecked() ? 1 : 0;
     settings.KeepDays = OptionsFile::wholeNumber(m_keepDays->text(), OptionsFile::kMaxKeepDays);
     settings.KeepSync = m_keepSync->isChecked() ? 1 : 0;
+    settings.CheckMinutes = m_checkMinutes->value();
 
     ServerOptions options{settings.SmtpServer, settings.Pop3Server, settings.SenderAddress, settings.UseApop};
+    options.checkMinutes = settings.CheckMinutes;
     options.keepOnServer = settings.KeepOnServer;
     options.keepDays = settings.KeepDays;
     options.keepSync = settings.KeepSync;

@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 
 // The server options window: SMTP and POP3 servers, the user's address and
 // APOP, kept in "tolvar.ini" in the working directory. Always on top.
@@ -28,4 +29,5 @@ private:
     QCheckBox *m_keep;
     QLineEdit *m_keepDays;
     QCheckBox *m_keepSync;
+    QSpinBox *m_checkMinutes;  // CheckMinText
 };

@@ -57,6 +57,8 @@ ServerOptions parse(const QByteArray &bytes)
             options.keepDays = wholeNumber(line.mid(9, kValueLimit), kMaxKeepDays);
         else if (line.startsWith(QLatin1String("KEEPSYNC=")))
             options.keepSync = wholeNumber(line.mid(9, kValueLimit), 1);
+        else if (line.startsWith(QLatin1String("CHECKMIN=")))
+            options.checkMinutes = std::clamp<int>(leadingNumber(line.mid(9, kValueLimit)), 0, kMaxCheckMinutes);
     }
     return options;
 }
@@ -80,6 +82,9 @@ QByteArray format(const ServerOptions &options)
                     .arg(options.keepOnServer ? 1 : 0)
                     .arg(qBound(0, options.keepDays, kMaxKeepDays))
                     .arg(options.keepSync ? 1 : 0);
+    // Without timed checks the file stays as it always was.
+    if (options.checkMinutes > 0)
+        text += QStringLiteral("CHECKMIN=%1\r\n").arg(std::clamp(options.checkMinutes, 1, kMaxCheckMinutes));
     return Cp932::encode(text);
 }
 

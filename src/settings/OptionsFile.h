@@ -6,13 +6,15 @@
 #include <optional>
 
 // "tolvar.ini": key=value lines (SMTP=, POP3=, MAIL=, APOP=), CP932, CR LF, and
-// for mail left on the server KEEP=, KEEPDAYS=, KEEPSYNC=, written only when one
-// is set so that a file of an older version reads and writes as it always did.
+// CHECKMIN= when timed checks are on and KEEP=, KEEPDAYS=, KEEPSYNC= when mail
+// is left on the server, each written only when set so that a file of an older
+// version reads and writes as it always did.
 struct ServerOptions {
     QString smtpServer;
     QString pop3Server;
     QString senderAddress;
     qint16 useApop = 0;
+    int checkMinutes = 0;  // minutes between timed checks, 0 = none
     int keepOnServer = 0;  // 1: mails stay on the server after they are stored
     int keepDays = 0;      // with keepOnServer: deleted from the server this many days after; 0 never
     int keepSync = 0;      // with keepOnServer: a mail deleted in the history goes from the server too
@@ -24,6 +26,7 @@ namespace OptionsFile {
 
 // Only these many characters of a value are taken.
 constexpr int kValueLimit = 100;
+constexpr int kMaxCheckMinutes = 1440;
 
 // Unknown lines are skipped, keys are case-sensitive and a later line wins.
 ServerOptions parse(const QByteArray &bytes);

@@ -11,6 +11,7 @@ struct RuntimeSettings {
     int KeepOnServer = 0;
     int KeepDays = 0;
     int KeepSync = 0;
+    int CheckMinutes = 0;  // timed checks, 0 = off
     QString AccountId;
     QString AccountPassword;
 };

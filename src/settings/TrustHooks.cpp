@@ -47,6 +47,31 @@ void TrustHooks::install(SessionHooks &hooks)
     hooks.spokeTls = [](const QString &host, quint16 port) { ServerTrustFile().rememberTls(host, port); };
 }
 
+void TrustHooks::installQuiet(SessionHooks &hooks, std::function<void()> needsUser)
+{
+    install(hooks);
+    hooks.certificate = [needsUser](const CertificateProblem &problem) {
+        const bool known = WindowThread::call([problem] {
+            const QByteArray fingerprint = ServerTrustFile::fingerprint(problem.certificate);
+            if (acceptedThisRun().contains(ServerTrustFile::key(problem.host, problem.port) + u' '
+                                           + QString::fromLatin1(fingerprint)))
+                return true;
+            const QByteArray pinned = ServerTrustFile().server(problem.host, problem.port).pinnedSha256;
+            return !problem.certificate.isNull() && !pinned.isEmpty() && pinned == fingerprint;
+        });
+        if (known)
+            return CertificateAnswer::Once;
+        needsUser();
+        return CertificateAnswer::Cancel;
+    };
+    hooks.plaintextPassword = [needsUser](const QString &host, quint16 port) {
+        if (ServerTrustFile().server(host, port).plaintextAllowed)
+            return true;
+        needsUser();
+        return false;
+    };
+}
+
 void TrustHooks::forgetThisRun()
 {
     acceptedThisRun().clear();

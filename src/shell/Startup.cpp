@@ -2,6 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/Prompt.h"
+#include "common/SafeFile.h"
 #include "history/HistoryRecovery.h"
 #include "mail/MailLibrary.h"
 #include "settings/IdPassForm.h"
@@ -12,6 +13,7 @@
 #include "settings/RuntimeSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -32,15 +34,45 @@ void placeSideBySide(QWidget *left, QWidget *right, const QWidget *launcher)
 
 namespace Startup {
 
+SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringList &arguments)
+{
+    // The lock lives in the data folder, so that folder comes first.
+    QDir().mkpath(AppPaths::resolve(AppPaths::kDataFolder));
+    const SingleInstance::Claim claim = instance.claim(arguments);
+    if (claim == SingleInstance::Claim::Failed) {
+        Prompt::error(instance.errorString());
+        return claim;
+    }
+    if (claim == SingleInstance::Claim::First) {
+        removeCompactionLeftovers();
+        recoverStoresUnderLock();
+    }
+    return claim;
+}
+
+void removeCompactionLeftovers()
+{
+    const std::pair<QString, QString> stores[] = {
+        {AppPaths::kReceivedHistory, AppPaths::kReceivedHistoryTmp},
+        {AppPaths::kSentHistory, AppPaths::kSentHistoryTmp},
+        {AppPaths::kAddressBook, AppPaths::kAddressBookTmp},
+    };
+    for (const auto &[store, tmp] : stores)
+        SafeFile::removeLeftovers(AppPaths::resolve(store), AppPaths::resolve(tmp));
+}
+
+void recoverStoresUnderLock()
+{
+    // A check cut short by a crash or a power cut is settled before anything can edit.
+    if (const QString unsettled = HistoryRecovery::atStart(); !unsettled.isEmpty())
+        Prompt::error(unsettled);
+}
+
 void run()
 {
     const QStringList missing = AppPaths::ensureInstallationFolders();
     if (!missing.isEmpty())
         Prompt::error(QStringLiteral("データフォルダを作成できません。\n%1").arg(missing.join(u'\n')));
-
-    // A check cut short by a crash or a power cut is settled before anything can edit.
-    if (const QString unsettled = HistoryRecovery::atStart(); !unsettled.isEmpty())
-        Prompt::error(unsettled);
 
     if (const auto options = OptionsFile::read(AppPaths::kOptionsFile)) {
         RuntimeSettings &settings = runtimeSettings();
@@ -51,6 +83,7 @@ void run()
         settings.KeepOnServer = options->keepOnServer;
         settings.KeepDays = options->keepDays;
         settings.KeepSync = options->keepSync;
+        settings.CheckMinutes = options->checkMinutes;
     }
 
     MailLibrary::instance().initialize();

@@ -1,5 +1,8 @@
 #include "viewer/TyakuForm.h"
 
+#include <QPointer>
+
+#include "common/AppPaths.h"
 #include "common/Clipboard.h"
 #include "common/FixedField.h"
 #include "common/LineEnds.h"
@@ -8,6 +11,7 @@
 #include "common/Twips.h"
 #include "history/RecordText.h"
 #include "history/WholeMailLink.h"
+#include "receive/MailCheck.h"
 #include "shell/Forms.h"
 #include "viewer/EditorCommands.h"
 #include "viewer/EditorFile.h"
@@ -24,8 +28,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QUrl>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -248,6 +256,41 @@ void TyakuForm::buildMenus()
              {"mcopy", u"コピー", &EditorCommands::copy},
              {"mpaste", u"貼り付け", &EditorCommands::paste}});
     connect(findChild<QAction *>(QStringLiteral("mend")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu *mail = menuBar()->addMenu(QStringLiteral("メール(&M)"));
+    mail->setObjectName(QStringLiteral("mnuMail"));
+    m_openFolder = mail->addAction(QStringLiteral("添付フォルダを開く"), this, &TyakuForm::openAttachmentFolder);
+    m_openFolder->setObjectName(QStringLiteral("mattachfolder"));
+    m_openWhole = mail->addAction(QStringLiteral("全文を開く"), this, &TyakuForm::openWholeMail);
+    m_openWhole->setObjectName(QStringLiteral("mwholemail"));
+    m_openFolder->setEnabled(false);
+    m_openWhole->setEnabled(false);
+}
+
+void TyakuForm::offerWhatCame(const HistoryRecord &record)
+{
+    const auto whole = WholeMailLink::linkedFile(record);
+    m_wholeFile = whole.value_or(QString());
+    const bool unpacked = record.Body.contains(MailCheck::kAttachmentNote);
+    m_openWhole->setEnabled(whole.has_value());
+    m_openFolder->setEnabled(unpacked || whole.has_value());
+}
+
+void TyakuForm::openAttachmentFolder()
+{
+    // A linked whole mail lies in the folder it is kept in; unpacked attachments in the attachment folder.
+    const QString folder = !m_wholeFile.isEmpty() ? QFileInfo(m_wholeFile).absolutePath()
+                                                  : AppPaths::resolve(AppPaths::kAttachmentFolder);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        Prompt::error(QStringLiteral("フォルダを開けませんでした。\n%1").arg(folder), {}, this);
+}
+
+void TyakuForm::openWholeMail()
+{
+    if (m_wholeFile.isEmpty())
+        return;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_wholeFile)))
+        Prompt::error(QStringLiteral("メールのファイルを開けませんでした。\n%1").arg(m_wholeFile), {}, this);
 }
 
 void TyakuForm::buildToolBar()
@@ -305,6 +348,21 @@ void TyakuForm::loadCurrentFile()
     m_editor->setVisible(true);
 }
 
+namespace {
+
+std::vector<std::pair<QPointer<QObject>, std::function<void()>>> &receivedOpenedListeners()
+{
+    static std::vector<std::pair<QPointer<QObject>, std::function<void()>>> listeners;
+    return listeners;
+}
+
+} // namespace
+
+void TyakuForm::addReceivedOpenedListener(QObject *context, std::function<void()> listener)
+{
+    receivedOpenedListeners().emplace_back(context, std::move(listener));
+}
+
 TyakuForm *TyakuForm::openHistory(HistoryFile::Kind kind)
 {
     const bool received = kind == HistoryFile::Kind::Received;
@@ -315,6 +373,14 @@ TyakuForm *TyakuForm::openHistory(HistoryFile::Kind kind)
     palette.setColor(QPalette::Base, received ? QColor(210, 250, 250) : QColor(250, 250, 255));
     form->m_list->setPalette(palette);
     form->fillList();
+    if (received) {
+        auto &listeners = receivedOpenedListeners();
+        std::erase_if(listeners, [](const auto &listener) { return listener.first.isNull(); });
+        const auto now = listeners;
+        for (const auto &[context, call] : now)
+            if (context)
+                call();
+    }
     return form;
 }
 
@@ -322,6 +388,7 @@ void TyakuForm::fillList()
 {
     m_model->clear();
     m_editor->clear();
+    offerWhatCame({});
 
     const HistoryFile file(historyState().kind());
     m_model->list(file.kind());
@@ -380,6 +447,7 @@ constexpr qsizetype kLongestShownBody = 1000 * 1000;
 
 void TyakuForm::showRecord(const HistoryRecord &record, int row)
 {
+    offerWhatCame(record);
     // A record that links to its whole mail shows the mail, every character of it;
     // without a readable file it shows as stored.
     if (const auto whole = WholeMailLink::read(record, historyState().kind())) {
@@ -477,6 +545,7 @@ QString TyakuForm::copyFieldText() const
 void TyakuForm::clearList()
 {
     m_model->clear();
+    offerWhatCame({});
     m_count->setText(QStringLiteral("0"));
 }
 

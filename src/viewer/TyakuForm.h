@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class EditorCommands;
@@ -29,6 +30,8 @@ public:
 
     // The launcher's two entries: show the window and list that history.
     static TyakuForm *openHistory(HistoryFile::Kind kind);
+    // Called each time the received history is opened, for as long as context lives.
+    static void addReceivedOpenedListener(QObject *context, std::function<void()> listener);
 
     // Empties the list and the editor and lists the current mode's file again.
     void fillList();
@@ -81,6 +84,10 @@ private:
     void applyLayout();
     // Row counted from 1.
     void showRecord(const HistoryRecord &record, int row);
+    // What came with the shown mail, opened by the desktop's own programs.
+    void offerWhatCame(const HistoryRecord &record);
+    void openAttachmentFolder();
+    void openWholeMail();
     void passBodyThroughClipboard();
     void placeCopyControlsOnStatusBar();
     int statusBarTop() const;
@@ -96,6 +103,9 @@ private:
     QLineEdit *m_from = nullptr;         // Text8
     QLineEdit *m_date = nullptr;         // Text9
     QPushButton *m_copyButton = nullptr; // Command1
+    QAction *m_openFolder = nullptr;      // 添付フォルダを開く
+    QAction *m_openWhole = nullptr;       // 全文を開く
+    QString m_wholeFile;
     QTreeView *m_list = nullptr;         // MailListView
     HistoryListModel *m_model = nullptr;
     QPlainTextEdit *m_editor = nullptr;  // rtfEd

@@ -67,3 +67,21 @@ TEST(OptionsFile, WritesFourCrLfLinesAndReadsThemBack)
     EXPECT_EQ(OptionsFile::read(QStringLiteral("tolvar.ini")), options);
     EXPECT_FALSE(OptionsFile::read(QStringLiteral("absent.ini")).has_value());
 }
+
+TEST(OptionsFile, TimedCheckMinutesAreReadWithinTheirRangeAndWrittenOnlyWhenOn)
+{
+    const struct {
+        const char *line;
+        int minutes;
+    } cases[] = {{"CHECKMIN=5", 5}, {"CHECKMIN=0", 0}, {"CHECKMIN=", 0}, {"CHECKMIN=abc", 0},
+                 {"CHECKMIN=-3", 0}, {"CHECKMIN=1440", 1440}, {"CHECKMIN=99999", 1440},
+                 {"checkmin=5", 0}, {"CHECKMIN=15 分", 15}};
+    for (const auto &c : cases)
+        EXPECT_EQ(OptionsFile::parse(QByteArray("POP3=p\r\n") + c.line + "\r\n").checkMinutes, c.minutes) << c.line;
+
+    ServerOptions options{QStringLiteral("s"), QStringLiteral("p"), QStringLiteral("m"), 0};
+    EXPECT_EQ(OptionsFile::format(options), QByteArray("SMTP=s\r\nPOP3=p\r\nMAIL=m\r\nAPOP=0\r\n"));
+    options.checkMinutes = 30;
+    EXPECT_EQ(OptionsFile::format(options), QByteArray("SMTP=s\r\nPOP3=p\r\nMAIL=m\r\nAPOP=0\r\nCHECKMIN=30\r\n"));
+    EXPECT_EQ(OptionsFile::parse(OptionsFile::format(options)), options);
+}

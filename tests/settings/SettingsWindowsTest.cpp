@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -173,4 +174,22 @@ TEST(OptionForm, UnwritableWorkingDirectoryIsReportedAndTheSettingsStillApply)
     EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("tolvar.ini")));
     EXPECT_EQ(prompt.boxes[0].icon, Prompt::Icon::Critical);
     EXPECT_EQ(runtimeSettings().Pop3Server, QStringLiteral("pop.d"));
+}
+
+TEST(OptionForm, TimedCheckMinutesAreSetAndKept)
+{
+    Sandbox sandbox;
+    runtimeSettings().CheckMinutes = 10;
+    OptionForm *form = Forms::open<OptionForm>();
+    auto *minutes = child<QSpinBox>(form, "CheckMinText");
+    EXPECT_EQ(minutes->value(), 10);
+    EXPECT_EQ(minutes->maximum(), 1440);
+    EXPECT_EQ(child<QLabel>(form, "Label4")->text(), QStringLiteral("自動受信(&T)"));
+    EXPECT_EQ(child<QLabel>(form, "Label5")->text(), QStringLiteral("分ごと"));
+    minutes->setValue(0);
+    EXPECT_EQ(minutes->text(), QStringLiteral("しない"));
+    minutes->setValue(25);
+    QTest::mouseClick(child<QPushButton>(form, "OkCommand"), Qt::LeftButton);
+    EXPECT_EQ(runtimeSettings().CheckMinutes, 25);
+    EXPECT_TRUE(Sandbox::readFile(sandbox.workPath(QStringLiteral("tolvar.ini"))).endsWith("CHECKMIN=25\r\n"));
 }

@@ -112,7 +112,7 @@ TEST(Startup, ARecordTornAtTheEndOfAHistoryIsCutBeforeItCanBeListed)
         ASSERT_TRUE(raw.open(QIODevice::Append));
         raw.write(whole.toBytes().left(HistoryRecord::kSize * 3 / 4));
     }
-    Startup::run();
+    Startup::recoverStoresUnderLock();
     for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
         HistoryFile file(kind);
         EXPECT_EQ(file.length(), HistoryRecord::kSize);

@@ -7,6 +7,7 @@
 #include "common/Cp932.h"
 #include "compose/BackForm.h"
 #include "history/WholeMailLink.h"
+#include "receive/MailCheck.h"
 #include "shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -14,6 +15,8 @@
 #include "viewer/HistoryState.h"
 #include "viewer/TyakuForm.h"
 
+#include <QAction>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -21,6 +24,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeView>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -238,3 +242,57 @@ TEST_F(WholeMailView, CarrierPictographsShowAsEmojiWhileTheRecordKeepsItsBytes)
     EXPECT_EQ(form->bodyText(), QStringLiteral("gaiji \uE000"));
     EXPECT_EQ(Sandbox::readFile(HistoryFile(HistoryFile::Kind::Received).path()), before);
 }
+
+namespace {
+
+// Records what the desktop was asked to open instead of opening it.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+} // namespace
+
+TEST_F(WholeMailView, WhatCameWithAMailOpensOnTheDesktop)
+{
+    const QString kept = storeWhole(QStringLiteral("Zoëの件"), QStringLiteral("本文\r\n"));
+    HistoryRecord unpacked{QStringLiteral("添付"), QStringLiteral("d"), QStringLiteral("a@example.jp"),
+                           QStringLiteral("本文\r\n") + MailCheck::kAttachmentNote};
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Received).append(unpacked).ok);
+    HistoryRecord plain{QStringLiteral("普通"), QStringLiteral("d"), QStringLiteral("b@example.jp"),
+                        QStringLiteral("attachment の話")};
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Received).append(plain).ok);
+    OpenedUrls opened;
+    open();
+    auto *folder = form->findChild<QAction *>(QStringLiteral("mattachfolder"));
+    auto *whole = form->findChild<QAction *>(QStringLiteral("mwholemail"));
+    ASSERT_TRUE(folder && whole);
+    EXPECT_EQ(folder->text(), QStringLiteral("添付フォルダを開く"));
+    EXPECT_EQ(whole->text(), QStringLiteral("全文を開く"));
+
+    // The newest, a plain mail, is shown first: nothing to open.
+    EXPECT_FALSE(folder->isEnabled());
+    EXPECT_FALSE(whole->isEnabled());
+
+    clickRow(2);
+    EXPECT_TRUE(folder->isEnabled());
+    EXPECT_FALSE(whole->isEnabled());
+    folder->trigger();
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(QFileInfo(opened.urls[0].toLocalFile()).canonicalFilePath(),
+              QFileInfo(sandbox.dataPath(AppPaths::kAttachmentFolder)).canonicalFilePath());
+
+    clickRow(1);
+    EXPECT_TRUE(whole->isEnabled());
+    whole->trigger();
+    ASSERT_EQ(opened.urls.size(), 2);
+    EXPECT_EQ(opened.urls[1].toLocalFile(), kept);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+}
+
+#include "WholeMailViewTest.moc"
