@@ -14,6 +14,7 @@
 #include "history/WholeMailLink.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
+#include "receive/ReceivedRecord.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
@@ -56,10 +57,6 @@ void showNotice(const QString &text)
     WindowThread::call(
         [text] { Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr); });
 }
-
-// What the history window's boxes and editor would hand back: one-line boxes
-// keep at most this many characters, the editor gives CR LF line ends.
-constexpr int kLineBoxLimit = 32767;
 
 struct Account {
     QString id;
@@ -324,23 +321,11 @@ private:
         // The note says the attachments were unpacked, so it needs one that was.
         m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
 
-        RecordText::keepPictographs(*mail);
-        QString body = LineEnds::toCrLf(LineEnds::toWidget(mail->body));
-        if (m_outcome.attachment)
-            body += QStringLiteral("\r\n") + MailCheck::kAttachmentNote;
-
-        HistoryRecord record;
-        record.Subject = mail->subject.left(kLineBoxLimit);
-        record.Correspondent = mail->from.left(kLineBoxLimit);
-        record.MailDate = mail->date.left(kLineBoxLimit);
-        record.Body = body;
-
-        const bool whole = WholeMailLink::survives(record) && record.Subject == mail->subject
-            && record.Correspondent == mail->from && record.MailDate == mail->date;
         QString keepError;
-        if ((!whole || mail->needsWholeCopy)
-            && !WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError))
+        const auto built = ReceivedRecord::build(*mail, m_outcome.attachment, &keepError);
+        if (!built)
             return leave(n, mail->subject, keepError);
+        const HistoryRecord &record = *built;
 
         HistoryFile received(HistoryFile::Kind::Received);
         const RecordFile::Result stored = received.append(record);

@@ -1,0 +1,614 @@
+#include "exchange/HistoryExchange.h"
+
+#include "common/AppPaths.h"
+#include "common/Cp932.h"
+#include "common/FileError.h"
+#include "common/LineEnds.h"
+#include "common/SafeFile.h"
+#include "exchange/Mbox.h"
+#include "history/RecordText.h"
+#include "history/WholeMailLink.h"
+#include "mail/AttachmentWriter.h"
+#include "mail/HeaderEncoder.h"
+#include "mail/MailLibrary.h"
+#include "mail/MimeWriter.h"
+#include "receive/ReceivedRecord.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <optional>
+
+namespace HistoryExchange {
+
+namespace {
+
+constexpr int kRecordsPerRead = 64;
+constexpr qsizetype kWriteChunk = qsizetype(4) << 20;
+constexpr qint64 kCopyChunk = qint64(1) << 20;
+constexpr int kHardLineLimit = 998;
+
+bool isAscii(const QString &text)
+{
+    for (QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+// A field as the boxes show it, decoded without its pad spaces. A space byte is
+// never the second byte of a CP932 character, so cutting at it is safe.
+QString field(const char *data, int width)
+{
+    int start = 0;
+    int end = width;
+    while (end > 0 && data[end - 1] == ' ')
+        --end;
+    while (start < end && data[start] == ' ')
+        ++start;
+    return Cp932::decode(data + start, end - start);
+}
+
+// One record as the history window shows it when it has no whole mail of its own.
+struct Shown {
+    HistoryRecord record;  // trimmed, as stored
+    QString subject;
+    QString correspondent;
+    QString date;
+    QString body;
+};
+
+Shown shown(const char *data)
+{
+    Shown s;
+    s.record.Subject = field(data + HistoryRecord::kSubjectOffset, HistoryRecord::kSubjectWidth);
+    s.record.MailDate = field(data + HistoryRecord::kDateOffset, HistoryRecord::kDateWidth);
+    s.record.Correspondent = field(data + HistoryRecord::kCorrespondentOffset, HistoryRecord::kCorrespondentWidth);
+    s.record.Body = field(data + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth);
+    const QString &from = s.record.Correspondent;
+    s.subject = RecordText::forScreen(s.record.Subject, from);
+    s.correspondent = RecordText::forScreen(from, from);
+    s.date = RecordText::forScreen(s.record.MailDate, from);
+    s.body = RecordText::forScreen(s.record.Body, from);
+    return s;
+}
+
+QString headerText(QString text)
+{
+    text.remove(QChar(u'\0'));
+    return HeaderEncoder::singleLine(text).trimmed();
+}
+
+QByteArray addressHeader(const QByteArray &name, const QString &value)
+{
+    const QString text = headerText(value);
+    if (text.isEmpty())
+        return {};
+    const int used = static_cast<int>(name.size()) + 1;
+    QByteArray folded;
+    if (const auto mailboxes = HeaderEncoder::parseAddresses(text); mailboxes && !mailboxes->isEmpty()) {
+        // Plain ASCII goes as the record has it, so it reads back the same.
+        folded = isAscii(text) && !text.contains(QStringLiteral("=?"))
+            ? text.toLatin1()
+            : HeaderEncoder::addressList(*mailboxes, used);
+    } else {
+        folded = HeaderEncoder::unstructured(text, used);
+    }
+    return name + ": " + folded + "\r\n";
+}
+
+// The bare address of a From or To text, for the separator line.
+QByteArray envelopeAddress(const QString &text)
+{
+    const auto mailboxes = HeaderEncoder::parseAddresses(headerText(text));
+    if (!mailboxes || mailboxes->isEmpty())
+        return {};
+    const QString address = mailboxes->first().address;
+    return isAscii(address) ? address.toLatin1() : QByteArray();
+}
+
+QByteArray hexByte(unsigned char byte)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    const char hex[] = {'=', digits[byte >> 4], digits[byte & 15]};
+    return QByteArray(hex, 3);
+}
+
+// Quoted-printable of CR LF text; a body that does not end with a line break
+// ends with a soft one, so readers see no line break the record never had.
+QByteArray quotedPrintable(const QByteArray &text)
+{
+    QByteArray out;
+    out.reserve(text.size() * 2);
+    const QList<QByteArray> lines = text.split('\n');
+    for (qsizetype l = 0; l < lines.size(); ++l) {
+        QByteArray line = lines[l];
+        const bool last = l + 1 == lines.size();
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (last && line.isEmpty())
+            break;
+        int column = 0;
+        for (qsizetype i = 0; i < line.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(line[i]);
+            const bool atEnd = i + 1 == line.size();
+            QByteArray piece;
+            if ((byte == ' ' || byte == '\t') && !atEnd)
+                piece = QByteArray(1, char(byte));
+            else if (byte >= 33 && byte <= 126 && byte != '=')
+                piece = QByteArray(1, char(byte));
+            else
+                piece = hexByte(byte);
+            // 76 characters a line at most, a soft break "=" included.
+            if (column + piece.size() > 75) {
+                out += "=\r\n";
+                column = 0;
+            }
+            out += piece;
+            column += static_cast<int>(piece.size());
+        }
+        out += last ? "=\r\n" : "\r\n";
+    }
+    return out;
+}
+
+const QRegularExpression &zoneComment()
+{
+    static const QRegularExpression comment(QStringLiteral("\\s*\\([^)]*\\)"));
+    return comment;
+}
+
+QDateTime parseMailDate(QString text)
+{
+    text.remove(zoneComment());
+    text = text.simplified();
+    static const struct {
+        const char *name;
+        const char *offset;
+    } zones[] = {{" GMT", " +0000"}, {" UT", " +0000"}, {" UTC", " +0000"}, {" JST", " +0900"}};
+    for (const auto &zone : zones)
+        if (text.endsWith(QLatin1String(zone.name)))
+            text = text.left(text.size() - qstrlen(zone.name)) + QLatin1String(zone.offset);
+    QDateTime moment = QDateTime::fromString(text, Qt::RFC2822Date);
+    if (!moment.isValid()) {
+        // Hours and minutes without seconds.
+        static const QRegularExpression shortTime(QStringLiteral("(\\d{1,2}:\\d{2})( [+-]\\d{4})$"));
+        QString withSeconds = text;
+        withSeconds.replace(shortTime, QStringLiteral("\\1:00\\2"));
+        moment = QDateTime::fromString(withSeconds, Qt::RFC2822Date);
+    }
+    return moment;
+}
+
+QDateTime parseClockText(const QString &text)
+{
+    static const char *formats[] = {"yyyy/MM/dd  HH:mm:ss", "yyyy/M/d  H:mm:ss", "yyyy-MM-dd  HH:mm:ss",
+                                    "yyyy/MM/dd HH:mm:ss", "yyyy/M/d H:mm:ss"};
+    for (const char *format : formats) {
+        QDateTime moment = QDateTime::fromString(text.trimmed(), QString::fromLatin1(format));
+        if (moment.isValid())
+            return moment;
+    }
+    return {};
+}
+
+QByteArray dateHeader(const QString &dateText)
+{
+    const QString text = headerText(dateText);
+    if (text.isEmpty())
+        return {};
+    // A mail's own date goes as it came, so it reads back the same.
+    if (isAscii(text) && parseMailDate(text).isValid())
+        return "Date: " + text.toLatin1() + "\r\n";
+    const QDateTime moment = parseClockText(text);
+    if (moment.isValid())
+        return "Date: " + MimeWriter::dateText(moment) + "\r\n";
+    return {};
+}
+
+QByteArray messageId(const HistoryRecord &record, HistoryFile::Kind kind)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString *text : {&record.Subject, &record.MailDate, &record.Correspondent, &record.Body}) {
+        hash.addData(text->toUtf8());
+        hash.addData(QByteArrayView("\0", 1));
+    }
+    const QByteArray kindMark = kind == HistoryFile::Kind::Sent ? "sent" : "received";
+    return "<" + hash.result().toHex().left(32) + "." + kindMark + "@pintora.invalid>";
+}
+
+// The sequential reader of a history file: whole records, in blocks.
+class RecordStream {
+public:
+    explicit RecordStream(const QString &path) : m_file(path) {}
+
+    bool open(QString *error)
+    {
+        if (!m_file.exists())
+            return true;
+        if (!m_file.open(QIODevice::ReadOnly)) {
+            *error = FileError::cannotRead(m_file.fileName(), errno);
+            return false;
+        }
+        return true;
+    }
+    qint64 size() const { return m_file.exists() ? m_file.size() : 0; }
+    qint64 position() const { return m_file.isOpen() ? m_file.pos() : 0; }
+
+    // The next whole record, or null at the end.
+    const char *next()
+    {
+        if (m_offset + HistoryRecord::kSize > m_block.size()) {
+            if (!m_file.isOpen())
+                return nullptr;
+            m_block = m_file.read(qint64(HistoryRecord::kSize) * kRecordsPerRead);
+            m_offset = 0;
+            if (m_block.size() < HistoryRecord::kSize)
+                return nullptr;
+        }
+        const char *record = m_block.constData() + m_offset;
+        m_offset += HistoryRecord::kSize;
+        return record;
+    }
+
+private:
+    QFile m_file;
+    QByteArray m_block;
+    qsizetype m_offset = 0;
+};
+
+// The whole mail a record links to, when its file can be read.
+std::optional<QString> wholeMailFile(const Shown &record)
+{
+    HistoryRecord linkOnly;
+    linkOnly.Body = record.record.Body;
+    const auto path = WholeMailLink::linkedFile(linkOnly);
+    if (!path || QFileInfo(*path).size() == 0)
+        return std::nullopt;
+    return path;
+}
+
+QByteArray separatorFor(const Shown &record, HistoryFile::Kind kind, const QString &ownAddress)
+{
+    const QByteArray sender =
+        envelopeAddress(kind == HistoryFile::Kind::Received ? record.correspondent : ownAddress);
+    return Mbox::separator(sender, recordMoment(record.record.MailDate));
+}
+
+void report(const Work &work, qint64 done, qint64 total)
+{
+    if (work.progress)
+        work.progress(done, total);
+}
+
+Outcome failed(const QString &error, int count = 0)
+{
+    Outcome outcome;
+    outcome.error = error;
+    outcome.count = count;
+    return outcome;
+}
+
+QByteArray withCrLf(const QByteArray &raw)
+{
+    const qsizetype lines = raw.count('\n');
+    if (lines == raw.count("\r\n"))
+        return raw;
+    QByteArray out;
+    out.reserve(raw.size() + lines);
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\n' && (i == 0 || raw[i - 1] != '\r'))
+            out += '\r';
+        out += raw[i];
+    }
+    return out;
+}
+
+// Stores messages in the received history the way a mail check does.
+class Importer {
+public:
+    explicit Importer(Outcome &outcome) : m_outcome(outcome) {}
+
+    // False when the import cannot go on.
+    bool store(const QByteArray &message)
+    {
+        HistoryFile received(HistoryFile::Kind::Received);
+        if (received.count() >= RecordFile::kMaxRecords) {
+            m_outcome.full = true;
+            return false;
+        }
+        MailLibrary &library = MailLibrary::instance();
+        FetchedMail mail = MailLibrary::parse(withCrLf(message));
+        const int unpacked = library.unpackAttachments(mail, m_folder);
+        if (unpacked == MailLibrary::kCannotWrite || unpacked == MailLibrary::kPartsMissing)
+            ++m_outcome.attachmentProblems;
+        QString error;
+        const auto record = ReceivedRecord::build(mail, unpacked == MailLibrary::kUnpacked, &error);
+        if (!record) {
+            m_outcome.error = error;
+            return false;
+        }
+        const RecordFile::Result stored = received.append(*record);
+        if (!stored.ok) {
+            m_outcome.error = stored.error;
+            return false;
+        }
+        ++m_outcome.count;
+        return true;
+    }
+
+    void finish()
+    {
+        QString why;
+        const QString path = HistoryFile(HistoryFile::Kind::Received).path();
+        if (m_outcome.count > 0 && !SafeFile::flush(path, &why) && m_outcome.error.isEmpty())
+            m_outcome.error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(path, why);
+        m_outcome.ok = m_outcome.error.isEmpty() && !m_outcome.full && !m_outcome.cancelled;
+    }
+
+private:
+    Outcome &m_outcome;
+    QString m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
+};
+
+std::optional<QByteArray> readWhole(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = FileError::cannotRead(path, errno);
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        *error = FileError::cannotRead(path, errno);
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+} // namespace
+
+QDateTime recordMoment(const QString &dateText)
+{
+    const QDateTime mailDate = parseMailDate(dateText);
+    return mailDate.isValid() ? mailDate : parseClockText(dateText);
+}
+
+QByteArray buildMessage(const HistoryRecord &stored, HistoryFile::Kind kind, const QString &ownAddress)
+{
+    const HistoryRecord trimmed = stored.trimmed();
+    const QString &from = trimmed.Correspondent;
+    const bool received = kind == HistoryFile::Kind::Received;
+
+    QByteArray message;
+    message += addressHeader("From", received ? RecordText::forScreen(from, from) : ownAddress);
+    if (!received)
+        message += addressHeader("To", RecordText::forScreen(from, from));
+    const QString subject = headerText(RecordText::forScreen(trimmed.Subject, from));
+    message += "Subject: " + HeaderEncoder::unstructured(subject, 8) + "\r\n";
+    message += dateHeader(RecordText::forScreen(trimmed.MailDate, from));
+    message += "Message-ID: " + messageId(trimmed, kind) + "\r\n";
+    message += "MIME-Version: 1.0\r\n";
+
+    const QString text = LineEnds::toCrLf(LineEnds::toWidget(RecordText::forScreen(trimmed.Body, from)));
+    const QByteArray body = text.toUtf8();
+    bool shortLines = !body.contains('\0');
+    for (qsizetype start = 0; shortLines && start < body.size();) {
+        qsizetype end = body.indexOf('\n', start);
+        if (end < 0)
+            end = body.size();
+        shortLines = end - start <= kHardLineLimit;
+        start = end + 1;
+    }
+    const bool endsLine = body.isEmpty() || body.endsWith("\r\n");
+    message += "Content-Type: text/plain; charset=UTF-8\r\n";
+    if (shortLines && endsLine) {
+        message += isAscii(text) ? "Content-Transfer-Encoding: 7bit\r\n\r\n"
+                                 : "Content-Transfer-Encoding: 8bit\r\n\r\n";
+        message += body;
+    } else {
+        message += "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
+        message += quotedPrintable(body);
+    }
+    return message;
+}
+
+Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work, const QString &ownAddress)
+{
+    RecordStream records(HistoryFile(kind).path());
+    QString error;
+    if (!records.open(&error))
+        return failed(error);
+    SafeFile out(path);
+    if (!out.open())
+        return failed(out.errorString());
+
+    Outcome outcome;
+    QByteArray buffer;
+    buffer.reserve(kWriteChunk + (1 << 16));
+    const qint64 total = records.size();
+    const auto flushBuffer = [&] {
+        const bool ok = out.write(buffer);
+        buffer.clear();
+        return ok;
+    };
+    while (const char *data = records.next()) {
+        if (work.cancelled()) {
+            outcome.cancelled = true;
+            return outcome;
+        }
+        const Shown record = shown(data);
+        const QByteArray separator = separatorFor(record, kind, ownAddress);
+        bool written = false;
+        if (const auto file = wholeMailFile(record)) {
+            QFile mail(*file);
+            if (mail.open(QIODevice::ReadOnly)) {
+                Mbox::Quoter quoter;
+                buffer += separator;
+                while (true) {
+                    const QByteArray chunk = mail.read(kCopyChunk);
+                    if (chunk.isEmpty())
+                        break;
+                    buffer += quoter.feed(chunk);
+                    if (buffer.size() >= kWriteChunk && !flushBuffer())
+                        return failed(out.errorString(), outcome.count);
+                }
+                if (mail.error() != QFileDevice::NoError)
+                    return failed(FileError::cannotRead(*file, errno), outcome.count);
+                buffer += quoter.finish();
+                if (!quoter.endedWithLineBreak())
+                    buffer += '\n';
+                buffer += '\n';
+                written = true;
+            }
+        }
+        if (!written)
+            buffer += Mbox::entry(separator, buildMessage(record.record, kind, ownAddress));
+        ++outcome.count;
+        if (buffer.size() >= kWriteChunk) {
+            if (!flushBuffer())
+                return failed(out.errorString(), outcome.count);
+            report(work, records.position(), total);
+        }
+    }
+    if (!flushBuffer() || !out.commit())
+        return failed(out.errorString(), outcome.count);
+    report(work, total, total);
+    outcome.ok = true;
+    return outcome;
+}
+
+Outcome exportEmlFolder(HistoryFile::Kind kind, const QString &folder, const Work &work, const QString &ownAddress)
+{
+    RecordStream records(HistoryFile(kind).path());
+    QString error;
+    if (!records.open(&error))
+        return failed(error);
+    if (!QFileInfo(folder).isDir())
+        return failed(QStringLiteral("フォルダ %1 が見つかりません。").arg(folder));
+
+    Outcome outcome;
+    const qint64 total = records.size();
+    int n = 0;
+    while (const char *data = records.next()) {
+        if (work.cancelled()) {
+            outcome.cancelled = true;
+            return outcome;
+        }
+        ++n;
+        const Shown record = shown(data);
+        const QString subject = headerText(record.subject).left(40);
+        const QString number = QString::number(n).rightJustified(5, u'0');
+        const QString name = AttachmentWriter::safeName(
+            (subject.isEmpty() ? number : number + u' ' + subject) + QStringLiteral(".eml"));
+        const QString target = QDir(folder).filePath(name);
+        QFile out(target);
+        if (out.exists())
+            return failed(QStringLiteral("%1 は既にあります。空のフォルダを選んでください。").arg(target), outcome.count);
+        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return failed(FileError::cannotCreate(target, errno), outcome.count);
+        bool ok = true;
+        const auto file = wholeMailFile(record);
+        QFile mail(file.value_or(QString()));
+        if (file && mail.open(QIODevice::ReadOnly)) {
+            while (ok) {
+                const QByteArray chunk = mail.read(kCopyChunk);
+                if (chunk.isEmpty())
+                    break;
+                ok = out.write(chunk) == chunk.size();
+            }
+        } else {
+            const QByteArray message = buildMessage(record.record, kind, ownAddress);
+            ok = out.write(message) == message.size();
+        }
+        if (!ok || !out.flush()) {
+            const int why = errno;
+            out.close();
+            QFile::remove(target);
+            return failed(FileError::cannotWrite(target, why), outcome.count);
+        }
+        out.close();
+        ++outcome.count;
+        if (n % 256 == 0)
+            report(work, records.position(), total);
+    }
+    report(work, total, total);
+    outcome.ok = true;
+    return outcome;
+}
+
+Outcome import(const QString &path, const Work &work)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failed(QStringLiteral("%1 が見つかりません。").arg(path));
+
+    Outcome outcome;
+    Importer importer(outcome);
+    if (info.isDir()) {
+        QDir dir(path);
+        const QStringList names = dir.entryList({QStringLiteral("*.eml")}, QDir::Files | QDir::Readable,
+                                                QDir::Name | QDir::IgnoreCase);
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            if (work.cancelled()) {
+                outcome.cancelled = true;
+                break;
+            }
+            QString error;
+            const auto message = readWhole(dir.filePath(names[i]), &error);
+            if (!message) {
+                outcome.error = error;
+                break;
+            }
+            if (!importer.store(*message))
+                break;
+            report(work, i + 1, names.size());
+        }
+        importer.finish();
+        return outcome;
+    }
+
+    QFile probe(path);
+    if (!probe.open(QIODevice::ReadOnly))
+        return failed(FileError::cannotRead(path, errno));
+    const QByteArray head = probe.read(1024);
+    probe.close();
+    if (!Mbox::Reader::looksLikeMbox(head) && !head.isEmpty()) {
+        if (info.suffix().compare(QLatin1String("eml"), Qt::CaseInsensitive) != 0)
+            return failed(QStringLiteral("%1 は mbox 形式のファイルではありません。").arg(path));
+        QString error;
+        const auto message = readWhole(path, &error);
+        if (!message)
+            return failed(error);
+        importer.store(*message);
+        importer.finish();
+        return outcome;
+    }
+
+    Mbox::Reader reader(path);
+    if (!reader.open())
+        return failed(reader.error());
+    while (true) {
+        if (work.cancelled()) {
+            outcome.cancelled = true;
+            break;
+        }
+        const auto message = reader.next();
+        if (!message) {
+            if (!reader.error().isEmpty())
+                outcome.error = reader.error();
+            break;
+        }
+        if (!importer.store(*message))
+            break;
+        report(work, reader.position(), reader.size());
+    }
+    importer.finish();
+    return outcome;
+}
+
+} // namespace HistoryExchange

@@ -1,0 +1,172 @@
+#include "exchange/Mbox.h"
+
+#include "common/FileError.h"
+
+#include <QLocale>
+
+#include <cerrno>
+#include <cstring>
+
+namespace Mbox {
+
+namespace {
+
+const QByteArray kFrom = QByteArrayLiteral("From ");
+
+// Whether the bytes may still grow into ">*From ".
+bool couldBeQuotable(const QByteArray &start)
+{
+    qsizetype i = 0;
+    while (i < start.size() && start[i] == '>')
+        ++i;
+    const QByteArray rest = start.mid(i);
+    return kFrom.startsWith(rest) || rest.startsWith(kFrom);
+}
+
+bool isQuotable(const QByteArray &line)
+{
+    qsizetype i = 0;
+    while (i < line.size() && line[i] == '>')
+        ++i;
+    return line.mid(i, kFrom.size()) == kFrom;
+}
+
+bool isBlank(const QByteArray &line)
+{
+    return line == "\n" || line == "\r\n";
+}
+
+} // namespace
+
+QByteArray separator(const QByteArray &sender, const QDateTime &moment)
+{
+    const QDateTime utc = moment.isValid() ? moment.toUTC() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    const QLocale c = QLocale::c();
+    // asctime's form: the day of the month padded with a space.
+    const QString when = c.toString(utc, QStringLiteral("ddd MMM ")) + QString::number(utc.date().day()).rightJustified(2, u' ')
+        + c.toString(utc, QStringLiteral(" HH:mm:ss yyyy"));
+    return kFrom + (sender.isEmpty() ? QByteArrayLiteral("MAILER-DAEMON") : sender) + ' ' + when.toLatin1() + '\n';
+}
+
+QByteArray Quoter::feed(const char *data, qsizetype size)
+{
+    QByteArray out;
+    out.reserve(size + 16);
+    qsizetype i = 0;
+    while (i < size) {
+        if (m_lineStart) {
+            // Decide, a byte at a time, whether this line needs its ">".
+            const char byte = data[i++];
+            m_pending += byte;
+            m_lastByte = byte;
+            if (byte == '\n' || !couldBeQuotable(m_pending)) {
+                out += m_pending;
+                m_pending.clear();
+                m_lineStart = byte == '\n';
+            } else if (isQuotable(m_pending)) {
+                out += '>';
+                out += m_pending;
+                m_pending.clear();
+                m_lineStart = false;
+            }
+            continue;
+        }
+        const void *found = std::memchr(data + i, '\n', static_cast<size_t>(size - i));
+        const qsizetype end = found ? static_cast<const char *>(found) - data + 1 : size;
+        out.append(data + i, end - i);
+        m_lastByte = data[end - 1];
+        m_lineStart = found != nullptr;
+        i = end;
+    }
+    return out;
+}
+
+QByteArray Quoter::finish()
+{
+    QByteArray rest = m_pending;
+    m_pending.clear();
+    m_lineStart = true;
+    return rest;
+}
+
+QByteArray entry(const QByteArray &separatorLine, const QByteArray &message)
+{
+    Quoter quoter;
+    QByteArray out = separatorLine;
+    out += quoter.feed(message);
+    out += quoter.finish();
+    if (!quoter.endedWithLineBreak())
+        out += '\n';
+    out += '\n';
+    return out;
+}
+
+Reader::Reader(const QString &path) : m_file(path)
+{
+}
+
+bool Reader::looksLikeMbox(const QByteArray &head)
+{
+    return head.startsWith(kFrom) && isSeparator(head.left(head.indexOf('\n') + 1));
+}
+
+bool Reader::isSeparator(const QByteArray &line)
+{
+    // "From " and at least a sender or a date after it.
+    return line.startsWith(kFrom) && !line.mid(kFrom.size()).trimmed().isEmpty();
+}
+
+bool Reader::open()
+{
+    if (!m_file.open(QIODevice::ReadOnly)) {
+        m_error = FileError::cannotRead(m_file.fileName(), errno);
+        return false;
+    }
+    const QByteArray first = m_file.readLine();
+    if (first.isEmpty()) {
+        m_atEnd = true;
+        return true;
+    }
+    if (!isSeparator(first)) {
+        m_error = QStringLiteral("%1 は mbox 形式のファイルではありません。").arg(m_file.fileName());
+        return false;
+    }
+    m_nextLine = first;
+    return true;
+}
+
+std::optional<QByteArray> Reader::next()
+{
+    if (m_atEnd || m_nextLine.isEmpty())
+        return std::nullopt;
+    m_nextLine.clear();
+    QByteArray message;
+    QByteArray previous;
+    bool blankBefore = false;  // the message's last line so far is the blank one before a separator
+    while (true) {
+        QByteArray line = m_file.readLine();
+        if (line.isEmpty()) {
+            if (m_file.error() != QFileDevice::NoError) {
+                m_error = FileError::cannotRead(m_file.fileName(), errno);
+                return std::nullopt;
+            }
+            m_atEnd = true;
+            break;
+        }
+        if (isBlank(previous) && isSeparator(line)) {
+            m_nextLine = line;
+            break;
+        }
+        previous = line;
+        if (line.startsWith('>') && isQuotable(line))
+            line.remove(0, 1);
+        message += line;
+        blankBefore = isBlank(line);
+    }
+    // The blank line that parts two messages belongs to neither.
+    if (blankBefore)
+        message.chop(message.endsWith("\r\n") ? 2 : 1);
+    return message;
+}
+
+} // namespace Mbox
