@@ -1,4 +1,5 @@
 #include "common/Fonts.h"
+#include "exchange/CommandLine.h"
 #include "shell/Forms.h"
 #include "shell/Startup.h"
 
@@ -6,6 +7,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Exports and imports for scripts run without a window.
+    if (CommandLine::wanted(argc, argv))
+        return CommandLine::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pintora"));
     QApplication::setDesktopFileName(QStringLiteral("pintora"));
