@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <cstring>
 #include <optional>
 
 namespace HistoryExchange {
@@ -42,14 +43,25 @@ bool isAscii(const QString &text)
 
 // A field as the boxes show it, decoded without its pad spaces. A space byte is
 // never the second byte of a CP932 character, so cutting at it is safe.
-QString field(const char *data, int width)
+QString field(const char *data, int width, qsizetype *usedEnd = nullptr)
 {
     int start = 0;
     int end = width;
+    // Most of a body field is padding: skip it eight bytes at a time.
+    static constexpr quint64 kEightSpaces = 0x2020202020202020ULL;
+    while (end >= 8) {
+        quint64 word;
+        std::memcpy(&word, data + end - 8, 8);
+        if (word != kEightSpaces)
+            break;
+        end -= 8;
+    }
     while (end > 0 && data[end - 1] == ' ')
         --end;
     while (start < end && data[start] == ' ')
         ++start;
+    if (usedEnd)
+        *usedEnd = end;
     return Cp932::decode(data + start, end - start);
 }
 
@@ -60,15 +72,25 @@ struct Shown {
     QString correspondent;
     QString date;
     QString body;
+    QByteArray id;  // the Message-ID, from the record's bytes
 };
 
-Shown shown(const char *data)
+QByteArray messageId(const char *data, qsizetype bodyEnd, bool sent)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(QByteArrayView(data, HistoryRecord::kBodyOffset + bodyEnd));
+    return "<" + hash.result().toHex().left(32) + (sent ? ".sent" : ".received") + "@pintora.invalid>";
+}
+
+Shown shown(const char *data, bool sent)
 {
     Shown s;
     s.record.Subject = field(data + HistoryRecord::kSubjectOffset, HistoryRecord::kSubjectWidth);
     s.record.MailDate = field(data + HistoryRecord::kDateOffset, HistoryRecord::kDateWidth);
     s.record.Correspondent = field(data + HistoryRecord::kCorrespondentOffset, HistoryRecord::kCorrespondentWidth);
-    s.record.Body = field(data + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth);
+    qsizetype bodyEnd = 0;
+    s.record.Body = field(data + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth, &bodyEnd);
+    s.id = messageId(data, bodyEnd, sent);
     const QString &from = s.record.Correspondent;
     s.subject = RecordText::forScreen(s.record.Subject, from);
     s.correspondent = RecordText::forScreen(from, from);
@@ -83,20 +105,69 @@ QString headerText(QString text)
     return HeaderEncoder::singleLine(text).trimmed();
 }
 
+// RFC 2047 words in UTF-8, each of whole characters and at most 75 long, folded
+// onto lines of their own after the first; used counts the characters before
+// the first word. A history holds many thousands of mails, so this stays off iconv.
+QByteArray utf8Words(const QString &text, int used)
+{
+    constexpr int kWordBytes = 45;  // "=?UTF-8?B?" + base64 of 45 bytes + "?=" is 74 long
+    QByteArray out;
+    QByteArray piece;
+    int room = qBound(9, (76 - used - 12) / 4 * 3, kWordBytes);
+    const auto flush = [&] {
+        if (piece.isEmpty())
+            return;
+        if (!out.isEmpty())
+            out += "\r\n ";
+        out += "=?UTF-8?B?" + piece.toBase64() + "?=";
+        piece.clear();
+        room = kWordBytes;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QByteArray character = QStringView(text).mid(i, pair ? 2 : 1).toUtf8();
+        if (pair)
+            ++i;
+        if (piece.size() + character.size() > room)
+            flush();
+        piece += character;
+    }
+    flush();
+    return out;
+}
+
+// Plain ASCII goes as it stands, so it reads back the same; anything else as words.
+QByteArray unstructuredValue(const QString &text, int used)
+{
+    if (isAscii(text) && !text.contains(QStringLiteral("=?")) && used + text.size() <= kHardLineLimit)
+        return text.toLatin1();
+    return utf8Words(text, used);
+}
+
 QByteArray addressHeader(const QByteArray &name, const QString &value)
 {
     const QString text = headerText(value);
     if (text.isEmpty())
         return {};
-    const int used = static_cast<int>(name.size()) + 1;
+    const int used = static_cast<int>(name.size()) + 2;
     QByteArray folded;
-    if (const auto mailboxes = HeaderEncoder::parseAddresses(text); mailboxes && !mailboxes->isEmpty()) {
-        // Plain ASCII goes as the record has it, so it reads back the same.
-        folded = isAscii(text) && !text.contains(QStringLiteral("=?"))
-            ? text.toLatin1()
-            : HeaderEncoder::addressList(*mailboxes, used);
+    if (isAscii(text) && !text.contains(QStringLiteral("=?"))) {
+        folded = text.toLatin1();
+    } else if (const auto mailboxes = HeaderEncoder::parseAddresses(text); mailboxes && !mailboxes->isEmpty()) {
+        for (const HeaderEncoder::Mailbox &mailbox : *mailboxes) {
+            if (!folded.isEmpty())
+                folded += ",\r\n ";
+            if (mailbox.name.isEmpty()) {
+                folded += mailbox.address.toLatin1();
+                continue;
+            }
+            if (isAscii(mailbox.name))
+                folded += HeaderEncoder::mailboxText(mailbox).toLatin1();
+            else
+                folded += utf8Words(mailbox.name, folded.isEmpty() ? used : 1) + " <" + mailbox.address.toLatin1() + ">";
+        }
     } else {
-        folded = HeaderEncoder::unstructured(text, used);
+        folded = utf8Words(text, used);
     }
     return name + ": " + folded + "\r\n";
 }
@@ -164,7 +235,8 @@ const QRegularExpression &zoneComment()
 
 QDateTime parseMailDate(QString text)
 {
-    text.remove(zoneComment());
+    if (text.contains(u'('))
+        text.remove(zoneComment());
     text = text.simplified();
     static const struct {
         const char *name;
@@ -196,29 +268,86 @@ QDateTime parseClockText(const QString &text)
     return {};
 }
 
-QByteArray dateHeader(const QString &dateText)
+struct DateParts {
+    QByteArray header;  // the whole Date line, or empty
+    QDateTime moment;
+};
+
+DateParts dateParts(const QString &dateText)
 {
+    DateParts parts;
     const QString text = headerText(dateText);
     if (text.isEmpty())
-        return {};
+        return parts;
+    parts.moment = parseMailDate(text);
     // A mail's own date goes as it came, so it reads back the same.
-    if (isAscii(text) && parseMailDate(text).isValid())
-        return "Date: " + text.toLatin1() + "\r\n";
-    const QDateTime moment = parseClockText(text);
-    if (moment.isValid())
-        return "Date: " + MimeWriter::dateText(moment) + "\r\n";
-    return {};
+    if (parts.moment.isValid() && isAscii(text)) {
+        parts.header = "Date: " + text.toLatin1() + "\r\n";
+        return parts;
+    }
+    if (!parts.moment.isValid())
+        parts.moment = parseClockText(text);
+    if (parts.moment.isValid())
+        parts.header = "Date: " + MimeWriter::dateText(parts.moment) + "\r\n";
+    return parts;
 }
 
-QByteArray messageId(const HistoryRecord &record, HistoryFile::Kind kind)
+// Record text with its line breaks as CR LF, in UTF-8.
+QByteArray crLfUtf8(const QString &text)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    for (const QString *text : {&record.Subject, &record.MailDate, &record.Correspondent, &record.Body}) {
-        hash.addData(text->toUtf8());
-        hash.addData(QByteArrayView("\0", 1));
+    QByteArray bytes = text.toUtf8();
+    qsizetype lone = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        else if (bytes[i] == '\r' || bytes[i] == '\n')
+            ++lone;
     }
-    const QByteArray kindMark = kind == HistoryFile::Kind::Sent ? "sent" : "received";
-    return "<" + hash.result().toHex().left(32) + "." + kindMark + "@pintora.invalid>";
+    if (lone == 0)
+        return bytes;
+    return LineEnds::toCrLf(LineEnds::toWidget(text)).toUtf8();
+}
+
+QByteArray message(const Shown &record, HistoryFile::Kind kind, const QString &ownAddress, const DateParts &date)
+{
+    const bool received = kind == HistoryFile::Kind::Received;
+    QByteArray message;
+    message.reserve(512 + record.body.size() * 3);
+    message += addressHeader("From", received ? record.correspondent : ownAddress);
+    if (!received)
+        message += addressHeader("To", record.correspondent);
+    message += "Subject: " + unstructuredValue(headerText(record.subject), 9) + "\r\n";
+    message += date.header;
+    message += "Message-ID: " + record.id + "\r\n";
+    message += "MIME-Version: 1.0\r\n";
+
+    const QByteArray body = crLfUtf8(record.body);
+    bool shortLines = !body.contains('\0');
+    bool ascii = true;
+    for (qsizetype start = 0; shortLines && start < body.size();) {
+        qsizetype end = body.indexOf('\n', start);
+        if (end < 0)
+            end = body.size();
+        shortLines = end - start <= kHardLineLimit;
+        start = end + 1;
+    }
+    for (const char byte : body)
+        ascii = ascii && static_cast<unsigned char>(byte) < 0x80;
+    const bool endsLine = body.isEmpty() || body.endsWith("\r\n");
+    message += "Content-Type: text/plain; charset=UTF-8\r\n";
+    if (shortLines && endsLine) {
+        message += ascii ? "Content-Transfer-Encoding: 7bit\r\n\r\n" : "Content-Transfer-Encoding: 8bit\r\n\r\n";
+        message += body;
+    } else {
+        message += "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
+        message += quotedPrintable(body);
+    }
+    return message;
+}
+
+QByteArray message(const Shown &record, HistoryFile::Kind kind, const QString &ownAddress)
+{
+    return message(record, kind, ownAddress, dateParts(record.date));
 }
 
 // The sequential reader of a history file: whole records, in blocks.
@@ -245,7 +374,10 @@ public:
         if (m_offset + HistoryRecord::kSize > m_block.size()) {
             if (!m_file.isOpen())
                 return nullptr;
-            m_block = m_file.read(qint64(HistoryRecord::kSize) * kRecordsPerRead);
+            // One buffer for the whole run: no fresh pages for every block.
+            m_block.resize(qsizetype(HistoryRecord::kSize) * kRecordsPerRead);
+            const qint64 got = m_file.read(m_block.data(), m_block.size());
+            m_block.resize(qMax<qint64>(got, 0));
             m_offset = 0;
             if (m_block.size() < HistoryRecord::kSize)
                 return nullptr;
@@ -264,6 +396,8 @@ private:
 // The whole mail a record links to, when its file can be read.
 std::optional<QString> wholeMailFile(const Shown &record)
 {
+    if (!record.record.Body.endsWith(WholeMailLink::kSuffix))
+        return std::nullopt;
     HistoryRecord linkOnly;
     linkOnly.Body = record.record.Body;
     const auto path = WholeMailLink::linkedFile(linkOnly);
@@ -272,11 +406,11 @@ std::optional<QString> wholeMailFile(const Shown &record)
     return path;
 }
 
-QByteArray separatorFor(const Shown &record, HistoryFile::Kind kind, const QString &ownAddress)
+QByteArray separatorFor(const Shown &record, HistoryFile::Kind kind, const QString &ownAddress, const QDateTime &moment)
 {
     const QByteArray sender =
         envelopeAddress(kind == HistoryFile::Kind::Received ? record.correspondent : ownAddress);
-    return Mbox::separator(sender, recordMoment(record.record.MailDate));
+    return Mbox::separator(sender, moment);
 }
 
 void report(const Work &work, qint64 done, qint64 total)
@@ -374,47 +508,13 @@ std::optional<QByteArray> readWhole(const QString &path, QString *error)
 
 QDateTime recordMoment(const QString &dateText)
 {
-    const QDateTime mailDate = parseMailDate(dateText);
-    return mailDate.isValid() ? mailDate : parseClockText(dateText);
+    return dateParts(dateText).moment;
 }
 
 QByteArray buildMessage(const HistoryRecord &stored, HistoryFile::Kind kind, const QString &ownAddress)
 {
-    const HistoryRecord trimmed = stored.trimmed();
-    const QString &from = trimmed.Correspondent;
-    const bool received = kind == HistoryFile::Kind::Received;
-
-    QByteArray message;
-    message += addressHeader("From", received ? RecordText::forScreen(from, from) : ownAddress);
-    if (!received)
-        message += addressHeader("To", RecordText::forScreen(from, from));
-    const QString subject = headerText(RecordText::forScreen(trimmed.Subject, from));
-    message += "Subject: " + HeaderEncoder::unstructured(subject, 8) + "\r\n";
-    message += dateHeader(RecordText::forScreen(trimmed.MailDate, from));
-    message += "Message-ID: " + messageId(trimmed, kind) + "\r\n";
-    message += "MIME-Version: 1.0\r\n";
-
-    const QString text = LineEnds::toCrLf(LineEnds::toWidget(RecordText::forScreen(trimmed.Body, from)));
-    const QByteArray body = text.toUtf8();
-    bool shortLines = !body.contains('\0');
-    for (qsizetype start = 0; shortLines && start < body.size();) {
-        qsizetype end = body.indexOf('\n', start);
-        if (end < 0)
-            end = body.size();
-        shortLines = end - start <= kHardLineLimit;
-        start = end + 1;
-    }
-    const bool endsLine = body.isEmpty() || body.endsWith("\r\n");
-    message += "Content-Type: text/plain; charset=UTF-8\r\n";
-    if (shortLines && endsLine) {
-        message += isAscii(text) ? "Content-Transfer-Encoding: 7bit\r\n\r\n"
-                                 : "Content-Transfer-Encoding: 8bit\r\n\r\n";
-        message += body;
-    } else {
-        message += "Content-Transfer-Encoding: quoted-printable\r\n\r\n";
-        message += quotedPrintable(body);
-    }
-    return message;
+    const bool sent = kind == HistoryFile::Kind::Sent;
+    return message(shown(stored.toBytes(sent).constData(), sent), kind, ownAddress);
 }
 
 Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work, const QString &ownAddress)
@@ -433,7 +533,7 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
     const qint64 total = records.size();
     const auto flushBuffer = [&] {
         const bool ok = out.write(buffer);
-        buffer.clear();
+        buffer.resize(0);  // keeps its memory for the next round
         return ok;
     };
     while (const char *data = records.next()) {
@@ -441,8 +541,9 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
             outcome.cancelled = true;
             return outcome;
         }
-        const Shown record = shown(data);
-        const QByteArray separator = separatorFor(record, kind, ownAddress);
+        const Shown record = shown(data, kind == HistoryFile::Kind::Sent);
+        const DateParts date = dateParts(record.date);
+        const QByteArray separator = separatorFor(record, kind, ownAddress, date.moment);
         bool written = false;
         if (const auto file = wholeMailFile(record)) {
             QFile mail(*file);
@@ -467,7 +568,7 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
             }
         }
         if (!written)
-            buffer += Mbox::entry(separator, buildMessage(record.record, kind, ownAddress));
+            Mbox::appendEntry(buffer, separator, message(record, kind, ownAddress, date));
         ++outcome.count;
         if (buffer.size() >= kWriteChunk) {
             if (!flushBuffer())
@@ -500,7 +601,7 @@ Outcome exportEmlFolder(HistoryFile::Kind kind, const QString &folder, const Wor
             return outcome;
         }
         ++n;
-        const Shown record = shown(data);
+        const Shown record = shown(data, kind == HistoryFile::Kind::Sent);
         const QString subject = headerText(record.subject).left(40);
         const QString number = QString::number(n).rightJustified(5, u'0');
         const QString name = AttachmentWriter::safeName(
@@ -522,8 +623,8 @@ Outcome exportEmlFolder(HistoryFile::Kind kind, const QString &folder, const Wor
                 ok = out.write(chunk) == chunk.size();
             }
         } else {
-            const QByteArray message = buildMessage(record.record, kind, ownAddress);
-            ok = out.write(message) == message.size();
+            const QByteArray built = message(record, kind, ownAddress);
+            ok = out.write(built) == built.size();
         }
         if (!ok || !out.flush()) {
             const int why = errno;

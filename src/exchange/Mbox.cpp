@@ -52,11 +52,23 @@ QByteArray Quoter::feed(const char *data, qsizetype size)
 {
     QByteArray out;
     out.reserve(size + 16);
+    feedInto(out, data, size);
+    return out;
+}
+
+void Quoter::feedInto(QByteArray &out, const char *data, qsizetype size)
+{
     qsizetype i = 0;
     while (i < size) {
         if (m_lineStart) {
-            // Decide, a byte at a time, whether this line needs its ">".
-            const char byte = data[i++];
+            const char byte = data[i];
+            // Most lines show at their first byte that they need nothing.
+            if (m_pending.isEmpty() && byte != '>' && byte != 'F') {
+                m_lineStart = false;
+                continue;
+            }
+            // Otherwise decide a byte at a time whether this line needs its ">".
+            ++i;
             m_pending += byte;
             m_lastByte = byte;
             if (byte == '\n' || !couldBeQuotable(m_pending)) {
@@ -78,7 +90,6 @@ QByteArray Quoter::feed(const char *data, qsizetype size)
         m_lineStart = found != nullptr;
         i = end;
     }
-    return out;
 }
 
 QByteArray Quoter::finish()
@@ -89,15 +100,21 @@ QByteArray Quoter::finish()
     return rest;
 }
 
-QByteArray entry(const QByteArray &separatorLine, const QByteArray &message)
+void appendEntry(QByteArray &out, const QByteArray &separatorLine, const QByteArray &message)
 {
     Quoter quoter;
-    QByteArray out = separatorLine;
-    out += quoter.feed(message);
+    out += separatorLine;
+    quoter.feedInto(out, message.constData(), message.size());
     out += quoter.finish();
     if (!quoter.endedWithLineBreak())
         out += '\n';
     out += '\n';
+}
+
+QByteArray entry(const QByteArray &separatorLine, const QByteArray &message)
+{
+    QByteArray out;
+    appendEntry(out, separatorLine, message);
     return out;
 }
 

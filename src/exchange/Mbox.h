@@ -21,6 +21,8 @@ public:
     // The quoted form of the next piece of the message.
     QByteArray feed(const char *data, qsizetype size);
     QByteArray feed(const QByteArray &bytes) { return feed(bytes.constData(), bytes.size()); }
+    // The same, appended to out.
+    void feedInto(QByteArray &out, const char *data, qsizetype size);
     // What is still held back at the end of the message, and whether the
     // message (as fed) ended with a line break.
     QByteArray finish();
@@ -35,6 +37,7 @@ private:
 // The whole mboxrd entry of one message: separator, quoted message, a line
 // break when the message lacks its own, and the blank line between messages.
 QByteArray entry(const QByteArray &separatorLine, const QByteArray &message);
+void appendEntry(QByteArray &out, const QByteArray &separatorLine, const QByteArray &message);
 
 // Reads the messages of an mbox (mboxo or mboxrd) one at a time, never more
 // than one message in memory. A line "From " at the start of the file or
