@@ -48,6 +48,7 @@ TEST_F(AddressImport, CardsAndListsOfCommonProgramsBecomeRecords)
           {QStringLiteral("佐藤花子（大学のサークル仲間・テニス部）"), QStringLiteral("hanako-sato@ezweb.ne.jp")},
           {QStringLiteral("鈴木 ①"), QStringLiteral("ichiro@softbank.ne.jp")}},
          {}},
+        {"phone-2.1-utf8.vcf", {{QStringLiteral("森 葵（スマートフォン・UTF-8）"), QStringLiteral("aoi.mori@au.com")}}, {}},
         {"smartphone-3.0.vcf",
          {{QStringLiteral("高橋 健一"), QStringLiteral("kenichi@example.co.jp")},
           {QStringLiteral("高橋 健一"), QStringLiteral("ken.t@icloud.com")},
