@@ -450,6 +450,9 @@ public:
     // False when the import cannot go on.
     bool store(const QByteArray &message)
     {
+        // A separator with nothing after it is no mail.
+        if (message.trimmed().isEmpty())
+            return true;
         HistoryFile received(HistoryFile::Kind::Received);
         if (received.count() >= RecordFile::kMaxRecords) {
             m_outcome.full = true;
