@@ -4,6 +4,7 @@
 // Every thousandth record links a kept whole mail of 100 KB.
 // Usage: bench_exchange [records]   (default 32767)
 #include "common/AppPaths.h"
+#include "common/SafeFile.h"
 #include "exchange/HistoryExchange.h"
 #include "history/HistoryFile.h"
 #include "history/WholeMailLink.h"
@@ -91,28 +92,41 @@ int main(int argc, char **argv)
     warm(path);
     std::printf("history file: %.2f GB\n", QFile(path).size() / 1e9);
 
+    // The history's own write-back must not fall into the timings.
+    SafeFile::flush(path);
+    timedCommand(QStringLiteral("sync"), {});
+
+    // Best of three each, as other work shares the machine.
     const QString copy = install.path() + QStringLiteral("/copy.data");
-    const double cpMs = timedCommand(QStringLiteral("cp"), {path, copy});
-    QFile::remove(copy);
-    const double cpSyncMs = timedCommand(
-        QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("cp '%1' '%2' && sync '%2'").arg(path, copy)});
-    QFile::remove(copy);
-
     const QString mbox = install.path() + QStringLiteral("/received.mbox");
-    warm(path);
-    const long beforeKb = statusKb("VmRSS:");
-    resetPeak();
-    QElapsedTimer clock;
-    clock.start();
-    const auto outcome = HistoryExchange::exportMbox(HistoryFile::Kind::Received, mbox);
-    const double exportMs = clock.nsecsElapsed() / 1e6;
-    const long peakKb = statusKb("VmHWM:");
+    double cpMs = 1e300, cpSyncMs = 1e300, exportMs = 1e300;
+    HistoryExchange::Outcome outcome;
+    long peakAboveKb = 0;
+    for (int round = 0; round < 3; ++round) {
+        warm(path);
+        cpMs = qMin(cpMs, timedCommand(QStringLiteral("cp"), {path, copy}));
+        QFile::remove(copy);
+        cpSyncMs = qMin(cpSyncMs, timedCommand(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                               QStringLiteral("cp '%1' '%2' && sync '%2'").arg(path, copy)}));
+        QFile::remove(copy);
+        timedCommand(QStringLiteral("sync"), {});
 
-    std::printf("export to mbox: %.0f ms (%s, %d mails, %.1f MB written, flushed to disk)\n", exportMs,
+        warm(path);
+        const long beforeKb = statusKb("VmRSS:");
+        resetPeak();
+        QElapsedTimer clock;
+        clock.start();
+        outcome = HistoryExchange::exportMbox(HistoryFile::Kind::Received, mbox);
+        exportMs = qMin(exportMs, clock.nsecsElapsed() / 1e6);
+        peakAboveKb = qMax(peakAboveKb, statusKb("VmHWM:") - beforeKb);
+        timedCommand(QStringLiteral("sync"), {});
+    }
+
+    std::printf("best of 3 each\nexport to mbox: %.0f ms (%s, %d mails, %.1f MB written, flushed to disk)\n", exportMs,
                 outcome.ok ? "ok" : qPrintable(outcome.error), outcome.count, QFile(mbox).size() / 1e6);
     std::printf("cp of the history file: %.0f ms; cp + sync: %.0f ms\n", cpMs, cpSyncMs);
     std::printf("ratio export / cp: %.2f (target <= 3); export / (cp + sync): %.2f\n", exportMs / cpMs,
                 exportMs / cpSyncMs);
-    std::printf("peak memory above the program before the export: %.1f MB\n", (peakKb - beforeKb) / 1024.0);
+    std::printf("peak memory above the program before the export: %.1f MB\n", peakAboveKb / 1024.0);
     return 0;
 }
