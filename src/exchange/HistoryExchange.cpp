@@ -21,6 +21,10 @@
 #include <QRegularExpression>
 
 #include <cerrno>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <cstring>
 #include <optional>
 
@@ -28,7 +32,7 @@ namespace HistoryExchange {
 
 namespace {
 
-constexpr int kRecordsPerRead = 64;
+constexpr int kRecordsPerRead = 128;
 constexpr qsizetype kWriteChunk = qsizetype(4) << 20;
 constexpr qint64 kCopyChunk = qint64(1) << 20;
 constexpr int kHardLineLimit = 998;
@@ -47,7 +51,10 @@ QString field(const char *data, int width, qsizetype *usedEnd = nullptr)
 {
     int start = 0;
     int end = width;
-    // Most of a body field is padding: skip it eight bytes at a time.
+    // Most of a body field is padding: skip it a kilobyte, then eight bytes at a time.
+    static const QByteArray kSpaces(1024, ' ');
+    while (end >= kSpaces.size() && std::memcmp(data + end - kSpaces.size(), kSpaces.constData(), kSpaces.size()) == 0)
+        end -= kSpaces.size();
     static constexpr quint64 kEightSpaces = 0x2020202020202020ULL;
     while (end >= 8) {
         quint64 word;
@@ -331,8 +338,11 @@ QByteArray message(const Shown &record, HistoryFile::Kind kind, const QString &o
         shortLines = end - start <= kHardLineLimit;
         start = end + 1;
     }
-    for (const char byte : body)
-        ascii = ascii && static_cast<unsigned char>(byte) < 0x80;
+    for (qsizetype i = 0; ascii && i < body.size(); i += 8) {
+        quint64 word = 0;
+        std::memcpy(&word, body.constData() + i, qMin<qsizetype>(8, body.size() - i));
+        ascii = (word & 0x8080808080808080ULL) == 0;
+    }
     const bool endsLine = body.isEmpty() || body.endsWith("\r\n");
     message += "Content-Type: text/plain; charset=UTF-8\r\n";
     if (shortLines && endsLine) {
@@ -350,35 +360,61 @@ QByteArray message(const Shown &record, HistoryFile::Kind kind, const QString &o
     return message(record, kind, ownAddress, dateParts(record.date));
 }
 
-// The sequential reader of a history file: whole records, in blocks.
+// The sequential reader of a history file: whole records, in blocks. The next
+// block is read on a thread of its own while the current one is worked on.
 class RecordStream {
 public:
-    explicit RecordStream(const QString &path) : m_file(path) {}
+    explicit RecordStream(const QString &path) : m_path(path) {}
+    ~RecordStream()
+    {
+        if (m_pending.valid())
+            m_pending.wait();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    RecordStream(const RecordStream &) = delete;
+    RecordStream &operator=(const RecordStream &) = delete;
 
     bool open(QString *error)
     {
-        if (!m_file.exists())
-            return true;
-        if (!m_file.open(QIODevice::ReadOnly)) {
-            *error = FileError::cannotRead(m_file.fileName(), errno);
+        m_fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_CLOEXEC);
+        if (m_fd < 0) {
+            // A history never written is an empty one.
+            if (errno == ENOENT)
+                return true;
+            *error = FileError::cannotRead(m_path, errno);
             return false;
         }
+        struct stat info {};
+        if (::fstat(m_fd, &info) != 0) {
+            *error = FileError::cannotRead(m_path, errno);
+            return false;
+        }
+        m_size = info.st_size;
+        ::posix_fadvise(m_fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+        startRead();
         return true;
     }
-    qint64 size() const { return m_file.exists() ? m_file.size() : 0; }
-    qint64 position() const { return m_file.isOpen() ? m_file.pos() : 0; }
+    qint64 size() const { return m_size; }
+    qint64 position() const { return qMin(m_readOffset, m_size); }
+    // Set when a read failed: what was read so far is all there is.
+    const QString &error() const { return m_error; }
 
     // The next whole record, or null at the end.
     const char *next()
     {
         if (m_offset + HistoryRecord::kSize > m_block.size()) {
-            if (!m_file.isOpen())
+            if (!m_pending.valid())
                 return nullptr;
-            // One buffer for the whole run: no fresh pages for every block.
-            m_block.resize(qsizetype(HistoryRecord::kSize) * kRecordsPerRead);
-            const qint64 got = m_file.read(m_block.data(), m_block.size());
-            m_block.resize(qMax<qint64>(got, 0));
+            const qint64 got = m_pending.get();
+            if (got < 0) {
+                m_error = FileError::cannotRead(m_path, static_cast<int>(-got));
+                return nullptr;
+            }
+            std::swap(m_block, m_spare);
+            m_block.resize(got);
             m_offset = 0;
+            startRead();
             if (m_block.size() < HistoryRecord::kSize)
                 return nullptr;
         }
@@ -388,9 +424,46 @@ public:
     }
 
 private:
-    QFile m_file;
+    static constexpr qint64 kBlockBytes = qint64(HistoryRecord::kSize) * kRecordsPerRead;
+
+    // Whole blocks, or a negative errno.
+    static qint64 readFully(int fd, char *data, qint64 size, qint64 offset)
+    {
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t got = ::pread(fd, data + done, static_cast<size_t>(size - done), offset + done);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return -errno;
+            if (got == 0)
+                break;
+            done += got;
+        }
+        return done;
+    }
+
+    void startRead()
+    {
+        if (m_readOffset >= m_size)
+            return;
+        m_spare.resize(kBlockBytes);
+        char *data = m_spare.data();
+        const qint64 offset = m_readOffset;
+        const int fd = m_fd;
+        m_readOffset += kBlockBytes;
+        m_pending = std::async(std::launch::async, [fd, data, offset] { return readFully(fd, data, kBlockBytes, offset); });
+    }
+
+    QString m_path;
+    int m_fd = -1;
+    qint64 m_size = 0;
+    qint64 m_readOffset = 0;
     QByteArray m_block;
+    QByteArray m_spare;
     qsizetype m_offset = 0;
+    std::future<qint64> m_pending;
+    QString m_error;
 };
 
 // The whole mail a record links to, when its file can be read.
@@ -579,6 +652,8 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
             report(work, records.position(), total);
         }
     }
+    if (!records.error().isEmpty())
+        return failed(records.error(), outcome.count);
     if (!flushBuffer() || !out.commit())
         return failed(out.errorString(), outcome.count);
     report(work, total, total);
@@ -640,6 +715,8 @@ Outcome exportEmlFolder(HistoryFile::Kind kind, const QString &folder, const Wor
         if (n % 256 == 0)
             report(work, records.position(), total);
     }
+    if (!records.error().isEmpty())
+        return failed(records.error(), outcome.count);
     report(work, total, total);
     outcome.ok = true;
     return outcome;

@@ -2,9 +2,9 @@
 
 #include "common/FileError.h"
 
-#include <QLocale>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 namespace Mbox {
@@ -41,11 +41,16 @@ bool isBlank(const QByteArray &line)
 QByteArray separator(const QByteArray &sender, const QDateTime &moment)
 {
     const QDateTime utc = moment.isValid() ? moment.toUTC() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
-    const QLocale c = QLocale::c();
+    static const char *const days[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    static const char *const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    const QDate date = utc.date();
+    const QTime time = utc.time();
     // asctime's form: the day of the month padded with a space.
-    const QString when = c.toString(utc, QStringLiteral("ddd MMM ")) + QString::number(utc.date().day()).rightJustified(2, u' ')
-        + c.toString(utc, QStringLiteral(" HH:mm:ss yyyy"));
-    return kFrom + (sender.isEmpty() ? QByteArrayLiteral("MAILER-DAEMON") : sender) + ' ' + when.toLatin1() + '\n';
+    char when[64];
+    std::snprintf(when, sizeof when, "%s %s %2d %02d:%02d:%02d %04d", days[date.dayOfWeek() - 1],
+                  months[date.month() - 1], date.day(), time.hour(), time.minute(), time.second(), date.year());
+    return kFrom + (sender.isEmpty() ? QByteArrayLiteral("MAILER-DAEMON") : sender) + ' ' + when + '\n';
 }
 
 QByteArray Quoter::feed(const char *data, qsizetype size)
@@ -83,11 +88,23 @@ void Quoter::feedInto(QByteArray &out, const char *data, qsizetype size)
             }
             continue;
         }
-        const void *found = std::memchr(data + i, '\n', static_cast<size_t>(size - i));
-        const qsizetype end = found ? static_cast<const char *>(found) - data + 1 : size;
+        // Lines that cannot need a ">" go out in one run, up to the start of one that might.
+        qsizetype end = size;
+        m_lineStart = false;
+        for (qsizetype j = i; j < size;) {
+            const void *found = std::memchr(data + j, '\n', static_cast<size_t>(size - j));
+            if (!found)
+                break;
+            const qsizetype next = static_cast<const char *>(found) - data + 1;
+            if (next == size || data[next] == '>' || data[next] == 'F') {
+                end = next;
+                m_lineStart = true;
+                break;
+            }
+            j = next;
+        }
         out.append(data + i, end - i);
         m_lastByte = data[end - 1];
-        m_lineStart = found != nullptr;
         i = end;
     }
 }
