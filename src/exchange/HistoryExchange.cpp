@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -277,11 +278,22 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
     QByteArray buffer;
     buffer.reserve(kWriteChunk + (1 << 16));
     const qint64 total = records.size();
+    // The disk starts on what is written while the rest is built, so the flush
+    // at the end has little left to wait for.
+    const int writeBack = ::open(QFile::encodeName(out.temporaryPath()).constData(), O_RDONLY | O_CLOEXEC);
+    qint64 written = 0;
     const auto flushBuffer = [&] {
         const bool ok = out.write(buffer);
+        if (ok && writeBack >= 0)
+            ::sync_file_range(writeBack, written, buffer.size(), SYNC_FILE_RANGE_WRITE);
+        written += buffer.size();
         buffer.resize(0);  // keeps its memory for the next round
         return ok;
     };
+    const auto closeWriteBack = qScopeGuard([writeBack] {
+        if (writeBack >= 0)
+            ::close(writeBack);
+    });
     while (const char *data = records.next()) {
         if (work.cancelled()) {
             outcome.cancelled = true;
