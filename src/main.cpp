@@ -4,6 +4,7 @@
 #include "desktop/Requests.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/Translations.h"
+#include "exchange/CommandLine.h"
 #include "shell/Forms.h"
 #include "shell/Startup.h"
 
@@ -11,6 +12,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Exports and imports for scripts run without a window.
+    if (CommandLine::wanted(argc, argv))
+        return CommandLine::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pintora"));
     QApplication::setDesktopFileName(QStringLiteral("pintora"));

@@ -6,6 +6,7 @@
 #include "common/OneLine.h"
 #include "common/Prompt.h"
 #include "common/Twips.h"
+#include "exchange/ExchangeActions.h"
 #include "shell/Forms.h"
 
 #include <QEvent>
@@ -75,6 +76,17 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 585, 1215, 255, QStringLiteral("名前"));
     m_name = Twips::add<QLineEdit>(this, QStringLiteral("Text2"), 1380, 540, 3135, 300);
     m_name->setMaxLength(kNameLength);
+
+    // Cards and lists of other programs, in and out.
+    auto *importButton = Twips::add<QPushButton>(this, QStringLiteral("CommandImport"), 4635, 510, 1215, 375,
+                                                 QStringLiteral("インポート…"));
+    connect(importButton, &QPushButton::clicked, this, [this] {
+        if (ExchangeActions::importAddresses(this))
+            reload();
+    });
+    auto *exportButton = Twips::add<QPushButton>(this, QStringLiteral("CommandExport"), 5940, 510, 1275, 375,
+                                                 QStringLiteral("エクスポート…"));
+    connect(exportButton, &QPushButton::clicked, this, [this] { ExchangeActions::exportAddresses(this); });
 
     Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1005, 1215, 255, QStringLiteral("名刺"));
     m_card = Twips::add<QLineEdit>(this, QStringLiteral("Text50"), 1380, 960, 3135, 300);

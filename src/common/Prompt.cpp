@@ -155,6 +155,16 @@ std::optional<QString> DialogPrompt::saveFileName(const FileQuestion &question, 
                                                toQtFilter(question.filter)));
 }
 
+std::optional<QString> Prompt::folderName(const FileQuestion &, QWidget *)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> DialogPrompt::folderName(const FileQuestion &question, QWidget *parent)
+{
+    return chosen(QFileDialog::getExistingDirectory(parent, question.title, question.directory));
+}
+
 bool DialogPrompt::setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent)
 {
     QPrintDialog dialog(&printer, parent);

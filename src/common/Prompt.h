@@ -52,6 +52,8 @@ public:
     // Nothing when the user cancelled.
     virtual std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) = 0;
     virtual std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) = 0;
+    // An existing folder; nothing when the user cancelled or the prompt cannot ask.
+    virtual std::optional<QString> folderName(const FileQuestion &question, QWidget *parent);
     // Lets the user set up the printer; false when cancelled.
     virtual bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) = 0;
 
@@ -76,6 +78,7 @@ public:
     int choose(const Choice &choice, QWidget *parent) override;
     std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) override;
     std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) override;
+    std::optional<QString> folderName(const FileQuestion &question, QWidget *parent) override;
     bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;
 
     // "label|patterns|label|patterns" -> "label (patterns);;label (patterns)"

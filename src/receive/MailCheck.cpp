@@ -16,6 +16,7 @@
 #include "mail/AttachmentWriter.h"
 #include "mail/MailLibrary.h"
 #include "mail/SessionHooks.h"
+#include "receive/ReceivedRecord.h"
 #include "settings/AccountFile.h"
 #include "settings/IdPassForm.h"
 #include "settings/OptionForm.h"
@@ -71,10 +72,6 @@ void showNotice(const QString &text)
     WindowThread::call(
         [text] { Prompt::instance().ask({text, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, nullptr); });
 }
-
-// What the history window's boxes and editor would hand back: one-line boxes
-// keep at most this many characters, the editor gives CR LF line ends.
-constexpr int kLineBoxLimit = 32767;
 
 struct Account {
     QString id;
@@ -520,11 +517,7 @@ private:
             headers.subject = status->subject;
             headers.from = status->from;
             headers.date = status->date;
-            RecordText::keepPictographs(headers);
-            HistoryRecord record;
-            record.Subject = headers.subject.left(kLineBoxLimit);
-            record.Correspondent = headers.from.left(kLineBoxLimit);
-            record.MailDate = headers.date.left(kLineBoxLimit);
+            const HistoryRecord record = ReceivedRecord::headOf(headers);
             const QByteArray head = ReceivedMailIds::headKey(received.bytesOf(record));
             if (unclaimed.value(head) > 0) {
                 --unclaimed[head];
@@ -581,29 +574,12 @@ private:
         // The note says the attachments were unpacked, so it needs one that was.
         m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
 
-        RecordText::keepPictographs(*mail);
-        QString body = LineEnds::toCrLf(LineEnds::toWidget(mail->body));
-        if (m_outcome.attachment)
-            body += QStringLiteral("\r\n") + MailCheck::kAttachmentNote;
-
-        HistoryRecord record;
-        record.Subject = mail->subject.left(kLineBoxLimit);
-        record.Correspondent = mail->from.left(kLineBoxLimit);
-        record.MailDate = mail->date.left(kLineBoxLimit);
-        record.Body = body;
-
-        const bool whole = WholeMailLink::survives(record) && record.Subject == mail->subject
-            && record.Correspondent == mail->from && record.MailDate == mail->date;
         QString keepError;
-        if (!whole || mail->needsWholeCopy) {
-            if (!WholeMailLink::keepReceived(record, mail->raw, mail->subject, &keepError,
-                                             [&](const QString &path) { return noteFiles({path}); }))
-                return leave(n, mail->subject, keepError);
-            // The only complete copy of the mail is on disk before a record can vouch for it.
-            AttachmentWriter folder(m_folder);
-            if (!folder.sync())
-                return leave(n, mail->subject, folder.errorText());
-        }
+        const auto built = ReceivedRecord::build(*mail, m_outcome.attachment, &keepError,
+                                                 [&](const QString &path) { return noteFiles({path}); });
+        if (!built)
+            return leave(n, mail->subject, keepError);
+        const HistoryRecord &record = *built;
 
         HistoryFile received(HistoryFile::Kind::Received);
         QByteArray head;

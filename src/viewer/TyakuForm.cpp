@@ -18,6 +18,7 @@
 #include "viewer/EditorState.h"
 #include "viewer/HistoryLayout.h"
 #include "viewer/HistoryListModel.h"
+#include "exchange/ExchangeActions.h"
 #include "viewer/HistoryState.h"
 #include "viewer/MailActions.h"
 #include "viewer/ToolbarIcons.h"
@@ -256,6 +257,25 @@ void TyakuForm::buildMenus()
              {"mcopy", u"コピー", &EditorCommands::copy},
              {"mpaste", u"貼り付け", &EditorCommands::paste}});
     connect(findChild<QAction *>(QStringLiteral("mend")), &QAction::triggered, this, &QWidget::close);
+
+    // Export and import of the histories, above 終了.
+    QMenu *file = findChild<QMenu *>(QStringLiteral("mnuFile"));
+    QAction *lastSeparator = file->actions().value(file->actions().indexOf(findChild<QAction *>(QStringLiteral("mend"))) - 1);
+    const struct {
+        const char *name;
+        const char16_t *caption;
+        void (*run)(QWidget *);
+    } exchange[] = {{"mexportmbox", u"mbox に書き出す…", &ExchangeActions::exportMbox},
+                    {"mexporteml", u"EML フォルダに書き出す…", &ExchangeActions::exportEmlFolder},
+                    {"mimportmbox", u"mbox を取り込む…", &ExchangeActions::importMbox},
+                    {"mimporteml", u"EML フォルダを取り込む…", &ExchangeActions::importEmlFolder}};
+    file->insertSeparator(lastSeparator);
+    for (const auto &item : exchange) {
+        auto *action = new QAction(QString::fromUtf16(item.caption), file);
+        action->setObjectName(QString::fromLatin1(item.name));
+        file->insertAction(lastSeparator, action);
+        connect(action, &QAction::triggered, this, [this, run = item.run] { run(this); });
+    }
 
     QMenu *mail = menuBar()->addMenu(QStringLiteral("メール(&M)"));
     mail->setObjectName(QStringLiteral("mnuMail"));

@@ -37,6 +37,12 @@ std::optional<QString> ScriptedPrompt::saveFileName(const FileQuestion &question
     return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
 }
 
+std::optional<QString> ScriptedPrompt::folderName(const FileQuestion &question, QWidget *)
+{
+    fileQuestions << question;
+    return m_files.isEmpty() ? std::nullopt : m_files.dequeue();
+}
+
 bool ScriptedPrompt::setUpPrinter(QPrinter &printer, bool, QWidget *)
 {
     ++printQuestions;

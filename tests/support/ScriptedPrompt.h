@@ -26,6 +26,7 @@ public:
     int choose(const Choice &choice, QWidget *parent) override;
     std::optional<QString> openFileName(const FileQuestion &question, QWidget *parent) override;
     std::optional<QString> saveFileName(const FileQuestion &question, QWidget *parent) override;
+    std::optional<QString> folderName(const FileQuestion &question, QWidget *parent) override;
     bool setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent) override;
 
     QList<Box> boxes;
