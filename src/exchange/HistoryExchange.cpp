@@ -232,6 +232,8 @@ public:
     }
 
 private:
+    // Deletions in the history window wait until the import has appended its records.
+    HistoryFile::AppendSession m_session{HistoryFile::Kind::Received};
     Outcome &m_outcome;
     QString m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
 };
