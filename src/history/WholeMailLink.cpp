@@ -193,6 +193,50 @@ bool fillSent(const QString &path, const OutgoingMail &mail)
     return fillSent(path, buildSent(mail).value_or(QByteArray()));
 }
 
+namespace {
+
+// The sent copy keeps the To box as typed; the message's To is only needed
+// when the box's text did not fit its field.
+QString sentCorrespondent(const HistoryRecord &record, const QByteArray &rawHeader)
+{
+    const QString to = FixedField::trimSpaces(record.Correspondent);
+    const bool typedFits = Cp932::encode(to).size() < HistoryRecord::kCorrespondentWidth && !to.contains(u'?');
+    return typedFits ? to : Charsets::decodeHeader(MimeReader::headerValue(rawHeader, "To"));
+}
+
+} // namespace
+
+std::optional<WholeHeader> readHeader(const HistoryRecord &record, HistoryFile::Kind kind)
+{
+    const auto path = resolve(find(FixedField::trimSpaces(record.Body)));
+    if (!path)
+        return std::nullopt;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxMailBytes)
+        return std::nullopt;
+    // Header blocks are a few kilobytes; one far larger is not worth reading for a row.
+    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kMaxHeaderBytes = 1024 * 1024;
+    QByteArray start;
+    while (true) {
+        const QByteArray chunk = file.read(kChunk);
+        start += chunk;
+        if (MimeReader::holdsHeader(start) || chunk.size() < kChunk || file.atEnd())
+            break;
+        if (start.size() >= kMaxHeaderBytes)
+            return std::nullopt;
+    }
+    if (start.isEmpty())
+        return std::nullopt;
+
+    const MimeContent content = MimeReader::readHeader(start);
+    WholeHeader header;
+    header.subject = FixedField::cutAtNul(content.subject);
+    header.correspondent = kind == HistoryFile::Kind::Received ? FixedField::cutAtNul(content.from)
+                                                               : sentCorrespondent(record, content.rawHeader);
+    return header;
+}
+
 std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind)
 {
     const QString stored = FixedField::trimSpaces(record.Body);
@@ -228,14 +272,8 @@ std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kin
         whole.correspondent = mail.from;
         whole.date = mail.date;
     } else {
-        // The copy keeps the To box as typed; the message's To is only needed
-        // when the box's text did not fit its field.
-        const QString to = FixedField::trimSpaces(record.Correspondent);
-        const bool typedFits = Cp932::encode(to).size() < HistoryRecord::kCorrespondentWidth
-            && !to.contains(u'?');
-        whole.correspondent = typedFits || !mail.content
-            ? to
-            : Charsets::decodeHeader(MimeReader::headerValue(mail.content->rawHeader, "To"));
+        whole.correspondent = mail.content ? sentCorrespondent(record, mail.content->rawHeader)
+                                           : FixedField::trimSpaces(record.Correspondent);
         whole.date = FixedField::trimSpaces(record.MailDate);
     }
     return whole;

@@ -63,6 +63,15 @@ std::optional<QByteArray> buildSent(const OutgoingMail &mail, QString *error = n
 // missing, unreadable or empty.
 std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind);
 
+// The subject and correspondent read() gives, taken from the header block at the
+// start of the linked file only. Nothing where read() gives nothing, and for a
+// header block too large to be a mail's.
+struct WholeHeader {
+    QString subject;
+    QString correspondent;
+};
+std::optional<WholeHeader> readHeader(const HistoryRecord &record, HistoryFile::Kind kind);
+
 // The kept file a record links to, when it exists.
 std::optional<QString> linkedFile(const HistoryRecord &record);
 // The kept files of every record of a history, in record order.
