@@ -72,6 +72,27 @@ QString fileNameFor(const QString &subject)
     return AttachmentWriter::safeName(name + QStringLiteral(".eml"));
 }
 
+// The last line of a stored body, found in its bytes, so that the rest of its
+// 32000 bytes is never decoded: only that line can be a link. A line longer than
+// a link line can be gives nothing. The line keeps the line break before it, so
+// that it reads as the last line of a longer body.
+QString storedLastLine(const char *body, qsizetype width)
+{
+    qsizetype end = width;
+    while (end > 0 && body[end - 1] == ' ')
+        --end;
+    // Neither a space nor a line feed is ever the second byte of a CP932 character.
+    const qsizetype limit = qMax<qsizetype>(0, end - kLinkTailBytes);
+    qsizetype begin = end;
+    while (begin > limit && body[begin - 1] != '\n')
+        --begin;
+    if (begin == 0)
+        return Cp932::decode(body, end);
+    if (body[begin - 1] != '\n')
+        return {};
+    return u'\n' + Cp932::decode(body + begin, end - begin);
+}
+
 QString relativeOf(const QString &relativeFolder, const QString &path)
 {
     return folderName(relativeFolder) + u'\\' + QFileInfo(path).fileName();
@@ -284,6 +305,19 @@ std::optional<QString> linkedFile(const HistoryRecord &record)
     return resolve(find(record.Body));
 }
 
+std::optional<HistoryRecord> readLinkPart(HistoryFile::Kind kind, int n)
+{
+    QFile file(HistoryFile(kind).path());
+    if (n < 1 || !file.open(QIODevice::ReadOnly) || !file.seek(qint64(n - 1) * HistoryRecord::kSize))
+        return std::nullopt;
+    const QByteArray bytes = file.read(HistoryRecord::kSize);
+    if (bytes.size() < HistoryRecord::kSize)
+        return std::nullopt;
+    HistoryRecord record = HistoryRecord::fromBytes(bytes.left(HistoryRecord::kHeadSize));
+    record.Body = storedLastLine(bytes.constData() + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth);
+    return record;
+}
+
 QStringList linkedFiles(HistoryFile::Kind kind)
 {
     QStringList files;
@@ -291,17 +325,12 @@ QStringList linkedFiles(HistoryFile::Kind kind)
     QFile file(history.path());
     if (!file.open(QIODevice::ReadOnly))
         return files;
-    // Only the end of each body can hold a link; the rest is never decoded.
     while (true) {
         const QByteArray record = file.read(HistoryRecord::kSize);
         if (record.size() < HistoryRecord::kSize)
             break;
-        qsizetype end = HistoryRecord::kBodyOffset + HistoryRecord::kBodyWidth;
-        while (end > HistoryRecord::kBodyOffset && record[end - 1] == ' ')
-            --end;
-        const qsizetype start = qMax<qsizetype>(HistoryRecord::kBodyOffset, end - kLinkTailBytes);
-        const QString tail = Cp932::decode(record.constData() + start, end - start);
-        if (const auto path = resolve(find(tail)); path && !files.contains(*path))
+        const QString line = storedLastLine(record.constData() + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth);
+        if (const auto path = resolve(find(line)); path && !files.contains(*path))
             files << *path;
     }
     return files;

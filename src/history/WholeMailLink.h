@@ -74,6 +74,10 @@ std::optional<WholeHeader> readHeader(const HistoryRecord &record, HistoryFile::
 
 // The kept file a record links to, when it exists.
 std::optional<QString> linkedFile(const HistoryRecord &record);
+// Record n of a history with its body cut to its last line, decoded from the
+// line's bytes alone: all that linkedFile() and readHeader() look at, for a
+// fraction of the cost of read(). Nothing past the end of the file.
+std::optional<HistoryRecord> readLinkPart(HistoryFile::Kind kind, int n);
 // The kept files of every record of a history, in record order.
 QStringList linkedFiles(HistoryFile::Kind kind);
 

@@ -18,8 +18,6 @@ HistoryListModel::HistoryListModel(QObject *parent)
     : QAbstractTableModel(parent), m_linked(kLinkedRows), m_loader(new LinkedHeaderLoader(this))
 {
     connect(m_loader, &LinkedHeaderLoader::loaded, this, [this](const QList<LinkedHeaderLoader::Result> &results) {
-        int first = m_rows;
-        int last = -1;
         for (const auto &result : results) {
             m_asked.remove(result.row);
             if (result.row < 0 || result.row >= m_rows)
@@ -28,14 +26,15 @@ HistoryListModel::HistoryListModel(QObject *parent)
             if (result.header)
                 *entry = Whole{result.header->subject, result.header->correspondent};
             m_linked.insert(result.row, entry);
-            // A row read to no avail looks as it did.
+            // Cell by cell: the view then redraws only those cells, none of a row
+            // scrolled away by now; a row read to no avail looks as it did.
             if (result.header) {
-                first = qMin(first, result.row);
-                last = qMax(last, result.row);
+                for (int column : {0, 1}) {
+                    const QModelIndex cell = index(result.row, column);
+                    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::ToolTipRole});
+                }
             }
         }
-        if (last >= 0)
-            emit dataChanged(index(first, 0), index(last, 1), {Qt::DisplayRole, Qt::ToolTipRole});
     });
 }
 

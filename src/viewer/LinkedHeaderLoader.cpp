@@ -22,16 +22,16 @@ struct Request {
     QByteArray head;
 };
 
-std::optional<WholeMailLink::WholeHeader> readOne(const HistoryFile &file, const Request &request)
+std::optional<WholeMailLink::WholeHeader> readOne(HistoryFile::Kind kind, const Request &request)
 {
-    const auto record = file.read(request.row + 1);
+    const auto record = WholeMailLink::readLinkPart(kind, request.row + 1);
     if (!record)
         return std::nullopt;
     const HistoryRecord listed = HistoryRecord::fromBytes(request.head);
     if (record->Subject != listed.Subject || record->MailDate != listed.MailDate
         || record->Correspondent != listed.Correspondent)
         return std::nullopt;
-    return WholeMailLink::readHeader(*record, file.kind());
+    return WholeMailLink::readHeader(*record, kind);
 }
 
 } // namespace
@@ -66,9 +66,8 @@ void LinkedHeaderLoader::Shared::work(const std::shared_ptr<Shared> &shared)
         lock.unlock();
 
         QList<Result> results;
-        const HistoryFile file(kind);
         for (const Request &request : std::as_const(batch))
-            results << Result{request.row, readOne(file, request)};
+            results << Result{request.row, readOne(kind, request)};
 
         lock.relock();
         if (LinkedHeaderLoader *receiver = shared->receiver; receiver && generation == shared->generation)

@@ -203,6 +203,47 @@ TEST(WholeMailLink, TheHeaderAloneGivesTheSubjectAndCorrespondentTheWholeMailSho
     EXPECT_FALSE(WholeMailLink::readHeader(endless, HistoryFile::Kind::Received));
 }
 
+TEST(WholeMailLink, TheLinkPartOfAStoredRecordFindsWhatTheWholeRecordFinds)
+{
+    Sandbox sandbox;
+    const QString relative = QStringLiteral("添付フォルダ\\a.eml");
+    Sandbox::writeFile(AppPaths::resolve(AppPaths::kAttachmentFolder) + QStringLiteral("a.eml"), "Subject: a\r\n\r\nx");
+    const QString line = WholeMailLink::lineFor(relative);
+    const struct {
+        const char *what;
+        QString body;
+        bool linked;
+    } cases[] = {
+        {"short body", WholeMailLink::appendTo(QStringLiteral("本文"), relative), true},
+        {"only the link", line, true},
+        {"spaces before the only line", QStringLiteral("   ") + line, true},
+        {"cut kanji body", WholeMailLink::appendTo(QString(20000, u'本'), relative), true},
+        {"no link", QStringLiteral("本文\r\n最後の行"), false},
+        {"spaces before the last line", QStringLiteral("本文\r\n  ") + line, false},
+        {"link text ending a long line", QString(600, u'本') + line, false},
+        {"link text ending a longer line", QStringLiteral("a") + QString(2000, u'本') + line, false},
+        {"empty", QString(), false},
+    };
+    HistoryFile file(HistoryFile::Kind::Received);
+    for (const auto &entry : cases)
+        ASSERT_TRUE(file.append(record(QStringLiteral("件名"), entry.body)).ok) << entry.what;
+    int n = 0;
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        const auto whole = file.read(++n);
+        const auto part = WholeMailLink::readLinkPart(HistoryFile::Kind::Received, n);
+        ASSERT_TRUE(whole && part);
+        EXPECT_EQ(part->Subject, whole->Subject);
+        EXPECT_EQ(part->Correspondent, whole->Correspondent);
+        EXPECT_EQ(WholeMailLink::linkedFile(*part), WholeMailLink::linkedFile(*whole));
+        EXPECT_EQ(WholeMailLink::linkedFile(*part).has_value(), entry.linked);
+        EXPECT_EQ(WholeMailLink::readHeader(*part, HistoryFile::Kind::Received).has_value(), entry.linked);
+    }
+    EXPECT_FALSE(WholeMailLink::readLinkPart(HistoryFile::Kind::Received, n + 1));
+    EXPECT_FALSE(WholeMailLink::readLinkPart(HistoryFile::Kind::Received, 0));
+    EXPECT_EQ(WholeMailLink::linkedFiles(HistoryFile::Kind::Received).size(), 1);
+}
+
 
 TEST(RecordText, CarrierPictographsGoBackToTheirCodesOnlyForThatCarriersMail)
 {
