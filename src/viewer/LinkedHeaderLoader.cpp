@@ -106,8 +106,10 @@ void LinkedHeaderLoader::restart(HistoryFile::Kind kind)
 
 int LinkedHeaderLoader::request(int row, const QByteArray &head)
 {
+    // The head may borrow the list's own bytes; the reader gets a copy of its own.
+    QByteArray copy(head.constData(), head.size());
     QMutexLocker lock(&m_shared->mutex);
-    m_shared->waiting.append({row, head});
+    m_shared->waiting.append({row, std::move(copy)});
     ++m_pending;
     int dropped = -1;
     if (m_shared->waiting.size() > kMaxWaiting) {
