@@ -72,6 +72,27 @@ QString fileNameFor(const QString &subject)
     return AttachmentWriter::safeName(name + QStringLiteral(".eml"));
 }
 
+// The last line of a stored body, found in its bytes, so that the rest of its
+// 32000 bytes is never decoded: only that line can be a link. A line longer than
+// a link line can be gives nothing. The line keeps the line break before it, so
+// that it reads as the last line of a longer body.
+QString storedLastLine(const char *body, qsizetype width)
+{
+    qsizetype end = width;
+    while (end > 0 && body[end - 1] == ' ')
+        --end;
+    // Neither a space nor a line feed is ever the second byte of a CP932 character.
+    const qsizetype limit = qMax<qsizetype>(0, end - kLinkTailBytes);
+    qsizetype begin = end;
+    while (begin > limit && body[begin - 1] != '\n')
+        --begin;
+    if (begin == 0)
+        return Cp932::decode(body, end);
+    if (body[begin - 1] != '\n')
+        return {};
+    return u'\n' + Cp932::decode(body + begin, end - begin);
+}
+
 QString relativeOf(const QString &relativeFolder, const QString &path)
 {
     return folderName(relativeFolder) + u'\\' + QFileInfo(path).fileName();
@@ -215,6 +236,50 @@ bool fillSent(const QString &path, const OutgoingMail &mail)
     return fillSent(path, buildSent(mail).value_or(QByteArray()));
 }
 
+namespace {
+
+// The sent copy keeps the To box as typed; the message's To is only needed
+// when the box's text did not fit its field.
+QString sentCorrespondent(const HistoryRecord &record, const QByteArray &rawHeader)
+{
+    const QString to = FixedField::trimSpaces(record.Correspondent);
+    const bool typedFits = Cp932::encode(to).size() < HistoryRecord::kCorrespondentWidth && !to.contains(u'?');
+    return typedFits ? to : Charsets::decodeHeader(MimeReader::headerValue(rawHeader, "To"));
+}
+
+} // namespace
+
+std::optional<WholeHeader> readHeader(const HistoryRecord &record, HistoryFile::Kind kind)
+{
+    const auto path = resolve(find(FixedField::trimSpaces(record.Body)));
+    if (!path)
+        return std::nullopt;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxMailBytes)
+        return std::nullopt;
+    // Header blocks are a few kilobytes; one far larger is not worth reading for a row.
+    constexpr qint64 kChunk = 64 * 1024;
+    constexpr qint64 kMaxHeaderBytes = 1024 * 1024;
+    QByteArray start;
+    while (true) {
+        const QByteArray chunk = file.read(kChunk);
+        start += chunk;
+        if (MimeReader::holdsHeader(start) || chunk.size() < kChunk || file.atEnd())
+            break;
+        if (start.size() >= kMaxHeaderBytes)
+            return std::nullopt;
+    }
+    if (start.isEmpty())
+        return std::nullopt;
+
+    const MimeContent content = MimeReader::readHeader(start);
+    WholeHeader header;
+    header.subject = FixedField::cutAtNul(content.subject);
+    header.correspondent = kind == HistoryFile::Kind::Received ? FixedField::cutAtNul(content.from)
+                                                               : sentCorrespondent(record, content.rawHeader);
+    return header;
+}
+
 std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind)
 {
     const QString stored = FixedField::trimSpaces(record.Body);
@@ -250,14 +315,8 @@ std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kin
         whole.correspondent = mail.from;
         whole.date = mail.date;
     } else {
-        // The copy keeps the To box as typed; the message's To is only needed
-        // when the box's text did not fit its field.
-        const QString to = FixedField::trimSpaces(record.Correspondent);
-        const bool typedFits = Cp932::encode(to).size() < HistoryRecord::kCorrespondentWidth
-            && !to.contains(u'?');
-        whole.correspondent = typedFits || !mail.content
-            ? to
-            : Charsets::decodeHeader(MimeReader::headerValue(mail.content->rawHeader, "To"));
+        whole.correspondent = mail.content ? sentCorrespondent(record, mail.content->rawHeader)
+                                           : FixedField::trimSpaces(record.Correspondent);
         whole.date = FixedField::trimSpaces(record.MailDate);
     }
     return whole;
@@ -268,6 +327,19 @@ std::optional<QString> linkedFile(const HistoryRecord &record)
     return resolve(find(record.Body));
 }
 
+std::optional<HistoryRecord> readLinkPart(HistoryFile::Kind kind, int n)
+{
+    QFile file(HistoryFile(kind).path());
+    if (n < 1 || !file.open(QIODevice::ReadOnly) || !file.seek(qint64(n - 1) * HistoryRecord::kSize))
+        return std::nullopt;
+    const QByteArray bytes = file.read(HistoryRecord::kSize);
+    if (bytes.size() < HistoryRecord::kSize)
+        return std::nullopt;
+    HistoryRecord record = HistoryRecord::fromBytes(bytes.left(HistoryRecord::kHeadSize));
+    record.Body = storedLastLine(bytes.constData() + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth);
+    return record;
+}
+
 QStringList linkedFiles(HistoryFile::Kind kind, int records)
 {
     QStringList files;
@@ -275,17 +347,12 @@ QStringList linkedFiles(HistoryFile::Kind kind, int records)
     QFile file(history.path());
     if (!file.open(QIODevice::ReadOnly))
         return files;
-    // Only the end of each body can hold a link; the rest is never decoded.
     for (int n = 0; records < 0 || n < records; ++n) {
         const QByteArray record = file.read(HistoryRecord::kSize);
         if (record.size() < HistoryRecord::kSize)
             break;
-        qsizetype end = HistoryRecord::kBodyOffset + HistoryRecord::kBodyWidth;
-        while (end > HistoryRecord::kBodyOffset && record[end - 1] == ' ')
-            --end;
-        const qsizetype start = qMax<qsizetype>(HistoryRecord::kBodyOffset, end - kLinkTailBytes);
-        const QString tail = Cp932::decode(record.constData() + start, end - start);
-        if (const auto path = resolve(find(tail)); path && !files.contains(*path))
+        const QString line = storedLastLine(record.constData() + HistoryRecord::kBodyOffset, HistoryRecord::kBodyWidth);
+        if (const auto path = resolve(find(line)); path && !files.contains(*path))
             files << *path;
     }
     return files;

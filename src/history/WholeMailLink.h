@@ -66,8 +66,21 @@ std::optional<QByteArray> buildSent(const OutgoingMail &mail, QString *error = n
 // missing, unreadable or empty.
 std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kind);
 
+// The subject and correspondent read() gives, taken from the header block at the
+// start of the linked file only. Nothing where read() gives nothing, and for a
+// header block too large to be a mail's.
+struct WholeHeader {
+    QString subject;
+    QString correspondent;
+};
+std::optional<WholeHeader> readHeader(const HistoryRecord &record, HistoryFile::Kind kind);
+
 // The kept file a record links to, when it exists.
 std::optional<QString> linkedFile(const HistoryRecord &record);
+// Record n of a history with its body cut to its last line, decoded from the
+// line's bytes alone: all that linkedFile() and readHeader() look at, for a
+// fraction of the cost of read(). Nothing past the end of the file.
+std::optional<HistoryRecord> readLinkPart(HistoryFile::Kind kind, int n);
 // The kept files of the first records of a history (-1: every record), in record order.
 QStringList linkedFiles(HistoryFile::Kind kind, int records = -1);
 

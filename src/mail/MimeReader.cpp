@@ -419,12 +419,12 @@ QString htmlToText(const QString &html)
     return text;
 }
 
-MimeContent read(const QByteArray &raw)
+namespace {
+
+// The header block and the fields taken from it; the body is a view into the
+// content's own raw bytes, not a second copy of them. Returns the carrier of the sender.
+Carrier readHeaderInto(MimeContent &content)
 {
-    ensureGMime();
-    MimeContent content;
-    content.raw = raw;
-    // The body is a view into the kept whole mail, not a second copy of it.
     const qsizetype start = bodyStart(content.raw);
     if (start < 0) {
         content.rawHeader = content.raw;
@@ -440,6 +440,32 @@ MimeContent read(const QByteArray &raw)
         content.from = Charsets::decodeHeader(headerValue(content.rawHeader, "From"), carrier);
     content.subject = Charsets::decodeHeader(headerValue(content.rawHeader, "Subject"), carrier);
     content.date = Charsets::decodeHeader(headerValue(content.rawHeader, "Date"), carrier);
+    return carrier;
+}
+
+} // namespace
+
+bool holdsHeader(const QByteArray &start)
+{
+    return bodyStart(start) >= 0;
+}
+
+MimeContent readHeader(const QByteArray &start)
+{
+    MimeContent content;
+    content.raw = start;
+    readHeaderInto(content);
+    content.raw.clear();
+    content.rawBody.clear();
+    return content;
+}
+
+MimeContent read(const QByteArray &raw)
+{
+    ensureGMime();
+    MimeContent content;
+    content.raw = raw;
+    const Carrier carrier = readHeaderInto(content);
     content.headerText = normaliseLineEnds(Charsets::decodeUnlabelled(content.rawHeader, carrier));
 
     // GMime reads the mail where it lies: the stream borrows the bytes, it does not copy them.

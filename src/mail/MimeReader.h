@@ -35,6 +35,12 @@ namespace MimeReader {
 
 MimeContent read(const QByteArray &raw);
 
+// Whether the start of a mail holds its whole header block.
+bool holdsHeader(const QByteArray &start);
+// Only the header block and its subject, from and date, read from the start of a
+// mail exactly as read() takes them from the whole; the body fields stay empty.
+MimeContent readHeader(const QByteArray &start);
+
 // The first value of a header in a header block, raw (folding kept), or a null array.
 QByteArray headerValue(const QByteArray &headerBlock, const QByteArray &name);
 

@@ -3,13 +3,54 @@
 #include "common/FixedField.h"
 #include "history/HistoryRecord.h"
 #include "history/RecordText.h"
+#include "viewer/LinkedHeaderLoader.h"
 
 namespace {
 
 // Rows read together: a screenful and then some, in one open of the file.
 constexpr int kBlockRows = 32;
+// Linked headers kept: many screens of rows, a small fraction of a full history.
+constexpr int kLinkedRows = 2048;
 
 } // namespace
+
+HistoryListModel::HistoryListModel(QObject *parent)
+    : QAbstractTableModel(parent), m_linked(kLinkedRows), m_loader(new LinkedHeaderLoader(this))
+{
+    connect(m_loader, &LinkedHeaderLoader::loaded, this, [this](const QList<LinkedHeaderLoader::Result> &results) {
+        for (const auto &result : results) {
+            m_asked.remove(result.row);
+            if (result.row < 0 || result.row >= m_rows)
+                continue;
+            auto *entry = new std::optional<Whole>();
+            if (result.header)
+                *entry = Whole{result.header->subject, result.header->correspondent};
+            m_linked.insert(result.row, entry);
+            // Cell by cell: the view then redraws only those cells, none of a row
+            // scrolled away by now; a row read to no avail looks as it did.
+            if (result.header) {
+                for (int column : {0, 1}) {
+                    const QModelIndex cell = index(result.row, column);
+                    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::ToolTipRole});
+                }
+            }
+        }
+    });
+}
+
+HistoryListModel::~HistoryListModel() = default;
+
+void HistoryListModel::restartLinks()
+{
+    m_linked.clear();
+    m_asked.clear();
+    m_loader->restart(m_kind.value_or(HistoryFile::Kind::Received));
+}
+
+int HistoryListModel::linksPending() const
+{
+    return m_loader->pending();
+}
 
 void HistoryListModel::list(HistoryFile::Kind kind)
 {
@@ -18,6 +59,7 @@ void HistoryListModel::list(HistoryFile::Kind kind)
     m_heads.clear();
     m_blocks.clear();
     m_whole.clear();
+    restartLinks();
     m_rows = HistoryFile(kind).listCount();
     endResetModel();
 }
@@ -29,6 +71,7 @@ void HistoryListModel::reset(QByteArray heads)
     m_heads = std::move(heads);
     m_blocks.clear();
     m_whole.clear();
+    restartLinks();
     m_rows = static_cast<int>(m_heads.size() / HistoryRecord::kHeadSize);
     endResetModel();
 }
@@ -71,13 +114,33 @@ QByteArray HistoryListModel::head(int row) const
     return QByteArray::fromRawData(found->constData() + at, size);
 }
 
+const HistoryListModel::Whole *HistoryListModel::linked(int row, const QByteArray &head) const
+{
+    // Heads given in advance have no file to follow links in.
+    if (!m_kind || head.isEmpty())
+        return nullptr;
+    if (const std::optional<Whole> *known = m_linked.object(row))
+        return known->has_value() ? &**known : nullptr;
+    if (!m_asked.contains(row)) {
+        m_asked.insert(row);
+        if (const int dropped = m_loader->request(row, head); dropped >= 0)
+            m_asked.remove(dropped);
+    }
+    return nullptr;
+}
+
 QString HistoryListModel::cell(int row, int column) const
 {
     if (row < 0 || row >= m_rows)
         return {};
     if (const auto whole = m_whole.constFind(row); whole != m_whole.constEnd() && column < 2)
         return FixedField::cutAtNul(column == 0 ? whole->subject : whole->correspondent);
-    const HistoryRecord head = HistoryRecord::fromBytes(this->head(row));
+    const QByteArray bytes = this->head(row);
+    if (column < 2) {
+        if (const Whole *whole = linked(row, bytes))
+            return FixedField::cutAtNul(column == 0 ? whole->subject : whole->correspondent);
+    }
+    const HistoryRecord head = HistoryRecord::fromBytes(bytes);
     switch (column) {
     case 0: return RecordText::forScreen(head.subjectCell(), head.Correspondent);
     case 1: return RecordText::forScreen(head.correspondentCell(), head.Correspondent);

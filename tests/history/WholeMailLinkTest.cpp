@@ -140,6 +140,110 @@ TEST(WholeMailLink, ASentCopyIsReservedThenFilledWithTheMessage)
     EXPECT_FALSE(WholeMailLink::fillSent(brokenPath, unusable));
     EXPECT_FALSE(QFile::exists(brokenPath));
 }
+TEST(WholeMailLink, TheHeaderAloneGivesTheSubjectAndCorrespondentTheWholeMailShows)
+{
+    Sandbox sandbox;
+    const auto encoded = [](const QString &text) { return "=?UTF-8?B?" + text.toUtf8().toBase64() + "?="; };
+    const QByteArray hangulFrom = encoded(QStringLiteral("김철수")) + " <kim@example.kr>";
+    const struct {
+        const char *what;
+        QByteArray raw;
+        QString subject;
+        QString from;
+    } cases[] = {
+        {"emoji", "From: a@example.jp\r\nSubject: " + encoded(QStringLiteral("お知らせ 1 😊🍊"))
+                      + "\r\n\r\nbody\r\n",
+         QStringLiteral("お知らせ 1 😊🍊"), QStringLiteral("a@example.jp")},
+        {"folded, LF only", "Subject: " + encoded(QStringLiteral("𠮷野家")) + "\n " + encoded(QStringLiteral("の𠮷"))
+                                + "\nFrom: " + hangulFrom + "\n\nbody",
+         QStringLiteral("𠮷野家の𠮷"), QStringLiteral("김철수 <kim@example.kr>")},
+        {"ISO-2022-JP", QByteArray("From: b@example.jp\r\nSubject: =?ISO-2022-JP?B?GyRCJDMkcyRLJEEkTxsoQg==?=\r\n\r\n"),
+         QStringLiteral("こんにちは"), QStringLiteral("b@example.jp")},
+        {"header only", "Subject: " + encoded(QStringLiteral("안녕")) + "\r\nFrom: c@example.jp\r\n",
+         QStringLiteral("안녕"), QStringLiteral("c@example.jp")},
+        // The body is far longer than any header read, and its own lines look like headers.
+        {"long body", "From: d@example.jp\r\nSubject: " + encoded(QStringLiteral("長い😊")) + "\r\n\r\n"
+                          + QByteArray("Subject: not this\r\n").repeated(200000),
+         QStringLiteral("長い😊"), QStringLiteral("d@example.jp")},
+    };
+    for (const auto &mail : cases) {
+        SCOPED_TRACE(mail.what);
+        for (const auto kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
+            // A recipient the To box could not keep comes from the message's To.
+            HistoryRecord stored = record(mail.subject, QStringLiteral("本文"),
+                                          kind == HistoryFile::Kind::Received ? mail.from : QStringLiteral("김철수"));
+            QString error;
+            ASSERT_TRUE(WholeMailLink::keepReceived(stored, "To: " + hangulFrom + "\r\n" + mail.raw, mail.subject, &error));
+            stored = HistoryRecord::fromBytes(stored.toBytes());
+            const auto header = WholeMailLink::readHeader(stored, kind);
+            const auto whole = WholeMailLink::read(stored, kind);
+            ASSERT_TRUE(header && whole);
+            EXPECT_EQ(header->subject, mail.subject);
+            EXPECT_EQ(header->subject, whole->subject);
+            EXPECT_EQ(header->correspondent, whole->correspondent);
+            EXPECT_EQ(header->correspondent,
+                      kind == HistoryFile::Kind::Received ? mail.from : QStringLiteral("김철수 <kim@example.kr>"));
+        }
+    }
+
+    // Where the whole mail cannot be shown, neither can its header.
+    HistoryRecord missing = record(QStringLiteral("😊"));
+    missing.Body = WholeMailLink::appendTo(missing.Body, QStringLiteral("添付フォルダ\\missing.eml"));
+    EXPECT_FALSE(WholeMailLink::readHeader(missing, HistoryFile::Kind::Received));
+    EXPECT_FALSE(WholeMailLink::readHeader(record(QStringLiteral("plain")), HistoryFile::Kind::Received));
+    HistoryRecord empty = record(QStringLiteral("😊"));
+    ASSERT_TRUE(WholeMailLink::keepReceived(empty, "x", empty.Subject, nullptr));
+    Sandbox::writeFile(*WholeMailLink::linkedFile(empty), QByteArray());
+    EXPECT_FALSE(WholeMailLink::readHeader(empty, HistoryFile::Kind::Received));
+    EXPECT_FALSE(WholeMailLink::read(empty, HistoryFile::Kind::Received));
+    // A header block that never ends within a megabyte is no mail's: the record stands in.
+    HistoryRecord endless = record(QStringLiteral("😊"));
+    ASSERT_TRUE(WholeMailLink::keepReceived(endless, "Subject: x\r\n" + QByteArray("X-Pad: y\r\n").repeated(150000),
+                                            endless.Subject, nullptr));
+    EXPECT_FALSE(WholeMailLink::readHeader(endless, HistoryFile::Kind::Received));
+}
+
+TEST(WholeMailLink, TheLinkPartOfAStoredRecordFindsWhatTheWholeRecordFinds)
+{
+    Sandbox sandbox;
+    const QString relative = QStringLiteral("添付フォルダ\\a.eml");
+    Sandbox::writeFile(AppPaths::resolve(AppPaths::kAttachmentFolder) + QStringLiteral("a.eml"), "Subject: a\r\n\r\nx");
+    const QString line = WholeMailLink::lineFor(relative);
+    const struct {
+        const char *what;
+        QString body;
+        bool linked;
+    } cases[] = {
+        {"short body", WholeMailLink::appendTo(QStringLiteral("本文"), relative), true},
+        {"only the link", line, true},
+        {"spaces before the only line", QStringLiteral("   ") + line, true},
+        {"cut kanji body", WholeMailLink::appendTo(QString(20000, u'本'), relative), true},
+        {"no link", QStringLiteral("本文\r\n最後の行"), false},
+        {"spaces before the last line", QStringLiteral("本文\r\n  ") + line, false},
+        {"link text ending a long line", QString(600, u'本') + line, false},
+        {"link text ending a longer line", QStringLiteral("a") + QString(2000, u'本') + line, false},
+        {"empty", QString(), false},
+    };
+    HistoryFile file(HistoryFile::Kind::Received);
+    for (const auto &entry : cases)
+        ASSERT_TRUE(file.append(record(QStringLiteral("件名"), entry.body)).ok) << entry.what;
+    int n = 0;
+    for (const auto &entry : cases) {
+        SCOPED_TRACE(entry.what);
+        const auto whole = file.read(++n);
+        const auto part = WholeMailLink::readLinkPart(HistoryFile::Kind::Received, n);
+        ASSERT_TRUE(whole && part);
+        EXPECT_EQ(part->Subject, whole->Subject);
+        EXPECT_EQ(part->Correspondent, whole->Correspondent);
+        EXPECT_EQ(WholeMailLink::linkedFile(*part), WholeMailLink::linkedFile(*whole));
+        EXPECT_EQ(WholeMailLink::linkedFile(*part).has_value(), entry.linked);
+        EXPECT_EQ(WholeMailLink::readHeader(*part, HistoryFile::Kind::Received).has_value(), entry.linked);
+    }
+    EXPECT_FALSE(WholeMailLink::readLinkPart(HistoryFile::Kind::Received, n + 1));
+    EXPECT_FALSE(WholeMailLink::readLinkPart(HistoryFile::Kind::Received, 0));
+    EXPECT_EQ(WholeMailLink::linkedFiles(HistoryFile::Kind::Received).size(), 1);
+}
+
 
 TEST(RecordText, CarrierPictographsGoBackToTheirCodesOnlyForThatCarriersMail)
 {
