@@ -42,6 +42,9 @@ SendJob::SendJob(const OutgoingMail &mail, int pass, int passes, ProgressWindow 
 
 SendJob::~SendJob()
 {
+    // The worker may still run; it writes into the shared result only.
+    if (m_job)
+        m_job->cancel();
     if (m_ownWindow)
         delete m_window;
 }
@@ -49,7 +52,7 @@ SendJob::~SendJob()
 void SendJob::start()
 {
     QPointer<SendJob> self(this);
-    Result *result = &m_result;
+    const std::shared_ptr<Result> result = m_shared;
     const OutgoingMail mail = m_mail;
     const QString wholeCopy = m_wholeCopy;
     m_job = new BackgroundJob(
@@ -67,13 +70,16 @@ void SendJob::start()
             result->code = library.smtpSendMail(mail, &hooks);
             result->error = library.lastError();
             result->encrypted = library.smtpWasEncrypted();
+            result->outcome = library.lastSendOutcome();
             // The kept copy is the message that went out, Message-ID and all.
             if (!wholeCopy.isEmpty())
                 WholeMailLink::fillSent(wholeCopy, library.lastBuiltMessage());
         },
         this);
     connect(m_job, &BackgroundJob::finished, this, [this] {
-        m_result.cancelled = m_job->cancelRequested();
+        m_result = *m_shared;
+        m_result.cancelRequested = m_job->cancelRequested();
+        m_result.cancelled = m_result.outcome == SendOutcome::Cancelled;
         if (m_ownWindow)
             delete m_window;
         else if (m_window)
