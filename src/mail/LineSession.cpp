@@ -258,6 +258,7 @@ bool LineSession::connectTo(const ServerAddress &address)
             QObject::connect(raw, &QIODevice::readyRead, m_socket.get(), [this] {
                 noteActivity();
                 m_lastRawByte = m_lastActivity;
+                ++m_rawReads;
             });
         while (m_socket->state() != QAbstractSocket::ConnectedState) {
             if (!checkCancel())
@@ -515,6 +516,7 @@ bool LineSession::waitForMore(ReadLimit &limit)
         return fail(QStringLiteral("サーバーとの接続が切れました。"));
 
     const qint64 waitStart = m_clock.elapsed();
+    const quint64 rawAtStart = m_rawReads;
     qint64 lastPending = pending();
     for (;;) {
         if (!checkCancel())
@@ -525,7 +527,7 @@ bool LineSession::waitForMore(ReadLimit &limit)
         const qint64 now = m_clock.elapsed();
         const qint64 silent = now - qMax(m_lastActivity, waitStart);
         // Encrypted bytes that do not yet make a record start the reply's clock all the same.
-        if (limit.started < 0 && m_lastRawByte >= waitStart)
+        if (limit.started < 0 && m_rawReads != rawAtStart)
             limit.started = m_lastRawByte;
         if (silent >= silenceLimit)
             return failAndAbort(QStringLiteral("サーバーから %1 秒間応答がありませんでした。")

@@ -152,6 +152,7 @@ private:
     QElapsedTimer m_clock;
     qint64 m_lastActivity = 0;
     qint64 m_lastRawByte = -1;  // encrypted bytes count as a reply's start too
+    quint64 m_rawReads = 0;
     qint64 m_lastProgress = -1;
     bool m_longReply = false;
     qint64 m_uploadTotal = 0;   // the block being uploaded, for progress
