@@ -66,6 +66,12 @@ void SendJob::start()
                         self->showProgress(sent, total);
                 });
             };
+            hooks.handedOver = [self] {
+                WindowThread::post([self] {
+                    if (self)
+                        self->showHandedOver();
+                });
+            };
             MailLibrary &library = MailLibrary::instance();
             result->code = library.smtpSendMail(mail, &hooks);
             result->error = library.lastError();
@@ -105,6 +111,18 @@ void SendJob::cancel()
 {
     if (m_job)
         m_job->cancel();
+    if (m_handedOver && m_window)
+        m_window->setText(QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…"));
+}
+
+void SendJob::showHandedOver()
+{
+    m_handedOver = true;
+    if (!m_window)
+        return;
+    m_window->setText(m_job && m_job->cancelRequested()
+                          ? QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…")
+                          : QStringLiteral("メールを送り終えました。サーバーの返事を待っています…"));
 }
 
 void SendJob::showProgress(qint64 sent, qint64 total)
@@ -113,7 +131,8 @@ void SendJob::showProgress(qint64 sent, qint64 total)
     const QString text = m_passes > 0 ? QStringLiteral("送信中 %1/%2　%3").arg(m_pass).arg(m_passes).arg(bytes) : bytes;
     setLauncherStatus(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes) : bytes);
     if (m_window) {
-        m_window->setText(text);
+        if (!m_handedOver)
+            m_window->setText(text);
         m_window->setProgress(sent, total);
     }
 }

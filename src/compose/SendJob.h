@@ -48,6 +48,7 @@ signals:
 
 private:
     void showProgress(qint64 sent, qint64 total);
+    void showHandedOver();
 
     OutgoingMail m_mail;
     QString m_wholeCopy;
@@ -56,6 +57,7 @@ private:
     BackgroundJob *m_job = nullptr;
     QPointer<ProgressWindow> m_window;
     bool m_ownWindow = false;
+    bool m_handedOver = false;  // the mail is with the server: a cancel can only shorten the wait
     // The worker writes here, never into the job, which may be gone before it ends.
     std::shared_ptr<Result> m_shared = std::make_shared<Result>();
     Result m_result;

@@ -220,6 +220,8 @@ bool SmtpSession::transfer(const BuiltMail &mail)
     // From here the mail cannot be called back: the answer is awaited whatever the user asks.
     m_dotHanded = true;
     m_line.setCancellable(false);
+    if (m_hooks && m_hooks->handedOver)
+        m_hooks->handedOver();
     m_line.allowLongReply();
     const auto answer = readReply();
     m_line.setCancellable(true);

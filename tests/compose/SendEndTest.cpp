@@ -10,6 +10,7 @@
 #include "settings/RuntimeSettings.h"
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
+#include "shell/ProgressWindow.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ThrottlingRelay.h"
@@ -97,6 +98,9 @@ TEST_F(SendEnd, ACancelWhileTheServerHoldsItsAnswerToTheDotStillFinishesTheSend)
     click(form, "Command3");  // 送信中止
     QTest::qWait(300);
     EXPECT_TRUE(form && form->isSending());  // the mail is with the server: its answer is awaited
+    auto *progress = launcher->findChild<ProgressWindow *>();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->text(), QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…"));
     script.release = true;
 
     ASSERT_TRUE(waitUntil([&] { return !form; }, 5000));
