@@ -11,6 +11,8 @@
 #include "shell/Forms.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressWindow.h"
+#include "viewer/MailActions.h"
+#include "viewer/TyakuForm.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ThrottlingRelay.h"
@@ -27,6 +29,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace compose_test;
 using namespace std::chrono_literals;
@@ -222,6 +225,37 @@ TEST_F(SendEnd, AReplyWindowWaitsForItsOwnBoxBeforeItCloses)
 
     EXPECT_EQ(prompt.heldParentsAlive, QList<bool>{true});
     ASSERT_TRUE(waitUntil([&] { return !form; }, 5000));
+}
+
+TEST_F(SendEnd, AReplyWindowThatSendsTakesNoNewReplyFromTheHistoryWindow)
+{
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Received)
+                    .append({QStringLiteral("別の件"), QStringLiteral("Mon, 7 Dec 2026"),
+                             QStringLiteral("other@example.jp"), QStringLiteral("別の本文")})
+                    .ok);
+    TyakuForm *history = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    script.hold = SmtpScript::Hold::DotAnswer;
+    serve();
+    QPointer<BackForm> form = Forms::open<BackForm>();
+    form->setToText(QStringLiteral("friend@example.jp"));
+    form->setSubjectText(QStringLiteral("Re:  ご相談"));
+    form->setBodyText(QStringLiteral("お返事です。"));
+    click(form, "Command2");
+    ASSERT_TRUE(waitUntil([&] { return script.atDot == 1; }));
+
+    EXPECT_FALSE(child<QPushButton>(history, "Command5")->isEnabled());
+    QTreeView *list = history->mailList();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+    history->actions().reply();  // as the button would, were it not locked
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("返事を書く画面のメールを送信中です。")));
+    EXPECT_EQ(form->toText(), QStringLiteral("friend@example.jp"));
+    EXPECT_EQ(form->bodyText(), QStringLiteral("お返事です。"));
+
+    script.release = true;
+    ASSERT_TRUE(waitUntil([&] { return !form; }, 5000));
+    EXPECT_EQ(script.recipients(), QList<QByteArray>{"<friend@example.jp>"});
+    EXPECT_TRUE(child<QPushButton>(history, "Command5")->isEnabled());
 }
 
 TEST_F(SendEnd, TheProgramsEndQuestionHeldOpenOverASendsEndEndsCleanly)
