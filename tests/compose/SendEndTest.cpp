@@ -181,7 +181,7 @@ TEST_F(SendEnd, AWarningBoxOfTheWindowOutlivesNoWindowWhenTheSendEndsUnderIt)
     QPointer<WriteForm> form = compose();
     click(form, "Command1");
     ASSERT_TRUE(waitUntil([&] { return script.atDot == 1; }));
-    QTimer::singleShot(200, [&] { script.release = true; });
+    QTimer::singleShot(200, launcher, [&] { script.release = true; });
     prompt.holdNextOpen([&] { return !form || !form->isSending(); });
     // A click on no name of the address list warns, in a box of the window.
     QListWidget *names = child<QListWidget>(form, "List1");
@@ -200,7 +200,7 @@ TEST_F(SendEnd, AFileDialogOfTheWindowOutlivesNoWindowWhenTheSendEndsUnderIt)
     click(form, "Command1");
     ASSERT_TRUE(waitUntil([&] { return script.atDot == 1; }));
     EXPECT_FALSE(child<QPushButton>(form, "AttachCommand")->isEnabled());
-    QTimer::singleShot(200, [&] { script.release = true; });
+    QTimer::singleShot(200, launcher, [&] { script.release = true; });
     prompt.holdNextOpen([&] { return !form || !form->isSending(); });
     EXPECT_EQ(Prompt::instance().openFileName({}, form), std::nullopt);
 
@@ -219,7 +219,7 @@ TEST_F(SendEnd, AReplyWindowWaitsForItsOwnBoxBeforeItCloses)
     ASSERT_TRUE(waitUntil([&] { return script.atDot == 1; }));
     EXPECT_FALSE(child<QPushButton>(form, "Command2")->isEnabled());
     EXPECT_FALSE(child<QPushButton>(form, "AttachCommand")->isEnabled());
-    QTimer::singleShot(200, [&] { script.release = true; });
+    QTimer::singleShot(200, launcher, [&] { script.release = true; });
     prompt.holdNextOpen([&] { return !form || !form->isSending(); });
     Prompt::warn(QStringLiteral("警告"), {}, form);
 
@@ -267,7 +267,7 @@ TEST_F(SendEnd, TheProgramsEndQuestionHeldOpenOverASendsEndEndsCleanly)
     ASSERT_TRUE(waitUntil([&] { return script.atDot == 1; }));
 
     // "終了しますか？" stays open until the send has ended, then is answered Yes.
-    QTimer::singleShot(200, [&] { script.release = true; });
+    QTimer::singleShot(200, launcher, [&] { script.release = true; });
     prompt.holdNextOpen([&] { return !form || !form->isSending(); }, Prompt::Answer::Yes);
     launcher->close();
 

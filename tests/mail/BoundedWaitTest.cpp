@@ -16,6 +16,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// Lookups left behind run on after their test: what they read must outlive it.
+std::atomic_bool g_nameServerReleased{false};
+
 class BoundedWait : public ::testing::Test {
 protected:
     void SetUp() override
@@ -25,10 +28,12 @@ protected:
         timeouts.reply = 1000ms;
         timeouts.line = 1000ms;
         LineSession::setDefaultTimeouts(timeouts);
+        g_nameServerReleased = false;
     }
     void TearDown() override
     {
         released = true;
+        g_nameServerReleased = true;
         LineSession::setDefaultTimeouts(LineSession::kDefaultTimeouts);
         LineSession::setNameLookup({});
     }
@@ -36,8 +41,8 @@ protected:
     // A name server that answers only when the test lets it, or never.
     void slowNameServer(const QList<QHostAddress> &answer = {})
     {
-        LineSession::setNameLookup([this, answer](const QString &, QString *error) {
-            for (int waited = 0; !released && waited < 10000; waited += 10)
+        LineSession::setNameLookup([answer](const QString &, QString *error) {
+            for (int waited = 0; !g_nameServerReleased && waited < 10000; waited += 10)
                 QThread::msleep(10);
             *error = QStringLiteral("no answer");
             return answer;
@@ -125,7 +130,7 @@ TEST_F(BoundedWait, ANameFoundConnectsToItsAddressAndAMissingOneIsSaid)
         peer.send("+OK here\r\n");
         peer.waitForHangUp();
     });
-    released = true;
+    g_nameServerReleased = true;
     slowNameServer({QHostAddress(QStringLiteral("127.0.0.1"))});
     LineSession session;
     ASSERT_TRUE(session.connectTo({QStringLiteral("mail.example.jp"), quint16(server.port()), false}))
