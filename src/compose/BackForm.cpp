@@ -51,7 +51,13 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     connect(m_send, &QPushButton::clicked, this, &BackForm::send);
     auto *stop = Twips::add<QPushButton>(this, QStringLiteral("Command3"), 1440, 120, 1215, 300, QStringLiteral("送信中止"));
     auto *quoteButton = Twips::add<QPushButton>(this, QStringLiteral("Command4"), 2760, 120, 1215, 300, QStringLiteral("本文に貼付"));
-    connect(stop, &QPushButton::clicked, this, &QWidget::close);
+    // While a send runs, 送信中止 stops it and the window keeps what was written.
+    connect(stop, &QPushButton::clicked, this, [this] {
+        if (m_job)
+            m_job->cancel();
+        else
+            close();
+    });
     connect(quoteButton, &QPushButton::clicked, this, &BackForm::quote);
 
     addLabel(this, QStringLiteral("宛先"), 600);
