@@ -10,7 +10,7 @@ out=build-fuzz
 mkdir -p "$out/corpus"
 cp -n fuzz/seeds/* "$out/corpus/" 2>/dev/null || true
 
-sources=(fuzz/decode_fuzzer.cpp src/mail/MimeReader.cpp src/mail/Charsets.cpp src/mail/CharsetGuess.cpp
+sources=(fuzz/decode_fuzzer.cpp src/mail/MimeReader.cpp src/mail/GMimeOnce.cpp src/mail/Charsets.cpp src/mail/CharsetGuess.cpp
          src/mail/LegacyDecode.cpp src/mail/AttachmentWriter.cpp src/common/Cp932.cpp
          src/common/CarrierPictographs.cpp src/common/LineEnds.cpp)
 # The pictograph table is generated the way the CMake build makes it.

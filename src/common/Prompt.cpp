@@ -37,7 +37,65 @@ QMessageBox::StandardButtons toQt(Prompt::Buttons buttons)
     return QMessageBox::Ok;
 }
 
+struct OpenQuestions {
+    QList<QPointer<QWidget>> parents;
+    int count = 0;
+};
+
+OpenQuestions &openQuestions()
+{
+    static OpenQuestions open;
+    return open;
+}
+
+PromptWatch &promptWatch()
+{
+    static PromptWatch watch;
+    return watch;
+}
+
 } // namespace
+
+Prompt::Question::Question(QWidget *parent) : m_parent(parent)
+{
+    OpenQuestions &open = openQuestions();
+    ++open.count;
+    open.parents << m_parent;
+}
+
+Prompt::Question::~Question()
+{
+    OpenQuestions &open = openQuestions();
+    --open.count;
+    // This question's entry is the last one equal to its parent (null once that went).
+    for (qsizetype i = open.parents.size() - 1; i >= 0; --i) {
+        if (open.parents[i] == m_parent) {
+            open.parents.removeAt(i);
+            break;
+        }
+    }
+    QMetaObject::invokeMethod(&promptWatch(), &PromptWatch::closed, Qt::QueuedConnection);
+}
+
+bool Prompt::anyOpen()
+{
+    return openQuestions().count > 0;
+}
+
+bool Prompt::openOn(const QWidget *window)
+{
+    if (!window)
+        return false;
+    for (const QPointer<QWidget> &parent : std::as_const(openQuestions().parents))
+        if (parent && (parent == window || window->isAncestorOf(parent)))
+            return true;
+    return false;
+}
+
+PromptWatch *Prompt::watch()
+{
+    return &promptWatch();
+}
 
 const QString &Prompt::programTitle()
 {
@@ -79,18 +137,29 @@ bool Prompt::confirm(const QString &text, QWidget *parent)
 
 Prompt::Answer DialogPrompt::ask(const Box &box, QWidget *parent)
 {
-    QMessageBox message(toQt(box.icon), box.title.isEmpty() ? programTitle() : box.title, box.text,
-                        toQt(box.buttons), parent);
+    const Question open(parent);
+    // On the heap and watched: the parent's end frees it, and exec() then returns Rejected.
+    QPointer<QMessageBox> message = new QMessageBox(toQt(box.icon), box.title.isEmpty() ? programTitle() : box.title,
+                                                    box.text, toQt(box.buttons), parent);
     if (box.defaultNo)
-        message.setDefaultButton(QMessageBox::No);
-    switch (message.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
-    default: break;
+        message->setDefaultButton(QMessageBox::No);
+    const int pressed = message->exec();
+    const bool gone = message.isNull();
+    delete message.data();
+    if (!gone) {
+        switch (pressed) {
+        case QMessageBox::Yes: return Answer::Yes;
+        case QMessageBox::No: return Answer::No;
+        case QMessageBox::Cancel: return Answer::Cancel;
+        default: break;
+        }
     }
-    // Closing a Yes/No box by its frame counts as No.
-    return box.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    // Closing a box by its frame, or losing it with its window, is the cautious answer.
+    if (box.buttons == Buttons::YesNo)
+        return Answer::No;
+    if (box.buttons != Buttons::Ok && gone)
+        return Answer::Cancel;
+    return Answer::Ok;
 }
 
 int Prompt::choose(const Choice &choice, QWidget *)
@@ -100,18 +169,22 @@ int Prompt::choose(const Choice &choice, QWidget *)
 
 int DialogPrompt::choose(const Choice &choice, QWidget *parent)
 {
-    QMessageBox message(toQt(choice.icon), choice.title.isEmpty() ? programTitle() : choice.title,
-                        choice.text, QMessageBox::NoButton, parent);
+    const Question open(parent);
+    QPointer<QMessageBox> message = new QMessageBox(toQt(choice.icon), choice.title.isEmpty() ? programTitle() : choice.title,
+                                                    choice.text, QMessageBox::NoButton, parent);
     if (!choice.details.isEmpty())
-        message.setDetailedText(choice.details);
+        message->setDetailedText(choice.details);
     QList<QAbstractButton *> buttons;
     for (const QString &text : choice.buttons)
-        buttons << message.addButton(text, QMessageBox::ActionRole);
+        buttons << message->addButton(text, QMessageBox::ActionRole);
     if (auto *button = qobject_cast<QPushButton *>(buttons.value(choice.defaultButton)))
-        message.setDefaultButton(button);
-    message.setEscapeButton(buttons.value(choice.escapeButton));
-    message.exec();
-    const qsizetype pressed = buttons.indexOf(message.clickedButton());
+        message->setDefaultButton(button);
+    message->setEscapeButton(buttons.value(choice.escapeButton));
+    message->exec();
+    if (!message)
+        return choice.escapeButton;
+    const qsizetype pressed = buttons.indexOf(message->clickedButton());
+    delete message.data();
     return pressed < 0 ? choice.escapeButton : int(pressed);
 }
 
@@ -144,12 +217,14 @@ std::optional<QString> chosen(const QString &path)
 
 std::optional<QString> DialogPrompt::openFileName(const FileQuestion &question, QWidget *parent)
 {
+    const Question open(parent);
     return chosen(QFileDialog::getOpenFileName(parent, question.title, startPath(question),
                                                toQtFilter(question.filter)));
 }
 
 std::optional<QString> DialogPrompt::saveFileName(const FileQuestion &question, QWidget *parent)
 {
+    const Question open(parent);
     // The dialog asks before overwriting and offers no read-only choice.
     return chosen(QFileDialog::getSaveFileName(parent, question.title, startPath(question),
                                                toQtFilter(question.filter)));
@@ -167,9 +242,12 @@ std::optional<QString> DialogPrompt::folderName(const FileQuestion &question, QW
 
 bool DialogPrompt::setUpPrinter(QPrinter &printer, bool hasSelection, QWidget *parent)
 {
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
+    const Question open(parent);
+    QPointer<QPrintDialog> dialog = new QPrintDialog(&printer, parent);
+    dialog->setOption(QAbstractPrintDialog::PrintSelection, hasSelection);
     if (hasSelection)
-        dialog.setPrintRange(QAbstractPrintDialog::Selection);
-    return dialog.exec() == QDialog::Accepted;
+        dialog->setPrintRange(QAbstractPrintDialog::Selection);
+    const bool accepted = dialog->exec() == QDialog::Accepted && dialog;
+    delete dialog.data();
+    return accepted;
 }

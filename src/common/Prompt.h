@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 #include <optional>
 
@@ -9,7 +12,9 @@ class QPrinter;
 class QWidget;
 
 // Every modal box and dialog of the program goes through here, so tests can
-// install a scripted answerer that records each question.
+// install a scripted answerer that records each question. A box is never freed
+// by the window it belongs to: should that window go while the box is open, the
+// box answers the cautious way.
 class Prompt {
 public:
     enum class Icon { None, Information, Warning, Critical, Question };
@@ -59,6 +64,24 @@ public:
 
     static const QString &programTitle();
 
+    // Marks a question as open for its lifetime. Every implementation that shows
+    // something the user must answer holds one while it waits.
+    class Question {
+    public:
+        explicit Question(QWidget *parent);
+        ~Question();
+        Question(const Question &) = delete;
+        Question &operator=(const Question &) = delete;
+
+    private:
+        QPointer<QWidget> m_parent;
+    };
+    // Whether a question is open anywhere, or on window or one of its children.
+    static bool anyOpen();
+    static bool openOn(const QWidget *window);
+    // Emits closed() (queued) after each question ends, for whoever waits for them all.
+    static class PromptWatch *watch();
+
     static Prompt &instance();
     // Installs a replacement (tests); nullptr restores the real dialogs. Not owned.
     static void install(Prompt *prompt);
@@ -69,6 +92,13 @@ public:
     static void error(const QString &text, const QString &title = {}, QWidget *parent = nullptr);
     // The confirmation box: title "確認", Yes and No, question icon.
     static bool confirm(const QString &text, QWidget *parent = nullptr);
+};
+
+// What Prompt::watch() is: it says when a question has ended.
+class PromptWatch : public QObject {
+    Q_OBJECT
+signals:
+    void closed();
 };
 
 // The production implementation on QMessageBox, QFileDialog and QPrintDialog.

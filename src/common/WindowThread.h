@@ -4,6 +4,7 @@
 #include <QMetaObject>
 #include <QThread>
 
+#include <optional>
 #include <type_traits>
 #include <utility>
 
@@ -16,20 +17,31 @@ inline bool isCurrent()
 }
 
 // Runs f on the window thread and waits for its result; on the window thread it
-// simply runs. Used for boxes and answers the worker's flow must wait for.
-template <class F>
-auto call(F &&f) -> std::invoke_result_t<F>
+// simply runs. A call the window thread drops unanswered (the program is ending)
+// gives unanswered, so a question left open is always a refusal.
+template <class F, class R>
+auto call(F &&f, R unanswered) -> std::invoke_result_t<F>
 {
     using Result = std::invoke_result_t<F>;
     if (isCurrent())
         return f();
+    std::optional<Result> result;
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [&result, &f] { result = f(); }, Qt::BlockingQueuedConnection);
+    return result ? std::move(*result) : Result(std::move(unanswered));
+}
+
+// The same for work whose answer is no question (boxes, window updates).
+template <class F>
+auto call(F &&f) -> std::invoke_result_t<F>
+{
+    using Result = std::invoke_result_t<F>;
     if constexpr (std::is_void_v<Result>) {
+        if (isCurrent())
+            return f();
         QMetaObject::invokeMethod(QCoreApplication::instance(), std::forward<F>(f), Qt::BlockingQueuedConnection);
     } else {
-        Result result{};
-        QMetaObject::invokeMethod(QCoreApplication::instance(), std::forward<F>(f), Qt::BlockingQueuedConnection,
-                                  &result);
-        return result;
+        return call(std::forward<F>(f), Result{});
     }
 }
 

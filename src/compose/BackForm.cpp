@@ -20,6 +20,7 @@
 #include "settings/IdPassForm.h"
 #include "settings/RuntimeSettings.h"
 #include "viewer/HistoryState.h"
+#include "viewer/TyakuForm.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -47,11 +48,17 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("BackForm"));
     setWindowTitle(QStringLiteral("返事を書く"));
 
-    auto *sendButton = Twips::add<QPushButton>(this, QStringLiteral("Command2"), 120, 120, 1215, 300, QStringLiteral("送信"));
-    connect(sendButton, &QPushButton::clicked, this, &BackForm::send);
+    m_send = Twips::add<QPushButton>(this, QStringLiteral("Command2"), 120, 120, 1215, 300, QStringLiteral("送信"));
+    connect(m_send, &QPushButton::clicked, this, &BackForm::send);
     auto *stop = Twips::add<QPushButton>(this, QStringLiteral("Command3"), 1440, 120, 1215, 300, QStringLiteral("送信中止"));
     auto *quoteButton = Twips::add<QPushButton>(this, QStringLiteral("Command4"), 2760, 120, 1215, 300, QStringLiteral("本文に貼付"));
-    connect(stop, &QPushButton::clicked, this, &QWidget::close);
+    // While a send runs, 送信中止 stops it and the window keeps what was written.
+    connect(stop, &QPushButton::clicked, this, [this] {
+        if (m_job)
+            m_job->cancel();
+        else
+            close();
+    });
     connect(quoteButton, &QPushButton::clicked, this, &BackForm::quote);
 
     addLabel(this, QStringLiteral("宛先"), 600);
@@ -130,32 +137,61 @@ void BackForm::send()
     const MainForm *launcher = Forms::existing<MainForm>();
     const QString launcherBefore = launcher ? launcher->statusText() : QString();
     m_job = new SendJob(mail, 0, 0, nullptr, this);
+    lockForSend(true);
     connect(m_job, &SendJob::done, this, [this, launcherBefore] {
         const SendJob::Result result = m_job->result();
         m_job->deleteLater();
         m_job = nullptr;
+        lockForSend(false);
+        const bool sent = result.code >= 0;
         if (MainForm *shown = Forms::existing<MainForm>())
-            shown->setStatusText(result.code >= 0 && !result.cancelled
-                                     ? SendJob::withEncryption(Sender::doneText(), result.encrypted)
-                                     : launcherBefore);
-        if (result.cancelled)
+            shown->setStatusText(sent ? SendJob::withEncryption(Sender::doneText(), result.encrypted) : launcherBefore);
+        if (result.cancelled) {
+            emit sendEnded();
             return;
+        }
         if (result.needsSignIn) {
             IdPassForm::askToSignIn(result.error, true);
-            m_lastSendOk = false;
-        } else if (result.code < 0) {
-            // The reply exists nowhere else: closing now would lose what the user wrote.
+        } else if (!sent) {
             Prompt::instance().ask({result.error.left(MailLibrary::instance().bufferSize() - 1),
                                     Sender::errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok},
                                    this);
-            m_lastSendOk = false;
-        } else {
-            m_lastSendOk = true;
-            close();
         }
+        // A mail the server may have is not offered for a second send; a refused one
+        // exists nowhere else, so its window stays.
+        m_lastSendOk = sent;
+        if (sent || result.outcome == SendOutcome::MaybeDelivered)
+            closeWhenFree();
         emit sendEnded();
     });
     m_job->start();
+}
+
+void BackForm::closeWhenFree()
+{
+    if (Prompt::openOn(this)) {
+        connect(Prompt::watch(), &PromptWatch::closed, this, &BackForm::closeWhenFree, Qt::UniqueConnection);
+        return;
+    }
+    disconnect(Prompt::watch(), &PromptWatch::closed, this, &BackForm::closeWhenFree);
+    if (!m_job)
+        close();
+}
+
+void BackForm::lockForSend(bool locked)
+{
+    m_send->setEnabled(!locked);
+    m_attach->setReadOnly(locked);
+    if (locked) {
+        for (QPushButton *control : {m_attachButton, m_add, m_remove})
+            control->setEnabled(false);
+    } else {
+        m_attachmentWidgets.show(m_attachments);
+    }
+    // The history window's reply would overwrite the mail being sent.
+    if (TyakuForm *history = Forms::existing<TyakuForm>())
+        if (auto *reply = history->findChild<QPushButton *>(QStringLiteral("Command5")))
+            reply->setEnabled(!locked);
 }
 
 bool BackForm::sendAndWait()

@@ -35,7 +35,9 @@ public:
     void quote();
     // "送信": one mail handed to the mail layer on a worker; returns at once. A
     // failure is shown in the "送信エラー" box and the window stays open with
-    // everything written; success closes it; a cancel leaves it as it was.
+    // everything written; success closes it; a cancel leaves it as it was. The
+    // mail is what the window held at the click; while it goes, the window takes
+    // no second send, attachment or new reply.
     void send();
     // send(), then the window thread's events until the send ended: true when it went out.
     bool sendAndWait();
@@ -51,6 +53,9 @@ protected:
 
 private:
     void applyLayout();
+    void lockForSend(bool locked);
+    // Closes once no box or dialog of this window is open.
+    void closeWhenFree();
 
     Attachments m_attachments{true};
     AttachmentWidgets m_attachmentWidgets;
@@ -62,6 +67,7 @@ private:
     QPushButton *m_remove;      // Command10
     QListWidget *m_attachList;  // List2
     QTextEdit *m_body;          // BodyText
+    QPushButton *m_send;        // Command2
     QStatusBar *m_statusBar;
     QPointer<SendJob> m_job;
     bool m_lastSendOk = false;

@@ -43,6 +43,9 @@ SendJob::SendJob(const OutgoingMail &mail, int pass, int passes, ProgressWindow 
 
 SendJob::~SendJob()
 {
+    // The worker may still run; it writes into the shared result only.
+    if (m_job)
+        m_job->cancel();
     if (m_ownWindow)
         delete m_window;
 }
@@ -50,7 +53,7 @@ SendJob::~SendJob()
 void SendJob::start()
 {
     QPointer<SendJob> self(this);
-    Result *result = &m_result;
+    const std::shared_ptr<Result> result = m_shared;
     const OutgoingMail mail = m_mail;
     const QString wholeCopy = m_wholeCopy;
     m_job = new BackgroundJob(
@@ -75,17 +78,26 @@ void SendJob::start()
                 }
                 hooks.accessToken = [token = access.token] { return token; };
             }
+            hooks.handedOver = [self] {
+                WindowThread::post([self] {
+                    if (self)
+                        self->showHandedOver();
+                });
+            };
             MailLibrary &library = MailLibrary::instance();
             result->code = library.smtpSendMail(mail, &hooks);
             result->error = library.lastError();
             result->encrypted = library.smtpWasEncrypted();
+            result->outcome = library.lastSendOutcome();
             // The kept copy is the message that went out, Message-ID and all.
             if (!wholeCopy.isEmpty())
                 WholeMailLink::fillSent(wholeCopy, library.lastBuiltMessage());
         },
         this);
     connect(m_job, &BackgroundJob::finished, this, [this] {
-        m_result.cancelled = m_job->cancelRequested();
+        m_result = *m_shared;
+        m_result.cancelRequested = m_job->cancelRequested();
+        m_result.cancelled = m_result.outcome == SendOutcome::Cancelled;
         if (m_ownWindow)
             delete m_window;
         else if (m_window)
@@ -111,6 +123,18 @@ void SendJob::cancel()
 {
     if (m_job)
         m_job->cancel();
+    if (m_handedOver && m_window)
+        m_window->setText(QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…"));
+}
+
+void SendJob::showHandedOver()
+{
+    m_handedOver = true;
+    if (!m_window)
+        return;
+    m_window->setText(m_job && m_job->cancelRequested()
+                          ? QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…")
+                          : QStringLiteral("メールを送り終えました。サーバーの返事を待っています…"));
 }
 
 void SendJob::showProgress(qint64 sent, qint64 total)
@@ -119,7 +143,8 @@ void SendJob::showProgress(qint64 sent, qint64 total)
     const QString text = m_passes > 0 ? QStringLiteral("送信中 %1/%2　%3").arg(m_pass).arg(m_passes).arg(bytes) : bytes;
     setLauncherStatus(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes) : bytes);
     if (m_window) {
-        m_window->setText(text);
+        if (!m_handedOver)
+            m_window->setText(text);
         m_window->setProgress(sent, total);
     }
 }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "mail/MailLibrary.h"
 #include "mail/OutgoingMail.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class BackgroundJob;
 class ProgressWindow;
@@ -17,7 +20,9 @@ public:
     struct Result {
         int code = 0;         // the mail layer's result: below 0 failure
         QString error;        // its last error text then
-        bool cancelled = false;
+        SendOutcome outcome = SendOutcome::Failed;
+        bool cancelled = false;        // stopped before the mail could reach the server
+        bool cancelRequested = false;  // the user asked to stop, whether or not it could be
         bool encrypted = false;
         bool needsSignIn = false;  // the OAuth 2.0 sign-in is gone; error says so
     };
@@ -44,6 +49,7 @@ signals:
 
 private:
     void showProgress(qint64 sent, qint64 total);
+    void showHandedOver();
 
     OutgoingMail m_mail;
     QString m_wholeCopy;
@@ -52,5 +58,8 @@ private:
     BackgroundJob *m_job = nullptr;
     QPointer<ProgressWindow> m_window;
     bool m_ownWindow = false;
+    bool m_handedOver = false;  // the mail is with the server: a cancel can only shorten the wait
+    // The worker writes here, never into the job, which may be gone before it ends.
+    std::shared_ptr<Result> m_shared = std::make_shared<Result>();
     Result m_result;
 };

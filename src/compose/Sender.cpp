@@ -1,6 +1,7 @@
 #include "compose/Sender.h"
 
 #include "addressbook/AddressBook.h"
+#include "common/FixedField.h"
 #include "common/Prompt.h"
 #include "compose/Fortune.h"
 #include "compose/SendJob.h"
@@ -39,6 +40,12 @@ const QString &Sender::errorTitle()
 const QString &Sender::cancelledText()
 {
     static const QString text = QStringLiteral("送信を中止しました。");
+    return text;
+}
+
+const QString &Sender::uncertainText()
+{
+    static const QString text = QStringLiteral("送信しましたが、届いたかどうか確かめられませんでした。");
     return text;
 }
 
@@ -97,22 +104,42 @@ QString Sender::clockText()
     return ClockText::now();
 }
 
+void Sender::takeSnapshot()
+{
+    m_snapshot = {};
+    m_snapshot.recipient = m_fields.recipient();
+    m_snapshot.subject = m_fields.subject();
+    m_snapshot.body = m_fields.mailBody();
+    m_snapshot.attachments = m_fields.attachmentText();
+    m_snapshot.fortune = m_fields.fortuneTicked();
+    m_snapshot.bulk = m_fields.bulkChosen();
+    // The number of passes is a 16-bit count.
+    m_passes = m_snapshot.bulk ? qMin(m_fields.listCount(), int(INT16_MAX)) : 1;
+    if (m_snapshot.bulk && m_passes > 0) {
+        AddressBook().forEach([this](int n, const AddressBookRecord &record) {
+            m_snapshot.bulkAddresses << FixedField::trimTrailingSpaces(record.MailAddress);
+            return n < m_passes;
+        });
+    }
+}
+
 void Sender::start()
 {
     if (m_running)
         return;
     m_running = true;
     m_cancelled = false;
+    m_stopped = false;
     m_failures = 0;
+    m_uncertain = 0;
     m_lastEncrypted.reset();
     m_fields.prepareAttachmentsForSend();
     m_fields.setStatus(sendingText());
-    // The number of passes is a 16-bit count.
-    m_passes = m_fields.bulkChosen() ? qMin(m_fields.listCount(), int(INT16_MAX)) : 1;
+    takeSnapshot();
     m_pass = 0;
     if (const MainForm *launcher = Forms::existing<MainForm>(); launcher && !m_transport)
         m_launcherBefore = launcher->statusText();
-    if (!m_transport && m_fields.bulkChosen()) {
+    if (!m_transport && m_snapshot.bulk) {
         m_window = new ProgressWindow(QStringLiteral("メールの一括送信"), Forms::existing<MainForm>());
         connect(m_window, &ProgressWindow::cancelRequested, this, &Sender::cancel);
         m_window->show();
@@ -140,6 +167,8 @@ void Sender::cancel()
 
 void Sender::nextPass()
 {
+    if (m_cancelled && m_pass < m_passes)
+        m_stopped = true;
     while (!m_cancelled && ++m_pass <= m_passes) {
         OutgoingMail mail;
         if (!prepare(m_pass, mail))
@@ -150,19 +179,23 @@ void Sender::nextPass()
             passEnded(code, code < 0 && m_errorText ? m_errorText() : QString());
             continue;
         }
-        m_job = new SendJob(mail, m_pass, m_fields.bulkChosen() ? m_passes : 0, m_window, this);
+        m_job = new SendJob(mail, m_pass, m_snapshot.bulk ? m_passes : 0, m_window, this);
         // The kept copy reads the attachments: work for the worker, not the window thread.
         m_job->setWholeCopy(m_wholeCopy);
         connect(m_job, &SendJob::done, this, [this] {
             SendJob *job = m_job;
             const SendJob::Result result = job->result();
             job->deleteLater();
-            if (result.cancelled || m_cancelled) {
+            if (result.cancelled) {
                 m_cancelled = true;
+                m_stopped = true;
                 takeBackCopy();
                 finish();
                 return;
             }
+            // A stop asked for too late for this mail still spares the ones after it.
+            if (result.cancelRequested)
+                m_cancelled = true;
             if (result.code >= 0)
                 m_lastEncrypted = result.encrypted;
             if (result.needsSignIn) {
@@ -175,7 +208,8 @@ void Sender::nextPass()
                 return;
             }
             // The callers' message buffer holds this many characters with its NUL.
-            passEnded(result.code, result.error.left(MailLibrary::instance().bufferSize() - 1));
+            passEnded(result.code, result.error.left(MailLibrary::instance().bufferSize() - 1),
+                      result.outcome == SendOutcome::MaybeDelivered);
             nextPass();
         });
         m_job->start();
@@ -187,8 +221,8 @@ void Sender::nextPass()
 bool Sender::prepare(int i, OutgoingMail &mail)
 {
     QString recipient;
-    if (m_fields.bulkChosen()) {
-        const auto address = AddressBook().bulkAddress(i);
+    if (m_snapshot.bulk) {
+        const std::optional<QString> address = m_snapshot.bulkAddresses.value(i - 1);
         // A list filled from the read-only address list can be longer than the book.
         if (!address) {
             Prompt::instance().ask(
@@ -199,16 +233,16 @@ bool Sender::prepare(int i, OutgoingMail &mail)
         }
         recipient = *address;
     } else {
-        recipient = m_fields.recipient();
+        recipient = m_snapshot.recipient;
     }
 
     m_fields.setStatus(sendingText());
 
     HistoryRecord copy;
-    copy.Subject = m_fields.subject();
+    copy.Subject = m_snapshot.subject;
     copy.MailDate = clockText();
-    copy.Correspondent = m_fields.recipient();
-    copy.Body = m_fields.mailBody();
+    copy.Correspondent = m_snapshot.recipient;
+    copy.Body = m_snapshot.body;
     m_wholeCopy = WholeMailLink::reserveSent(copy);
     HistoryFile sent(HistoryFile::Kind::Sent);
     m_sentFileBefore = QFileInfo(sent.path()).size();
@@ -220,46 +254,49 @@ bool Sender::prepare(int i, OutgoingMail &mail)
                          + stored.error,
                      {}, m_parent);
 
-    m_bodyBefore = m_fields.mailBody();
-    if (m_fields.fortuneTicked())
-        m_fields.setMailBody(m_fields.mailBody() + Fortune::block(Fortune::numberFor(Fortune::draw())));
+    if (m_snapshot.fortune)
+        m_snapshot.body += Fortune::block(Fortune::numberFor(Fortune::draw()));
 
     const RuntimeSettings &settings = runtimeSettings();
     mail.server = settings.SmtpServer;
     mail.to = recipient;
     mail.from = settings.SenderAddress;
-    mail.subject = m_fields.subject();
-    mail.body = m_fields.mailBody();
-    mail.attachments = m_fields.attachmentText();
+    mail.subject = m_snapshot.subject;
+    mail.body = m_snapshot.body;
+    mail.attachments = m_snapshot.attachments;
     mail.option = 0;
     fillAccount(mail);
     return true;
 }
 
-void Sender::passEnded(int code, const QString &error)
+void Sender::passEnded(int code, const QString &error, bool maybeDelivered)
 {
     if (code >= 0)
         return;
-    ++m_failures;
+    if (maybeDelivered)
+        ++m_uncertain;
+    else
+        ++m_failures;
     Prompt::instance().ask({error, errorTitle(), Prompt::Icon::None, Prompt::Buttons::Ok}, m_parent);
 }
 
 void Sender::takeBackCopy()
 {
-    // The mail never left, so its copy goes, and the body loses the fortune it was given.
+    // The mail never left, so its copy goes.
     if (m_sentFileAfter >= 0)
         HistoryFile(HistoryFile::Kind::Sent).takeBackAppend(m_sentFileBefore, m_sentFileAfter);
     m_sentFileAfter = -1;
     if (!m_wholeCopy.isEmpty())
         QFile::remove(m_wholeCopy);
-    m_fields.setMailBody(m_bodyBefore);
 }
 
 void Sender::finish()
 {
     delete m_window;
     m_running = false;
-    m_fields.setStatus(m_cancelled ? cancelledText() : doneText());
+    m_fields.setStatus(m_stopped                          ? cancelledText()
+                           : m_passes == 1 && m_uncertain > 0 ? uncertainText()
+                                                              : doneText());
     // The launcher showed the progress while it lasted; then what became of the mail.
     if (m_launcherBefore)
         setLauncherStatus(m_lastEncrypted ? SendJob::withEncryption(doneText(), *m_lastEncrypted)

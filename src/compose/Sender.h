@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <QList>
+
 #include <functional>
 #include <optional>
 
@@ -14,7 +16,7 @@ class ProgressWindow;
 class QWidget;
 class SendJob;
 
-// What a send reads from and changes in its window, at the moment it is used.
+// What a send reads from its window once, when it starts, and what it shows there.
 class SendFields {
 public:
     virtual ~SendFields() = default;
@@ -23,7 +25,6 @@ public:
     virtual QString subject() const = 0;
     // The body with CR LF line breaks, as mails and history records keep it.
     virtual QString mailBody() const = 0;
-    virtual void setMailBody(const QString &body) = 0;
     virtual QString attachmentText() const = 0;
     virtual bool fortuneTicked() const = 0;
     virtual bool bulkChosen() const = 0;
@@ -35,9 +36,11 @@ public:
 
 // The send button's whole run: once, or once per address book record in bulk;
 // before each sending a copy goes to the sent-mail history, then the fortune,
-// then the mail library on a worker. A failure is shown and the next pass still
-// runs. A cancel stops the run, takes back the copy of the mail being sent and
-// leaves the window as it was.
+// then the mail library on a worker. Everything it sends is read from the window
+// once, at the start; the window's text is never changed by it. A failure is
+// shown and the next pass still runs. A cancel stops the run before the next
+// mail reaches the server and takes back that mail's copy; a mail already handed
+// over whole is finished, and its copy stays.
 class Sender : public QObject {
     Q_OBJECT
 public:
@@ -51,6 +54,7 @@ public:
     static const QString &doneText();
     static const QString &errorTitle();
     static const QString &cancelledText();
+    static const QString &uncertainText();
 
     Sender(SendFields &fields, QWidget *parent = nullptr);
     ~Sender() override;
@@ -72,18 +76,34 @@ public:
     void cancel();
 
     bool isRunning() const { return m_running; }
-    bool wasCancelled() const { return m_cancelled; }
+    // A cancel left a mail unsent.
+    bool wasCancelled() const { return m_stopped; }
+    // Mails the server refused or never got; not those that may have arrived.
     int failures() const { return m_failures; }
+    // Mails handed over whole whose answer never came.
+    int uncertain() const { return m_uncertain; }
     int passes() const { return m_passes; }
 
 signals:
     void finished();
 
 private:
+    // The inputs of the whole run, read once at its start.
+    struct Snapshot {
+        QString recipient;
+        QString subject;
+        QString body;  // grows by a fortune each pass when the box was ticked
+        QString attachments;
+        bool fortune = false;
+        bool bulk = false;
+        QList<std::optional<QString>> bulkAddresses;  // per pass; none past the book's end
+    };
+
+    void takeSnapshot();
     // Everything of pass i up to the hand-over: false when the pass sends nothing.
     bool prepare(int i, OutgoingMail &mail);
     void nextPass();
-    void passEnded(int code, const QString &error);
+    void passEnded(int code, const QString &error, bool maybeDelivered = false);
     void takeBackCopy();
     void finish();
     // The launcher's clock text, the sent mail's date.
@@ -94,18 +114,20 @@ private:
     Transport m_transport;
     ErrorText m_errorText;
 
+    Snapshot m_snapshot;
     int m_passes = 0;
     int m_pass = 0;
     bool m_running = false;
-    bool m_cancelled = false;
+    bool m_cancelled = false;  // asked to stop
+    bool m_stopped = false;    // and something was left unsent
     int m_failures = 0;
     SignInPolicy m_signInPolicy = SignInPolicy::MayOpenBrowser;
+    int m_uncertain = 0;
     QPointer<SendJob> m_job;
     QPointer<ProgressWindow> m_window;
     // The copy of the mail in flight, so a cancel can take it back.
     qint64 m_sentFileBefore = -1;
     qint64 m_sentFileAfter = -1;
-    QString m_bodyBefore;
     QString m_wholeCopy;  // the sent mail kept whole, when its copy cannot hold it
     std::optional<QString> m_launcherBefore;
     std::optional<bool> m_lastEncrypted;  // of the last mail that went out

@@ -54,14 +54,14 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("新規作成"));
     setMouseTracking(true);
 
-    QPushButton *sendButton = button("Command1", QStringLiteral("送信"), 240, 120, 1335);
+    QPushButton *sendButton = m_send = button("Command1", QStringLiteral("送信"), 240, 120, 1335);
     QPushButton *widenButton = button("Command4", QStringLiteral("アドレス帳"), 1800, 120, 1335);
     QPushButton *restoreButton = button("Command6", QStringLiteral("元のサイズ"), 3360, 120, 1335);
     QPushButton *emoticonButton = button("Command8", QStringLiteral("顔・絵文字"), 4800, 120, 1455);
     QPushButton *stopButton = button("Command3", QStringLiteral("送信中止"), 240, 600, 1335);
     QPushButton *bodyPaste = button("Command5", QStringLiteral("本文に貼付"), 1800, 600, 1335);
     QPushButton *toPaste = button("Command7", QStringLiteral("宛先に貼付"), 3360, 600, 1335);
-    QPushButton *clearButton = button("Command11", QStringLiteral("クリア"), 4800, 600, 1455);
+    QPushButton *clearButton = m_clear = button("Command11", QStringLiteral("クリア"), 4800, 600, 1455);
 
     label(QStringLiteral("宛先"), 240, 1200, 1000);
     m_to = new LimitedTextEdit(kToLength, this);
@@ -283,6 +283,8 @@ void WriteForm::setListColour(const QColor &colour)
 
 void WriteForm::clear()
 {
+    if (m_sender)
+        return;
     m_to->clear();
     m_subject->clear();
     m_body->clear();
@@ -325,6 +327,8 @@ void WriteForm::pickAddress()
 
 void WriteForm::chooseBulk(bool on)
 {
+    if (m_sender)
+        return;
     if (on) {
         m_bulk->setChecked(true);
         setListColour(kListGreen);
@@ -410,17 +414,52 @@ void WriteForm::send()
     // No second send and no close while one runs, its boxes included.
     if (m_sender)
         return;
+    m_textsAtSend = {m_to->toPlainText(), m_subject->text(), m_body->toPlainText()};
     m_sender = new Sender(*this, this);
-    connect(m_sender, &Sender::finished, this, [this] {
-        Sender *sender = m_sender;
-        m_sender = nullptr;
-        sender->deleteLater();
-        // What was written stays when nothing went out: a cancel, or a single mail refused.
-        const bool keep = sender->wasCancelled() || (sender->passes() == 1 && sender->failures() > 0);
-        if (!keep)
-            close();
-    });
+    connect(m_sender, &Sender::finished, this, &WriteForm::sendEnded);
+    lockForSend(true);
     m_sender->start();
+}
+
+void WriteForm::sendEnded()
+{
+    Sender *sender = m_sender;
+    m_sender = nullptr;
+    sender->deleteLater();
+    lockForSend(false);
+    // What was written stays when nothing went out (a cancel, a single mail refused)
+    // and when the user wrote on while it went.
+    const bool edited = m_textsAtSend != QStringList{m_to->toPlainText(), m_subject->text(), m_body->toPlainText()};
+    const bool keep = sender->wasCancelled() || (sender->passes() == 1 && sender->failures() > 0) || edited;
+    if (!keep)
+        closeWhenFree();
+}
+
+void WriteForm::closeWhenFree()
+{
+    // Closing frees the window, and with it any box still open on it.
+    if (Prompt::openOn(this)) {
+        connect(Prompt::watch(), &PromptWatch::closed, this, &WriteForm::closeWhenFree, Qt::UniqueConnection);
+        return;
+    }
+    disconnect(Prompt::watch(), &PromptWatch::closed, this, &WriteForm::closeWhenFree);
+    if (!m_sender)
+        close();
+}
+
+void WriteForm::lockForSend(bool locked)
+{
+    for (QWidget *control : {static_cast<QWidget *>(m_send), static_cast<QWidget *>(m_clear),
+                             static_cast<QWidget *>(m_bulk), static_cast<QWidget *>(m_single),
+                             static_cast<QWidget *>(m_fortune)})
+        control->setEnabled(!locked);
+    m_attachText->setReadOnly(locked);
+    if (locked) {
+        for (QPushButton *control : {m_attach, m_add, m_cancelAttach})
+            control->setEnabled(false);
+    } else {
+        showAttachmentControls();
+    }
 }
 
 bool WriteForm::isSending() const
@@ -454,13 +493,6 @@ QString WriteForm::mailBody() const
     return text;
 }
 
-void WriteForm::setMailBody(const QString &body)
-{
-    QString text = body;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    m_body->setPlainText(text);
-}
-
 QString WriteForm::attachmentText() const
 {
     return m_attachments.text();
@@ -491,4 +523,6 @@ void WriteForm::prepareAttachmentsForSend()
 {
     m_attachments.prepareForSend();
     showAttachmentControls();
+    if (m_sender)
+        lockForSend(true);
 }

@@ -82,12 +82,16 @@ private:
     void hideHelp();
     void showAttachmentControls();
     void setListColour(const QColor &colour);
+    // What would change a running send is locked while it runs.
+    void lockForSend(bool locked);
+    void sendEnded();
+    // Closes once no box or dialog of this window is open.
+    void closeWhenFree();
 
     // SendFields
     QString recipient() const override;
     QString subject() const override;
     QString mailBody() const override;
-    void setMailBody(const QString &body) override;
     QString attachmentText() const override;
     bool fortuneTicked() const override;
     bool bulkChosen() const override;
@@ -117,6 +121,9 @@ private:
     QRadioButton *m_single;      // Option1
     QLineEdit *m_scratch;        // Text4
     QPushButton *m_scratchPaste; // Command2
+    QPushButton *m_send;         // Command1
+    QPushButton *m_clear;        // Command11
     QList<QPushButton *> m_helpButtons;
     QPointer<Sender> m_sender;
+    QStringList m_textsAtSend;   // recipient, subject and body as the send took them
 };

@@ -9,12 +9,53 @@
 #include <QStringList>
 #include <QTcpSocket>
 
+#include <QUrl>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
 #include <linux/sockios.h>
+#include <netdb.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 
 namespace {
 
 LineSession::Timeouts g_defaultTimeouts = LineSession::kDefaultTimeouts;
+LineSession::NameLookup g_nameLookup;
+
+QList<QHostAddress> systemLookup(const QString &host, QString *error)
+{
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo *found = nullptr;
+    QList<QHostAddress> addresses;
+    const QByteArray name = QUrl::toAce(host);
+    const int code = ::getaddrinfo(name.isEmpty() ? host.toUtf8().constData() : name.constData(), nullptr, &hints,
+                                   &found);
+    if (code != 0) {
+        *error = QString::fromLocal8Bit(::gai_strerror(code));
+        return addresses;
+    }
+    for (const addrinfo *entry = found; entry; entry = entry->ai_next) {
+        const QHostAddress address(entry->ai_addr);
+        if (!address.isNull() && !addresses.contains(address))
+            addresses << address;
+    }
+    ::freeaddrinfo(found);
+    return addresses;
+}
+
+// What a lookup left behind by a cancel still writes into.
+struct LookupState {
+    std::mutex lock;
+    std::condition_variable done;
+    bool finished = false;
+    QList<QHostAddress> addresses;
+    QString error;
+};
 
 // A dot block larger than this is not a mail but a runaway server.
 constexpr qsizetype kMaxBlockSize = qsizetype(512) << 20;
@@ -98,6 +139,11 @@ LineSession::Timeouts LineSession::defaultTimeouts()
     return g_defaultTimeouts;
 }
 
+void LineSession::setNameLookup(NameLookup lookup)
+{
+    g_nameLookup = std::move(lookup);
+}
+
 LineSession::LineSession() : m_timeouts(g_defaultTimeouts)
 {
     m_clock.start();
@@ -121,9 +167,14 @@ bool LineSession::failAndAbort(const QString &text)
     return fail(text);
 }
 
+bool LineSession::cancelRequested() const
+{
+    return m_hooks && m_hooks->cancel && m_hooks->cancel->load();
+}
+
 bool LineSession::checkCancel()
 {
-    if (!m_hooks || !m_hooks->cancel || !m_hooks->cancel->load())
+    if (!m_cancellable || !cancelRequested())
         return true;
     m_cancelled = true;
     return failAndAbort(QStringLiteral("中止しました。"));
@@ -139,42 +190,96 @@ void LineSession::noteActivity()
     m_lastActivity = m_clock.elapsed();
 }
 
+std::optional<QList<QHostAddress>> LineSession::lookUp(const QString &host, qint64 deadline)
+{
+    if (QHostAddress literal; literal.setAddress(host))
+        return QList<QHostAddress>{literal};
+    auto state = std::make_shared<LookupState>();
+    NameLookup lookup = g_nameLookup ? g_nameLookup : NameLookup(systemLookup);
+    std::thread([state, lookup, host] {
+        QString error;
+        QList<QHostAddress> addresses = lookup(host, &error);
+        const std::lock_guard<std::mutex> guard(state->lock);
+        state->addresses = std::move(addresses);
+        state->error = error;
+        state->finished = true;
+        state->done.notify_all();
+    }).detach();
+
+    std::unique_lock<std::mutex> guard(state->lock);
+    while (!state->finished) {
+        if (!checkCancel())
+            return std::nullopt;
+        if (m_clock.elapsed() >= deadline) {
+            fail(QStringLiteral("サーバー %1 の名前を %2 秒以内に調べられませんでした。")
+                     .arg(host)
+                     .arg(seconds(m_timeouts.connect)));
+            return std::nullopt;
+        }
+        state->done.wait_for(guard, std::chrono::milliseconds(kSliceMs));
+    }
+    if (state->addresses.isEmpty()) {
+        fail(QStringLiteral("サーバー %1 が見つかりませんでした（%2）。").arg(host, state->error));
+        return std::nullopt;
+    }
+    return state->addresses;
+}
+
 bool LineSession::connectTo(const ServerAddress &address)
 {
     abort();
     m_error.clear();
     m_cancelled = false;
+    m_cancellable = true;
+    m_lastRawByte = -1;
     m_address = address;
-    m_socket = std::make_unique<QSslSocket>();
-    m_socket->setProxy(QNetworkProxy::NoProxy);
-    m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
-    // Commands are short and each waits for its reply; Nagle would only add delay.
-    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     const QString where = QStringLiteral("%1:%2").arg(address.host).arg(address.port);
+    const qint64 deadline = m_clock.elapsed() + m_timeouts.connect.count();
+    const auto addresses = lookUp(address.host, deadline);
+    if (!addresses)
+        return false;
 
-    if (address.implicitTls)
-        m_socket->connectToHostEncrypted(address.host, address.port);
-    else
-        m_socket->connectToHost(address.host, address.port);
-    // Under TLS nothing is readable until a whole record is in, which can take a
-    // while on a slow line; the raw socket below still shows that bytes arrive.
-    for (QTcpSocket *raw : m_socket->findChildren<QTcpSocket *>(Qt::FindDirectChildrenOnly))
-        QObject::connect(raw, &QIODevice::readyRead, m_socket.get(), [this] { noteActivity(); });
-    QElapsedTimer waited;
-    waited.start();
-    while (m_socket->state() != QAbstractSocket::ConnectedState) {
-        if (!checkCancel())
-            return false;
-        if (waited.elapsed() >= m_timeouts.connect.count())
-            return failAndAbort(QStringLiteral("サーバー %1 に %2 秒以内に接続できませんでした。")
-                                    .arg(where).arg(seconds(m_timeouts.connect)));
-        if (m_socket->waitForConnected(kSliceMs))
+    QString refused;
+    for (const QHostAddress &ip : *addresses) {
+        m_socket = std::make_unique<QSslSocket>();
+        m_socket->setProxy(QNetworkProxy::NoProxy);
+        m_socket->setPeerVerifyMode(QSslSocket::VerifyPeer);
+        // Connected by address, verified (and introduced by SNI) by name.
+        m_socket->setPeerVerifyName(address.host);
+        // Commands are short and each waits for its reply; Nagle would only add delay.
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        if (address.implicitTls)
+            m_socket->connectToHostEncrypted(ip.toString(), address.port, address.host);
+        else
+            m_socket->connectToHost(ip, address.port);
+        // Under TLS nothing is readable until a whole record is in, which can take a
+        // while on a slow line; the raw socket below still shows that bytes arrive.
+        for (QTcpSocket *raw : m_socket->findChildren<QTcpSocket *>(Qt::FindDirectChildrenOnly))
+            QObject::connect(raw, &QIODevice::readyRead, m_socket.get(), [this] {
+                noteActivity();
+                m_lastRawByte = m_lastActivity;
+                ++m_rawReads;
+            });
+        while (m_socket->state() != QAbstractSocket::ConnectedState) {
+            if (!checkCancel())
+                return false;
+            if (m_clock.elapsed() >= deadline)
+                return failAndAbort(QStringLiteral("サーバー %1 に %2 秒以内に接続できませんでした。")
+                                        .arg(where)
+                                        .arg(seconds(m_timeouts.connect)));
+            if (m_socket->waitForConnected(kSliceMs))
+                break;
+            if (m_socket->error() != QAbstractSocket::SocketTimeoutError
+                && m_socket->state() == QAbstractSocket::UnconnectedState) {
+                refused = socketError();
+                break;
+            }
+        }
+        if (m_socket->state() == QAbstractSocket::ConnectedState)
             break;
-        if (m_socket->error() != QAbstractSocket::SocketTimeoutError
-            && m_socket->state() == QAbstractSocket::UnconnectedState)
-            return failAndAbort(
-                QStringLiteral("サーバー %1 に接続できませんでした（%2）。").arg(where, socketError()));
     }
+    if (m_socket->state() != QAbstractSocket::ConnectedState)
+        return failAndAbort(QStringLiteral("サーバー %1 に接続できませんでした（%2）。").arg(where, refused));
     noteActivity();
     if (address.implicitTls && !waitForEncrypted())
         return false;
@@ -194,14 +299,19 @@ bool LineSession::waitForEncrypted()
     CertificateAnswer answer = CertificateAnswer::Cancel;
     bool asked = false;
     QList<QSslError> problems;
+    // The handshake as a whole is bounded, less the user's time to think.
+    const qint64 started = m_clock.elapsed();
+    qint64 thinking = 0;
     const QMetaObject::Connection watch = QObject::connect(
         m_socket.get(), &QSslSocket::sslErrors, m_socket.get(), [&](const QList<QSslError> &errors) {
             problems = errors;
             if (!m_hooks || !m_hooks->certificate)
                 return;
             asked = true;
+            QElapsedTimer asking;
+            asking.start();
             answer = m_hooks->certificate({m_address.host, m_address.port, m_socket->peerCertificate(), errors});
-            // The user's time to think is not the server's silence.
+            thinking += asking.elapsed();
             noteActivity();
             if (answer != CertificateAnswer::Cancel)
                 m_socket->ignoreSslErrors();
@@ -226,7 +336,7 @@ bool LineSession::waitForEncrypted()
     while (!m_socket->isEncrypted()) {
         if (!checkCancel())
             return finish(false);
-        if (m_clock.elapsed() - m_lastActivity >= m_timeouts.connect.count())
+        if (m_clock.elapsed() - started - thinking >= m_timeouts.connect.count())
             return finish(failAndAbort(QStringLiteral("サーバー %1 との暗号化通信を %2 秒以内に始められませんでした。")
                                            .arg(m_address.host).arg(seconds(m_timeouts.connect))));
         if (m_socket->waitForEncrypted(kSliceMs))
@@ -280,22 +390,35 @@ void LineSession::reportUpload()
     m_hooks->uploadProgress(qBound<qint64>(0, sent, m_uploadTotal), m_uploadTotal);
 }
 
-// Waits until at most highWater bytes are still queued in the program. Every
-// byte the server takes counts as activity, so only a server that stops reading
-// runs into the limit.
-bool LineSession::drain(qint64 highWater)
+qint64 LineSession::unsentInKernel() const
+{
+    int unsent = 0;
+    if (!m_socket || m_socket->socketDescriptor() < 0
+        || ::ioctl(static_cast<int>(m_socket->socketDescriptor()), SIOCOUTQNSD, &unsent) != 0)
+        return 0;
+    return unsent;
+}
+
+// Waits until at most highWater bytes are still queued in the program, and with
+// toTheWire until the kernel has sent everything too. Every byte the server
+// takes counts as activity, so only a server that stops reading runs into the limit.
+bool LineSession::drain(qint64 highWater, bool toTheWire)
 {
     qint64 lastPending = pending();
-    while (queuedInProgram() > highWater) {
+    const qint64 waitStart = m_clock.elapsed();
+    while (queuedInProgram() > highWater || (toTheWire && unsentInKernel() > 0)) {
         if (!checkCancel())
             return false;
         if (!isConnected())
             return failAndAbort(QStringLiteral("サーバーとの接続が切れました。"));
-        const qint64 silent = m_clock.elapsed() - m_lastActivity;
+        const qint64 silent = m_clock.elapsed() - qMax(m_lastActivity, waitStart);
         if (silent >= m_timeouts.reply.count())
             return failAndAbort(QStringLiteral("サーバーが %1 秒間データを受け取りませんでした。")
                                     .arg(seconds(std::chrono::milliseconds(silent))));
-        m_socket->waitForBytesWritten(kSliceMs);
+        if (queuedInProgram() > 0)
+            m_socket->waitForBytesWritten(kSliceMs);
+        else
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const qint64 now = pending();
         if (now < lastPending) {
             lastPending = now;
@@ -359,7 +482,9 @@ bool LineSession::writeDotBlock(const QByteArray &text)
             return failAndAbort(QStringLiteral("サーバーへ送れませんでした（%1）。").arg(socketError()));
         offset += piece;
         m_uploadHanded += piece;
-        if (!drain(offset == total ? 0 : kPiece))
+        // The last piece is not away until the final "." has left this machine: till
+        // then a cancel still keeps it from the server.
+        if (!drain(offset == total ? 0 : kPiece, offset == total))
             return false;
     }
     return true;
@@ -390,13 +515,20 @@ bool LineSession::waitForMore(ReadLimit &limit)
     if (!isConnected())
         return fail(QStringLiteral("サーバーとの接続が切れました。"));
 
-    const qint64 silenceLimit = m_longReply ? m_timeouts.finalReply.count() : m_timeouts.reply.count();
+    const qint64 waitStart = m_clock.elapsed();
+    const quint64 rawAtStart = m_rawReads;
     qint64 lastPending = pending();
     for (;;) {
         if (!checkCancel())
             return false;
+        // A cancel the line can no longer honour still shortens the long wait after an upload.
+        const bool longWait = m_longReply && !cancelRequested();
+        const qint64 silenceLimit = longWait ? m_timeouts.finalReply.count() : m_timeouts.reply.count();
         const qint64 now = m_clock.elapsed();
-        const qint64 silent = now - m_lastActivity;
+        const qint64 silent = now - qMax(m_lastActivity, waitStart);
+        // Encrypted bytes that do not yet make a record start the reply's clock all the same.
+        if (limit.started < 0 && m_rawReads != rawAtStart)
+            limit.started = m_lastRawByte;
         if (silent >= silenceLimit)
             return failAndAbort(QStringLiteral("サーバーから %1 秒間応答がありませんでした。")
                                     .arg(seconds(std::chrono::milliseconds(silent))));
@@ -490,6 +622,11 @@ std::optional<QByteArray> LineSession::readDotBlock(qint64 expectedSize)
 void LineSession::abort()
 {
     if (m_socket) {
+        // A reset, so what the kernel still holds (a final ".") is dropped, never sent.
+        if (const qintptr fd = m_socket->socketDescriptor(); fd >= 0) {
+            const linger reset{1, 0};
+            ::setsockopt(static_cast<int>(fd), SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        }
         m_socket->abort();
         m_socket.reset();
     }

@@ -2,11 +2,13 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QHostAddress>
 #include <QList>
 #include <QSslCertificate>
 #include <QString>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,12 +35,16 @@ struct ServerAddress {
     static std::optional<ServerAddress> parse(const QString &text, const Schemes &schemes);
 };
 
-// How long a line session waits. Every wait measures silence: it starts again
-// with each byte read or written, so a slow transfer that moves never ends.
+// How long a line session waits. Replies and uploads measure silence: it starts
+// again with each byte read or written, so a slow transfer that moves never ends.
+// Silence counts from the later of the last byte and the start of the wait, so
+// the program's own pauses (a box the user leaves open) are never the server's.
 struct LineTimeouts {
-    std::chrono::milliseconds connect{15000};  // the connection and TLS handshake
+    // The name lookup and connection together, and the TLS handshake as a whole:
+    // a server that drips bytes cannot stretch either.
+    std::chrono::milliseconds connect{15000};
     std::chrono::milliseconds reply{60000};    // silence while a reply is awaited
-    // A one-line reply must be whole this long after its first byte.
+    // A one-line reply must be whole this long after its first byte, encrypted or not.
     std::chrono::milliseconds line{60000};
     // A multi-line reply may take this long, then must keep blockMinRate on average.
     std::chrono::milliseconds blockGrace{60000};
@@ -61,6 +67,11 @@ public:
     // Sessions made from now on wait this long (tests shorten it).
     static void setDefaultTimeouts(const Timeouts &timeouts);
     static Timeouts defaultTimeouts();
+
+    // Turns a host name into addresses; it may block, so it runs on a thread of its
+    // own that a cancel or the connect limit leaves behind. Empty: the system's resolver.
+    using NameLookup = std::function<QList<QHostAddress>(const QString &host, QString *error)>;
+    static void setNameLookup(NameLookup lookup);
 
     LineSession();
     ~LineSession();
@@ -88,6 +99,9 @@ public:
     bool writeDotBlock(const QByteArray &text);
     // The next reply may be awaited this long in silence (after a mail upload).
     void allowLongReply() { m_longReply = true; }
+    // Once what was sent cannot be taken back, a cancel no longer cuts the line:
+    // the reply is still awaited, though no longer than an ordinary one.
+    void setCancellable(bool cancellable) { m_cancellable = cancellable; }
 
     // One line without its line end (CR LF or a bare LF).
     std::optional<QByteArray> readLine();
@@ -119,10 +133,13 @@ private:
 
     bool fail(const QString &text);
     bool failAndAbort(const QString &text);
+    bool cancelRequested() const;
     bool checkCancel();
+    std::optional<QList<QHostAddress>> lookUp(const QString &host, qint64 deadline);
     bool waitForMore(ReadLimit &limit);
     bool waitForEncrypted();
-    bool drain(qint64 highWater);
+    bool drain(qint64 highWater, bool toTheWire = false);
+    qint64 unsentInKernel() const;
     qint64 queuedInProgram() const;
     qint64 pending() const;
     void reportUpload();
@@ -134,11 +151,14 @@ private:
     const SessionHooks *m_hooks = nullptr;
     QElapsedTimer m_clock;
     qint64 m_lastActivity = 0;
+    qint64 m_lastRawByte = -1;  // encrypted bytes count as a reply's start too
+    quint64 m_rawReads = 0;
     qint64 m_lastProgress = -1;
     bool m_longReply = false;
     qint64 m_uploadTotal = 0;   // the block being uploaded, for progress
     qint64 m_uploadHanded = 0;  // of it (and what was queued before) handed to the socket
     bool m_cancelled = false;
+    bool m_cancellable = true;
     ServerAddress m_address;
     QByteArray m_buffer;
     qsizetype m_pos = 0;

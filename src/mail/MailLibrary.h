@@ -42,6 +42,14 @@ struct FetchedMail {
 struct OutgoingMail;
 struct BuiltMail;
 
+// How the last send of a thread ended, beyond its result.
+enum class SendOutcome {
+    Sent,
+    Failed,          // nothing was delivered, or the server said no
+    Cancelled,       // stopped by the user before the mail could reach the server
+    MaybeDelivered,  // the whole mail went out, its answer never came
+};
+
 // The program's one door to the mail servers. Nothing above it knows a protocol.
 // Results keep the meanings callers rely on: -1 no connection, a count or 0,
 // a negative value for failure, and the text of the last error on request.
@@ -124,6 +132,7 @@ public:
     QByteArray lastBuiltMessage() const;
     // Whether the last send of this thread went over an encrypted connection.
     bool smtpWasEncrypted() const;
+    SendOutcome lastSendOutcome() const;
 
 private:
     MailLibrary();

@@ -14,6 +14,7 @@ std::optional<QString> cut(const std::optional<QString> &text)
 }
 
 thread_local QByteArray t_lastBuilt;
+thread_local SendOutcome t_outcome = SendOutcome::Failed;
 
 } // namespace
 
@@ -41,6 +42,11 @@ QByteArray MailLibrary::lastBuiltMessage() const
     return t_lastBuilt;
 }
 
+SendOutcome MailLibrary::lastSendOutcome() const
+{
+    return t_outcome;
+}
+
 int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hooks)
 {
     // A mail that cannot be built is refused before any connection is made.
@@ -48,6 +54,7 @@ int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hook
     const auto built = buildMail(mail, &error);
     noteSmtpEncrypted(false);
     t_lastBuilt = built ? built->data : QByteArray();
+    t_outcome = SendOutcome::Failed;
     if (!built) {
         setLastError(error);
         return -1;
@@ -58,6 +65,11 @@ int MailLibrary::smtpSendMail(const OutgoingMail &mail, const SessionHooks *hook
     const bool sent = session.open(FixedField::cutAtNul(mail.server))
         && session.authenticate({mail.accountId, mail.accountPassword}) && session.transfer(*built);
     noteSmtpEncrypted(session.isEncrypted());
+    // A cancel during the goodbye changes nothing: the server already took the mail.
+    t_outcome = sent                         ? SendOutcome::Sent
+        : session.mayHaveDelivered()         ? SendOutcome::MaybeDelivered
+        : session.cancelled()                ? SendOutcome::Cancelled
+                                             : SendOutcome::Failed;
     session.quit();
     if (!sent) {
         setLastError(session.errorText());

@@ -1,5 +1,7 @@
 #include "mail/MimeReader.h"
 
+#include "mail/GMimeOnce.h"
+
 #include "common/LineEnds.h"
 #include "mail/Charsets.h"
 #include "mail/LegacyDecode.h"
@@ -22,8 +24,7 @@ namespace {
 
 void ensureGMime()
 {
-    static std::once_flag once;
-    std::call_once(once, [] { g_mime_init(); });
+    GMimeOnce::ensure();
 }
 
 template <class T>

@@ -2,6 +2,7 @@
 
 #include "common/Cp932.h"
 #include "common/LineEnds.h"
+#include "mail/GMimeOnce.h"
 #include "mail/HeaderEncoder.h"
 
 #include <QFile>
@@ -33,11 +34,7 @@ using GPtr = std::unique_ptr<T, GUnref<T>>;
 
 void ensureGMime()
 {
-    static const bool ready = [] {
-        g_mime_init();
-        return true;
-    }();
-    (void)ready;
+    GMimeOnce::ensure();
 }
 
 QByteArray crlfLines(const QString &text)

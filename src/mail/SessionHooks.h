@@ -26,6 +26,8 @@ struct SessionHooks {
     const std::atomic_bool *cancel = nullptr;
     // Bytes of a large upload handed to the network so far, and the total.
     std::function<void(qint64 sent, qint64 total)> uploadProgress;
+    // A whole mail with its final "." has left: from now on it cannot be called back.
+    std::function<void()> handedOver;
     // A certificate that does not verify: go on with it, or not.
     std::function<CertificateAnswer(const CertificateProblem &)> certificate;
     // Sending a password in clear to a server that never offered encryption: may we?

@@ -263,10 +263,19 @@ bool SmtpSession::transfer(const BuiltMail &mail)
         return false;
     if (!m_line.writeDotBlock(mail.data))
         return fail(m_line.errorText());
+    // From here the mail cannot be called back: the answer is awaited whatever the user asks.
+    m_dotHanded = true;
+    m_line.setCancellable(false);
+    if (m_hooks && m_hooks->handedOver)
+        m_hooks->handedOver();
     m_line.allowLongReply();
     const auto answer = readReply();
+    m_line.setCancellable(true);
     if (!answer)
-        return false;
+        return fail(QStringLiteral("SMTPサーバー %1 にメールを最後まで渡しましたが、受け取ったという返事がありませんでした（%2）。"
+                                   "メールは届いている可能性があります。")
+                        .arg(m_line.address().host, m_error));
+    m_dotAnswered = true;
     if (answer->code != 250)
         return failWith(*answer);
     return true;

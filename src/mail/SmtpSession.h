@@ -47,6 +47,9 @@ public:
 
     bool isEncrypted() const { return m_line.isEncrypted(); }
     bool cancelled() const { return m_line.cancelled(); }
+    // The whole mail with its final "." went to the network and no answer came:
+    // the server may have it.
+    bool mayHaveDelivered() const { return m_dotHanded && !m_dotAnswered; }
     bool authenticated() const { return m_authenticated; }
     const QString &errorText() const { return m_error; }
 
@@ -73,5 +76,7 @@ private:
     QList<QByteArray> m_authMethods; // upper case
     qint64 m_sizeLimit = 0;          // bytes the server takes in one mail; 0: no limit said
     bool m_authenticated = false;
+    bool m_dotHanded = false;
+    bool m_dotAnswered = false;
     QString m_error;
 };

@@ -36,10 +36,10 @@ void TrustHooks::install(SessionHooks &hooks)
                 break;
             }
             return CertificateAnswer::Cancel;
-        });
+        }, CertificateAnswer::Cancel);
     };
     hooks.plaintextPassword = [](const QString &host, quint16 port) {
-        return WindowThread::call([host, port] { return TrustQuestions::askPlaintextPassword(host, port); });
+        return WindowThread::call([host, port] { return TrustQuestions::askPlaintextPassword(host, port); }, false);
     };
     hooks.sawTlsBefore = [](const QString &host, quint16 port) {
         return ServerTrustFile().server(host, port).seenTls;

@@ -2,6 +2,7 @@
 
 #include "addressbook/FriendForm.h"
 #include "common/Fonts.h"
+#include "common/Prompt.h"
 #include "compose/WriteForm.h"
 #include "common/Twips.h"
 #include "receive/MailCheck.h"
@@ -223,17 +224,31 @@ void MainForm::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    // A running check or send is stopped first; the program ends once it has let go.
-    RunningWork &work = RunningWork::instance();
-    if (work.busy()) {
+    // A running check or send is stopped first, and a box still open is answered
+    // first; the program ends once both have let go.
+    if (RunningWork::instance().busy() || Prompt::anyOpen()) {
         event->ignore();
-        if (!m_endRequested) {
-            m_endRequested = true;
-            connect(&work, &RunningWork::idle, this, [] { Startup::end(); }, Qt::QueuedConnection);
-        }
-        work.cancelAll();
+        endWhenFree();
         return;
     }
     event->accept();
+    Startup::end();
+}
+
+void MainForm::endWhenFree()
+{
+    RunningWork &work = RunningWork::instance();
+    if (work.busy()) {
+        work.cancelAll();
+        connect(&work, &RunningWork::idle, this, &MainForm::endWhenFree,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::UniqueConnection));
+        return;
+    }
+    if (Prompt::anyOpen()) {
+        connect(Prompt::watch(), &PromptWatch::closed, this, &MainForm::endWhenFree, Qt::UniqueConnection);
+        return;
+    }
+    disconnect(&work, &RunningWork::idle, this, &MainForm::endWhenFree);
+    disconnect(Prompt::watch(), &PromptWatch::closed, this, &MainForm::endWhenFree);
     Startup::end();
 }

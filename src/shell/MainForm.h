@@ -36,11 +36,12 @@ private:
     void showHelp(int number);
     void hideHelp();
     void tick();
+    // Ends the program once no work runs and no box is open, asking running work to stop.
+    void endWhenFree();
 
     QList<QLabel *> m_menu;  // Label1..Label8
     QLabel *m_help;           // Label9
     QLineEdit *m_status;      // Text1
     QLineEdit *m_clock;       // Text2
     QTimer *m_timer;          // Timer2
-    bool m_endRequested = false;
 };

@@ -131,6 +131,13 @@ void MailActions::reply()
     m_form->editor()->setFocus();
     m_form->setSelectionMarker({});
     BackForm *back = Forms::get<BackForm>();
+    // Its mail is on the way; a new reply would take the place of what it sends.
+    if (back->isSending()) {
+        Forms::show(back);
+        Prompt::inform(QStringLiteral("返事を書く画面のメールを送信中です。送信が終わってから、もう一度「返事を書く」を押して下さい。"),
+                       {}, m_form);
+        return;
+    }
     back->setSubjectText(QStringLiteral("Re:  ") + FixedField::trimSpaces(m_form->subjectText()));
     back->setToText(HeaderEncoder::quotedMailbox(FixedField::trimSpaces(m_form->fromText())));
     back->setBodyText(FixedField::trimSpaces(m_form->bodyText()));

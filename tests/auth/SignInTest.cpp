@@ -296,7 +296,6 @@ public:
     QString recipient() const override { return QStringLiteral("all"); }
     QString subject() const override { return QStringLiteral("bulk"); }
     QString mailBody() const override { return body; }
-    void setMailBody(const QString &text) override { body = text; }
     QString attachmentText() const override { return {}; }
     bool fortuneTicked() const override { return false; }
     bool bulkChosen() const override { return true; }

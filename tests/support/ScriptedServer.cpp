@@ -23,6 +23,11 @@ void ScriptedServer::Peer::send(const QByteArray &bytes)
 
 QByteArray ScriptedServer::Peer::readLine()
 {
+    return nextLine().value_or(QByteArray());
+}
+
+std::optional<QByteArray> ScriptedServer::Peer::nextLine(int waitMs)
+{
     for (;;) {
         const qsizetype nl = m_buffer.indexOf('\n');
         if (nl >= 0) {
@@ -33,12 +38,12 @@ QByteArray ScriptedServer::Peer::readLine()
             return line;
         }
         pollfd p{m_fd, POLLIN, 0};
-        if (::poll(&p, 1, 20000) <= 0)
-            return {};
+        if (::poll(&p, 1, waitMs) <= 0)
+            return std::nullopt;
         char chunk[4096];
         const ssize_t n = ::recv(m_fd, chunk, sizeof chunk, 0);
         if (n <= 0)
-            return {};
+            return std::nullopt;
         m_buffer.append(chunk, n);
     }
 }

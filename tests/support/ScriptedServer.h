@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include <functional>
+#include <optional>
 #include <thread>
 
 // A server on a free loopback port that plays a script for each connection, for
@@ -15,6 +16,8 @@ public:
         void send(const QByteArray &bytes);
         // The next line from the client without its CR LF; empty once it hung up.
         QByteArray readLine();
+        // The same, telling an empty line from a hang-up (nothing) or a silence of waitMs.
+        std::optional<QByteArray> nextLine(int waitMs = 20000);
         // Reads a command and checks its start, then answers.
         void expect(const QByteArray &commandStart, const QByteArray &reply);
         // Waits until the client hangs up or says QUIT, which it answers.
