@@ -1,5 +1,7 @@
 #include "exchange/CommandLine.h"
 
+#include "history/HistoryRecovery.h"
+
 #include "common/AppPaths.h"
 #include "exchange/AddressExchange.h"
 #include "exchange/HistoryExchange.h"
@@ -132,6 +134,10 @@ Result run(const QStringList &arguments)
             return failure(kFailed, lockError);
         return failure(kInUse, QStringLiteral("Pintora が起動しているため実行できません。Pintora を終了してからもう一度実行してください。"));
     }
+    // A check a crash cut short is settled first, as a start of the program would:
+    // records appended behind its journal would otherwise be cut by it later.
+    if (const QString unsettled = HistoryRecovery::atStart(); !unsettled.isEmpty())
+        return failure(kFailed, unsettled);
     Result result;
     if (form == QLatin1String("--export-mbox"))
         result = exportMbox(arguments[1], arguments[2]);

@@ -1,7 +1,7 @@
 #include "exchange/InstallationLock.h"
 
-#include "common/AppPaths.h"
 #include "common/FileError.h"
+#include "desktop/SingleInstance.h"
 
 #include <QFile>
 
@@ -22,7 +22,7 @@ bool installationInUse(QString *error)
 {
     if (g_fd >= 0)
         return false;
-    const QString path = AppPaths::resolve(kLockFile);
+    const QString path = SingleInstance::lockPath();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
         if (error)

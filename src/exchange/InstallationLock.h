@@ -2,11 +2,9 @@
 
 #include <QString>
 
-// One program at a time per installation: whoever holds an exclusive lock on
-// this file in the data folder uses the installation.
+// One program at a time per installation: the command-line forms take the lock
+// the running program holds (SingleInstance::lockPath) rather than race its files.
 namespace InstallationLock {
-
-inline const QString kLockFile = QStringLiteral("\\★MAilData\\pintora.lock");
 
 // Tries the lock without waiting. True when another program holds it (or, with
 // error set, when the lock file cannot be opened); otherwise this process holds

@@ -1,4 +1,5 @@
 #include "exchange/CommandLine.h"
+#include "desktop/SingleInstance.h"
 #include "exchange/InstallationLock.h"
 
 #include "addressbook/AddressBook.h"
@@ -22,7 +23,7 @@ class HeldLock {
 public:
     HeldLock()
     {
-        m_fd = ::open(QFile::encodeName(AppPaths::resolve(InstallationLock::kLockFile)).constData(),
+        m_fd = ::open(QFile::encodeName(SingleInstance::lockPath()).constData(),
                       O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         held = m_fd >= 0 && ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
     }
