@@ -1,11 +1,10 @@
 #include "exchange/CommandLine.h"
 
-#include "history/HistoryRecovery.h"
-
 #include "common/AppPaths.h"
 #include "exchange/AddressExchange.h"
 #include "exchange/HistoryExchange.h"
 #include "exchange/InstallationLock.h"
+#include "history/HistoryRecovery.h"
 #include "history/HistoryFile.h"
 #include "settings/OptionsFile.h"
 
