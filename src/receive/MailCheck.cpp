@@ -128,6 +128,8 @@ public:
         QString status = (newMail ? MailCheck::kNewMail : MailCheck::kNoNewMail) + line;
         if (m_outcome.deletedFromServer > 0)
             status += QStringLiteral("　") + MailCheck::kDeletedFromServer.arg(m_outcome.deletedFromServer);
+        if (m_rebuilt)
+            status += QStringLiteral("　") + MailCheck::kRebuilt;
         showStatus(status);
         // Nobody saw a box, so the line keeps the reason.
         if (m_quiet && !m_outcome.failure.isEmpty())
@@ -154,6 +156,7 @@ private:
     QList<QByteArray> m_deletedHereDone;  // marks of records deleted here whose mails go now
     int m_expired = 0;                    // mails left on the server that go now
     int m_newMails = 0;                   // mails no earlier check stored
+    bool m_rebuilt = false;               // the list of stored mails was made again from the headers
     QStringList m_left;
     std::optional<HistoryFile::AppendSession> m_session;
     ReceiveJournal m_journal;
@@ -302,8 +305,7 @@ private:
         }
         if (m_rules.keep && !m_uids) {
             // Without ids, a mail left on the server would come again at every check.
-            m_outcome.failed = true;
-            showError(MailCheck::kNoUidl);
+            report(MailCheck::kNoUidl);
             return true;
         }
         bool whole = true;
@@ -418,10 +420,8 @@ private:
     void finishBroken()
     {
         m_library.pop3Abort(m_handle);
-        if (!secureStored() && !stopped()) {
-            m_outcome.failed = true;
-            showError(m_secureError);
-        }
+        if (!secureStored())
+            report(m_secureError);
         if (!stopped())
             reportLeft();
     }
@@ -524,7 +524,7 @@ private:
                 m_known.insert(uid, {false, now, head});
             }
         }
-        showStatus(MailCheck::kRebuilt);
+        m_rebuilt = true;
         return true;
     }
 

@@ -191,6 +191,7 @@ TEST_F(KeepOnServer, ALostOrCutIdFileBringsNoDuplicate)
     servers->deliver(user, numbered(5));
     auto outcome = MailCheck::run();
     EXPECT_EQ(outcome.stored, 1);
+    EXPECT_TRUE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
     EXPECT_EQ(storedSorted(), mails({1, 2, 3, 4, 5}));
 
     // Cut in the middle of a line.
