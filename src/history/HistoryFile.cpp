@@ -47,7 +47,9 @@ HistoryFile::AppendSession::AppendSession(Kind kind) : m_kind(kind)
 {
     Gate &gate = gateFor(kind);
     std::unique_lock lock(gate.mutex);
-    gate.changed.wait(lock, [&] { return !gate.compacting; });
+    // One appender at a time: a check's journal vouches for a run of records
+    // with nothing of anyone else's between them.
+    gate.changed.wait(lock, [&] { return !gate.compacting && gate.sessions == 0; });
     ++gate.sessions;
 }
 

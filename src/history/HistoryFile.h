@@ -27,10 +27,10 @@ public:
     using BeforeAppend = std::function<bool(qint64 offset, const QByteArray &bytes)>;
     RecordFile::Result append(const HistoryRecord &record, const BeforeAppend &before);
 
-    // While a check stores mail the received history is only appended to:
-    // deletions wait until the last session ends, as they would move the
-    // records the check's journal points at, and a session waits for a
-    // deletion under way.
+    // While a check (or an import) stores mail the received history is only
+    // appended to: deletions wait until its session ends, as they would move the
+    // records the check's journal points at; a session waits for a deletion
+    // under way and for another session.
     class AppendSession {
     public:
         explicit AppendSession(Kind kind);

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <atomic>
+#include <optional>
+#include <thread>
+
 
 #include <gtest/gtest.h>
 
@@ -281,3 +285,45 @@ TEST(HistoryFile, OneLineFieldsAreStoredWithoutLineBreaksOrNul)
                     .ok);
     EXPECT_EQ(Sandbox::readFile(receivedPath()), fixture("subject", "date", "a@b", "body\r\nkeeps lines"));
 }
+
+namespace {
+
+TEST(HistoryFileSessions, AppendersTakeTurnsAndADeletionWaitsForThem)
+{
+    Sandbox sandbox;
+    HistoryFile file(HistoryFile::Kind::Received);
+    HistoryRecord record;
+    record.Subject = QStringLiteral("one");
+    ASSERT_TRUE(file.append(record).ok);
+    ASSERT_TRUE(file.append(record).ok);
+
+    std::atomic_bool secondIn{false};
+    std::atomic_bool deleted{false};
+    std::optional<HistoryFile::AppendSession> first;
+    first.emplace(HistoryFile::Kind::Received);
+    std::thread second([&] {
+        HistoryFile::AppendSession session(HistoryFile::Kind::Received);
+        secondIn = true;
+    });
+    std::thread deletion([&] {
+        EXPECT_TRUE(HistoryFile(HistoryFile::Kind::Received).remove(1).ok);
+        deleted = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(secondIn);
+    EXPECT_FALSE(deleted);
+    first.reset();
+    second.join();
+    deletion.join();
+    EXPECT_TRUE(secondIn);
+    EXPECT_TRUE(deleted);
+    EXPECT_EQ(file.count(), 1);
+
+    // A deletion that waits can still be stopped, and then changes nothing.
+    HistoryFile::AppendSession holding(HistoryFile::Kind::Received);
+    std::atomic_bool cancel{true};
+    EXPECT_FALSE(file.remove(1, {}, &cancel).ok);
+    EXPECT_EQ(file.count(), 1);
+}
+
+} // namespace
