@@ -3,6 +3,7 @@
 #include "common/BackgroundJob.h"
 #include "common/WindowThread.h"
 #include "history/HistoryRecord.h"
+#include "history/WholeMailLink.h"
 #include "history/ReceivedMailIds.h"
 #include "settings/RuntimeSettings.h"
 #include "shell/ProgressWindow.h"
@@ -11,12 +12,55 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace HistoryDeletion {
 
 namespace {
+
 bool g_running = false;
+
+using Report = std::function<void(int done, int total)>;
+
+// Runs work on a worker with a progress window that shows once it takes a
+// while; the window thread's events go on until it ends.
+void onWorker(const QString &text, QWidget *parent,
+              const std::function<void(const Report &report, const std::atomic_bool &cancel)> &work)
+{
+    QPointer<ProgressWindow> progress = new ProgressWindow(QStringLiteral("メールの削除"), parent);
+    progress->setText(text);
+    const Report report = [progress](int done, int total) {
+        WindowThread::post([progress, done, total] {
+            if (progress)
+                progress->setProgress(done, total);
+        });
+    };
+    auto *job = new BackgroundJob([work, report](const std::atomic_bool &cancel) { work(report, cancel); });
+    QObject::connect(progress, &ProgressWindow::cancelRequested, job, &BackgroundJob::cancel);
+    // A quick one shows no window at all.
+    QTimer::singleShot(300, progress, [progress] {
+        if (progress)
+            progress->show();
+    });
+    QEventLoop loop;
+    QObject::connect(job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    job->deleteLater();
+    delete progress;
+}
+
+} // namespace
+
+QStringList linkedFiles(HistoryFile::Kind kind, int count, QWidget *parent)
+{
+    auto files = std::make_shared<QStringList>();
+    onWorker(QStringLiteral("全文を保存したファイルを探しています。"), parent,
+             [kind, count, files](const Report &, const std::atomic_bool &) {
+                 *files = WholeMailLink::linkedFiles(kind, count);
+             });
+    return *files;
 }
 
 RecordFile::Result run(HistoryFile::Kind kind, int row, int count, QWidget *parent)
@@ -26,43 +70,25 @@ RecordFile::Result run(HistoryFile::Kind kind, int row, int count, QWidget *pare
     g_running = true;
 
     auto result = std::make_shared<RecordFile::Result>();
-    QPointer<ProgressWindow> progress = new ProgressWindow(QStringLiteral("メールの削除"), parent);
-    progress->setText(QStringLiteral("メールを削除しています。"));
-    const auto report = [progress](int done, int total) {
-        WindowThread::post([progress, done, total] {
-            if (progress)
-                progress->setProgress(done, total);
-        });
-    };
     // Mails left on the server follow their records out when the user asked for it.
     const RuntimeSettings &settings = runtimeSettings();
     const bool followOnServer =
         kind == HistoryFile::Kind::Received && settings.KeepOnServer != 0 && settings.KeepSync != 0;
-    auto *job = new BackgroundJob([kind, row, count, result, report, followOnServer](const std::atomic_bool &cancel) {
-        HistoryFile file(kind);
-        QList<QByteArray> heads;
-        if (followOnServer) {
-            const QByteArray bytes = row > 0 ? file.readHeads(row, 1) : file.readHeads(1, count);
-            for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= bytes.size(); at += HistoryRecord::kHeadSize)
-                heads << ReceivedMailIds::headKey(bytes.mid(at, HistoryRecord::kHeadSize));
-        }
-        *result = row > 0 ? file.remove(row, report, &cancel) : file.removeAll(count, report, &cancel);
-        if (result->ok && !ReceivedMailIds::noteDeletedHere(heads))
-            result->error = QStringLiteral("サーバーから削除するメールを記録できませんでした。メールはサーバーに残ります。");
-    });
-    QObject::connect(progress, &ProgressWindow::cancelRequested, job, &BackgroundJob::cancel);
-    // A quick deletion shows no window at all.
-    QTimer::singleShot(300, progress, [progress] {
-        if (progress)
-            progress->show();
-    });
-
-    QEventLoop loop;
-    QObject::connect(job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
-    job->start();
-    loop.exec();
-    job->deleteLater();
-    delete progress;
+    onWorker(QStringLiteral("メールを削除しています。"), parent,
+             [kind, row, count, result, followOnServer](const Report &report, const std::atomic_bool &cancel) {
+                 HistoryFile file(kind);
+                 QList<QByteArray> heads;
+                 if (followOnServer) {
+                     const QByteArray bytes = row > 0 ? file.readHeads(row, 1) : file.readHeads(1, count);
+                     for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= bytes.size();
+                          at += HistoryRecord::kHeadSize)
+                         heads << ReceivedMailIds::headKey(bytes.mid(at, HistoryRecord::kHeadSize));
+                 }
+                 *result = row > 0 ? file.remove(row, report, &cancel) : file.removeAll(count, report, &cancel);
+                 if (result->ok && !ReceivedMailIds::noteDeletedHere(heads))
+                     result->error =
+                         QStringLiteral("サーバーから削除するメールを記録できませんでした。メールはサーバーに残ります。");
+             });
     g_running = false;
     return *result;
 }

@@ -3,6 +3,8 @@
 #include "common/RecordFile.h"
 #include "history/HistoryFile.h"
 
+#include <QStringList>
+
 class QWidget;
 
 // Deleting from a history rewrites a file of up to a gigabyte and may have to
@@ -15,5 +17,8 @@ namespace HistoryDeletion {
 // While one runs another is refused.
 RecordFile::Result run(HistoryFile::Kind kind, int row, int count, QWidget *parent);
 
+// The whole-mail files the first count records link to, looked for the same way:
+// finding them reads the end of every record.
+QStringList linkedFiles(HistoryFile::Kind kind, int count, QWidget *parent);
 
 } // namespace HistoryDeletion

@@ -97,7 +97,10 @@ void MailActions::deleteAll()
     const int count = HistoryFile(kind).count();
     if (!Prompt::confirm(QStringLiteral("すべてのデータを削除して良いですか？"), m_form))
         return;
-    const QStringList linked = WholeMailLink::linkedFiles(kind, count);
+    const QPointer<TyakuForm> asking = m_form;
+    const QStringList linked = HistoryDeletion::linkedFiles(kind, count, m_form);
+    if (!asking)
+        return;
     const bool dropLinked = !linked.isEmpty() && askToDeleteWholeMails(linked.size());
     const QPointer<TyakuForm> form = m_form;
     // A history that was never written counts as empty.
