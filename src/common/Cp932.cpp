@@ -215,6 +215,68 @@ QByteArray cutAtCharBoundary(const QByteArray &bytes, qsizetype maxBytes)
     return bytes.left(pos);
 }
 
+void fitInto(const QString &text, qsizetype width, char *out)
+{
+    const Tables &t = tables();
+    char *o = out;
+    char *const end = out + width;
+    const auto *p = reinterpret_cast<const char16_t *>(text.constData());
+    const auto *last = p + text.size();
+    for (; p < last; ++p) {
+        const char16_t u = *p;
+        const quint16 bytes = t.toBytes[u];
+        if (bytes >= 0x100) {
+            if (!isLeadByte(static_cast<unsigned char>(bytes >> 8)))
+                break;  // not a pair the cut would keep whole: the careful way below
+            if (end - o < 2)
+                goto done;
+            *o++ = static_cast<char>(bytes >> 8);
+            *o++ = static_cast<char>(bytes & 0xFF);
+            continue;
+        }
+        const unsigned char single = u == 0 ? 0 : bytes != 0 ? static_cast<unsigned char>(bytes) : '?';
+        if (isLeadByte(single))
+            break;
+        if (o == end)
+            goto done;
+        *o++ = static_cast<char>(single);
+        if (bytes == 0 && u != 0 && QChar::isHighSurrogate(u) && p + 1 < last && QChar::isLowSurrogate(p[1]))
+            ++p;
+    }
+    if (p < last) {
+        const QByteArray bytes = fit(text, width);
+        memcpy(out, bytes.constData(), static_cast<size_t>(width));
+        return;
+    }
+done:
+    memset(o, ' ', static_cast<size_t>(end - o));
+}
+
+bool survives(const QString &text, qsizetype width)
+{
+    const Tables &t = tables();
+    qsizetype used = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const quint16 bytes = t.toBytes[u];
+        if (u == 0) {
+            ++used;
+            continue;
+        }
+        if (bytes == 0)
+            return false;  // written as '?', read back as '?'
+        const auto hi = static_cast<unsigned char>(bytes >> 8);
+        const auto lo = static_cast<unsigned char>(bytes & 0xFF);
+        if (bytes >= 0x100 ? !isLeadByte(hi) || t.pair[hi][lo] != u : isLeadByte(lo) || t.single[lo] != u) {
+            // Not a character that reads back alone: the whole text decides.
+            const QByteArray encoded = encode(text);
+            return encoded.size() <= width && decode(encoded) == text;
+        }
+        used += bytes >= 0x100 ? 2 : 1;
+    }
+    return used <= width;
+}
+
 QByteArray fit(const QString &text, qsizetype width)
 {
     QByteArray bytes = cutAtCharBoundary(encode(text), width);

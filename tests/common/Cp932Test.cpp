@@ -1,5 +1,7 @@
 #include "common/Cp932.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -215,4 +217,29 @@ TEST(Cp932, EveryCharacterWritesAsGlibcWritesIt)
     const QString mixed(reinterpret_cast<const QChar *>(units), std::size(units));
     EXPECT_EQ(Cp932::encode(mixed), glibcEncode(mixed));
     EXPECT_EQ(Cp932::encode(mixed).size(), 12);
+}
+
+TEST(Cp932, FittingInPlaceAndSurvivingAgreeWithEncodingWhole)
+{
+    // Texts that end at every kind of character, cut at every width around their length.
+    QStringList texts{QString(), QStringLiteral("abc"), QStringLiteral("表示テスト"), QStringLiteral("ｱｲｳ漢字?"),
+                      QStringLiteral("a\U0001F600b"), QStringLiteral("①Ⅻ㈱\u2225\uFF5E")};
+    const char16_t odd[] = {u'x', 0xD83D, u'y', 0xDE00, 0, 0xE000, 0x00A5, 0x203E, 0xFFFD};
+    texts << QString(reinterpret_cast<const QChar *>(odd), std::size(odd));
+    for (int u = 0x80; u < 0x10000; u += 97)
+        texts.last() += QChar(char16_t(u));
+    for (const QString &text : texts) {
+        const QByteArray whole = Cp932::encode(text);
+        for (qsizetype width = 0; width <= whole.size() + 2; ++width) {
+            QByteArray inPlace(width, '\x7F');
+            Cp932::fitInto(text, width, inPlace.data());
+            ASSERT_EQ(inPlace, Cp932::fit(text, width)) << width;
+            ASSERT_EQ(Cp932::survives(text, width), whole.size() <= width && Cp932::decode(whole) == text) << width;
+        }
+    }
+    for (int u = 1; u < 0x10000; ++u) {
+        const QString one{QChar(char16_t(u))};
+        const QByteArray bytes = Cp932::encode(one);
+        ASSERT_EQ(Cp932::survives(one, 2), Cp932::decode(bytes) == one) << u;
+    }
 }
