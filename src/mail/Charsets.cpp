@@ -225,6 +225,13 @@ QString decodeUnlabelled(const QByteArray &bytes, Carrier carrier)
 QString shiftJisText(const QByteArray &bytes, Carrier carrier)
 {
     const qsizetype n = bytes.size();
+    // Pictographs need a byte from F3 up; most text has none, and one quick look says so.
+    const auto *raw = reinterpret_cast<const unsigned char *>(bytes.constData());
+    bool high = false;
+    for (qsizetype i = 0; i < n; ++i)
+        high |= raw[i] >= 0xF3;
+    if (!high)
+        return Cp932::decode(bytes);
     QString out;
     qsizetype start = 0;
     for (qsizetype i = 0; i < n;) {

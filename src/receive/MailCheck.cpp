@@ -156,6 +156,7 @@ private:
     int m_newMails = 0;                   // mails no earlier check stored
     QStringList m_left;
     std::optional<HistoryFile::AppendSession> m_session;
+    std::optional<HistoryFile> m_received;
     ReceiveJournal m_journal;
     int m_mailNumber = 0;
 
@@ -581,9 +582,11 @@ private:
             return leave(n, mail->subject, keepError);
         const HistoryRecord &record = *built;
 
-        HistoryFile received(HistoryFile::Kind::Received);
+        // Where the history lives is looked up once per check, not per mail.
+        if (!m_received)
+            m_received.emplace(HistoryFile::Kind::Received);
         QByteArray head;
-        const RecordFile::Result stored = received.append(record, [&](qint64 offset, const QByteArray &bytes) {
+        const RecordFile::Result stored = m_received->append(record, [&](qint64 offset, const QByteArray &bytes) {
             head = ReceivedMailIds::headKey(bytes);
             return m_journal.intend(mailNumber, offset, bytes, uid, !mayDelete);
         });
