@@ -27,6 +27,7 @@
 #include "shell/ProgressWindow.h"
 #include "viewer/TyakuForm.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -157,6 +158,8 @@ private:
     QStringList m_left;
     std::optional<HistoryFile::AppendSession> m_session;
     std::optional<HistoryFile> m_received;
+    static constexpr qint64 kCountEveryMs = 100;
+    QElapsedTimer m_counted;
     ReceiveJournal m_journal;
     int m_mailNumber = 0;
 
@@ -376,7 +379,12 @@ private:
             }
             if (!planned.contains(n))
                 continue;
-            showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
+            // The count moves at reading pace, not at the server's: a window thread
+            // repainting for every mail of a fast server only slows the check down.
+            if (!m_counted.isValid() || m_counted.elapsed() >= kCountEveryMs || n == m_outcome.waiting) {
+                showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
+                m_counted.start();
+            }
             if (!handle(n, uid))
                 return false;
         }
