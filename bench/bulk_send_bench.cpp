@@ -2,7 +2,9 @@
 // address book entries through the local SMTP server of tests/harness (one
 // connection per mail, STARTTLS with the certificate checked, a sent copy per
 // pass), beside a minimal Python smtplib client sending the same 500 mails the
-// same way.
+// same way. Each pass after the first resumes the TLS session of the one before;
+// the count of resumed handshakes is read from the server's own log. Both clients
+// run three times and their medians are compared.
 //   bench_bulk_send [mails]
 #include "addressbook/AddressBook.h"
 #include "common/AppPaths.h"
@@ -25,6 +27,7 @@
 #include <QSslConfiguration>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -57,6 +60,24 @@ QString countDelivered(const QString &maildirs, const QString &prefix, int count
     return QString::number(*total);
 }
 
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values[values.size() / 2];
+}
+
+// Handshakes the server resumed for mails to addresses starting with prefix.
+int resumedFor(const QString &maildirs, const QString &prefix)
+{
+    QFile log(maildirs + QStringLiteral("/../tls-sessions.log"));
+    log.open(QIODevice::ReadOnly);
+    int resumed = 0;
+    for (const QByteArray &line : log.readAll().split('\n'))
+        if (line.startsWith(prefix.toUtf8()) && line.endsWith(" resumed"))
+            ++resumed;
+    return resumed;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -86,56 +107,72 @@ int main(int argc, char **argv)
                 "STARTTLS with certificate check\n",
                 count, static_cast<int>(body.size()));
 
-    auto install = std::make_unique<BenchInstallation>(cert);
-    for (int i = 1; i <= count; ++i)
-        AddressBook().append(QStringLiteral("宛先%1").arg(i), QStringLiteral("p%1@example.jp").arg(i));
-    runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(host).arg(smtp);
-    runtimeSettings().SenderAddress = QStringLiteral("bench@example.jp");
-
-    WriteForm *form = Forms::get<WriteForm>();
-    form->findChild<QLineEdit *>(QStringLiteral("SubjectText"))->setText(subject);
-    form->findChild<QPlainTextEdit *>(QStringLiteral("BodyText"))->setPlainText(body);
-    form->fillAddressList();
-    form->chooseBulk(true);
-    QElapsedTimer clock;
-    clock.start();
-    // The passes run on a worker; the window thread's events go on until the window closes.
-    QEventLoop untilClosed;
-    QObject::connect(form, &QObject::destroyed, &untilClosed, &QEventLoop::quit);
-    form->send();
-    if (Forms::existing<WriteForm>())
-        untilClosed.exec();
-    const double pintora = clock.nsecsElapsed() / 1e9;
-    const int records = HistoryFile(HistoryFile::Kind::Sent).count();
-    const QStringList boxes = install->prompt.texts;
-    Forms::discardAll();
-    install.reset();
-
     const QString clientPath = work.filePath(QStringLiteral("smtplib_client.py"));
     QFile client(clientPath);
     client.open(QIODevice::WriteOnly);
     client.write(kSmtplibClient);
     client.close();
-    QProcess python;
-    python.setProcessChannelMode(QProcess::ForwardedChannels);
-    clock.restart();
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {clientPath, host, QString::number(smtp), cert, QString::number(count), QStringLiteral("s"),
-                  subject, body});
-    python.waitForFinished(-1);
-    const double smtplib = clock.nsecsElapsed() / 1e9;
 
-    int pintoraDelivered = 0, smtplibDelivered = 0;
-    countDelivered(maildirs, QStringLiteral("p"), count, &pintoraDelivered);
-    countDelivered(maildirs, QStringLiteral("s"), count, &smtplibDelivered);
+    QList<double> pintoraRuns, smtplibRuns;
+    int records = 0, pintoraDelivered = 0, smtplibDelivered = 0, resumed = 0;
+    QStringList boxes;
+    bool clientFailed = false;
+    for (int round = 0; round < 3; ++round) {
+        const QString pintoraPrefix = QStringLiteral("p%1x").arg(round);
+        const QString smtplibPrefix = QStringLiteral("s%1x").arg(round);
+        auto install = std::make_unique<BenchInstallation>(cert);
+        for (int i = 1; i <= count; ++i)
+            AddressBook().append(QStringLiteral("宛先%1").arg(i), QStringLiteral("%1%2@example.jp").arg(pintoraPrefix).arg(i));
+        runtimeSettings().SmtpServer = QStringLiteral("%1:%2").arg(host).arg(smtp);
+        runtimeSettings().SenderAddress = QStringLiteral("bench@example.jp");
+
+        WriteForm *form = Forms::get<WriteForm>();
+        form->findChild<QLineEdit *>(QStringLiteral("SubjectText"))->setText(subject);
+        form->findChild<QPlainTextEdit *>(QStringLiteral("BodyText"))->setPlainText(body);
+        form->fillAddressList();
+        form->chooseBulk(true);
+        QElapsedTimer clock;
+        clock.start();
+        // The passes run on a worker; the window thread's events go on until the window closes.
+        QEventLoop untilClosed;
+        QObject::connect(form, &QObject::destroyed, &untilClosed, &QEventLoop::quit);
+        form->send();
+        if (Forms::existing<WriteForm>())
+            untilClosed.exec();
+        pintoraRuns << clock.nsecsElapsed() / 1e9;
+        records = HistoryFile(HistoryFile::Kind::Sent).count();
+        boxes << install->prompt.texts;
+        Forms::discardAll();
+        install.reset();
+
+        QProcess python;
+        python.setProcessChannelMode(QProcess::ForwardedChannels);
+        clock.restart();
+        python.start(QStringLiteral("/usr/bin/python3"),
+                     {clientPath, host, QString::number(smtp), cert, QString::number(count), smtplibPrefix,
+                      subject, body});
+        python.waitForFinished(-1);
+        smtplibRuns << clock.nsecsElapsed() / 1e9;
+        clientFailed = clientFailed || python.exitCode() != 0;
+
+        int delivered = 0;
+        countDelivered(maildirs, pintoraPrefix, count, &delivered);
+        pintoraDelivered = round == 0 ? delivered : qMin(pintoraDelivered, delivered);
+        countDelivered(maildirs, smtplibPrefix, count, &delivered);
+        smtplibDelivered = round == 0 ? delivered : qMin(smtplibDelivered, delivered);
+        resumed = round == 0 ? resumedFor(maildirs, pintoraPrefix) : qMin(resumed, resumedFor(maildirs, pintoraPrefix));
+    }
     BenchHarness::stop(state);
 
-    std::printf("  %-30s %7.3f s  (%d delivered, %d sent copies%s)\n", "pintora bulk send", pintora,
-                pintoraDelivered, records, boxes.isEmpty() ? "" : ", with error boxes");
+    const double pintora = median(pintoraRuns);
+    const double smtplib = median(smtplibRuns);
+    std::printf("  medians of three runs\n");
+    std::printf("  %-30s %7.3f s  (%d delivered, %d sent copies, %d handshakes resumed%s)\n", "pintora bulk send",
+                pintora, pintoraDelivered, records, resumed, boxes.isEmpty() ? "" : ", with error boxes");
     std::printf("  %-30s %7.3f s  (%d delivered%s)\n", "python smtplib", smtplib, smtplibDelivered,
-                python.exitCode() == 0 ? "" : ", client failed");
-    std::printf("  pintora / smtplib = %.2f  (target <= 1.2: %s)\n", pintora / smtplib,
-                pintora <= 1.2 * smtplib ? "met" : "NOT met");
+                clientFailed ? ", client failed" : "");
+    std::printf("  pintora / smtplib = %.2f  (target <= 1.0: %s)\n", pintora / smtplib,
+                pintora <= smtplib ? "met" : "NOT met");
     if (!boxes.isEmpty())
         std::printf("  first error: %s\n", qPrintable(boxes.first()));
     return pintoraDelivered == count ? 0 : 1;

@@ -1,6 +1,7 @@
 #include "common/Cp932.h"
 
 #include <cerrno>
+#include <cstring>
 #include <iconv.h>
 
 namespace {
@@ -47,6 +48,77 @@ bool isAscii(const char *data, qsizetype size)
     return true;
 }
 
+// A mail's text passes through here several times, and an iconv call per field
+// costs more than the text itself. CP932 is stateless, so every answer glibc
+// gives is asked once, for each byte, pair and character, and kept in tables:
+// the results stay glibc's to the byte.
+constexpr char16_t kNoChar = 0xFFFF;  // no reading: U+FFFF is no CP932 character
+
+struct Tables {
+    char16_t single[256];           // a byte read alone, or kNoChar
+    char16_t pair[256][256];        // a lead byte with its trail, or kNoChar
+    quint16 toBytes[0x10000];       // a character: one byte (< 0x100), two (hi << 8 | lo), or 0 for none
+};
+
+// One character or byte sequence through glibc, as the whole-text loop would see it.
+qsizetype convertOnce(iconv_t cd, const char *in, size_t inSize, char *out, size_t outSize, size_t *consumed)
+{
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char *inPtr = const_cast<char *>(in);
+    size_t inLeft = inSize;
+    char *outPtr = out;
+    size_t outLeft = outSize;
+    const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    *consumed = inSize - inLeft;
+    if (result == static_cast<size_t>(-1) && *consumed == 0)
+        return -1;
+    iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+    return outPtr - out;
+}
+
+const Tables *buildTables()
+{
+    auto *t = new Tables;
+    iconv_t dec = decoder().handle();
+    iconv_t enc = encoder().handle();
+    char out[16];
+    size_t consumed = 0;
+    for (int b = 0; b < 256; ++b) {
+        const char in[1] = {static_cast<char>(b)};
+        char16_t u = kNoChar;
+        if (convertOnce(dec, in, 1, out, sizeof out, &consumed) == 2 && consumed == 1)
+            memcpy(&u, out, 2);
+        t->single[b] = u;
+        for (int c = 0; c < 256; ++c) {
+            const char two[2] = {static_cast<char>(b), static_cast<char>(c)};
+            char16_t v = kNoChar;
+            if (Cp932::isLeadByte(static_cast<unsigned char>(b))
+                && convertOnce(dec, two, 2, out, sizeof out, &consumed) == 2 && consumed == 2)
+                memcpy(&v, out, 2);
+            t->pair[b][c] = v;
+        }
+    }
+    for (int u = 0; u < 0x10000; ++u) {
+        const char16_t unit = static_cast<char16_t>(u);
+        char in[2];
+        memcpy(in, &unit, 2);
+        quint16 bytes = 0;
+        const qsizetype n = convertOnce(enc, in, 2, out, sizeof out, &consumed);
+        if (consumed == 2 && n == 1)
+            bytes = static_cast<unsigned char>(out[0]);
+        else if (consumed == 2 && n == 2)
+            bytes = static_cast<quint16>((static_cast<unsigned char>(out[0]) << 8) | static_cast<unsigned char>(out[1]));
+        t->toBytes[u] = bytes;  // NUL's own 0 is told apart where it is read
+    }
+    return t;
+}
+
+const Tables &tables()
+{
+    static const Tables *t = buildTables();
+    return *t;
+}
+
 } // namespace
 
 namespace Cp932 {
@@ -61,27 +133,32 @@ QString decode(const char *data, qsizetype size)
     if (isAscii(data, size))
         return QString::fromLatin1(data, size);
 
+    const Tables &t = tables();
     QString out(size, Qt::Uninitialized);
-    char *in = const_cast<char *>(data);
-    size_t inLeft = static_cast<size_t>(size);
-    char *outStart = reinterpret_cast<char *>(out.data());
-    char *outPtr = outStart;
-    size_t outLeft = static_cast<size_t>(size) * 2;
-    iconv_t cd = decoder().handle();
-
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
-            break;
-        // EILSEQ or EINVAL (a lone lead byte at the end): one replacement per byte.
-        const char16_t replacement = 0xFFFD;
-        memcpy(outPtr, &replacement, 2);
-        outPtr += 2;
-        outLeft -= 2;
-        ++in;
-        --inLeft;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const auto *end = p + size;
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            *o++ = b;
+            ++p;
+            continue;
+        }
+        if (isLeadByte(b) && p + 1 < end) {
+            const char16_t u = t.pair[b][p[1]];
+            if (u != kNoChar) {
+                *o++ = u;
+                p += 2;
+                continue;
+            }
+        }
+        // A byte without a reading (or a lone lead byte at the end): one replacement, and the next byte starts afresh.
+        const char16_t u = isLeadByte(b) ? kNoChar : t.single[b];
+        *o++ = u == kNoChar ? char16_t(0xFFFD) : u;
+        ++p;
     }
-    out.resize((outPtr - outStart) / 2);
+    out.resize(o - reinterpret_cast<char16_t *>(out.data()));
     return out;
 }
 
@@ -96,27 +173,30 @@ QByteArray encode(const QString &text)
     if (ascii)
         return text.toLatin1();
 
+    const Tables &t = tables();
     QByteArray out(text.size() * 2, Qt::Uninitialized);
-    char *in = reinterpret_cast<char *>(const_cast<QChar *>(text.constData()));
-    size_t inLeft = static_cast<size_t>(text.size()) * 2;
-    char *outPtr = out.data();
-    size_t outLeft = static_cast<size_t>(out.size());
-    iconv_t cd = encoder().handle();
-
-    while (inLeft > 0) {
-        if (iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1))
-            break;
-        // No CP932 form (or a lone surrogate): one '?' per character.
-        const char16_t unit = *reinterpret_cast<const char16_t *>(in);
-        const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4
-            && QChar::isLowSurrogate(*reinterpret_cast<const char16_t *>(in + 2));
-        *outPtr++ = '?';
-        --outLeft;
-        in += pair ? 4 : 2;
-        inLeft -= pair ? 4 : 2;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char *o = out.data();
+    const auto *p = reinterpret_cast<const char16_t *>(text.constData());
+    const auto *end = p + text.size();
+    while (p < end) {
+        const char16_t u = *p;
+        const quint16 bytes = t.toBytes[u];
+        if (u == 0) {
+            *o++ = 0;
+        } else if (bytes >= 0x100) {
+            *o++ = static_cast<char>(bytes >> 8);
+            *o++ = static_cast<char>(bytes & 0xFF);
+        } else if (bytes != 0) {
+            *o++ = static_cast<char>(bytes);
+        } else {
+            // No CP932 form (or a lone surrogate): one '?' per character.
+            *o++ = '?';
+            if (QChar::isHighSurrogate(u) && p + 1 < end && QChar::isLowSurrogate(p[1]))
+                ++p;
+        }
+        ++p;
     }
-    out.resize(outPtr - out.data());
+    out.resize(o - out.data());
     return out;
 }
 
@@ -133,6 +213,68 @@ QByteArray cutAtCharBoundary(const QByteArray &bytes, qsizetype maxBytes)
         pos += step;
     }
     return bytes.left(pos);
+}
+
+void fitInto(const QString &text, qsizetype width, char *out)
+{
+    const Tables &t = tables();
+    char *o = out;
+    char *const end = out + width;
+    const auto *p = reinterpret_cast<const char16_t *>(text.constData());
+    const auto *last = p + text.size();
+    for (; p < last; ++p) {
+        const char16_t u = *p;
+        const quint16 bytes = t.toBytes[u];
+        if (bytes >= 0x100) {
+            if (!isLeadByte(static_cast<unsigned char>(bytes >> 8)))
+                break;  // not a pair the cut would keep whole: the careful way below
+            if (end - o < 2)
+                goto done;
+            *o++ = static_cast<char>(bytes >> 8);
+            *o++ = static_cast<char>(bytes & 0xFF);
+            continue;
+        }
+        const unsigned char single = u == 0 ? 0 : bytes != 0 ? static_cast<unsigned char>(bytes) : '?';
+        if (isLeadByte(single))
+            break;
+        if (o == end)
+            goto done;
+        *o++ = static_cast<char>(single);
+        if (bytes == 0 && u != 0 && QChar::isHighSurrogate(u) && p + 1 < last && QChar::isLowSurrogate(p[1]))
+            ++p;
+    }
+    if (p < last) {
+        const QByteArray bytes = fit(text, width);
+        memcpy(out, bytes.constData(), static_cast<size_t>(width));
+        return;
+    }
+done:
+    memset(o, ' ', static_cast<size_t>(end - o));
+}
+
+bool survives(const QString &text, qsizetype width)
+{
+    const Tables &t = tables();
+    qsizetype used = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const quint16 bytes = t.toBytes[u];
+        if (u == 0) {
+            ++used;
+            continue;
+        }
+        if (bytes == 0)
+            return false;  // written as '?', read back as '?'
+        const auto hi = static_cast<unsigned char>(bytes >> 8);
+        const auto lo = static_cast<unsigned char>(bytes & 0xFF);
+        if (bytes >= 0x100 ? !isLeadByte(hi) || t.pair[hi][lo] != u : isLeadByte(lo) || t.single[lo] != u) {
+            // Not a character that reads back alone: the whole text decides.
+            const QByteArray encoded = encode(text);
+            return encoded.size() <= width && decode(encoded) == text;
+        }
+        used += bytes >= 0x100 ? 2 : 1;
+    }
+    return used <= width;
 }
 
 QByteArray fit(const QString &text, qsizetype width)

@@ -28,5 +28,10 @@ QByteArray cutAtCharBoundary(const QByteArray &bytes, qsizetype maxBytes);
 
 // Encodes, cuts at a whole character and pads with spaces to exactly width bytes.
 QByteArray fit(const QString &text, qsizetype width);
+// The same, written to out, which holds width bytes.
+void fitInto(const QString &text, qsizetype width, char *out);
+
+// Whether text encodes in at most width bytes and decodes back unchanged.
+bool survives(const QString &text, qsizetype width);
 
 } // namespace Cp932

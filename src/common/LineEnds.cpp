@@ -8,19 +8,20 @@ QString toWidget(const QString &text)
 {
     if (!text.contains(u'\r'))
         return text;
-    QString out;
-    out.reserve(text.size());
+    QString out(text.size(), Qt::Uninitialized);
+    QChar *o = out.data();
     const QChar *p = text.constData();
     const QChar *end = p + text.size();
     for (; p < end; ++p) {
         if (*p == u'\r') {
-            out += u'\n';
+            *o++ = u'\n';
             if (p + 1 < end && p[1] == u'\n')
                 ++p;
         } else {
-            out += *p;
+            *o++ = *p;
         }
     }
+    out.truncate(o - out.constData());
     return out;
 }
 
@@ -29,14 +30,14 @@ QString toCrLf(const QString &text)
     const qsizetype breaks = text.count(u'\n');
     if (breaks == 0)
         return text;
-    QString out;
-    out.reserve(text.size() + breaks);
+    QString out(text.size() + breaks, Qt::Uninitialized);
+    QChar *o = out.data();
     const QChar *p = text.constData();
     const QChar *end = p + text.size();
     for (; p < end; ++p) {
         if (*p == u'\n')
-            out += u'\r';
-        out += *p;
+            *o++ = u'\r';
+        *o++ = *p;
     }
     return out;
 }

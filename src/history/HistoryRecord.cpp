@@ -6,14 +6,15 @@
 
 QByteArray HistoryRecord::toBytes(bool keepDate) const
 {
-    QByteArray bytes;
-    bytes.reserve(kSize);
-    bytes += Cp932::fit(FixedField::trimSpaces(Subject), kSubjectWidth);
-    bytes += Cp932::fit(keepDate ? MailDate : FixedField::trimSpaces(MailDate), kDateWidth);
-    bytes += Cp932::fit(FixedField::trimSpaces(Correspondent), kCorrespondentWidth);
-    bytes += Cp932::fit(FixedField::trimSpaces(Body), kBodyWidth);
-    bytes += "\r\n";
-    bytes += QByteArray(2, '\0');
+    // Every field is written in place: a mail's record is one buffer, never pieces joined.
+    QByteArray bytes(kSize, Qt::Uninitialized);
+    char *data = bytes.data();
+    Cp932::fitInto(FixedField::trimSpaces(Subject), kSubjectWidth, data + kSubjectOffset);
+    Cp932::fitInto(keepDate ? MailDate : FixedField::trimSpaces(MailDate), kDateWidth, data + kDateOffset);
+    Cp932::fitInto(FixedField::trimSpaces(Correspondent), kCorrespondentWidth, data + kCorrespondentOffset);
+    Cp932::fitInto(FixedField::trimSpaces(Body), kBodyWidth, data + kBodyOffset);
+    data[kLineEndOffset] = '\r';
+    data[kLineEndOffset + 1] = '\n';
     RecordFile::setLiveFlag(bytes, kLiveFlagOffset, LiveFlag);
     return bytes;
 }

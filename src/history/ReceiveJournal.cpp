@@ -18,6 +18,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <openssl/evp.h>
 #include <unistd.h>
 
 namespace {
@@ -32,9 +33,14 @@ QString decoded(const QByteArray &field)
     return QString::fromUtf8(QByteArray::fromPercentEncoding(field));
 }
 
+// OpenSSL's digest uses the processor's SHA instructions; every record of a check passes here.
 QByteArray checksum(const QByteArray &bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int length = 0;
+    if (EVP_Digest(bytes.constData(), static_cast<size_t>(bytes.size()), digest, &length, EVP_sha256(), nullptr) != 1)
+        return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    return QByteArray(reinterpret_cast<const char *>(digest), static_cast<qsizetype>(length)).toHex();
 }
 
 QString systemError(int error)

@@ -32,8 +32,7 @@ bool roundTrips(const QString &text)
 
 bool fieldSurvives(const QString &text, int width)
 {
-    const QByteArray bytes = Cp932::encode(text);
-    return bytes.size() <= width && Cp932::decode(bytes) == text;
+    return Cp932::survives(text, width);
 }
 
 // The folder's name as a link writes it: "添付フォルダ" from "\添付フォルダ\".

@@ -225,6 +225,13 @@ QString decodeUnlabelled(const QByteArray &bytes, Carrier carrier)
 QString shiftJisText(const QByteArray &bytes, Carrier carrier)
 {
     const qsizetype n = bytes.size();
+    // Pictographs need a byte from F3 up; most text has none, and one quick look says so.
+    const auto *raw = reinterpret_cast<const unsigned char *>(bytes.constData());
+    bool high = false;
+    for (qsizetype i = 0; i < n; ++i)
+        high |= raw[i] >= 0xF3;
+    if (!high)
+        return Cp932::decode(bytes);
     QString out;
     qsizetype start = 0;
     for (qsizetype i = 0; i < n;) {
@@ -260,8 +267,10 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
     enum class Mode { Ascii, Kanji, Kana, Unmapped };
     Mode mode = Mode::Ascii;
     bool shiftOut = false;  // SO/SI kana
-    QByteArray out;
-    out.reserve(jis.size());
+    // Every input byte gives at most one output byte (a pair gives a pair), so
+    // the result is written straight into one buffer of the input's size.
+    QByteArray out(jis.size(), Qt::Uninitialized);
+    char *o = out.data();
     const qsizetype n = jis.size();
     for (qsizetype i = 0; i < n; ++i) {
         const auto c = static_cast<unsigned char>(jis[i]);
@@ -285,11 +294,11 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
             // Some mailers forget ESC ( B before the line end; the next line starts in ASCII.
             mode = Mode::Ascii;
             shiftOut = false;
-            out += static_cast<char>(c);
+            *o++ = static_cast<char>(c);
             continue;
         }
         if ((shiftOut || mode == Mode::Kana) && c >= 0x21 && c <= 0x5F) {
-            out += static_cast<char>(c + 0x80);
+            *o++ = static_cast<char>(c + 0x80);
             continue;
         }
         if ((mode == Mode::Kanji || mode == Mode::Unmapped) && c >= 0x21 && c <= 0x7E && i + 1 < n) {
@@ -297,7 +306,8 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
             if (c2 >= 0x21 && c2 <= 0x7E) {
                 ++i;
                 if (mode == Mode::Unmapped) {
-                    out += "\x81\x48";  // a full-width question mark stands for the lost character
+                    *o++ = '\x81';
+                    *o++ = '\x48';  // a full-width question mark stands for the lost character
                     continue;
                 }
                 // au writes its pictographs as JIS rows 0x75 to 0x7C; the upper half
@@ -305,8 +315,8 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
                 if (c >= 0x75 && c <= 0x7C && (c <= 0x78 || carrier == Carrier::Au)) {
                     static constexpr unsigned char kAuLead[] = {0xF3, 0xF4, 0xF6, 0xF7};
                     const unsigned alias = ((c - 0x21) >> 1) + 0xC1;
-                    out += static_cast<char>(kAuLead[alias - 0xEB]);
-                    out += static_cast<char>((c & 1) ? c2 + (c2 >= 0x60 ? 0x20 : 0x1F) : c2 + 0x7E);
+                    *o++ = static_cast<char>(kAuLead[alias - 0xEB]);
+                    *o++ = static_cast<char>((c & 1) ? c2 + (c2 >= 0x60 ? 0x20 : 0x1F) : c2 + 0x7E);
                     continue;
                 }
                 unsigned s1 = ((c - 0x21) >> 1) + 0x81;
@@ -317,13 +327,14 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
                     s2 = c2 + (c2 >= 0x60 ? 0x20 : 0x1F);
                 else
                     s2 = c2 + 0x7E;
-                out += static_cast<char>(s1);
-                out += static_cast<char>(s2);
+                *o++ = static_cast<char>(s1);
+                *o++ = static_cast<char>(s2);
                 continue;
             }
         }
-        out += static_cast<char>(c);
+        *o++ = static_cast<char>(c);
     }
+    out.truncate(o - out.constData());
     return out;
 }
 

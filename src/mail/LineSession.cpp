@@ -2,9 +2,12 @@
 
 #include "mail/SessionHooks.h"
 
+#include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QHostAddress>
 #include <QNetworkProxy>
+#include <QSslConfiguration>
 #include <QSslSocket>
 #include <QStringList>
 #include <QTcpSocket>
@@ -24,6 +27,13 @@ namespace {
 
 LineSession::Timeouts g_defaultTimeouts = LineSession::kDefaultTimeouts;
 LineSession::NameLookup g_nameLookup;
+
+// The last TLS session each server agreed to, so the next connection to it (the
+// next mail of a bulk send) resumes instead of paying for a whole handshake. Only
+// sessions whose certificate passed the checks on their own are kept, and each is
+// filed under the certificates trusted then: a change of trust starts afresh.
+std::mutex g_sessionsLock;
+QHash<QString, QByteArray> g_sessions;
 
 QList<QHostAddress> systemLookup(const QString &host, QString *error)
 {
@@ -248,8 +258,10 @@ bool LineSession::connectTo(const ServerAddress &address)
         m_socket->setPeerVerifyName(address.host);
         // Commands are short and each waits for its reply; Nagle would only add delay.
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        if (address.implicitTls)
+        if (address.implicitTls) {
+            offerSavedSession();
             m_socket->connectToHostEncrypted(ip.toString(), address.port, address.host);
+        }
         else
             m_socket->connectToHost(ip, address.port);
         // Under TLS nothing is readable until a whole record is in, which can take a
@@ -290,8 +302,45 @@ bool LineSession::startTls()
 {
     if (!isConnected())
         return fail(QStringLiteral("サーバーとの接続が切れています。"));
+    offerSavedSession();
     m_socket->startClientEncryption();
     return waitForEncrypted();
+}
+
+void LineSession::offerSavedSession()
+{
+    QSslConfiguration config = m_socket->sslConfiguration();
+    QCryptographicHash trust(QCryptographicHash::Sha256);
+    for (const QSslCertificate &ca : config.caCertificates())
+        trust.addData(ca.digest(QCryptographicHash::Sha256));
+    m_sessionKey = QStringLiteral("%1\n%2\n%3\n%4")
+                       .arg(m_address.host)
+                       .arg(m_address.port)
+                       .arg(m_socket->peerVerifyName(), QString::fromLatin1(trust.result().toHex()));
+    m_sessionTrusted = false;
+    QByteArray saved;
+    {
+        std::lock_guard lock(g_sessionsLock);
+        saved = g_sessions.value(m_sessionKey);
+    }
+    config.setSslOption(QSsl::SslOptionDisableSessionPersistence, false);
+    if (!saved.isEmpty())
+        config.setSessionTicket(saved);
+    m_sessionOffered = !saved.isEmpty();
+    m_socket->setSslConfiguration(config);
+    // TLS 1.3 servers send their tickets after the handshake, with the first reply.
+    QObject::connect(m_socket.get(), &QSslSocket::newSessionTicketReceived, m_socket.get(), [this] { keepSession(); });
+}
+
+void LineSession::keepSession()
+{
+    if (!m_socket || !m_sessionTrusted || m_sessionKey.isEmpty())
+        return;
+    const QByteArray ticket = m_socket->sslConfiguration().sessionTicket();
+    if (ticket.isEmpty())
+        return;
+    std::lock_guard lock(g_sessionsLock);
+    g_sessions.insert(m_sessionKey, ticket);
 }
 
 bool LineSession::waitForEncrypted()
@@ -318,6 +367,11 @@ bool LineSession::waitForEncrypted()
         });
     const auto finish = [&](bool ok) {
         QObject::disconnect(watch);
+        if (!ok && m_sessionOffered) {
+            // A session the server no longer takes, or a server that changed, is not offered again.
+            std::lock_guard lock(g_sessionsLock);
+            g_sessions.remove(m_sessionKey);
+        }
         return ok;
     };
     const auto refused = [&] {
@@ -349,6 +403,9 @@ bool LineSession::waitForEncrypted()
             return finish(failAndAbort(refused()));
     }
     noteActivity();
+    m_sessionTrusted = problems.isEmpty();
+    if (m_sessionTrusted)
+        keepSession();  // a TLS 1.2 ticket comes within the handshake
     if (m_hooks && m_hooks->spokeTls)
         m_hooks->spokeTls(m_address.host, m_address.port);
     return finish(true);

@@ -138,6 +138,8 @@ private:
     std::optional<QList<QHostAddress>> lookUp(const QString &host, qint64 deadline);
     bool waitForMore(ReadLimit &limit);
     bool waitForEncrypted();
+    void offerSavedSession();
+    void keepSession();
     bool drain(qint64 highWater, bool toTheWire = false);
     qint64 unsentInKernel() const;
     qint64 queuedInProgram() const;
@@ -160,6 +162,9 @@ private:
     bool m_cancelled = false;
     bool m_cancellable = true;
     ServerAddress m_address;
+    QString m_sessionKey;        // the saved TLS session this handshake may resume
+    bool m_sessionOffered = false;
+    bool m_sessionTrusted = false;  // the certificate passed without anyone's leave
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     QString m_error;

@@ -27,6 +27,7 @@
 #include "shell/ProgressWindow.h"
 #include "viewer/TyakuForm.h"
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -159,6 +160,9 @@ private:
     bool m_rebuilt = false;               // the list of stored mails was made again from the headers
     QStringList m_left;
     std::optional<HistoryFile::AppendSession> m_session;
+    std::optional<HistoryFile> m_received;
+    static constexpr qint64 kCountEveryMs = 100;
+    QElapsedTimer m_counted;
     ReceiveJournal m_journal;
     int m_mailNumber = 0;
 
@@ -377,7 +381,12 @@ private:
             }
             if (!planned.contains(n))
                 continue;
-            showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
+            // The count moves at reading pace, not at the server's: a window thread
+            // repainting for every mail of a fast server only slows the check down.
+            if (!m_counted.isValid() || m_counted.elapsed() >= kCountEveryMs || n == m_outcome.waiting) {
+                showStatus(QStringLiteral("%1 %2/%3").arg(MailCheck::kChecking).arg(n).arg(m_outcome.waiting));
+                m_counted.start();
+            }
             if (!handle(n, uid))
                 return false;
         }
@@ -581,9 +590,11 @@ private:
             return leave(n, mail->subject, keepError);
         const HistoryRecord &record = *built;
 
-        HistoryFile received(HistoryFile::Kind::Received);
+        // Where the history lives is looked up once per check, not per mail.
+        if (!m_received)
+            m_received.emplace(HistoryFile::Kind::Received);
         QByteArray head;
-        const RecordFile::Result stored = received.append(record, [&](qint64 offset, const QByteArray &bytes) {
+        const RecordFile::Result stored = m_received->append(record, [&](qint64 offset, const QByteArray &bytes) {
             head = ReceivedMailIds::headKey(bytes);
             return m_journal.intend(mailNumber, offset, bytes, uid, !mayDelete);
         });

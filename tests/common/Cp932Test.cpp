@@ -1,6 +1,11 @@
 #include "common/Cp932.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
+
+#include <cstring>
+#include <iconv.h>
 
 namespace {
 
@@ -136,4 +141,105 @@ TEST(Cp932, CutWalksFromTheStartSoTrailBytesAreNotTakenForLeads)
     EXPECT_EQ(Cp932::cutAtCharBoundary(text, 5), text);
     const QByteArray kana = Cp932::encode(QStringLiteral("ｱ表"));
     EXPECT_EQ(Cp932::cutAtCharBoundary(kana, 2), Cp932::encode(QStringLiteral("ｱ")));
+}
+
+namespace {
+
+// glibc's own answer for a whole text, the way a single iconv call over it gives it:
+// one replacement (or '?') per unit that fails, the next unit starting afresh.
+QString glibcDecode(const QByteArray &bytes)
+{
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    QString out(bytes.size(), Qt::Uninitialized);
+    char *in = const_cast<char *>(bytes.constData());
+    size_t inLeft = bytes.size();
+    char *start = reinterpret_cast<char *>(out.data());
+    char *o = start;
+    size_t oLeft = bytes.size() * 2;
+    while (inLeft > 0 && iconv(cd, &in, &inLeft, &o, &oLeft) == static_cast<size_t>(-1)) {
+        const char16_t r = 0xFFFD;
+        memcpy(o, &r, 2);
+        o += 2;
+        oLeft -= 2;
+        ++in;
+        --inLeft;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    out.resize((o - start) / 2);
+    return out;
+}
+
+QByteArray glibcEncode(const QString &text)
+{
+    iconv_t cd = iconv_open("CP932", "UTF-16LE");
+    QByteArray out(text.size() * 2, Qt::Uninitialized);
+    char *in = reinterpret_cast<char *>(const_cast<QChar *>(text.constData()));
+    size_t inLeft = text.size() * 2;
+    char *o = out.data();
+    size_t oLeft = out.size();
+    while (inLeft > 0 && iconv(cd, &in, &inLeft, &o, &oLeft) == static_cast<size_t>(-1)) {
+        const char16_t unit = *reinterpret_cast<const char16_t *>(in);
+        const bool pair = QChar::isHighSurrogate(unit) && inLeft >= 4
+            && QChar::isLowSurrogate(*reinterpret_cast<const char16_t *>(in + 2));
+        *o++ = '?';
+        --oLeft;
+        in += pair ? 4 : 2;
+        inLeft -= pair ? 4 : 2;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(cd);
+    out.resize(o - out.data());
+    return out;
+}
+
+} // namespace
+
+TEST(Cp932, EveryByteAndPairReadsAsGlibcReadsIt)
+{
+    for (int b = 0x80; b < 0x100; ++b) {
+        QByteArray text;
+        for (int c = 0; c < 0x100; ++c)
+            text += "a" + QByteArray(1, char(b)) + QByteArray(1, char(c));
+        text += char(b);  // a lone last byte
+        EXPECT_EQ(Cp932::decode(text), glibcDecode(text)) << "lead " << b;
+    }
+}
+
+TEST(Cp932, EveryCharacterWritesAsGlibcWritesIt)
+{
+    QString all;
+    for (int u = 1; u < 0x10000; ++u)
+        all += QChar(char16_t(u));
+    EXPECT_EQ(Cp932::encode(all), glibcEncode(all));
+    // Surrogates in every arrangement, NUL, and a byte-order mark at the start.
+    const char16_t units[] = {0xFEFF, 0, 0x3042, 0xD83D, 0xDE00, u'x', 0xD83D, u'y', 0xDE00, 0x8868, 0xD83D};
+    const QString mixed(reinterpret_cast<const QChar *>(units), std::size(units));
+    EXPECT_EQ(Cp932::encode(mixed), glibcEncode(mixed));
+    EXPECT_EQ(Cp932::encode(mixed).size(), 12);
+}
+
+TEST(Cp932, FittingInPlaceAndSurvivingAgreeWithEncodingWhole)
+{
+    // Texts that end at every kind of character, cut at every width around their length.
+    QStringList texts{QString(), QStringLiteral("abc"), QStringLiteral("表示テスト"), QStringLiteral("ｱｲｳ漢字?"),
+                      QStringLiteral("a\U0001F600b"), QStringLiteral("①Ⅻ㈱\u2225\uFF5E")};
+    const char16_t odd[] = {u'x', 0xD83D, u'y', 0xDE00, 0, 0xE000, 0x00A5, 0x203E, 0xFFFD};
+    texts << QString(reinterpret_cast<const QChar *>(odd), std::size(odd));
+    for (int u = 0x80; u < 0x10000; u += 97)
+        texts.last() += QChar(char16_t(u));
+    for (const QString &text : texts) {
+        const QByteArray whole = Cp932::encode(text);
+        for (qsizetype width = 0; width <= whole.size() + 2; ++width) {
+            QByteArray inPlace(width, '\x7F');
+            Cp932::fitInto(text, width, inPlace.data());
+            ASSERT_EQ(inPlace, Cp932::fit(text, width)) << width;
+            ASSERT_EQ(Cp932::survives(text, width), whole.size() <= width && Cp932::decode(whole) == text) << width;
+        }
+    }
+    for (int u = 1; u < 0x10000; ++u) {
+        const QString one{QChar(char16_t(u))};
+        const QByteArray bytes = Cp932::encode(one);
+        ASSERT_EQ(Cp932::survives(one, 2), Cp932::decode(bytes) == one) << u;
+    }
 }

@@ -6,7 +6,8 @@
 SMTP_PORT offers STARTTLS; SUBMISSION_PORT offers STARTTLS and AUTH PLAIN/LOGIN once under TLS;
 SMTPS_PORT is implicit TLS with AUTH. Any login with PASSWORD is accepted. A recipient whose
 local part starts with "reject550" is refused with 550, one starting with "tempfail451" with 451,
-so clients can be tested on both kinds of failure. With --plain nothing speaks TLS and SMTPS_PORT
+so clients can be tested on both kinds of failure. Every accepted mail adds a line to
+RUN/tls-sessions.log: its first recipient and "full", "resumed" or "plain" for its TLS session. With --plain nothing speaks TLS and SMTPS_PORT
 stays closed; AUTH is then offered in the clear (loopback only). With --oauth, AUTH XOAUTH2 and
 OAUTHBEARER are offered too, the bearer token checked at the introspection URL; a
 refused token gets the JSON error challenge, and the client's empty answer then a 535.
@@ -52,6 +53,16 @@ def deliver(user, content):
     os.rename(tmp, os.path.join(maildir, "new", name))
 
 
+def note_tls_session(server, envelope):
+    """One line per mail in RUN/tls-sessions.log: the first recipient and whether its TLS session was resumed."""
+    tls = server.transport.get_extra_info("ssl_object") if server.transport else None
+    if tls is None and server.session.ssl:
+        tls = server.session.ssl.get("ssl_object")
+    state = "plain" if tls is None else ("resumed" if tls.session_reused else "full")
+    with _lock, open(os.path.join(RUN, "tls-sessions.log"), "a") as f:
+        f.write("%s %s\n" % (envelope.rcpt_tos[0] if envelope.rcpt_tos else "-", state))
+
+
 class Handler:
     async def handle_RCPT(self, server, session, envelope, address, rcpt_options):
         local = address.split("@", 1)[0]
@@ -64,6 +75,7 @@ class Handler:
 
     async def handle_DATA(self, server, session, envelope):
         content = envelope.original_content or envelope.content
+        note_tls_session(server, envelope)
         for rcpt in envelope.rcpt_tos:
             deliver(rcpt.split("@", 1)[0], content)
         return "250 2.0.0 OK: queued"

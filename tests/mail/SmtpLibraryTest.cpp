@@ -11,9 +11,16 @@
 #include "support/Sandbox.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -314,4 +321,133 @@ TEST_F(SmtpLibrary, AnUntrustedCertificateStopsTheSendBeforeAnythingIsSent)
     EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化"))) << library.lastError().toStdString();
     EXPECT_TRUE(servers->delivered(user).isEmpty());
     servers->trustCertificate();
+}
+
+TEST_F(SmtpLibrary, EachSendAfterTheFirstResumesTheTlsSessionOfTheOneBefore)
+{
+    // STARTTLS and implicit TLS alike: one connection per mail, the handshake of
+    // the second a resumption of the first's session.
+    for (int i = 0; i < 2; ++i)
+        ASSERT_EQ(library.smtpSendMail(mailTo(address(user), QStringLiteral("starttls"), QStringLiteral("b"))), 0)
+            << library.lastError().toStdString();
+    const QString implicitUser = MailServers::freshUser();
+    for (int i = 0; i < 2; ++i) {
+        OutgoingMail mail = mailTo(address(implicitUser), QStringLiteral("smtps"), QStringLiteral("b"));
+        mail.server = QStringLiteral("smtps://%1:%2").arg(servers->host).arg(servers->smtps);
+        ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+    }
+    const QStringList starttls = servers->tlsSessions(user);
+    const QStringList implicit = servers->tlsSessions(implicitUser);
+    ASSERT_EQ(starttls.size(), 2);
+    ASSERT_EQ(implicit.size(), 2);
+    EXPECT_EQ(starttls[1], QStringLiteral("resumed"));
+    EXPECT_EQ(implicit[1], QStringLiteral("resumed"));
+    EXPECT_EQ(servers->delivered(user).size(), 2);
+}
+
+namespace {
+
+// An SMTP server of the harness's kind run by the test itself, so it can be
+// restarted on the same port with another certificate.
+class OwnSmtpServer {
+public:
+    explicit OwnSmtpServer(const QString &host) : m_host(host)
+    {
+        for (quint16 &port : m_ports) {
+            QTcpServer probe;
+            probe.listen(QHostAddress(host), 0);
+            port = probe.serverPort();
+        }
+    }
+    ~OwnSmtpServer() { stop(); }
+
+    // A fresh self-signed certificate for the host each time.
+    bool start()
+    {
+        QProcess openssl;
+        openssl.setStandardOutputFile(QProcess::nullDevice());
+        openssl.setStandardErrorFile(QProcess::nullDevice());
+        openssl.start(
+            QStringLiteral("openssl"),
+            {QStringLiteral("req"), QStringLiteral("-x509"), QStringLiteral("-newkey"), QStringLiteral("rsa:2048"),
+             QStringLiteral("-nodes"), QStringLiteral("-days"), QStringLiteral("2"), QStringLiteral("-subj"),
+             QStringLiteral("/CN=localhost"), QStringLiteral("-addext"),
+             QStringLiteral("subjectAltName=IP:%1,DNS:localhost").arg(m_host), QStringLiteral("-keyout"),
+             m_run.filePath(QStringLiteral("key.pem")), QStringLiteral("-out"), certificate()});
+        if (!openssl.waitForFinished(60000) || openssl.exitCode() != 0)
+            return false;
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QStringLiteral("/usr/bin/python3"),
+                        {MailServers::harnessFolder() + QStringLiteral("/smtpserver.py"), m_run.path(), m_host,
+                         QString::number(m_ports[0]), QString::number(m_ports[1]), QString::number(m_ports[2]),
+                         QStringLiteral("secret")});
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 20000) {
+            QTcpSocket probe;
+            probe.connectToHost(m_host, m_ports[0]);
+            if (probe.waitForConnected(200))
+                return true;
+            if (m_process.state() == QProcess::NotRunning)
+                return false;
+            QThread::msleep(50);
+        }
+        return false;
+    }
+
+    void stop()
+    {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        m_process.terminate();
+        if (!m_process.waitForFinished(10000)) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    QString certificate() const { return m_run.filePath(QStringLiteral("cert.pem")); }
+    QString server() const { return QStringLiteral("%1:%2").arg(m_host).arg(m_ports[0]); }
+    QStringList sessions() const
+    {
+        QFile log(m_run.filePath(QStringLiteral("tls-sessions.log")));
+        log.open(QIODevice::ReadOnly);
+        QStringList states;
+        for (const QByteArray &line : log.readAll().split('\n'))
+            if (line.contains(' '))
+                states << QString::fromLatin1(line.mid(line.indexOf(' ') + 1));
+        return states;
+    }
+
+private:
+    QString m_host;
+    quint16 m_ports[3] = {};
+    QTemporaryDir m_run;
+    QProcess m_process;
+};
+
+} // namespace
+
+TEST_F(SmtpLibrary, AServerBackWithAnotherCertificateIsRefusedThoughItsSessionWasKept)
+{
+    OwnSmtpServer own(servers->host);
+    ASSERT_TRUE(own.start());
+    QSslConfiguration config = QSslConfiguration::defaultConfiguration();
+    config.addCaCertificates(QSslCertificate::fromPath(own.certificate()));
+    QSslConfiguration::setDefaultConfiguration(config);
+
+    OutgoingMail mail = mailTo(address(user), QStringLiteral("s"), QStringLiteral("b"));
+    mail.server = own.server();
+    mail.accountPassword = QStringLiteral("secret");
+    ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+    ASSERT_EQ(library.smtpSendMail(mail), 0) << library.lastError().toStdString();
+    EXPECT_EQ(own.sessions(), (QStringList{QStringLiteral("full"), QStringLiteral("resumed")}));
+
+    // Same place, a new certificate nobody trusts: the kept session gets no say.
+    own.stop();
+    ASSERT_TRUE(own.start());
+    EXPECT_LT(library.smtpSendMail(mail), 0);
+    EXPECT_TRUE(library.lastError().contains(QStringLiteral("暗号化"))) << library.lastError().toStdString();
+    EXPECT_EQ(own.sessions().size(), 2);
+    MailServers::distrustAll();
 }

@@ -110,6 +110,25 @@ QList<QByteArray> MailServers::delivered(const QString &user) const
     return mails;
 }
 
+QString MailServers::harnessFolder()
+{
+    return QStringLiteral(PINTORA_HARNESS_DIR);
+}
+
+QStringList MailServers::tlsSessions(const QString &user) const
+{
+    QStringList states;
+    QFile log(maildirs + QStringLiteral("/../tls-sessions.log"));
+    if (!log.open(QIODevice::ReadOnly))
+        return states;
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const QList<QByteArray> words = line.split(' ');
+        if (words.size() == 2 && words[0].left(words[0].indexOf('@')) == user.toUtf8())
+            states << QString::fromLatin1(words[1]);
+    }
+    return states;
+}
+
 void MailServers::trustCertificate() const
 {
     QSslConfiguration config = QSslConfiguration::defaultConfiguration();

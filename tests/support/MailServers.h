@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <ostream>
 
@@ -40,6 +41,9 @@ public:
     QString pop3Server() const { return QStringLiteral("%1:%2").arg(host).arg(pop3); }
     QString pop3sServer() const { return QStringLiteral("pop3s://%1:%2").arg(host).arg(pop3s); }
 
+    // The folder of the harness's scripts, for a test that runs a server of its own.
+    static QString harnessFolder();
+
     // A user name no other test uses, so tests may run side by side.
     static QString freshUser();
 
@@ -49,6 +53,10 @@ public:
     int waiting(const QString &user) const;
     // What the SMTP server delivered to the user's mailbox and nobody fetched yet, oldest first.
     QList<QByteArray> delivered(const QString &user) const;
+
+    // How the SMTP server's TLS session went for each mail to the user, oldest first:
+    // "full", "resumed" or "plain".
+    QStringList tlsSessions(const QString &user) const;
 
     // Makes the harness's self-signed certificate trusted by this process.
     void trustCertificate() const;
