@@ -66,7 +66,8 @@ void checkIni(const QByteArray &raw, uint8_t choice)
         // Names that cannot be written as they read are not the writer's to keep.
         if (!chosen.section.isEmpty() && !chosen.key.isEmpty() && !chosen.key.startsWith(u'[')
             && !chosen.section.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\]]")))
-            && !chosen.key.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f]"))))
+            && !chosen.key.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f]")))
+            && !chosen.section.contains(QChar::ReplacementCharacter) && !chosen.key.contains(QChar::ReplacementCharacter))
             target = chosen;
     }
     const QString value = QStringLiteral("値%1 of ini").arg(choice);
