@@ -109,8 +109,10 @@ void checkTrust(const QByteArray &raw)
         const qsizetype colon = key.section.lastIndexOf(u':');
         bool number = false;
         const uint port = key.section.mid(colon + 1).toUInt(&number);
-        // A section of bytes that are no CP932 was never written by the program.
-        if (key.section.contains(QChar::ReplacementCharacter))
+        // A section of bytes that are no CP932 or of control characters was never
+        // written by the program, which writes host names only.
+        if (key.section.contains(QChar::ReplacementCharacter)
+            || key.section.contains(QRegularExpression(QStringLiteral("[\\x00-\\x1f]"))))
             continue;
         if (colon > 0 && number && port <= 65535 && servers.size() < 8)
             servers.append({key.section.left(colon), static_cast<quint16>(port)});
