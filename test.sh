@@ -16,5 +16,5 @@ cmake --build build-asan --target compose_tests shell_tests mail_tests common_te
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen \
   ctest --output-on-failure -j "$(nproc)" -R '^(SendEnd|BoundedWait|BoundedCheck|DialogPromptBox|SlowUpload\.(ACancelled|Stopping)|ReplySend|Launcher)\.')
 
-# A short run of the mail decode fuzzer; fuzz/run.sh with more seconds hunts longer.
-fuzz/run.sh 20
+# A short run of every fuzzer, one after another; fuzz/run.sh all 3600 hunts longer.
+fuzz/run.sh all 5

@@ -1,45 +1,27 @@
 // Feeds arbitrary bytes through the whole decode path of a received mail:
 // raw message -> subject, from, date, body text and safe attachment names.
+#include "FuzzSupport.h"
+
 #include "mail/AttachmentWriter.h"
 #include "mail/Charsets.h"
 #include "mail/LegacyDecode.h"
 #include "mail/MimeReader.h"
 
-#include <QGuiApplication>
-
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     // HTML bodies are read with QTextDocument, which wants a GUI application.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static QGuiApplication app(*argc, *argv);
+    fuzz::startApplication(argc, argv);
+    fuzz::AllocationBound::install();
     return 0;
 }
 
-namespace {
-
-// Lone surrogates would turn into '?' on disk and break the record's character count.
-void requireValidUtf16(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isHighSurrogate()) {
-            if (i + 1 >= text.size() || !text[i + 1].isLowSurrogate())
-                abort();
-            ++i;
-        } else if (text[i].isLowSurrogate()) {
-            abort();
-        }
-    }
-}
-
-} // namespace
+using fuzz::requireValidUtf16;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray raw(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    // A mail of HTML parts is laid out as a document: room for that beyond the mail itself.
+    fuzz::AllocationBound bound(size, 64, 32u << 20);
     // The guesser and every reading it may choose, on the bytes as they are.
     const QByteArray sample = raw.left(8192);
     requireValidUtf16(Charsets::decodeUnlabelled(sample));

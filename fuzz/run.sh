@@ -1,25 +1,84 @@
 #!/usr/bin/env bash
-# Builds the mail decode fuzzer with clang (libFuzzer + AddressSanitizer + UBSan)
-# and runs it for the given number of seconds (default 20) on the seed mails.
-#   fuzz/run.sh 20        the short run of test.sh
-#   fuzz/run.sh 3600      a longer hunt; findings land in build-fuzz/crash-*
+# Builds the libFuzzer targets with clang (AddressSanitizer + UBSan) in build-fuzz
+# and runs them on their seeds, one at a time, at the lowest priority.
+#   fuzz/run.sh NAME SECONDS   one target (record, ini, ids, emoticon, pop3, smtp,
+#                              trust, mailto, exchange, oauth, header, decode)
+#   fuzz/run.sh all SECONDS    every target in turn, SECONDS each
+#   fuzz/run.sh SECONDS        the mail decode target alone, as before
+#   fuzz/run.sh list           the targets' names
+# Findings land in build-fuzz/findings/<target>/; a finding once fixed becomes a
+# seed in fuzz/seeds/<target>/. Exits non-zero when any target found something.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds="${1:-20}"
 out=build-fuzz
-mkdir -p "$out/corpus"
-cp -n fuzz/seeds/* "$out/corpus/" 2>/dev/null || true
+targets=()
+for source in fuzz/*_fuzzer.cpp; do
+  name=$(basename "$source" _fuzzer.cpp)
+  targets+=("$name")
+done
 
-sources=(fuzz/decode_fuzzer.cpp src/mail/MimeReader.cpp src/mail/GMimeOnce.cpp src/mail/Charsets.cpp src/mail/CharsetGuess.cpp
-         src/mail/LegacyDecode.cpp src/mail/AttachmentWriter.cpp src/common/Cp932.cpp
-         src/common/CarrierPictographs.cpp src/common/LineEnds.cpp)
-# The pictograph table is generated the way the CMake build makes it.
-cmake -DSOURCE=/usr/share/unicode/EmojiSources.txt -DOUTPUT="$out/EmojiTable.inc" -P cmake/EmojiTable.cmake
-if [ ! -x "$out/decode_fuzzer" ] || [ -n "$(find "${sources[@]}" src/mail/*.h -newer "$out/decode_fuzzer")" ]; then
-  clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -Isrc -I"$out" $(pkg-config --cflags Qt6Core Qt6Gui gmime-3.0 uchardet) "${sources[@]}" \
-    $(pkg-config --libs Qt6Core Qt6Gui gmime-3.0 uchardet) -o "$out/decode_fuzzer"
+if [ "${1:-}" = list ]; then
+  printf '%s\n' "${targets[@]}"
+  exit 0
 fi
-# Leak checks stay off: Qt and GLib keep process-wide caches on purpose.
-ASAN_OPTIONS=detect_leaks=0 "$out/decode_fuzzer" -max_total_time="$seconds" -max_len=65536 \
-  -rss_limit_mb=2048 -artifact_prefix="$out/" -print_final_stats=1 "$out/corpus" 2>&1 | tail -15
+if [ $# -le 1 ] && [[ "${1:-20}" =~ ^[0-9]+$ ]]; then
+  set -- decode "${1:-20}"
+fi
+which="${1:?target name, all or list}"
+seconds="${2:-20}"
+if [ "$which" = all ]; then
+  chosen=("${targets[@]}")
+else
+  [ -f "fuzz/${which}_fuzzer.cpp" ] || { echo "no target $which (fuzz/run.sh list)" >&2; exit 2; }
+  chosen=("$which")
+fi
+
+launcher=()
+if command -v ccache >/dev/null; then
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}"
+  launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
+if [ ! -f "$out/build.ninja" ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINTORA_FUZZ=ON \
+    "${launcher[@]}" >/dev/null
+fi
+targets_to_build=()
+for name in "${chosen[@]}"; do targets_to_build+=("${name}_fuzzer"); done
+nice -n 19 cmake --build "$out" --target "${targets_to_build[@]}" | grep -v '^\[' || true
+
+# Records are 32284 bytes; mails and import files are larger than a line or a key.
+max_len() {
+  case "$1" in
+    decode|record|exchange) echo 65536 ;;
+    *) echo 16384 ;;
+  esac
+}
+
+status=0
+summary=()
+for name in "${chosen[@]}"; do
+  corpus="$out/corpus/$name"
+  findings="$out/findings/$name"
+  mkdir -p "$corpus" "$findings"
+  cp -n fuzz/seeds/"$name"/* "$corpus/" 2>/dev/null || true
+  log="$out/findings/$name.log"
+  echo "== $name, $seconds s"
+  # Leak checks stay off: Qt and GLib keep process-wide caches on purpose.
+  set +e
+  ASAN_OPTIONS=detect_leaks=0:allocator_may_return_null=0 QT_QPA_PLATFORM=offscreen \
+    nice -n 19 "$out/${name}_fuzzer" -max_total_time="$seconds" -max_len="$(max_len "$name")" \
+    -timeout=30 -rss_limit_mb=2048 -artifact_prefix="$findings/" -print_final_stats=1 "$corpus" >"$log" 2>&1
+  result=$?
+  set -e
+  runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')
+  speed=$(grep -o 'stat::average_exec_per_sec: *[0-9]*' "$log" | grep -o '[0-9]*$' || echo '?')
+  if [ "$result" -ne 0 ]; then
+    status=1
+    tail -40 "$log"
+    summary+=("$name: FOUND SOMETHING after $runs runs ($speed/s), see $findings and $log")
+  else
+    summary+=("$name: clean, $runs runs, $speed/s, corpus $(ls "$corpus" | wc -l)")
+  fi
+done
+printf '%s\n' "${summary[@]}"
+exit "$status"

@@ -107,7 +107,9 @@ TokenReply TokenEndpoint::readToken(QNetworkReply *reply, qint64 now)
     result.tokens.access = object.value(QStringLiteral("access_token")).toString();
     result.tokens.refresh = object.value(QStringLiteral("refresh_token")).toString();
     const qint64 lifetime = object.value(QStringLiteral("expires_in")).toVariant().toLongLong();
-    result.tokens.expires = now + (lifetime > 0 ? lifetime : 3600);
+    // No token lives longer than a year, whatever the answer says.
+    constexpr qint64 kLongestLifetime = 366 * 86400;
+    result.tokens.expires = now + (lifetime > 0 ? qMin(lifetime, kLongestLifetime) : 3600);
     result.ok = !result.tokens.access.isEmpty();
     if (!result.ok)
         result.description = QStringLiteral("応答にアクセストークンがありません");

@@ -10,16 +10,26 @@
 
 namespace {
 
-QStringList readLines(const QString &path)
+// The file's lines as they are on disk. A line feed is never part of a
+// double-byte character, so each line decodes on its own.
+QList<QByteArray> readRawLines(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QString text = Cp932::decode(file.readAll());
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QStringList lines = text.split(u'\n');
+    QByteArray bytes = file.readAll();
+    bytes.replace("\r\n", "\n");
+    QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
+    return lines;
+}
+
+QStringList readLines(const QString &path)
+{
+    QStringList lines;
+    for (const QByteArray &line : readRawLines(path))
+        lines << Cp932::decode(line);
     return lines;
 }
 
@@ -69,7 +79,12 @@ QString IniFile::read(const QString &section, const QString &key, const QString 
 bool IniFile::write(const QString &section, const QString &key, const QString &value,
                     QString *error) const
 {
-    QStringList lines = readLines(m_path);
+    // Lines other than the key's go back byte for byte: bytes that are no CP932
+    // would come back as '?' through a decode and an encode.
+    QList<QByteArray> raw = readRawLines(m_path);
+    QStringList lines;
+    for (const QByteArray &line : std::as_const(raw))
+        lines << Cp932::decode(line);
     const QString entry = OneLine::clean(key) + u'=' + OneLine::clean(value);
 
     qsizetype sectionLine = -1;
@@ -88,7 +103,7 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
         if (!inSection)
             continue;
         if (isKeyLine(lines[i], key)) {
-            lines[i] = entry;
+            raw[i] = Cp932::encode(entry);
             replaced = true;
         } else if (!lines[i].trimmed().isEmpty()) {
             lastInSection = i;
@@ -96,14 +111,14 @@ bool IniFile::write(const QString &section, const QString &key, const QString &v
     }
     if (!replaced) {
         if (sectionLine < 0) {
-            lines << u'[' + OneLine::clean(section) + u']' << entry;
+            raw << Cp932::encode(u'[' + OneLine::clean(section) + u']') << Cp932::encode(entry);
         } else {
-            lines.insert(lastInSection + 1, entry);
+            raw.insert(lastInSection + 1, Cp932::encode(entry));
         }
     }
 
     QByteArray bytes;
-    for (const QString &line : lines)
-        bytes += Cp932::encode(line) + "\r\n";
+    for (const QByteArray &line : std::as_const(raw))
+        bytes += line + "\r\n";
     return SafeFile::replace(m_path, bytes, {}, m_mode, error);
 }

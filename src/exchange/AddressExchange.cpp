@@ -373,7 +373,15 @@ QString decodeText(const QByteArray &bytes)
         return CharsetGuess::fromUtf8(bytes.mid(3));
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-        return decoder.decode(bytes.mid(2));
+        QString text = decoder.decode(bytes.mid(2));
+        // Half a surrogate pair is no character: it would break every encoder after us.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        }
+        return text;
     }
     if (CharsetGuess::invalidUtf8(bytes) == 0)
         return CharsetGuess::fromUtf8(bytes);

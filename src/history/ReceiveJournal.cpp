@@ -245,7 +245,13 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
             return result;
         }
     }
-    if (!stored.isEmpty() && !idsPath.isEmpty()) {
+    // A journal names an id file of this installation and nothing else: whatever
+    // else it says is not ours to overwrite.
+    const QFileInfo idsFile(idsPath);
+    const bool ownIds = !idsPath.isEmpty() && idsFile.fileName().startsWith(QStringLiteral("uidl-"))
+        && idsFile.fileName().endsWith(QStringLiteral(".txt")) && idsFile.fileName() != QStringLiteral("uidl-deleted.txt")
+        && idsFile.absolutePath() == QDir(AppPaths::resolve(AppPaths::kDataFolder)).absolutePath();
+    if (!stored.isEmpty() && ownIds) {
         ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
         ReceivedMailIds::Ids known = ids.load();
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cctype>
 
 #include <iconv.h>
@@ -93,6 +94,13 @@ QByteArray fold(const QList<QByteArray> &tokens, int used)
     return value;
 }
 
+// ESC, SO and SI switch character sets in ISO-2022-JP, and a reader may take
+// them for such a switch even in plain ASCII: text holding one goes as UTF-8.
+bool holdsShift(const QString &text)
+{
+    return text.contains(QChar(0x1b)) || text.contains(QChar(0x0e)) || text.contains(QChar(0x0f));
+}
+
 bool isAtext(QChar c)
 {
     return c.isLetterOrNumber() || QStringLiteral("!#$%&'*+-/=?^_`{|}~").contains(c);
@@ -100,7 +108,10 @@ bool isAtext(QChar c)
 
 QByteArray phrase(const QString &name)
 {
-    if (isAscii(name)) {
+    // A control character (a line break above all) never goes into a header as it is.
+    const bool printable = std::all_of(name.cbegin(), name.cend(),
+                                       [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7f; });
+    if (printable) {
         bool plain = !name.isEmpty();
         for (QChar c : name)
             plain = plain && (isAtext(c) || c == u' ');
@@ -139,6 +150,8 @@ bool isAddressChar(QChar c)
 
 Charset charsetFor(const QString &text)
 {
+    if (holdsShift(text))
+        return Charset::Utf8;
     if (isAscii(text))
         return Charset::Ascii;
     return toIso2022Jp(text) ? Charset::Iso2022Jp : Charset::Utf8;
@@ -210,7 +223,8 @@ QByteArray unstructured(const QString &text, int used)
     const QString line = singleLine(text);
     // Plain ASCII goes as it is unless it would pass for encoded words or
     // overflow the longest line a server must take.
-    if (isAscii(line) && !line.contains(QStringLiteral("=?")) && used + 1 + line.size() <= kHardLineLimit)
+    if (isAscii(line) && !line.contains(QStringLiteral("=?")) && !holdsShift(line)
+        && used + 1 + line.size() <= kHardLineLimit)
         return line.toLatin1();
     return fold(encodedWords(line, charsetFor(line), kLineLimit - used - 1), used + 1);
 }
@@ -310,7 +324,8 @@ QString quotedMailbox(const QString &text)
 QByteArray parameter(const QByteArray &name, const QString &value)
 {
     const QString line = singleLine(value);
-    bool plain = isAscii(line) && line.size() + name.size() + 6 <= kLineLimit;
+    // A name that looks like an encoded word would be decoded by the reader.
+    bool plain = isAscii(line) && !line.contains(QStringLiteral("=?")) && line.size() + name.size() + 6 <= kLineLimit;
     for (QChar c : line)
         plain = plain && c.unicode() >= 0x20 && c.unicode() < 0x7f;
     if (plain) {
@@ -360,7 +375,7 @@ QByteArray parameter(const QByteArray &name, const QString &value)
 QByteArray wordsParameter(const QByteArray &name, const QString &value)
 {
     const QString line = singleLine(value);
-    if (isAscii(line) && !line.contains(QStringLiteral("=?")))
+    if (isAscii(line) && !line.contains(QStringLiteral("=?")) && !holdsShift(line))
         return parameter(name, line);
     const int used = static_cast<int>(name.size()) + 3;  // " name=\""
     QList<QByteArray> words = encodedWords(line, charsetFor(line), kLineLimit - used - 2);

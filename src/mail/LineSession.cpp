@@ -69,6 +69,9 @@ struct LookupState {
 
 // A dot block larger than this is not a mail but a runaway server.
 constexpr qsizetype kMaxBlockSize = qsizetype(512) << 20;
+// The most a block takes on the server's word before its bytes come: a size
+// the server only says must not cost memory the mail never fills.
+constexpr qsizetype kMaxBlockReserve = qsizetype(4) << 20;
 
 // How often a wait looks at the cancel flag and its limits.
 constexpr int kSliceMs = 50;
@@ -651,7 +654,7 @@ std::optional<QByteArray> LineSession::readDotBlock(qint64 expectedSize)
     limit.received = m_buffer.size() - m_pos;
     QByteArray block;
     if (expectedSize > 0)
-        block.reserve(qMin<qint64>(expectedSize + 1024, kMaxBlockSize));
+        block.reserve(qMin<qint64>(expectedSize + 1024, kMaxBlockReserve));
     for (;;) {
         const qsizetype nl = m_buffer.indexOf('\n', m_pos);
         if (nl < 0) {

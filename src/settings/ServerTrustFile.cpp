@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QMutex>
 #include <QSslCertificate>
+#include <QUrl>
 
 namespace {
 
@@ -86,7 +87,9 @@ ServerTrustFile::ServerTrustFile(QString path) : m_path(std::move(path)) {}
 
 QString ServerTrustFile::key(const QString &host, quint16 port)
 {
-    const QString name = host.toLower();
+    // International names in their ASCII form: the file is CP932, which holds few of them.
+    const QByteArray ace = QUrl::toAce(host);
+    const QString name = ace.isEmpty() ? host.toLower() : QString::fromLatin1(ace).toLower();
     // An IPv6 address carries colons of its own.
     return (name.contains(u':') ? u'[' + name + u']' : name) + u':' + QString::number(port);
 }

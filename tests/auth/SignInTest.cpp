@@ -251,6 +251,16 @@ TEST_F(SignIn, TokenThatEndsSoonIsRefreshedBeforeTheSession)
     expectNoTokenOutsideItsFile();
 }
 
+TEST_F(SignIn, ALifetimeBeyondReasonIsHeldToAYear)
+{
+    control({{QStringLiteral("expires_in"), 9.2e18}});
+    signInAndKeep();
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    EXPECT_GT(stored().expires, now + 3000);
+    EXPECT_LE(stored().expires, now + 367 * 86400);
+    control({{QStringLiteral("expires_in"), 3600}});
+}
+
 TEST_F(SignIn, RevokedSignInGivesOneBoxAndTheSignInNeverThePassword)
 {
     signInAndKeep();

@@ -28,6 +28,20 @@ TEST_F(IniFileTest, MissingFileSectionOrKeyGiveTheDefault)
     EXPECT_EQ(ini.read(QStringLiteral("EXEINI"), QStringLiteral("NAME")), QString());
 }
 
+TEST_F(IniFileTest, WritingOneKeyKeepsEveryOtherLineByteForByte)
+{
+    IniFile ini(path());
+    // Bytes that are no CP932 (a lead byte without its trail) in other keys and a comment.
+    const QByteArray other = "[A]\r\nB=\x81\r\n;\xff\xfe note\r\nC=\x82\xa0\r\n";
+    Sandbox::writeFile(path(), other);
+    const QString before = ini.read(QStringLiteral("A"), QStringLiteral("B"));
+    ASSERT_TRUE(ini.write(QStringLiteral("A"), QStringLiteral("D"), QStringLiteral("d")));
+    EXPECT_EQ(Sandbox::readFile(path()), "[A]\r\nB=\x81\r\n;\xff\xfe note\r\nC=\x82\xa0\r\nD=d\r\n");
+    EXPECT_EQ(ini.read(QStringLiteral("A"), QStringLiteral("B")), before);
+    ASSERT_TRUE(ini.write(QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("c")));
+    EXPECT_EQ(Sandbox::readFile(path()), "[A]\r\nB=\x81\r\n;\xff\xfe note\r\nC=c\r\nD=d\r\n");
+}
+
 TEST_F(IniFileTest, WritingCreatesTheFileAndSectionInCp932WithCrLf)
 {
     IniFile ini(path());

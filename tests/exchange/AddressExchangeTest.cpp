@@ -157,3 +157,12 @@ TEST_F(AddressImport, ExportedCardsAndListsReadBackAsTheBook)
     QString error;
     EXPECT_EQ(AddressExchange::parseCsv(Sandbox::readFile(csv), &error).value_or(QList<Entry>()), expected);
 }
+
+TEST(AddressText, HalfASurrogatePairInUtf16BecomesAReplacementCharacter)
+{
+    // "a", a lone high surrogate, "b", a lone low surrogate, then a whole pair (U+1F600).
+    const QByteArray little("\xFF\xFE" "a\0" "\x3D\xD8" "b\0" "\x00\xDE" "\x3D\xD8\x00\xDE", 14);
+    EXPECT_EQ(AddressExchange::decodeText(little), QStringLiteral("a\uFFFDb\uFFFD") + QString::fromUcs4(U"\U0001F600"));
+    const QByteArray big("\xFE\xFF" "\xD8\x3D", 4);
+    EXPECT_EQ(AddressExchange::decodeText(big), QStringLiteral("\uFFFD"));
+}

@@ -257,4 +257,31 @@ TEST(ReceiveJournal, OnlyFilesInTheAttachmentFolderAreEverRemoved)
     EXPECT_FALSE(QFileInfo::exists(inside));
 }
 
+TEST(ReceiveJournal, OnlyAnIdFileOfTheDataFolderIsEverWritten)
+{
+    Sandbox sandbox;
+    HistoryFile file(HistoryFile::Kind::Received);
+    const QString outside = sandbox.workPath(QStringLiteral("uidl-mine.txt"));
+    const QString deleted = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-deleted.txt"));
+    const QString own = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-0123.txt"));
+    for (const QString &named : {outside, deleted, own}) {
+        Sandbox::writeFile(outside, "the user's own file\n");
+        Sandbox::writeFile(deleted, "");
+        QFile::remove(own);
+        ASSERT_TRUE(QFile::resize(file.path(), 0) || !QFileInfo::exists(file.path()));
+        // A journal that vouches for a whole record and names where its id goes.
+        ReceiveJournal journal;
+        ASSERT_TRUE(journal.begin(0, named));
+        const QByteArray record = mail(1).toBytes();
+        ASSERT_TRUE(journal.intend(1, 0, record, uidOf(1), false));
+        ASSERT_TRUE(journal.sync());
+        ASSERT_TRUE(file.append(mail(1)).ok);
+        const auto recovered = ReceiveJournal::recover();
+        EXPECT_EQ(recovered.confirmed, 1);
+        EXPECT_EQ(Sandbox::readFile(outside), "the user's own file\n");
+        EXPECT_EQ(Sandbox::readFile(deleted), "");
+        EXPECT_EQ(ReceivedMailIds::atPath(own).load().contains(uidOf(1)), named == own);
+    }
+}
+
 } // namespace

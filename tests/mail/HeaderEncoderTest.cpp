@@ -1,4 +1,5 @@
 #include "mail/HeaderEncoder.h"
+#include "mail/MimeReader.h"
 
 #include <QRegularExpression>
 
@@ -75,6 +76,32 @@ TEST(HeaderEncoder, PlainAsciiSubjectStaysAsItIs)
     EXPECT_EQ(HeaderEncoder::unstructured(QStringLiteral("Meeting at 10"), 8), QByteArray("Meeting at 10"));
 }
 
+TEST(HeaderEncoder, NamesThatLookEncodedReadBackAsTyped)
+{
+    // Readers decode encoded words even in quoted parameters, so such a name must not go plain.
+    for (const QString &name : {QStringLiteral("=?utf-8?B?notreally?= \"quoted\" <x>"),
+                                QStringLiteral("=?iso-2022-jp?Q?a?=.txt"), QStringLiteral("plain name.txt")}) {
+        const QByteArray mail = "MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n\r\n"
+                                "--b\r\nContent-Type: text/plain\r\n\r\nbody\r\n"
+                                "--b\r\nContent-Type: application/octet-stream\r\nContent-Disposition: attachment"
+            + HeaderEncoder::parameter("filename", name)
+            + "\r\nContent-Transfer-Encoding: base64\r\n\r\nAAAA\r\n--b--\r\n";
+        const MimeContent content = MimeReader::read(mail);
+        ASSERT_EQ(content.attachments.size(), 1) << mail.toStdString();
+        EXPECT_EQ(content.attachments[0].name, name) << mail.toStdString();
+    }
+}
+
+TEST(HeaderEncoder, ShiftCharactersNeverSwitchTheReadersCharset)
+{
+    for (const QString &subject : {QStringLiteral("あ\x0e-8 rally"), QStringLiteral("plain \x1b$B$\"\x1b(B"),
+                                   QStringLiteral("\x0f会議\x0e")}) {
+        EXPECT_EQ(HeaderEncoder::charsetFor(subject), Charset::Utf8);
+        const QByteArray mail = "Subject: " + HeaderEncoder::unstructured(subject, 9) + "\r\n\r\nbody\r\n";
+        EXPECT_EQ(MimeReader::read(mail).subject, subject) << mail.toStdString();
+    }
+}
+
 TEST(HeaderEncoder, LineBreaksNeverStartAHeaderOfTheirOwn)
 {
     const QByteArray ascii = HeaderEncoder::unstructured(QStringLiteral("Hi\r\nBcc: victim@example.jp"), 8);
@@ -140,6 +167,12 @@ TEST(HeaderEncoder, DisplayNamesAreEncodedOrQuoted)
                                           {QString(), QStringLiteral("b@example.jp")}},
                                          3),
               QByteArray("a@example.jp, b@example.jp"));
+    // A line break in a name can never start a header of its own.
+    const QByteArray broken = HeaderEncoder::addressList({{QStringLiteral("z\x01\nBcc: x@example.jp"),
+                                                          QStringLiteral("a@example.jp")}}, 5);
+    EXPECT_FALSE(broken.contains('\n') && !broken.contains("\r\n "));
+    EXPECT_FALSE(broken.contains("Bcc"));
+    EXPECT_TRUE(MimeReader::read("From: " + broken + "\r\n\r\nx\r\n").from.contains(QStringLiteral("a@example.jp")));
 }
 
 TEST(HeaderEncoder, MailboxTextsWithSpecialsInTheirNamesReadBackAsOneMailbox)

@@ -26,6 +26,21 @@ TEST(LineSession, ReadsLinesWithEitherLineEndAndUnstuffsDotBlocks)
     EXPECT_EQ(session.readDotBlock(), QByteArray(".stuffed\r\nplain\r\n"));
 }
 
+TEST(LineSession, ASizeTheServerOnlySaysCostsNoMemory)
+{
+    ScriptedServer server([](ScriptedServer::Peer &peer) {
+        peer.send("short mail\r\n.\r\n");
+        peer.waitForHangUp();
+    });
+    LineSession session;
+    ASSERT_TRUE(session.connectTo(local(server))) << session.errorText().toStdString();
+    // A LIST line claimed 400 MB; the block holds what came.
+    const auto block = session.readDotBlock(qint64(400) << 20);
+    ASSERT_TRUE(block);
+    EXPECT_EQ(*block, QByteArray("short mail\r\n"));
+    EXPECT_LE(block->capacity(), qsizetype(8) << 20);
+}
+
 TEST(LineSession, WritesDotStuffedBlocksWithCrLf)
 {
     QByteArray received;

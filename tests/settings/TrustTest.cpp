@@ -101,6 +101,14 @@ TEST_F(Trust, DecisionsAreKeptPerHostAndPortForTheOwnerOnly)
     EXPECT_TRUE(again.server(QStringLiteral("::1"), 25).plaintextAllowed);
     EXPECT_FALSE(again.server(QStringLiteral("::1"), 26).plaintextAllowed);
 
+    // Names the file's CP932 cannot hold are kept too.
+    for (const QString &host : {QStringLiteral("müller.example"), QStringLiteral("메일.example"),
+                                QStringLiteral("日本.example")}) {
+        ASSERT_TRUE(file.rememberTls(host, 995));
+        EXPECT_TRUE(again.server(host, 995).seenTls) << host.toStdString();
+        EXPECT_FALSE(again.server(QStringLiteral("m?ller.example"), 995).seenTls);
+    }
+
     // Pinning another certificate replaces the first.
     ASSERT_TRUE(file.pin(QStringLiteral("mail.example.jp"), 995, second));
     EXPECT_TRUE(again.isPinned(QStringLiteral("mail.example.jp"), 995, second));
