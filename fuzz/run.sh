@@ -44,7 +44,12 @@ if [ ! -f "$out/build.ninja" ]; then
 fi
 targets_to_build=()
 for name in "${chosen[@]}"; do targets_to_build+=("${name}_fuzzer"); done
-nice -n 19 cmake --build "$out" --target "${targets_to_build[@]}" | grep -v '^\[' || true
+# A target that does not build is a failure of its own, not a finding.
+if ! nice -n 19 cmake --build "$out" --target "${targets_to_build[@]}" >"$out/build.log" 2>&1; then
+  grep -v '^\[' "$out/build.log" | tail -40
+  echo "the fuzz targets did not build (see $out/build.log)" >&2
+  exit 1
+fi
 
 # Records are 32284 bytes; mails and import files are larger than a line or a key.
 max_len() {
