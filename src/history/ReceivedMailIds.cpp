@@ -96,35 +96,50 @@ ReceivedMailIds::Ids ReceivedMailIds::load(bool *whole) const
     if (!file.open(QIODevice::ReadOnly))
         return ids;
     const QByteArray all = file.readAll();
+    // Read in place: a mailbox left on the server holds thousands of ids, read at every check.
+    ids.reserve(all.count('\n'));
     qsizetype announced = -1;
     qsizetype lines = 0;
-    const QList<QByteArray> split = all.split('\n');
-    // Only whole lines count: the last one may have been cut.
-    for (qsizetype i = 0; i + 1 < split.size(); ++i) {
-        const QList<QByteArray> fields = split[i].trimmed().split(' ');
+    qsizetype at = 0;
+    for (bool first = true;; first = false) {
+        const qsizetype end = all.indexOf('\n', at);
+        // Only whole lines count: the last one may have been cut.
+        if (end < 0)
+            break;
+        const QByteArrayView line = QByteArrayView(all).sliced(at, end - at).trimmed();
+        at = end + 1;
+        QList<QByteArrayView> fields;
+        for (qsizetype from = 0; from <= line.size();) {
+            qsizetype space = line.indexOf(' ', from);
+            if (space < 0)
+                space = line.size();
+            fields << line.sliced(from, space - from);
+            from = space + 1;
+        }
         if (fields.isEmpty() || fields[0].isEmpty())
             continue;
-        if (i == 0 && split[i].startsWith(kCountLine)) {
+        if (first && line.startsWith(kCountLine)) {
             bool ok = false;
             announced = fields.value(1).toLongLong(&ok);
             if (!ok)
                 announced = -2;
             continue;
         }
-        if (!isUsable(fields[0]))
+        const QByteArray id = fields[0].toByteArray();
+        if (!isUsable(id))
             continue;
         ++lines;
         Entry entry;
         for (qsizetype k = 1; k < fields.size(); ++k) {
-            const QByteArray &field = fields[k];
+            const QByteArrayView field = fields[k];
             if (field == kKept)
                 entry.kept = true;
             else if (field.startsWith("t="))
-                entry.storedAt = qMax<qint64>(0, field.mid(2).toLongLong());
-            else if (field.startsWith("h=") && isHexKey(field.mid(2)))
-                entry.head = field.mid(2);
+                entry.storedAt = qMax<qint64>(0, field.sliced(2).toLongLong());
+            else if (field.startsWith("h=") && isHexKey(field.sliced(2).toByteArray()))
+                entry.head = field.sliced(2).toByteArray();
         }
-        ids[fields[0]] = entry;
+        ids.insert(id, entry);
     }
     if (whole)
         *whole = announced == -1 ? all.isEmpty() || all.endsWith('\n') : announced == lines;

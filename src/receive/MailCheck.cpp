@@ -350,6 +350,7 @@ private:
             for (const QByteArray &head : ReceivedMailIds::deletedHere())
                 ++deletedHere[head];
         const qint64 now = ReceivedMailIds::now();
+        m_keep.reserve(m_outcome.waiting);
         for (int n = 1; n <= m_outcome.waiting; ++n) {
             if (stopped())
                 return false;
@@ -414,6 +415,7 @@ private:
             m_ids->rewrite({});
         if (m_uids) {
             ReceivedMailIds::Ids still;
+            still.reserve(m_keep.size());
             for (const QByteArray &uid : std::as_const(*m_uids))
                 if (m_keep.contains(uid) && !m_deleted.contains(uid))
                     still[uid] = m_keep[uid];
