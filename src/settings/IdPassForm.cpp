@@ -185,19 +185,28 @@ bool IdPassForm::signInRunning() const
     return (m_browser && m_browser->isRunning()) || (m_device && m_device->isRunning());
 }
 
-void IdPassForm::startBrowserSignIn()
+std::optional<OAuthProvider> IdPassForm::signInTarget(QString *account)
 {
     if (signInRunning())
-        return;
+        return std::nullopt;
     chooseOAuth(true);
     const auto chosen = provider();
-    const QString account = m_id->text().trimmed();
+    *account = m_id->text().trimmed();
+    if (!chosen)
+        return std::nullopt;
+    if (account->isEmpty()) {
+        Prompt::warn(QStringLiteral("サインインの前に、IDにメールアドレスを入れてください。"), {}, this);
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+void IdPassForm::startBrowserSignIn()
+{
+    QString account;
+    const auto chosen = signInTarget(&account);
     if (!chosen)
         return;
-    if (account.isEmpty()) {
-        Prompt::warn(QStringLiteral("サインインの前に、IDにメールアドレスを入れてください。"), {}, this);
-        return;
-    }
     delete m_browser;
     m_browser = new BrowserSignIn(*chosen, account, this);
     connect(m_browser, &BrowserSignIn::browserNotOpened, this, [this](const QUrl &url) {
@@ -212,17 +221,10 @@ void IdPassForm::startBrowserSignIn()
 
 void IdPassForm::startCodeSignIn()
 {
-    if (signInRunning())
-        return;
-    chooseOAuth(true);
-    const auto chosen = provider();
-    const QString account = m_id->text().trimmed();
+    QString account;
+    const auto chosen = signInTarget(&account);
     if (!chosen)
         return;
-    if (account.isEmpty()) {
-        Prompt::warn(QStringLiteral("サインインの前に、IDにメールアドレスを入れてください。"), {}, this);
-        return;
-    }
     delete m_device;
     m_device = new DeviceSignIn(*chosen, account, this);
     connect(m_device, &DeviceSignIn::codeReady, this, [this](const QString &code, const QString &uri) {

@@ -62,6 +62,8 @@ private:
     void updateOAuthControls();
     void signInFinished(const SignInResult &result);
     std::optional<OAuthProvider> provider() const;
+    // The provider and account a sign-in starts with; nothing (the user told why) when it cannot start.
+    std::optional<OAuthProvider> signInTarget(QString *account);
 
     QLineEdit *m_id;
     QLineEdit *m_password;
