@@ -9,6 +9,8 @@
 #include "history/HistoryFile.h"
 #include "history/WholeMailLink.h"
 
+#include "BenchHistory.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -38,35 +40,18 @@ void resetPeak()
         clear.write("5");
 }
 
+// Every thousandth record links a whole mail, as long mails do.
 void writeHistory(const QString &path, int records)
 {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QByteArray chunk;
     QByteArray whole = "From: kept@example.jp\r\nSubject: kept\r\nDate: Mon, 7 Dec 2026 08:30:00 +0900\r\n\r\n";
     while (whole.size() < 100 * 1024)
         whole += "From a long mail, one line of many.\r\n";
-    for (int n = 1; n <= records; ++n) {
-        HistoryRecord record{QStringLiteral("件名 %1 のお知らせ").arg(n), QStringLiteral("Mon, 7 Dec 2026 08:%1:00 +0900").arg(n % 60, 2, 10, QChar(u'0')),
-                             QStringLiteral("sender%1@example.jp").arg(n),
-                             QStringLiteral("本文です。\r\n").repeated(40 + n % 50)};
+    BenchHistory::write(path, records, [&whole](int n) {
+        HistoryRecord record = BenchHistory::usualRecord(n);
         if (n % 1000 == 0)
             WholeMailLink::keepReceived(record, whole, record.Subject, nullptr);
-        chunk += record.toBytes();
-        if (chunk.size() > (8 << 20)) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    file.write(chunk);
-}
-
-void warm(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    while (!file.read(8 << 20).isEmpty()) {
-    }
+        return record;
+    });
 }
 
 double cpuMs()
@@ -98,7 +83,7 @@ int main(int argc, char **argv)
     const QString path = AppPaths::resolve(AppPaths::kReceivedHistory);
     std::printf("writing %d records...\n", records);
     writeHistory(path, records);
-    warm(path);
+    BenchHistory::warm(path);
     std::printf("history file: %.2f GB\n", QFile(path).size() / 1e9);
 
     // The history's own write-back must not fall into the timings.
@@ -112,7 +97,7 @@ int main(int argc, char **argv)
     HistoryExchange::Outcome outcome;
     long peakAboveKb = 0;
     for (int round = 0; round < 3; ++round) {
-        warm(path);
+        BenchHistory::warm(path);
         cpMs = qMin(cpMs, timedCommand(QStringLiteral("cp"), {path, copy}));
         QFile::remove(copy);
         cpSyncMs = qMin(cpSyncMs, timedCommand(QStringLiteral("sh"), {QStringLiteral("-c"),
@@ -120,7 +105,7 @@ int main(int argc, char **argv)
         QFile::remove(copy);
         timedCommand(QStringLiteral("sync"), {});
 
-        warm(path);
+        BenchHistory::warm(path);
         const long beforeKb = statusKb("VmRSS:");
         resetPeak();
         QElapsedTimer clock;
@@ -130,7 +115,7 @@ int main(int argc, char **argv)
         exportMs = qMin(exportMs, clock.nsecsElapsed() / 1e6);
         exportCpuMs = qMin(exportCpuMs, cpuMs() - cpuBefore);
         clock.restart();
-        warm(path);
+        BenchHistory::warm(path);
         readMs = qMin(readMs, clock.nsecsElapsed() / 1e6);
         peakAboveKb = qMax(peakAboveKb, statusKb("VmHWM:") - beforeKb);
         timedCommand(QStringLiteral("sync"), {});

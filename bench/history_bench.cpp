@@ -11,6 +11,8 @@
 #include "viewer/HistoryDeletion.h"
 #include "viewer/TyakuForm.h"
 
+#include "BenchHistory.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,32 +36,6 @@ long residentKb()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').first().toLong();
     return 0;
-}
-
-void writeHistory(const QString &path, int records)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QByteArray chunk;
-    for (int n = 1; n <= records; ++n) {
-        HistoryRecord record{QStringLiteral("件名 %1 のお知らせ").arg(n), QStringLiteral("Mon, 7 Dec 2026 08:%1").arg(n % 60),
-                             QStringLiteral("sender%1@example.jp").arg(n),
-                             QStringLiteral("本文です。\r\n").repeated(40 + n % 50)};
-        chunk += record.toBytes();
-        if (chunk.size() > (8 << 20)) {
-            file.write(chunk);
-            chunk.clear();
-        }
-    }
-    file.write(chunk);
-}
-
-void warm(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    while (!file.read(8 << 20).isEmpty()) {
-    }
 }
 
 // Drops the file's pages from the page cache, as after a reboot or a long day.
@@ -96,8 +72,8 @@ int main(int argc, char **argv)
     AppPaths::ensureInstallationFolders();
     const QString path = AppPaths::resolve(AppPaths::kReceivedHistory);
     std::printf("writing %d records...\n", records);
-    writeHistory(path, records);
-    warm(path);
+    BenchHistory::write(path, records);
+    BenchHistory::warm(path);
     std::printf("history file: %.2f GB\n", QFile(path).size() / 1e9);
 
     // An empty history window first, so its own cost is not counted.
@@ -126,14 +102,14 @@ int main(int argc, char **argv)
                 evicted ? "" : " (eviction refused)", clock.nsecsElapsed() / 1e6);
 
     const QString copy = install.path() + QStringLiteral("/copy.data");
-    warm(path);
+    BenchHistory::warm(path);
     const double cpMs = timedCommand(QStringLiteral("cp"), {path, copy});
     QFile::remove(copy);
     const double cpSyncMs = timedCommand(QStringLiteral("sh"),
                                          {QStringLiteral("-c"), QStringLiteral("cp '%1' '%2' && sync '%2'").arg(path, copy)});
     QFile::remove(copy);
 
-    warm(path);
+    BenchHistory::warm(path);
     clock.restart();
     const auto result = HistoryFile(HistoryFile::Kind::Received).remove(1);
     const double deleteMs = clock.nsecsElapsed() / 1e6;
@@ -142,7 +118,7 @@ int main(int argc, char **argv)
     std::printf("cp of the same file: %.0f ms; cp + sync: %.0f ms\n", cpMs, cpSyncMs);
 
     // As the history window deletes: on a worker, the window thread's events going on.
-    warm(path);
+    BenchHistory::warm(path);
     qint64 longestStallNs = 0;
     QElapsedTimer sinceTick;
     QTimer ticker;

@@ -12,6 +12,8 @@
 #include "viewer/HistoryListModel.h"
 #include "viewer/TyakuForm.h"
 
+#include "BenchHistory.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,25 +47,16 @@ QByteArray mailOf(int n)
 void writeHistory(int records)
 {
     const QString folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
-    QFile history(AppPaths::resolve(AppPaths::kReceivedHistory));
-    history.open(QIODevice::WriteOnly);
-    QByteArray chunk;
-    for (int n = 1; n <= records; ++n) {
+    BenchHistory::write(AppPaths::resolve(AppPaths::kReceivedHistory), records, [&folder](int n) {
         const QString name = QStringLiteral("mail%1.eml").arg(n, 5, 10, QLatin1Char('0'));
         QFile mail(folder + name);
         mail.open(QIODevice::WriteOnly);
         mail.write(mailOf(n));
-        HistoryRecord record{subjectOf(n), QStringLiteral("Mon, 7 Dec 2026 10:00:00 +0900"),
+        return HistoryRecord{subjectOf(n), QStringLiteral("Mon, 7 Dec 2026 10:00:00 +0900"),
                              QStringLiteral("??? <kim%1@example.kr>").arg(n),
                              WholeMailLink::appendTo(QStringLiteral("本文です。\r\n").repeated(40 + n % 50),
                                                      QStringLiteral("添付フォルダ\\") + name)};
-        chunk += record.toBytes();
-        if (chunk.size() > (8 << 20)) {
-            history.write(chunk);
-            chunk.clear();
-        }
-    }
-    history.write(chunk);
+    });
 }
 
 double openMs(HistoryFile::Kind kind)
