@@ -495,11 +495,23 @@ bool LineSession::write(const QByteArray &bytes)
         return false;
     if (!isConnected())
         return fail(QStringLiteral("サーバーとの接続が切れました。"));
-    if (m_socket->write(bytes) != bytes.size())
+    const QByteArray out = m_later.isEmpty() ? bytes : m_later + bytes;
+    m_later.clear();
+    if (m_socket->write(out) != out.size())
         return failAndAbort(QStringLiteral("サーバーへ送れませんでした（%1）。").arg(socketError()));
     noteActivity();
     // Bytes are handed to the kernel as they come; the reply wait flushes the rest.
     m_socket->flush();
+    return true;
+}
+
+bool LineSession::writeLineLater(const QByteArray &line)
+{
+    if (!checkCancel())
+        return false;
+    if (!isConnected())
+        return fail(QStringLiteral("サーバーとの接続が切れました。"));
+    m_later += line + "\r\n";
     return true;
 }
 
@@ -574,6 +586,8 @@ bool LineSession::waitForMore(ReadLimit &limit)
         return take();
     if (!isConnected())
         return fail(QStringLiteral("サーバーとの接続が切れました。"));
+    if (!m_later.isEmpty() && !write({}))
+        return false;
 
     const qint64 waitStart = m_clock.elapsed();
     const quint64 rawAtStart = m_rawReads;
@@ -691,6 +705,7 @@ void LineSession::abort()
         m_socket.reset();
     }
     m_buffer.clear();
+    m_later.clear();
     m_pos = 0;
     m_longReply = false;
     m_uploadTotal = 0;

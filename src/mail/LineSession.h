@@ -93,6 +93,9 @@ public:
 
     bool writeLine(const QByteArray &line);  // CR LF is added
     bool write(const QByteArray &bytes);
+    // A line that needs no answer yet: it leaves with the next write, or before
+    // the next wait for the server, so pipelined commands share one TLS record.
+    bool writeLineLater(const QByteArray &line);
     // Sends text as a dot-terminated block (SMTP DATA): every line ended by CR LF,
     // a leading dot doubled, then the line holding a single ".". Reports progress
     // through the hooks and returns once everything is handed to the network.
@@ -166,6 +169,7 @@ private:
     bool m_sessionOffered = false;
     bool m_sessionTrusted = false;  // the certificate passed without anyone's leave
     QByteArray m_buffer;
+    QByteArray m_later;  // lines of writeLineLater not yet handed to the socket
     qsizetype m_pos = 0;
     QString m_error;
 };
