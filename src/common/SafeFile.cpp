@@ -222,6 +222,16 @@ bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QSt
     return ok;
 }
 
+void SafeFile::startWriteback(const QString &path)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // Only a head start: flush() still decides whether the data is on disk.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+}
+
 bool SafeFile::flush(const QString &path, QString *error)
 {
     const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);

@@ -46,6 +46,9 @@ public:
     static QStringList removeLeftovers(const QString &target, const QString &tmpHint = {});
     // Puts what was written to an existing file on disk; a missing file has nothing to flush.
     static bool flush(const QString &path, QString *error = nullptr);
+    // Starts writing a file's dirty pages to disk without waiting, so a later
+    // flush of a file that grew by many megabytes has little left to do.
+    static void startWriteback(const QString &path);
 
 private:
     bool fail(int error);

@@ -438,6 +438,9 @@ private:
     }
 
     QString m_secureError;
+    static constexpr int kWritebackEvery = 128;  // records, about 4 MB
+    int m_sinceWriteback = 0;
+    bool m_wroteFiles = false;  // attachments or whole mails, which the folder's flush covers
 
     // Puts what this check stored on disk: the files the records point to, the
     // records, then the ids that say they are stored. On failure nothing says
@@ -450,7 +453,7 @@ private:
         const QString records = HistoryFile(HistoryFile::Kind::Received).path();
         AttachmentWriter folder(m_folder);
         // A missing folder holds nothing to flush; its mails stayed on the server.
-        if (QFileInfo::exists(m_folder) && !folder.sync()) {
+        if (m_wroteFiles && QFileInfo::exists(m_folder) && !folder.sync()) {
             m_secureError = QStringLiteral("%1 に書き込めませんでした。").arg(folder.errorText());
             return false;
         }
@@ -571,7 +574,10 @@ private:
         if (!m_journal.isOpen() && !startJournal())
             return leave(n, mail->subject, m_journal.errorText());
         const int mailNumber = ++m_mailNumber;
-        const auto noteFiles = [&](const QStringList &paths) { return m_journal.plan(mailNumber, paths); };
+        const auto noteFiles = [&](const QStringList &paths) {
+            m_wroteFiles = m_wroteFiles || !paths.isEmpty();
+            return m_journal.plan(mailNumber, paths);
+        };
 
         bool mayDelete = true;
         const int unpacked = m_library.unpackAttachments(*mail, m_folder, nullptr, noteFiles);
@@ -603,6 +609,11 @@ private:
         if (!stored.ok)
             return leave(n, mail->subject, stored.error);
         ++m_outcome.stored;
+        // The flush before the goodbye then waits for the last few megabytes only.
+        if (++m_sinceWriteback == kWritebackEvery) {
+            SafeFile::startWriteback(m_received->path());
+            m_sinceWriteback = 0;
+        }
         m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
         m_lastShown = record;
         if (!uid.isEmpty())
