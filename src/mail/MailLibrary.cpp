@@ -97,6 +97,12 @@ bool MailLibrary::pop3IsOpen(int handle)
     return pop3 && pop3->isOpen();
 }
 
+bool MailLibrary::pop3Pipelines(int handle)
+{
+    const auto pop3 = session(handle);
+    return pop3 && pop3->pipelines();
+}
+
 bool MailLibrary::pop3IsEncrypted(int handle)
 {
     const auto pop3 = session(handle);
@@ -186,16 +192,22 @@ FetchedMail MailLibrary::parse(const QByteArray &raw)
     return mail;
 }
 
-std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
+std::optional<QByteArray> MailLibrary::pop3GetRawMail(int handle, int n)
 {
     const auto pop3 = session(handle);
     if (!pop3)
         return std::nullopt;
-    const auto raw = pop3->retrieve(n);
-    if (!raw) {
+    auto raw = pop3->retrieve(n);
+    if (!raw)
         setLastError(pop3->errorText());
+    return raw;
+}
+
+std::optional<FetchedMail> MailLibrary::pop3GetMail(int handle, int n)
+{
+    const auto raw = pop3GetRawMail(handle, n);
+    if (!raw)
         return std::nullopt;
-    }
     return parse(*raw);
 }
 

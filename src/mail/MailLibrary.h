@@ -88,6 +88,8 @@ public:
     bool pop3IsEncrypted(int handle);
     // Whether the connection still stands (a refused command leaves it standing).
     bool pop3IsOpen(int handle);
+    // Whether commands may be sent ahead of their answers on this connection.
+    bool pop3Pipelines(int handle);
     // The number of waiting mails, 0 for none, below 0 on failure.
     int pop3Authenticate(int handle, const QString &id, const QString &password, bool apop);
     std::optional<MailStatus> pop3GetMailStatus(int handle, int n);
@@ -95,6 +97,8 @@ public:
     qint64 pop3GetMailSize(int handle, int n);
     // Nothing when the mail did not arrive whole; the reason is the last error.
     std::optional<FetchedMail> pop3GetMail(int handle, int n);
+    // The same mail's bytes as stored, for parse() on another thread.
+    std::optional<QByteArray> pop3GetRawMail(int handle, int n);
     // The unique id of each waiting mail; nothing when the server has none, and
     // then failed says whether the connection broke over the question.
     std::optional<QMap<int, QByteArray>> pop3UniqueIds(int handle, bool *failed = nullptr);

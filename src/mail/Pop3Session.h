@@ -53,6 +53,8 @@ public:
 
     bool isOpen() const { return m_line.isConnected(); }
     bool isEncrypted() const { return m_line.isEncrypted(); }
+    // Whether the server announced PIPELINING (known once logged in).
+    bool pipelines() const { return m_pipelining; }
     bool cancelled() const { return m_line.cancelled(); }
     const QString &errorText() const { return m_error; }
 

@@ -2,6 +2,7 @@
 
 #include "common/AppPaths.h"
 #include "common/BackgroundJob.h"
+#include "common/OrderedWorker.h"
 #include "common/FixedField.h"
 #include "common/LineEnds.h"
 #include "common/Prompt.h"
@@ -344,6 +345,8 @@ private:
                           .arg(RecordFile::kMaxRecords);
         if (!m_library.pop3PlanFetches(m_handle, plan))
             return fail();
+        startStore();
+        m_pipelines = m_library.pop3Pipelines(m_handle);
 
         QHash<QByteArray, int> deletedHere;
         if (m_rules.keep && m_rules.sync)
@@ -391,7 +394,7 @@ private:
             if (!handle(n, uid))
                 return false;
         }
-        return true;
+        return settleStore(true);
     }
 
     // Files, records and ids on disk, in that order, then the goodbye that lets the server delete.
@@ -431,6 +434,8 @@ private:
     void finishBroken()
     {
         m_library.pop3Abort(m_handle);
+        // Mails that arrived whole are still stored, and their ids kept, unless the user stopped.
+        settleStore(false);
         if (!secureStored())
             report(m_secureError);
         if (!stopped())
@@ -552,80 +557,193 @@ private:
     {
         if (!m_library.pop3IsOpen(m_handle))
             return fail();
-        m_left << (subject.isEmpty() ? QStringLiteral("%1 通目: %2").arg(n).arg(why)
-                                     : QStringLiteral("%1 通目「%2」: %3").arg(n).arg(subject.left(60), why));
+        m_left << leftLine(n, subject, why);
         return true;
     }
 
-    // One mail: fetched whole, its record and id written, then deleted (the
-    // server carries the deletion out at the goodbye, after everything is on disk).
+    static QString leftLine(int n, const QString &subject, const QString &why)
+    {
+        return subject.isEmpty() ? QStringLiteral("%1 通目: %2").arg(n).arg(why)
+                                 : QStringLiteral("%1 通目「%2」: %3").arg(n).arg(subject.left(60), why);
+    }
+
+    // A mail fetched whole, on its way to be read and stored.
+    struct Fetched {
+        int number = 0;
+        QByteArray uid;
+        QByteArray raw;
+    };
+    struct Parsed {
+        int number = 0;
+        QByteArray uid;
+        FetchedMail mail;
+    };
+    // What became of it.
+    struct Stored {
+        int number = 0;
+        QByteArray uid;
+        QString subject;
+        QString leftBecause;              // not stored: it stays on the server
+        std::optional<bool> attachment;   // set once its attachments were looked at
+        std::optional<HistoryRecord> record;
+        bool mayDelete = true;
+        qint64 storedAt = 0;
+        QByteArray head;
+    };
+    // Bytes of mails waiting at each step: enough to keep every thread busy, little memory.
+    static constexpr qint64 kWaitingBytes = 4 << 20;
+
+    // Reading a mail (MIME, charsets) and storing it (files, journal, history)
+    // each get a thread, so the next mail travels while this one is read and
+    // the one before is written. Records still land in the server's order.
+    void startStore()
+    {
+        m_store.emplace([this](Parsed &parsed) { return store(parsed); },
+                        [](const Parsed &parsed) { return qint64(parsed.mail.raw.size()); }, kWaitingBytes);
+        m_reader.emplace(
+            [this](Fetched &fetched) {
+                if (m_hooks.cancel->load())
+                    return false;
+                Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw)};
+                fetched.raw = {};
+                return m_store->push(std::move(parsed), m_hooks.cancel);
+            },
+            [](const Fetched &fetched) { return qint64(fetched.raw.size()); }, kWaitingBytes);
+    }
+
+    // One mail: fetched whole here, then read and written on the threads above
+    // while the next one travels. Its deletion follows once it is stored (the
+    // server carries it out at the goodbye, after everything is on disk).
     // False when the check cannot go on.
     bool handle(int n, const QByteArray &uid)
     {
-        if (m_library.pop3GetMailSize(m_handle, n) < 0)
+        const qint64 size = m_library.pop3GetMailSize(m_handle, n);
+        if (size < 0)
             return leave(n, {}, m_library.lastError());
-        auto mail = m_library.pop3GetMail(m_handle, n);
-        if (!mail)
-            return leave(n, {}, m_library.lastError());
-        // A mail that arrived whole is still only stored if the user did not stop meanwhile.
-        if (stopped())
+        // A large mail is held alone, as it always was, so memory stays at one such mail.
+        const bool alone = size > kWaitingBytes;
+        if (alone && !settleStore(true))
             return false;
+        auto raw = m_library.pop3GetRawMail(m_handle, n);
+        if (!raw)
+            return leave(n, {}, m_library.lastError());
+        if (!m_reader->push({n, uid, std::move(*raw)}, m_hooks.cancel))
+            return !stopped();
+        // A server that takes one command at a time hears the deletion before the next RETR.
+        if (alone || !m_pipelines)
+            return settleStore(true);
+        return takeStored(m_store->takeDone(), true);
+    }
 
-        if (!m_journal.isOpen() && !startJournal())
-            return leave(n, mail->subject, m_journal.errorText());
+    // Runs on the store's thread: touches the files, the journal and nothing of the connection.
+    Stored store(Parsed &parsed)
+    {
+        FetchedMail &mail = parsed.mail;
+        Stored out;
+        out.number = parsed.number;
+        out.uid = parsed.uid;
+        out.subject = mail.subject;
+        // A mail that arrived whole is still only stored if the user did not stop meanwhile.
+        if (m_hooks.cancel->load())
+            return out;
+
+        if (!m_journal.isOpen() && !startJournal()) {
+            out.leftBecause = m_journal.errorText();
+            return out;
+        }
         const int mailNumber = ++m_mailNumber;
         const auto noteFiles = [&](const QStringList &paths) {
             m_wroteFiles = m_wroteFiles || !paths.isEmpty();
             return m_journal.plan(mailNumber, paths);
         };
 
-        bool mayDelete = true;
-        const int unpacked = m_library.unpackAttachments(*mail, m_folder, nullptr, noteFiles);
+        const int unpacked = m_library.unpackAttachments(mail, m_folder, nullptr, noteFiles);
         if (unpacked == MailLibrary::kCannotWrite) {
             // The attachment exists only on the server now, so the mail stays there.
-            mayDelete = false;
+            out.mayDelete = false;
             notice(MailCheck::kCannotOpenAttachment);
         } else if (unpacked == MailLibrary::kPartsMissing) {
             notice(MailCheck::kPartsMissing);
         }
         // The note says the attachments were unpacked, so it needs one that was.
-        m_outcome.attachment = unpacked == MailLibrary::kUnpacked;
+        out.attachment = unpacked == MailLibrary::kUnpacked;
 
         QString keepError;
-        const auto built = ReceivedRecord::build(*mail, m_outcome.attachment, &keepError,
-                                                 [&](const QString &path) { return noteFiles({path}); });
-        if (!built)
-            return leave(n, mail->subject, keepError);
-        const HistoryRecord &record = *built;
+        auto built = ReceivedRecord::build(mail, *out.attachment, &keepError,
+                                           [&](const QString &path) { return noteFiles({path}); });
+        if (!built) {
+            out.leftBecause = keepError;
+            return out;
+        }
 
         // Where the history lives is looked up once per check, not per mail.
         if (!m_received)
             m_received.emplace(HistoryFile::Kind::Received);
-        QByteArray head;
-        const RecordFile::Result stored = m_received->append(record, [&](qint64 offset, const QByteArray &bytes) {
-            head = ReceivedMailIds::headKey(bytes);
-            return m_journal.intend(mailNumber, offset, bytes, uid, !mayDelete);
+        const RecordFile::Result stored = m_received->append(*built, [&](qint64 offset, const QByteArray &bytes) {
+            out.head = ReceivedMailIds::headKey(bytes);
+            return m_journal.intend(mailNumber, offset, bytes, parsed.uid, !out.mayDelete);
         });
-        if (!stored.ok)
-            return leave(n, mail->subject, stored.error);
-        ++m_outcome.stored;
+        if (!stored.ok) {
+            out.leftBecause = stored.error;
+            return out;
+        }
         // The flush before the goodbye then waits for the last few megabytes only.
         if (++m_sinceWriteback == kWritebackEvery) {
             SafeFile::startWriteback(m_received->path());
             m_sinceWriteback = 0;
         }
-        m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
-        m_lastShown = record;
-        if (!uid.isEmpty())
-            m_keep[uid] = {!mayDelete, ReceivedMailIds::now(), head};
-
-        if (mayDelete && !m_rules.keep) {
-            if (!m_library.pop3DeleteMail(m_handle, n))
-                return fail();
-            m_deleted << uid;
-        }
-        return true;
+        out.storedAt = ReceivedMailIds::now();
+        out.record = std::move(*built);
+        return out;
     }
+
+    // Takes in what the store's thread finished: counts and ids of every stored
+    // mail, and, while the connection stands, the deletions. False when the
+    // check cannot go on; the rest is still counted, so no stored mail loses its id.
+    bool takeStored(const QList<Stored> &results, bool connected)
+    {
+        bool goOn = true;
+        for (const Stored &result : results) {
+            if (result.attachment)
+                m_outcome.attachment = *result.attachment;
+            if (!result.record) {
+                if (result.leftBecause.isEmpty())
+                    continue;  // stopped before it was stored
+                if (!connected || !goOn)
+                    m_left << leftLine(result.number, result.subject, result.leftBecause);
+                else
+                    goOn = leave(result.number, result.subject, result.leftBecause);
+                continue;
+            }
+            const HistoryRecord &record = *result.record;
+            ++m_outcome.stored;
+            m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
+            m_lastShown = record;
+            if (!result.uid.isEmpty())
+                m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head};
+            if (connected && goOn && result.mayDelete && !m_rules.keep) {
+                if (m_library.pop3DeleteMail(m_handle, result.number))
+                    m_deleted << result.uid;
+                else
+                    goOn = fail();
+            }
+        }
+        return goOn;
+    }
+
+    // Waits for the store's thread to finish what it was given.
+    bool settleStore(bool connected)
+    {
+        if (!m_store)
+            return true;
+        m_reader->finish();
+        return takeStored(m_store->finish(), connected);
+    }
+
+    bool m_pipelines = false;
+    // Last, so these threads end before anything they use; the reader hands to the store.
+    std::optional<OrderedWorker<Parsed, Stored>> m_store;
+    std::optional<OrderedWorker<Fetched, bool>> m_reader;
 };
 
 } // namespace
