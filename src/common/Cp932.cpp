@@ -162,6 +162,37 @@ QString decode(const char *data, qsizetype size)
     return out;
 }
 
+std::optional<QString> decodeUnlessLead(const QByteArray &bytes, const bool (&stop)[256])
+{
+    const Tables &t = tables();
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            *o++ = b;
+            ++p;
+            continue;
+        }
+        if (isLeadByte(b) && p + 1 < end) {
+            const unsigned char trail = p[1];
+            const char16_t u = t.pair[b][trail];
+            if (stop[b] || u == kNoChar || trail < 0x40 || trail == 0x7F || trail > 0xFC)
+                return std::nullopt;
+            *o++ = u;
+            p += 2;
+            continue;
+        }
+        const char16_t u = isLeadByte(b) ? kNoChar : t.single[b];
+        *o++ = u == kNoChar ? char16_t(0xFFFD) : u;
+        ++p;
+    }
+    out.resize(o - reinterpret_cast<char16_t *>(out.data()));
+    return out;
+}
+
 QByteArray encode(const QString &text)
 {
     bool ascii = true;

@@ -12,6 +12,10 @@ namespace Cp932 {
 
 QString decode(const QByteArray &bytes);
 QString decode(const char *data, qsizetype size);
+// The same as decode in one pass, or nothing when a double-byte character starts
+// with a byte that stop marks, or is not a whole character of the table: the
+// caller then reads those bytes its own way.
+std::optional<QString> decodeUnlessLead(const QByteArray &bytes, const bool (&stop)[256]);
 QByteArray encode(const QString &text);
 
 // True for the first byte of a double-byte character.

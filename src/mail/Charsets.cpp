@@ -224,14 +224,21 @@ QString decodeUnlabelled(const QByteArray &bytes, Carrier carrier)
 
 QString shiftJisText(const QByteArray &bytes, Carrier carrier)
 {
+    // Carriers keep their pictographs from lead byte F3 to F9, SoftBank also at
+    // FB. Most text has none: one pass decodes it, and only a text with such a
+    // lead byte (or a pair the table lacks) is walked pair by pair below.
+    static constexpr auto kMayBePictograph = [] {
+        struct Marks {
+            bool lead[256] = {};
+        } marks;
+        for (int b = 0xF3; b <= 0xF9; ++b)
+            marks.lead[b] = true;
+        marks.lead[0xFB] = true;
+        return marks;
+    }();
+    if (auto text = Cp932::decodeUnlessLead(bytes, kMayBePictograph.lead))
+        return *std::move(text);
     const qsizetype n = bytes.size();
-    // Pictographs need a byte from F3 up; most text has none, and one quick look says so.
-    const auto *raw = reinterpret_cast<const unsigned char *>(bytes.constData());
-    bool high = false;
-    for (qsizetype i = 0; i < n; ++i)
-        high |= raw[i] >= 0xF3;
-    if (!high)
-        return Cp932::decode(bytes);
     QString out;
     qsizetype start = 0;
     for (qsizetype i = 0; i < n;) {

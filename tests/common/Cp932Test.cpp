@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <iconv.h>
+#include <random>
 
 namespace {
 
@@ -241,5 +242,33 @@ TEST(Cp932, FittingInPlaceAndSurvivingAgreeWithEncodingWhole)
         const QString one{QChar(char16_t(u))};
         const QByteArray bytes = Cp932::encode(one);
         ASSERT_EQ(Cp932::survives(one, 2), Cp932::decode(bytes) == one) << u;
+    }
+}
+
+TEST(Cp932, TheOnePassReadingEitherAgreesWithDecodeOrStepsAside)
+{
+    bool stop[256] = {};
+    for (int b = 0xF3; b <= 0xF9; ++b)
+        stop[b] = true;
+    // Every pair after some Japanese text, and a run of random bytes biased to lead bytes.
+    const QByteArray prefix = QByteArray::fromHex("93fa967b8cea82cc95b68e9a");
+    int readInOnePass = 0;
+    for (int lead = 0x80; lead <= 0xFF; ++lead)
+        for (int trail = 0; trail <= 0xFF; ++trail) {
+            const QByteArray bytes = prefix + char(lead) + char(trail) + "a";
+            if (const auto text = Cp932::decodeUnlessLead(bytes, stop)) {
+                ++readInOnePass;
+                ASSERT_EQ(*text, Cp932::decode(bytes)) << lead << ' ' << trail;
+                EXPECT_FALSE(stop[lead] && trail >= 0x40) << lead << ' ' << trail;
+            }
+        }
+    EXPECT_GT(readInOnePass, 10000);
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        QByteArray bytes;
+        for (int i = 0, n = int(random() % 64); i < n; ++i)
+            bytes += char(random() % 3 ? 0x81 + random() % 0x7B : random() % 0x100);
+        if (const auto text = Cp932::decodeUnlessLead(bytes, stop))
+            ASSERT_EQ(*text, Cp932::decode(bytes)) << bytes.toHex().constData();
     }
 }
