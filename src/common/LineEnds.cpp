@@ -42,4 +42,18 @@ QString toCrLf(const QString &text)
     return out;
 }
 
+QString anyToCrLf(const QString &text)
+{
+    // As many CR as LF, and a CR before every LF, means every CR sits in a pair.
+    const qsizetype breaks = text.count(u'\n');
+    if (text.count(u'\r') == breaks) {
+        bool pairsOnly = true;
+        for (qsizetype at = text.indexOf(u'\n'); at >= 0 && pairsOnly; at = text.indexOf(u'\n', at + 1))
+            pairsOnly = at > 0 && text[at - 1] == u'\r';
+        if (pairsOnly)
+            return text;
+    }
+    return toCrLf(toWidget(text));
+}
+
 } // namespace LineEnds

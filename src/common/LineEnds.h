@@ -9,5 +9,8 @@ namespace LineEnds {
 QString toWidget(const QString &text);
 // Every "\n" becomes CR LF.
 QString toCrLf(const QString &text);
+// Every line end (CR LF, a lone CR or a lone LF) becomes CR LF: toCrLf(toWidget(text)),
+// with text that already ends every line with CR LF handed back as it is.
+QString anyToCrLf(const QString &text);
 
 } // namespace LineEnds

@@ -237,7 +237,7 @@ QByteArray crLfUtf8(const QString &text)
     }
     if (lone == 0)
         return bytes;
-    return LineEnds::toCrLf(LineEnds::toWidget(text)).toUtf8();
+    return LineEnds::anyToCrLf(text).toUtf8();
 }
 
 } // namespace

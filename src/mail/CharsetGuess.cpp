@@ -114,6 +114,12 @@ bool onlyPictographBytes(const QByteArray &bytes)
 {
     const qsizetype n = bytes.size();
     for (qsizetype i = 0; i < n; ++i) {
+        // Seven-bit text, the usual case, is passed eight bytes at a time.
+        quint64 word;
+        while (i + 8 <= n && (memcpy(&word, bytes.constData() + i, 8), (word & 0x8080808080808080ULL) == 0))
+            i += 8;
+        if (i >= n)
+            break;
         const auto b = static_cast<Byte>(bytes[i]);
         if (b < 0x80)
             continue;

@@ -280,6 +280,22 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier)
     char *o = out.data();
     const qsizetype n = jis.size();
     for (qsizetype i = 0; i < n; ++i) {
+        // Runs of kanji, most of a Japanese mail, pass without the looks for escapes and line ends.
+        if (mode == Mode::Kanji && !shiftOut) {
+            while (i + 1 < n) {
+                const auto k1 = static_cast<unsigned char>(jis[i]);
+                const auto k2 = static_cast<unsigned char>(jis[i + 1]);
+                if (k1 < 0x21 || k1 > 0x74 || k2 < 0x21 || k2 > 0x7E)
+                    break;
+                const unsigned s1 = ((k1 - 0x21) >> 1) + (k1 < 0x5F ? 0x81 : 0xC1);
+                const unsigned s2 = (k1 & 1) ? k2 + (k2 >= 0x60 ? 0x20 : 0x1F) : k2 + 0x7E;
+                *o++ = static_cast<char>(s1);
+                *o++ = static_cast<char>(s2);
+                i += 2;
+            }
+            if (i >= n)
+                break;
+        }
         const auto c = static_cast<unsigned char>(jis[i]);
         if (c == 0x1B && i + 2 < n) {
             const char a = jis[i + 1];

@@ -39,7 +39,7 @@ void ensureGMime()
 
 QByteArray crlfLines(const QString &text)
 {
-    return LineEnds::toCrLf(LineEnds::toWidget(text)).toUtf8();
+    return LineEnds::anyToCrLf(text).toUtf8();
 }
 
 bool hasLongLine(const QByteArray &bytes)

@@ -32,7 +32,7 @@ std::optional<HistoryRecord> build(FetchedMail &mail, bool attachmentNote, QStri
                                    const std::function<bool(const QString &path)> &beforeWriting)
 {
     HistoryRecord record = headOf(mail);
-    QString body = LineEnds::toCrLf(LineEnds::toWidget(mail.body));
+    QString body = LineEnds::anyToCrLf(mail.body);
     if (attachmentNote)
         body += QStringLiteral("\r\n") + MailCheck::kAttachmentNote;
     record.Body = body;

@@ -1,8 +1,11 @@
 #include "mail/Charsets.h"
+#include "mail/CharsetGuess.h"
 
 #include "support/MailServers.h"
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 namespace {
 
@@ -135,3 +138,142 @@ TEST(Charsets, ReadsRawShiftJisFileNames)
 }
 
 } // namespace
+
+
+namespace {
+
+// The reading before runs of kanji got their own loop, kept as the reference.
+QByteArray referenceJisToShiftJis(const QByteArray &jis, Carrier carrier)
+{
+    enum class Mode { Ascii, Kanji, Kana, Unmapped };
+    Mode mode = Mode::Ascii;
+    bool shiftOut = false;  // SO/SI kana
+    // Every input byte gives at most one output byte (a pair gives a pair), so
+    // the result is written straight into one buffer of the input's size.
+    QByteArray out(jis.size(), Qt::Uninitialized);
+    char *o = out.data();
+    const qsizetype n = jis.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(jis[i]);
+        if (c == 0x1B && i + 2 < n) {
+            const char a = jis[i + 1];
+            const char b = jis[i + 2];
+            if (a == '(' && (b == 'B' || b == 'J' || b == 'H')) { mode = Mode::Ascii; i += 2; continue; }
+            if (a == '(' && b == 'I') { mode = Mode::Kana; i += 2; continue; }
+            if (a == '$' && (b == '@' || b == 'B')) { mode = Mode::Kanji; i += 2; continue; }
+            if (a == '$' && b == '(' && i + 3 < n) {
+                const char d = jis[i + 3];
+                // JIS X 0213 plane 1 shares its first rows with JIS X 0208; JIS X 0212 has no Shift-JIS form.
+                mode = (d == 'O' || d == 'Q' || d == 'B') ? Mode::Kanji : Mode::Unmapped;
+                i += 3;
+                continue;
+            }
+        }
+        if (c == 0x0E) { shiftOut = true; continue; }
+        if (c == 0x0F) { shiftOut = false; continue; }
+        if (c == '\r' || c == '\n') {
+            // Some mailers forget ESC ( B before the line end; the next line starts in ASCII.
+            mode = Mode::Ascii;
+            shiftOut = false;
+            *o++ = static_cast<char>(c);
+            continue;
+        }
+        if ((shiftOut || mode == Mode::Kana) && c >= 0x21 && c <= 0x5F) {
+            *o++ = static_cast<char>(c + 0x80);
+            continue;
+        }
+        if ((mode == Mode::Kanji || mode == Mode::Unmapped) && c >= 0x21 && c <= 0x7E && i + 1 < n) {
+            const auto c2 = static_cast<unsigned char>(jis[i + 1]);
+            if (c2 >= 0x21 && c2 <= 0x7E) {
+                ++i;
+                if (mode == Mode::Unmapped) {
+                    *o++ = '\x81';
+                    *o++ = '\x48';  // a full-width question mark stands for the lost character
+                    continue;
+                }
+                // au writes its pictographs as JIS rows 0x75 to 0x7C; the upper half
+                // of them is also where Windows puts NEC-selected IBM kanji.
+                if (c >= 0x75 && c <= 0x7C && (c <= 0x78 || carrier == Carrier::Au)) {
+                    static constexpr unsigned char kAuLead[] = {0xF3, 0xF4, 0xF6, 0xF7};
+                    const unsigned alias = ((c - 0x21) >> 1) + 0xC1;
+                    *o++ = static_cast<char>(kAuLead[alias - 0xEB]);
+                    *o++ = static_cast<char>((c & 1) ? c2 + (c2 >= 0x60 ? 0x20 : 0x1F) : c2 + 0x7E);
+                    continue;
+                }
+                unsigned s1 = ((c - 0x21) >> 1) + 0x81;
+                if (s1 > 0x9F)
+                    s1 += 0x40;
+                unsigned s2;
+                if (c & 1)
+                    s2 = c2 + (c2 >= 0x60 ? 0x20 : 0x1F);
+                else
+                    s2 = c2 + 0x7E;
+                *o++ = static_cast<char>(s1);
+                *o++ = static_cast<char>(s2);
+                continue;
+            }
+        }
+        *o++ = static_cast<char>(c);
+    }
+    out.truncate(o - out.constData());
+    return out;
+}
+
+
+QByteArray randomJis(std::mt19937 &random)
+{
+    static const QList<QByteArray> pieces = {"\x1b$B", "\x1b(B", "\x1b(J", "\x1b(I", "\x1b$@", "\x1b$(Q",
+                                             "\x1b$(D", "\x0e", "\x0f", "\r\n", "\n", "\r", "\x1b", "\x1b$"};
+    QByteArray jis;
+    for (int i = 0, n = int(random() % 40); i < n; ++i) {
+        switch (random() % 4) {
+        case 0:
+            jis += pieces[random() % pieces.size()];
+            break;
+        case 1:
+            jis += char(random() % 0x100);
+            break;
+        default:
+            for (int k = 0, run = int(random() % 12); k < run; ++k)
+                jis += char(0x21 + random() % 0x5E);
+        }
+    }
+    return jis;
+}
+
+} // namespace
+
+TEST(Charsets, JisReadsAsItDidBeforeKanjiRunsGotTheirOwnLoop)
+{
+    std::mt19937 random(2026);
+    for (int round = 0; round < 20000; ++round) {
+        const QByteArray jis = randomJis(random);
+        for (const Carrier carrier : {Carrier::Unknown, Carrier::Au})
+            ASSERT_EQ(Charsets::jisToShiftJis(jis, carrier), referenceJisToShiftJis(jis, carrier))
+                << jis.toHex().constData();
+    }
+    // Every kanji pair, in a run and alone at the end.
+    QByteArray all = "\x1b$B";
+    for (int a = 0x21; a <= 0x7E; ++a)
+        for (int b = 0x20; b <= 0x7F; ++b)
+            all += QByteArray() + char(a) + char(b);
+    for (qsizetype cut : {all.size(), all.size() - 1, qsizetype(1001)})
+        EXPECT_EQ(Charsets::jisToShiftJis(all.left(cut)), referenceJisToShiftJis(all.left(cut), Carrier::Unknown));
+}
+
+TEST(Charsets, OnlyCarrierPictographsMayBeEightBitInJis)
+{
+    EXPECT_TRUE(CharsetGuess::onlyPictographBytes("plain seven-bit text, longer than a word or two"));
+    EXPECT_TRUE(CharsetGuess::onlyPictographBytes("\x1b$B$3$s\x1b(B and a pictograph \xf8\x9f at the end"));
+    EXPECT_FALSE(CharsetGuess::onlyPictographBytes("seven-bit text until here: \x82\xa0"));
+    EXPECT_FALSE(CharsetGuess::onlyPictographBytes("a lone lead at the very end \xf8"));
+    EXPECT_FALSE(CharsetGuess::onlyPictographBytes(QByteArray(64, 'a') + "\x80"));
+    // An eight-bit byte at every place in and around a word is seen.
+    for (int at = 0; at < 24; ++at) {
+        QByteArray bytes(24, 'x');
+        bytes[at] = '\xa4';
+        EXPECT_FALSE(CharsetGuess::onlyPictographBytes(bytes)) << at;
+        bytes[at] = '\xf8';
+        EXPECT_EQ(CharsetGuess::onlyPictographBytes(bytes), at < 23) << at;  // F8 xx is a pair, F8 'x' is not
+    }
+}
