@@ -58,7 +58,12 @@ struct Tables {
     char16_t single[256];           // a byte read alone, or kNoChar
     char16_t pair[256][256];        // a lead byte with its trail, or kNoChar
     quint16 toBytes[0x10000];       // a character: one byte (< 0x100), two (hi << 8 | lo), or 0 for none
+    // A character's bytes when it reads back as itself on its own (1 or 2), kNoForm,
+    // or kAskWhole when only the whole text can tell (its bytes read otherwise alone).
+    quint8 alone[0x10000];
 };
+constexpr quint8 kNoForm = 0;
+constexpr quint8 kAskWhole = 3;
 
 // One character or byte sequence through glibc, as the whole-text loop would see it.
 qsizetype convertOnce(iconv_t cd, const char *in, size_t inSize, char *out, size_t outSize, size_t *consumed)
@@ -109,6 +114,19 @@ const Tables *buildTables()
         else if (consumed == 2 && n == 2)
             bytes = static_cast<quint16>((static_cast<unsigned char>(out[0]) << 8) | static_cast<unsigned char>(out[1]));
         t->toBytes[u] = bytes;  // NUL's own 0 is told apart where it is read
+    }
+    for (int u = 0; u < 0x10000; ++u) {
+        const quint16 bytes = t->toBytes[u];
+        const auto hi = static_cast<unsigned char>(bytes >> 8);
+        const auto lo = static_cast<unsigned char>(bytes & 0xFF);
+        if (u == 0)
+            t->alone[u] = 1;
+        else if (bytes == 0)
+            t->alone[u] = kNoForm;
+        else if (bytes >= 0x100)
+            t->alone[u] = Cp932::isLeadByte(hi) && t->pair[hi][lo] == u ? 2 : kAskWhole;
+        else
+            t->alone[u] = !Cp932::isLeadByte(lo) && t->single[lo] == u ? 1 : kAskWhole;
     }
     return t;
 }
@@ -288,22 +306,14 @@ bool survives(const QString &text, qsizetype width)
     const Tables &t = tables();
     qsizetype used = 0;
     for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const quint16 bytes = t.toBytes[u];
-        if (u == 0) {
-            ++used;
-            continue;
-        }
-        if (bytes == 0)
+        const quint8 bytes = t.alone[c.unicode()];
+        if (bytes == kNoForm)
             return false;  // written as '?', read back as '?'
-        const auto hi = static_cast<unsigned char>(bytes >> 8);
-        const auto lo = static_cast<unsigned char>(bytes & 0xFF);
-        if (bytes >= 0x100 ? !isLeadByte(hi) || t.pair[hi][lo] != u : isLeadByte(lo) || t.single[lo] != u) {
-            // Not a character that reads back alone: the whole text decides.
+        if (bytes == kAskWhole) {
             const QByteArray encoded = encode(text);
             return encoded.size() <= width && decode(encoded) == text;
         }
-        used += bytes >= 0x100 ? 2 : 1;
+        used += bytes;
     }
     return used <= width;
 }
