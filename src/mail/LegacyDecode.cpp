@@ -1,5 +1,7 @@
 #include "mail/LegacyDecode.h"
 
+#include <cstring>
+
 namespace LegacyDecode {
 
 namespace {
@@ -109,10 +111,27 @@ QByteArray base64(const QByteArray &encoded)
     return out;
 }
 
+// A uuencoded file starts a line with "begin "; looking only at line starts
+// is much quicker than searching the whole text for the word.
+static bool hasBeginLine(const QByteArray &text)
+{
+    const char *line = text.constData();
+    const char *const end = line + text.size();
+    while (line < end) {
+        if (end - line >= 6 && memcmp(line, "begin ", 6) == 0)
+            return true;
+        const void *nl = memchr(line, '\n', static_cast<size_t>(end - line));
+        if (!nl)
+            break;
+        line = static_cast<const char *>(nl) + 1;
+    }
+    return false;
+}
+
 QList<UuFile> takeUuencoded(QByteArray &text)
 {
     QList<UuFile> files;
-    if (!text.contains("begin "))
+    if (!hasBeginLine(text))
         return files;
     QByteArray kept;
     kept.reserve(text.size());

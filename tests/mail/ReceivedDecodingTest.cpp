@@ -246,6 +246,18 @@ TEST(LegacyStructures, UuencodedBlocksInPlainTextBecomeFiles)
     EXPECT_EQ(part.attachments[0].content, QByteArray("hello"));
 }
 
+TEST(LegacyStructures, OnlyABeginAtTheStartOfALineOpensAUuencodedFile)
+{
+    const QByteArray block = "begin 644 a.txt\r\n%:&5L;&\\`\r\n`\r\nend\r\n";
+    // At the very start of the body, and after a bare LF.
+    EXPECT_EQ(names(MimeReader::read(mail("Subject: uu\r\n", block))), QStringList{QStringLiteral("a.txt")});
+    EXPECT_EQ(names(MimeReader::read(mail("Subject: uu\r\n", "x\n" + block))), QStringList{QStringLiteral("a.txt")});
+    // Inside a line it is only words, and the text stays whole.
+    const MimeContent inside = MimeReader::read(mail("Subject: uu\r\n", "we begin 644 a.txt\r\nbegin\r\nbegin"));
+    EXPECT_TRUE(inside.attachments.isEmpty());
+    EXPECT_EQ(inside.text, QStringLiteral("we begin 644 a.txt\nbegin\nbegin"));
+}
+
 TEST(LegacyStructures, EnclosedMailIsShownLikeAForwardAndKeptAsEml)
 {
     const MimeContent content = MimeReader::read(mixed(
