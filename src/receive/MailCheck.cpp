@@ -394,7 +394,8 @@ private:
             if (!handle(n, uid))
                 return false;
         }
-        return settleStore(true);
+        // A stop while the last mails were being stored leaves the rest on the server, without QUIT.
+        return settleStore(true) && !stopped();
     }
 
     // Files, records and ids on disk, in that order, then the goodbye that lets the server delete.
