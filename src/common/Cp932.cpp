@@ -137,6 +137,42 @@ const Tables &tables()
     return *t;
 }
 
+// The one reading loop. stop sees each double-byte character (lead, trail,
+// reading) and may end the reading, which then gives nothing.
+template <typename Stop>
+std::optional<QString> readPairs(const char *data, qsizetype size, Stop stop)
+{
+    const Tables &t = tables();
+    QString out(size, Qt::Uninitialized);
+    char16_t *o = reinterpret_cast<char16_t *>(out.data());
+    const auto *p = reinterpret_cast<const unsigned char *>(data);
+    const auto *end = p + size;
+    while (p < end) {
+        const unsigned char b = *p;
+        if (b < 0x80) {
+            *o++ = b;
+            ++p;
+            continue;
+        }
+        if (Cp932::isLeadByte(b) && p + 1 < end) {
+            const char16_t u = t.pair[b][p[1]];
+            if (stop(b, p[1], u))
+                return std::nullopt;
+            if (u != kNoChar) {
+                *o++ = u;
+                p += 2;
+                continue;
+            }
+        }
+        // A byte without a reading (or a lone lead byte at the end): one replacement, and the next byte starts afresh.
+        const char16_t u = Cp932::isLeadByte(b) ? kNoChar : t.single[b];
+        *o++ = u == kNoChar ? char16_t(0xFFFD) : u;
+        ++p;
+    }
+    out.resize(o - reinterpret_cast<char16_t *>(out.data()));
+    return out;
+}
+
 } // namespace
 
 namespace Cp932 {
@@ -150,65 +186,14 @@ QString decode(const char *data, qsizetype size)
 {
     if (isAscii(data, size))
         return QString::fromLatin1(data, size);
-
-    const Tables &t = tables();
-    QString out(size, Qt::Uninitialized);
-    char16_t *o = reinterpret_cast<char16_t *>(out.data());
-    const auto *p = reinterpret_cast<const unsigned char *>(data);
-    const auto *end = p + size;
-    while (p < end) {
-        const unsigned char b = *p;
-        if (b < 0x80) {
-            *o++ = b;
-            ++p;
-            continue;
-        }
-        if (isLeadByte(b) && p + 1 < end) {
-            const char16_t u = t.pair[b][p[1]];
-            if (u != kNoChar) {
-                *o++ = u;
-                p += 2;
-                continue;
-            }
-        }
-        // A byte without a reading (or a lone lead byte at the end): one replacement, and the next byte starts afresh.
-        const char16_t u = isLeadByte(b) ? kNoChar : t.single[b];
-        *o++ = u == kNoChar ? char16_t(0xFFFD) : u;
-        ++p;
-    }
-    out.resize(o - reinterpret_cast<char16_t *>(out.data()));
-    return out;
+    return *readPairs(data, size, [](unsigned char, unsigned char, char16_t) { return false; });
 }
 
 std::optional<QString> decodeUnlessLead(const QByteArray &bytes, const bool (&stop)[256])
 {
-    const Tables &t = tables();
-    QString out(bytes.size(), Qt::Uninitialized);
-    char16_t *o = reinterpret_cast<char16_t *>(out.data());
-    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData());
-    const auto *end = p + bytes.size();
-    while (p < end) {
-        const unsigned char b = *p;
-        if (b < 0x80) {
-            *o++ = b;
-            ++p;
-            continue;
-        }
-        if (isLeadByte(b) && p + 1 < end) {
-            const unsigned char trail = p[1];
-            const char16_t u = t.pair[b][trail];
-            if (stop[b] || u == kNoChar || trail < 0x40 || trail == 0x7F || trail > 0xFC)
-                return std::nullopt;
-            *o++ = u;
-            p += 2;
-            continue;
-        }
-        const char16_t u = isLeadByte(b) ? kNoChar : t.single[b];
-        *o++ = u == kNoChar ? char16_t(0xFFFD) : u;
-        ++p;
-    }
-    out.resize(o - reinterpret_cast<char16_t *>(out.data()));
-    return out;
+    return readPairs(bytes.constData(), bytes.size(), [&stop](unsigned char lead, unsigned char trail, char16_t u) {
+        return stop[lead] || u == kNoChar || trail < 0x40 || trail == 0x7F || trail > 0xFC;
+    });
 }
 
 QByteArray encode(const QString &text)
