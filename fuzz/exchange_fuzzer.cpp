@@ -34,7 +34,8 @@ void checkRoundTrip(const QList<AddressExchange::Entry> &entries)
             || entry.address.isEmpty() || entry.name.contains(u'\n') || entry.name.contains(u'\r')
             || entry.address.contains(u'\n') || entry.address.contains(u'\r')
             // A list cell may hold several addresses apart by these; no address holds them.
-            || entry.address.contains(u';') || entry.address.contains(u',') || entry.address.contains(u' '))
+            || entry.address.contains(u';') || entry.address.contains(u',') || entry.address.contains(u' ')
+            || entry.address.contains(QStringLiteral(":::")))
             continue;
         plain << entry;
     }
