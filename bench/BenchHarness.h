@@ -2,7 +2,7 @@
 
 #include "SilentPrompt.h"
 
-#include "common/AppPaths.h"
+#include "core/common/AppPaths.h"
 
 #include <QDir>
 #include <QFile>

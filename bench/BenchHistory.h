@@ -1,6 +1,6 @@
 #pragma once
 
-#include "history/HistoryRecord.h"
+#include "core/history/HistoryRecord.h"
 
 #include <QByteArray>
 #include <QFile>

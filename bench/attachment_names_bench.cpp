@@ -1,7 +1,7 @@
 // Writing many attachments of one name: each gets " (n)" without trying every
 // taken number first. Prints the seconds for 10,000 files through one writer,
 // then the milliseconds a fresh writer (one per mail) needs in that full folder.
-#include "mail/AttachmentWriter.h"
+#include "core/mail/mime/AttachmentWriter.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

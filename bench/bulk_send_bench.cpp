@@ -6,12 +6,12 @@
 // the count of resumed handshakes is read from the server's own log. Both clients
 // run three times and their medians are compared.
 //   bench_bulk_send [mails]
-#include "addressbook/AddressBook.h"
-#include "common/AppPaths.h"
-#include "compose/WriteForm.h"
-#include "history/HistoryFile.h"
-#include "shell/Forms.h"
-#include "settings/RuntimeSettings.h"
+#include "core/addressbook/AddressBook.h"
+#include "core/common/AppPaths.h"
+#include "ui/compose/WriteForm.h"
+#include "core/history/HistoryFile.h"
+#include "ui/shell/Forms.h"
+#include "core/settings/RuntimeSettings.h"
 
 #include "BenchHarness.h"
 

@@ -3,11 +3,11 @@
 // the program before the export (the export streams, so it stays flat).
 // Every thousandth record links a kept whole mail of 100 KB.
 // Usage: bench_exchange [records]   (default 32767)
-#include "common/AppPaths.h"
-#include "common/SafeFile.h"
-#include "exchange/HistoryExchange.h"
-#include "history/HistoryFile.h"
-#include "history/WholeMailLink.h"
+#include "core/common/AppPaths.h"
+#include "core/common/SafeFile.h"
+#include "core/exchange/HistoryExchange.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/WholeMailLink.h"
 
 #include "BenchHistory.h"
 

@@ -3,13 +3,13 @@
 // pages evicted, memory above an empty history window, and deleting one mail
 // beside a plain `cp` of the same file.
 // Usage: bench_history [records]   (default 32767)
-#include "common/AppPaths.h"
-#include "common/Fonts.h"
-#include "history/HistoryFile.h"
-#include "history/WholeMailLink.h"
-#include "shell/Forms.h"
-#include "viewer/HistoryDeletion.h"
-#include "viewer/TyakuForm.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Fonts.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/WholeMailLink.h"
+#include "ui/shell/Forms.h"
+#include "ui/viewer/HistoryDeletion.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include "BenchHistory.h"
 

@@ -4,13 +4,13 @@
 // page is one keypress, the events it brings and one drawing of the list. The
 // window thread's longest page is the stall a user would feel.
 // Usage: bench_history_rows [records]   (default 32767)
-#include "common/AppPaths.h"
-#include "common/Fonts.h"
-#include "history/HistoryFile.h"
-#include "history/WholeMailLink.h"
-#include "shell/Forms.h"
-#include "viewer/HistoryListModel.h"
-#include "viewer/TyakuForm.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Fonts.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/WholeMailLink.h"
+#include "ui/shell/Forms.h"
+#include "ui/viewer/HistoryListModel.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include "BenchHistory.h"
 

@@ -2,11 +2,11 @@
 // nothing new, against the real Dovecot of tests/harness (STLS), beside a bare
 // Python poplib client that only asks for the ids. Medians of three runs.
 //   bench_keep_on_server [mails]   (default 10000)
-#include "history/HistoryFile.h"
-#include "receive/MailCheck.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
-#include "shell/Forms.h"
+#include "core/history/HistoryFile.h"
+#include "ui/receive/MailCheck.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
+#include "ui/shell/Forms.h"
 
 #include "BenchHarness.h"
 

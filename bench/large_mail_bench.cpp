@@ -4,11 +4,11 @@
 // (every case runs in a process of its own, so the peaks do not mix).
 //   bench_large_mail
 #include "BenchHarness.h"
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "receive/MailCheck.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "ui/receive/MailCheck.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
 
 #include <QApplication>
 #include <QDir>

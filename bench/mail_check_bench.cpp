@@ -7,12 +7,12 @@
 // and finds the same mails. Pintora, poplib without fsync and the bare reader run three
 // times each and their medians are compared, so one noisy run decides nothing.
 //   bench_mail_check [mails [--only-pintora]]
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "receive/MailCheck.h"
-#include "settings/AccountFile.h"
-#include "shell/Forms.h"
-#include "settings/RuntimeSettings.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "ui/receive/MailCheck.h"
+#include "core/settings/AccountFile.h"
+#include "ui/shell/Forms.h"
+#include "core/settings/RuntimeSettings.h"
 
 #include "BenchHarness.h"
 

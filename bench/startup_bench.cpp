@@ -1,11 +1,11 @@
 // Start-up to launcher shown, in milliseconds. Without arguments it starts
 // itself five times in a fresh installation and prints each run and the median.
-#include "common/AppPaths.h"
-#include "common/Fonts.h"
-#include "common/SafeFile.h"
-#include "shell/Forms.h"
-#include "shell/MainForm.h"
-#include "shell/Startup.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Fonts.h"
+#include "core/common/SafeFile.h"
+#include "ui/shell/Forms.h"
+#include "ui/shell/MainForm.h"
+#include "ui/shell/Startup.h"
 
 #include <QApplication>
 #include <QDir>

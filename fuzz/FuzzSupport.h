@@ -2,7 +2,7 @@
 // installation folder for the readers that read files.
 #pragma once
 
-#include "common/AppPaths.h"
+#include "core/common/AppPaths.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,10 +2,10 @@
 // raw message -> subject, from, date, body text and safe attachment names.
 #include "FuzzSupport.h"
 
-#include "mail/AttachmentWriter.h"
-#include "mail/Charsets.h"
-#include "mail/LegacyDecode.h"
-#include "mail/MimeReader.h"
+#include "core/mail/mime/AttachmentWriter.h"
+#include "core/mail/mime/Charsets.h"
+#include "core/mail/mime/LegacyDecode.h"
+#include "core/mail/mime/MimeReader.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

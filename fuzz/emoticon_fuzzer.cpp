@@ -2,7 +2,7 @@
 // text saved and loaded again comes back as it was.
 #include "FuzzSupport.h"
 
-#include "emoticons/EmoticonStore.h"
+#include "core/emoticons/EmoticonStore.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

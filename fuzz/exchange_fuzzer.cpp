@@ -2,8 +2,8 @@
 // CSV address lists. Entries written out and read back are the same entries.
 #include "FuzzSupport.h"
 
-#include "exchange/AddressExchange.h"
-#include "exchange/Mbox.h"
+#include "core/exchange/AddressExchange.h"
+#include "core/exchange/Mbox.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

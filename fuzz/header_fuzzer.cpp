@@ -3,8 +3,8 @@
 // that was written, whatever characters it holds.
 #include "FuzzSupport.h"
 
-#include "mail/HeaderEncoder.h"
-#include "mail/MimeReader.h"
+#include "core/mail/mime/HeaderEncoder.h"
+#include "core/mail/mime/MimeReader.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

@@ -4,11 +4,11 @@
 // installation and leaves the history whole records long.
 #include "FuzzSupport.h"
 
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "history/HistoryRecord.h"
-#include "history/ReceiveJournal.h"
-#include "history/ReceivedMailIds.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryRecord.h"
+#include "core/history/ReceiveJournal.h"
+#include "core/history/ReceivedMailIds.h"
 
 #include <QCryptographicHash>
 #include <QDir>

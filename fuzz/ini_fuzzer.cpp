@@ -4,11 +4,11 @@
 // written and read back are the same.
 #include "FuzzSupport.h"
 
-#include "common/Cp932.h"
-#include "common/IniFile.h"
-#include "settings/AccountFile.h"
-#include "settings/OptionsFile.h"
-#include "settings/ServerTrustFile.h"
+#include "core/common/Cp932.h"
+#include "core/common/IniFile.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/OptionsFile.h"
+#include "core/settings/ServerTrustFile.h"
 
 #include <QRegularExpression>
 

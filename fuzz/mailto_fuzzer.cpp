@@ -3,7 +3,7 @@
 // hidden copy or an attachment.
 #include "FuzzSupport.h"
 
-#include "desktop/MailtoLink.h"
+#include "ui/desktop/MailtoLink.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

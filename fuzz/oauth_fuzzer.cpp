@@ -3,8 +3,8 @@
 // that holds the fuzz input as its body.
 #include "FuzzSupport.h"
 
-#include "auth/OAuthProviders.h"
-#include "auth/TokenEndpoint.h"
+#include "core/auth/OAuthProviders.h"
+#include "core/auth/TokenEndpoint.h"
 
 #include <QNetworkReply>
 #include <QNetworkRequest>

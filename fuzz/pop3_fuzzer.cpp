@@ -3,10 +3,10 @@
 // checks use over a real loopback connection.
 #include "FuzzPeer.h"
 
-#include "mail/LineSession.h"
-#include "mail/Pop3Session.h"
-#include "mail/SaslOAuth.h"
-#include "mail/SessionHooks.h"
+#include "core/mail/net/LineSession.h"
+#include "core/mail/net/Pop3Session.h"
+#include "core/mail/net/SaslOAuth.h"
+#include "core/mail/net/SessionHooks.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

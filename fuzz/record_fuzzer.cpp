@@ -3,9 +3,9 @@
 // written back and read again gives the same fields.
 #include "FuzzSupport.h"
 
-#include "addressbook/AddressBookRecord.h"
-#include "common/RecordFile.h"
-#include "history/HistoryRecord.h"
+#include "core/addressbook/AddressBookRecord.h"
+#include "core/common/RecordFile.h"
+#include "core/history/HistoryRecord.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

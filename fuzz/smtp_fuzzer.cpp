@@ -3,11 +3,11 @@
 // over a real loopback connection.
 #include "FuzzPeer.h"
 
-#include "mail/LineSession.h"
-#include "mail/MimeWriter.h"
-#include "mail/SaslOAuth.h"
-#include "mail/SessionHooks.h"
-#include "mail/SmtpSession.h"
+#include "core/mail/net/LineSession.h"
+#include "core/mail/mime/MimeWriter.h"
+#include "core/mail/net/SaslOAuth.h"
+#include "core/mail/net/SessionHooks.h"
+#include "core/mail/net/SmtpSession.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

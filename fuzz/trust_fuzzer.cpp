@@ -3,9 +3,9 @@
 // The question is asked once; "always" pins it so it is not asked again.
 #include "FuzzSupport.h"
 
-#include "common/Prompt.h"
-#include "settings/ServerTrustFile.h"
-#include "settings/TrustQuestions.h"
+#include "ui/common/Prompt.h"
+#include "core/settings/ServerTrustFile.h"
+#include "ui/common/TrustQuestions.h"
 
 #include <QSslCertificate>
 #include <QSslError>

@@ -1,12 +1,13 @@
-#include "common/Fonts.h"
-#include "desktop/DesktopIntegration.h"
-#include "desktop/ProgramIcon.h"
-#include "desktop/Requests.h"
-#include "desktop/SingleInstance.h"
-#include "desktop/Translations.h"
-#include "exchange/CommandLine.h"
-#include "shell/Forms.h"
-#include "shell/Startup.h"
+#include "core/check/CheckCommand.h"
+#include "core/exchange/CommandLine.h"
+#include "core/instance/SingleInstance.h"
+#include "ui/common/Fonts.h"
+#include "ui/desktop/DesktopIntegration.h"
+#include "ui/desktop/ProgramIcon.h"
+#include "ui/desktop/Requests.h"
+#include "ui/desktop/Translations.h"
+#include "ui/shell/Forms.h"
+#include "ui/shell/Startup.h"
 
 #include <QApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char *argv[])
     // Exports and imports for scripts run without a window.
     if (CommandLine::wanted(argc, argv))
         return CommandLine::main(argc, argv);
+    if (CheckCommand::wanted(argc, argv))
+        return CheckCommand::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pintora"));
     QApplication::setDesktopFileName(QStringLiteral("pintora"));
@@ -35,6 +38,7 @@ int main(int argc, char *argv[])
     }
     // A later start may ask before the launcher is up; its link is not lost.
     QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
+    QObject::connect(&instance, &SingleInstance::answerRequested, &Requests::answer);
     Startup::run();
     DesktopIntegration desktop;
     Requests::openLinks(QApplication::arguments().mid(1));

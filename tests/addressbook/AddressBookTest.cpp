@@ -1,8 +1,8 @@
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressBookRecord.h"
+#include "core/addressbook/AddressBook.h"
+#include "core/addressbook/AddressBookRecord.h"
 
-#include "common/AppPaths.h"
-#include "common/Cp932.h"
+#include "core/common/AppPaths.h"
+#include "core/common/Cp932.h"
 #include "support/FileFaults.h"
 #include "support/Sandbox.h"
 

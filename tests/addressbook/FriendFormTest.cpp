@@ -1,11 +1,11 @@
-#include "addressbook/FriendForm.h"
+#include "ui/addressbook/FriendForm.h"
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/AddressBookRecord.h"
-#include "common/AppPaths.h"
-#include "common/Clipboard.h"
-#include "shell/Forms.h"
-#include "shell/MainForm.h"
+#include "core/addressbook/AddressBook.h"
+#include "core/addressbook/AddressBookRecord.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Clipboard.h"
+#include "ui/shell/Forms.h"
+#include "ui/shell/MainForm.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

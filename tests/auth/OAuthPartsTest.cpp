@@ -1,10 +1,10 @@
-#include "auth/OAuthAccess.h"
-#include "auth/OAuthProviders.h"
-#include "auth/OAuthTokenStore.h"
-#include "auth/Pkce.h"
-#include "common/AppPaths.h"
-#include "common/Cp932.h"
-#include "mail/SaslOAuth.h"
+#include "core/auth/OAuthAccess.h"
+#include "core/auth/OAuthProviders.h"
+#include "core/auth/OAuthTokenStore.h"
+#include "core/auth/Pkce.h"
+#include "core/common/AppPaths.h"
+#include "core/common/Cp932.h"
+#include "core/mail/net/SaslOAuth.h"
 #include "support/Sandbox.h"
 
 #include <QFile>

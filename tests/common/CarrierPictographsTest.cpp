@@ -1,4 +1,4 @@
-#include "common/CarrierPictographs.h"
+#include "core/common/CarrierPictographs.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/Cp932.h"
+#include "core/common/Cp932.h"
 
 #include <QStringList>
 

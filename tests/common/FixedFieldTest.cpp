@@ -1,4 +1,4 @@
-#include "common/FixedField.h"
+#include "core/common/FixedField.h"
 
 #include <gtest/gtest.h>
 

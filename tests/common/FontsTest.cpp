@@ -1,4 +1,4 @@
-#include "common/Fonts.h"
+#include "ui/common/Fonts.h"
 
 #include <QApplication>
 #include <QRawFont>

@@ -1,6 +1,6 @@
-#include "common/IniFile.h"
+#include "core/common/IniFile.h"
 
-#include "common/Cp932.h"
+#include "core/common/Cp932.h"
 #include "support/Sandbox.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "common/LineEnds.h"
+#include "core/common/LineEnds.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/OrderedWorker.h"
+#include "core/common/OrderedWorker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/Prompt.h"
+#include "ui/common/Prompt.h"
 
 #include <QPointer>
 #include <QTimer>

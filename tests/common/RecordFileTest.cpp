@@ -1,4 +1,4 @@
-#include "common/RecordFile.h"
+#include "core/common/RecordFile.h"
 
 #include "support/FileFaults.h"
 #include "support/Sandbox.h"

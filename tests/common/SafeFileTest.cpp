@@ -1,5 +1,5 @@
-#include "common/FileError.h"
-#include "common/SafeFile.h"
+#include "core/common/FileError.h"
+#include "core/common/SafeFile.h"
 
 #include "support/FileFaults.h"
 #include "support/Sandbox.h"

@@ -1,7 +1,7 @@
 #include "ComposeTestSupport.h"
 
-#include "compose/Attachments.h"
-#include "shell/Forms.h"
+#include "ui/compose/Attachments.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

@@ -1,10 +1,10 @@
-#include "compose/BackForm.h"
+#include "ui/compose/BackForm.h"
 
-#include "common/Clipboard.h"
-#include "compose/BackFormLayout.h"
-#include "shell/Forms.h"
+#include "ui/common/Clipboard.h"
+#include "ui/compose/BackFormLayout.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
-#include "viewer/HistoryState.h"
+#include "core/history/HistoryState.h"
 
 #include <QLineEdit>
 #include <QListWidget>

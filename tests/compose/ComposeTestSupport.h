@@ -1,7 +1,7 @@
 #pragma once
 
-#include "addressbook/AddressBookRecord.h"
-#include "compose/WriteForm.h"
+#include "core/addressbook/AddressBookRecord.h"
+#include "ui/compose/WriteForm.h"
 
 #include <QApplication>
 #include <QFocusEvent>

@@ -1,4 +1,4 @@
-#include "compose/Fortune.h"
+#include "core/send/Fortune.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "compose/LimitedTextEdit.h"
+#include "ui/compose/LimitedTextEdit.h"
 
-#include "common/Clipboard.h"
+#include "ui/common/Clipboard.h"
 
 #include <QTest>
 

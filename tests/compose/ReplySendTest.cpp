@@ -1,15 +1,15 @@
-#include "compose/BackForm.h"
+#include "ui/compose/BackForm.h"
 
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "shell/Forms.h"
-#include "settings/RuntimeSettings.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "ui/shell/Forms.h"
+#include "core/settings/RuntimeSettings.h"
 #include "support/MailReader.h"
 #include "support/MailServerTest.h"
 #include "support/Wait.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
-#include "viewer/TyakuForm.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #include "ComposeTestSupport.h"
 
-#include "common/AppPaths.h"
-#include "common/Clipboard.h"
-#include "common/Twips.h"
-#include "compose/ComposeTexts.h"
-#include "emoticons/KaoForm.h"
-#include "shell/Forms.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Clipboard.h"
+#include "ui/common/Twips.h"
+#include "ui/compose/ComposeTexts.h"
+#include "ui/emoticons/KaoForm.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

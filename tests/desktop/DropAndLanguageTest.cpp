@@ -1,8 +1,8 @@
-#include "compose/BackForm.h"
-#include "compose/WriteForm.h"
-#include "desktop/FileDrops.h"
-#include "desktop/Translations.h"
-#include "shell/Forms.h"
+#include "ui/compose/BackForm.h"
+#include "ui/compose/WriteForm.h"
+#include "ui/common/FileDrops.h"
+#include "ui/desktop/Translations.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

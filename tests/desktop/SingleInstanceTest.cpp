@@ -1,7 +1,7 @@
-#include "desktop/SingleInstance.h"
+#include "core/instance/SingleInstance.h"
 
-#include "common/AppPaths.h"
-#include "shell/Startup.h"
+#include "core/common/AppPaths.h"
+#include "ui/shell/Startup.h"
 #include "support/Sandbox.h"
 #include "support/Wait.h"
 #include "DesktopTestSupport.h"

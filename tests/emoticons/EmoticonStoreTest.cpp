@@ -1,7 +1,7 @@
-#include "emoticons/EmoticonStore.h"
+#include "core/emoticons/EmoticonStore.h"
 
-#include "common/AppPaths.h"
-#include "common/Cp932.h"
+#include "core/common/AppPaths.h"
+#include "core/common/Cp932.h"
 #include "support/FileFaults.h"
 #include "support/Sandbox.h"
 

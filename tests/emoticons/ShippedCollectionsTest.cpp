@@ -1,6 +1,6 @@
-#include "emoticons/EmoticonStore.h"
+#include "core/emoticons/EmoticonStore.h"
 
-#include "common/Cp932.h"
+#include "core/common/Cp932.h"
 #include "support/Sandbox.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "exchange/AddressExchange.h"
+#include "core/exchange/AddressExchange.h"
 
-#include "addressbook/AddressBook.h"
-#include "common/FixedField.h"
+#include "core/addressbook/AddressBook.h"
+#include "core/common/FixedField.h"
 #include "support/Sandbox.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
-#include "exchange/CommandLine.h"
-#include "desktop/SingleInstance.h"
-#include "exchange/InstallationLock.h"
+#include "core/exchange/CommandLine.h"
+#include "core/instance/SingleInstance.h"
+#include "core/instance/InstallationLock.h"
 
-#include "addressbook/AddressBook.h"
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
+#include "core/addressbook/AddressBook.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
 #include "support/Sandbox.h"
 
 #include <QFile>

@@ -1,16 +1,17 @@
-#include "exchange/ExchangeActions.h"
-#include "exchange/Mbox.h"
+#include "ui/viewer/HistoryExchangeActions.h"
+#include "ui/addressbook/AddressExchangeActions.h"
+#include "core/exchange/Mbox.h"
 
-#include "addressbook/AddressBook.h"
-#include "addressbook/FriendForm.h"
-#include "history/HistoryFile.h"
-#include "shell/Forms.h"
-#include "shell/ProgressWindow.h"
+#include "core/addressbook/AddressBook.h"
+#include "ui/addressbook/FriendForm.h"
+#include "core/history/HistoryFile.h"
+#include "ui/shell/Forms.h"
+#include "ui/common/ProgressWindow.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Wait.h"
-#include "viewer/HistoryState.h"
-#include "viewer/TyakuForm.h"
+#include "core/history/HistoryState.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QAction>
 #include <QApplication>

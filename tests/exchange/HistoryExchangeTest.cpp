@@ -1,15 +1,15 @@
-#include "exchange/HistoryExchange.h"
-#include "exchange/Mbox.h"
+#include "core/exchange/HistoryExchange.h"
+#include "core/exchange/Mbox.h"
 
-#include "common/AppPaths.h"
-#include "common/RecordFile.h"
-#include "history/HistoryFile.h"
-#include "history/WholeMailLink.h"
-#include "receive/MailCheck.h"
+#include "core/common/AppPaths.h"
+#include "core/common/RecordFile.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/WholeMailLink.h"
+#include "ui/receive/MailCheck.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
-#include "viewer/HistoryState.h"
-#include "viewer/TyakuForm.h"
+#include "core/history/HistoryState.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QDir>
 #include <QFile>

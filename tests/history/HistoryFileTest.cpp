@@ -1,9 +1,9 @@
-#include "history/HistoryFile.h"
+#include "core/history/HistoryFile.h"
 
-#include "common/AppPaths.h"
+#include "core/common/AppPaths.h"
 #include "support/FileFaults.h"
 #include "support/Sandbox.h"
-#include "viewer/HistoryListModel.h"
+#include "ui/viewer/HistoryListModel.h"
 
 #include <QFile>
 #include <QFileInfo>

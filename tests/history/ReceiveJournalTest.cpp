@@ -1,10 +1,10 @@
-#include "history/ReceiveJournal.h"
+#include "core/history/ReceiveJournal.h"
 
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "history/HistoryRecord.h"
-#include "history/ReceivedMailIds.h"
-#include "common/SafeFile.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryRecord.h"
+#include "core/history/ReceivedMailIds.h"
+#include "core/common/SafeFile.h"
 #include "support/Sandbox.h"
 
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "history/WholeMailLink.h"
+#include "core/history/WholeMailLink.h"
 
-#include "common/AppPaths.h"
-#include "common/Cp932.h"
-#include "common/CarrierPictographs.h"
-#include "history/RecordText.h"
-#include "mail/OutgoingMail.h"
+#include "core/common/AppPaths.h"
+#include "core/common/Cp932.h"
+#include "core/common/CarrierPictographs.h"
+#include "core/history/RecordText.h"
+#include "core/mail/mime/OutgoingMail.h"
 #include "support/Sandbox.h"
 
 #include <QDir>

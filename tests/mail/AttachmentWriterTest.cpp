@@ -1,4 +1,4 @@
-#include "mail/AttachmentWriter.h"
+#include "core/mail/mime/AttachmentWriter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "mail/LineSession.h"
-#include "mail/MailLibrary.h"
-#include "mail/SessionHooks.h"
+#include "core/mail/net/LineSession.h"
+#include "core/mail/MailLibrary.h"
+#include "core/mail/net/SessionHooks.h"
 
 #include "support/ScriptedServer.h"
 

@@ -1,5 +1,5 @@
-#include "mail/Charsets.h"
-#include "mail/CharsetGuess.h"
+#include "core/mail/mime/Charsets.h"
+#include "core/mail/mime/CharsetGuess.h"
 
 #include "support/MailServers.h"
 

@@ -1,5 +1,5 @@
-#include "mail/HeaderEncoder.h"
-#include "mail/MimeReader.h"
+#include "core/mail/mime/HeaderEncoder.h"
+#include "core/mail/mime/MimeReader.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "mail/LineSession.h"
+#include "core/mail/net/LineSession.h"
 
 #include "support/MailServers.h"
 #include "support/ScriptedServer.h"

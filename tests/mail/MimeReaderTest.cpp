@@ -1,4 +1,4 @@
-#include "mail/MimeReader.h"
+#include "core/mail/mime/MimeReader.h"
 
 #include "support/MailServers.h"
 

@@ -1,4 +1,4 @@
-#include "mail/MimeWriter.h"
+#include "core/mail/mime/MimeWriter.h"
 
 #include "support/MailReader.h"
 

@@ -1,6 +1,6 @@
-#include "mail/LineSession.h"
-#include "mail/MailLibrary.h"
-#include "mail/Pop3Session.h"
+#include "core/mail/net/LineSession.h"
+#include "core/mail/MailLibrary.h"
+#include "core/mail/net/Pop3Session.h"
 
 #include "support/MailServerTest.h"
 #include "support/ScriptedServer.h"

@@ -1,8 +1,8 @@
 // Mail as Japanese users really receive it, one group of cases per kind of
 // trouble: checked on the fields and text the record is made from and on the
 // files written.
-#include "mail/MailLibrary.h"
-#include "mail/MimeReader.h"
+#include "core/mail/MailLibrary.h"
+#include "core/mail/mime/MimeReader.h"
 
 #include "support/MailServers.h"
 

@@ -1,7 +1,7 @@
-#include "mail/LineSession.h"
-#include "mail/MailLibrary.h"
-#include "mail/OutgoingMail.h"
-#include "mail/SessionHooks.h"
+#include "core/mail/net/LineSession.h"
+#include "core/mail/MailLibrary.h"
+#include "core/mail/mime/OutgoingMail.h"
+#include "core/mail/net/SessionHooks.h"
 
 #include "support/ScriptedServer.h"
 

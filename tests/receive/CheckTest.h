@@ -1,11 +1,11 @@
 #pragma once
 
-#include "history/HistoryFile.h"
-#include "history/HistoryRecord.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
-#include "shell/Forms.h"
-#include "shell/MainForm.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryRecord.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
+#include "ui/shell/Forms.h"
+#include "ui/shell/MainForm.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"

@@ -1,14 +1,14 @@
-#include "receive/MailCheck.h"
+#include "ui/receive/MailCheck.h"
 
 #include "CheckTest.h"
 
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "history/ReceiveJournal.h"
-#include "history/ReceivedMailIds.h"
-#include "settings/OptionsFile.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/ReceiveJournal.h"
+#include "core/history/ReceivedMailIds.h"
+#include "core/settings/OptionsFile.h"
 #include "support/ScriptedServer.h"
-#include "viewer/HistoryDeletion.h"
+#include "ui/viewer/HistoryDeletion.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
-#include "receive/MailCheck.h"
+#include "ui/receive/MailCheck.h"
 
 #include "CheckTest.h"
 
-#include "common/AppPaths.h"
-#include "history/HistoryFile.h"
-#include "history/HistoryRecord.h"
-#include "history/ReceiveJournal.h"
-#include "viewer/HistoryDeletion.h"
+#include "core/common/AppPaths.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryRecord.h"
+#include "core/history/ReceiveJournal.h"
+#include "ui/viewer/HistoryDeletion.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,21 +1,21 @@
 // Mails beyond CP932 through the real POP3 server into the history and back
 // onto the screen, the record files keeping their CP932 bytes.
-#include "receive/MailCheck.h"
+#include "ui/receive/MailCheck.h"
 
-#include "common/AppPaths.h"
-#include "common/CarrierPictographs.h"
-#include "common/Cp932.h"
-#include "history/HistoryFile.h"
-#include "history/WholeMailLink.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
-#include "shell/Forms.h"
+#include "core/common/AppPaths.h"
+#include "core/common/CarrierPictographs.h"
+#include "core/common/Cp932.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/WholeMailLink.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
+#include "ui/shell/Forms.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
-#include "viewer/HistoryState.h"
-#include "viewer/MailActions.h"
-#include "viewer/TyakuForm.h"
+#include "core/history/HistoryState.h"
+#include "ui/viewer/MailActions.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QDir>
 #include <QFile>

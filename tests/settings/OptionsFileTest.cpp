@@ -1,6 +1,6 @@
-#include "settings/OptionsFile.h"
+#include "core/settings/OptionsFile.h"
 
-#include "common/Cp932.h"
+#include "core/common/Cp932.h"
 #include "support/Sandbox.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "settings/AccountFile.h"
-#include "settings/OptionsFile.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/OptionsFile.h"
 
-#include "common/AppPaths.h"
-#include "common/IniFile.h"
+#include "core/common/AppPaths.h"
+#include "core/common/IniFile.h"
 #include "support/FileFaults.h"
 #include "support/Sandbox.h"
 

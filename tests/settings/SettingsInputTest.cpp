@@ -1,11 +1,11 @@
-#include "settings/IdPassForm.h"
-#include "settings/OptionForm.h"
-#include "settings/OptionsFile.h"
+#include "ui/settings/IdPassForm.h"
+#include "ui/settings/OptionForm.h"
+#include "core/settings/OptionsFile.h"
 
-#include "common/AppPaths.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
-#include "shell/Forms.h"
+#include "core/common/AppPaths.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

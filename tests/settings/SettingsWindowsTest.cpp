@@ -1,9 +1,9 @@
-#include "settings/IdPassForm.h"
-#include "settings/OptionForm.h"
+#include "ui/settings/IdPassForm.h"
+#include "ui/settings/OptionForm.h"
 
-#include "common/AppPaths.h"
-#include "shell/Forms.h"
-#include "settings/RuntimeSettings.h"
+#include "core/common/AppPaths.h"
+#include "ui/shell/Forms.h"
+#include "core/settings/RuntimeSettings.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

@@ -1,7 +1,7 @@
-#include "settings/ServerTrustFile.h"
-#include "settings/TrustQuestions.h"
+#include "core/settings/ServerTrustFile.h"
+#include "ui/common/TrustQuestions.h"
 
-#include "common/AppPaths.h"
+#include "core/common/AppPaths.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 

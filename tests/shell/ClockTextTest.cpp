@@ -1,4 +1,4 @@
-#include "shell/ClockText.h"
+#include "core/common/ClockText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "support/Sandbox.h"
 
-#include "common/AppPaths.h"
-#include "shell/ClockText.h"
-#include "shell/Forms.h"
-#include "settings/RuntimeSettings.h"
+#include "core/common/AppPaths.h"
+#include "core/common/ClockText.h"
+#include "ui/shell/Forms.h"
+#include "core/settings/RuntimeSettings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Prompt.h"
+#include "ui/common/Prompt.h"
 
 #include <QList>
 #include <QQueue>

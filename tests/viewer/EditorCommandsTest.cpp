@@ -1,12 +1,12 @@
-#include "viewer/EditorCommands.h"
+#include "ui/viewer/EditorCommands.h"
 
-#include "common/Clipboard.h"
-#include "common/Cp932.h"
-#include "shell/Forms.h"
+#include "ui/common/Clipboard.h"
+#include "core/common/Cp932.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
-#include "viewer/EditorState.h"
-#include "viewer/TyakuForm.h"
+#include "ui/viewer/EditorState.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QAction>
 #include <QFile>

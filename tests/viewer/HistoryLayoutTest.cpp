@@ -1,4 +1,4 @@
-#include "viewer/HistoryLayout.h"
+#include "ui/viewer/HistoryLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "viewer/TyakuForm.h"
+#include "ui/viewer/TyakuForm.h"
 
-#include "common/AppPaths.h"
-#include "common/Clipboard.h"
-#include "common/Cp932.h"
-#include "shell/Forms.h"
-#include "shell/MainForm.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Clipboard.h"
+#include "core/common/Cp932.h"
+#include "ui/shell/Forms.h"
+#include "ui/shell/MainForm.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
-#include "viewer/EditorState.h"
-#include "viewer/HistoryState.h"
+#include "ui/viewer/EditorState.h"
+#include "core/history/HistoryState.h"
 
 #include <QLabel>
 #include <QLineEdit>

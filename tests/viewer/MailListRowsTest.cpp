@@ -1,15 +1,15 @@
 // The mail list's rows show the whole mails their records link to, without a click.
-#include "viewer/HistoryListModel.h"
+#include "ui/viewer/HistoryListModel.h"
 
-#include "common/AppPaths.h"
-#include "common/Cp932.h"
-#include "history/WholeMailLink.h"
+#include "core/common/AppPaths.h"
+#include "core/common/Cp932.h"
+#include "core/history/WholeMailLink.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Wait.h"
-#include "viewer/EditorState.h"
-#include "viewer/HistoryState.h"
-#include "viewer/TyakuForm.h"
+#include "ui/viewer/EditorState.h"
+#include "core/history/HistoryState.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -1,19 +1,19 @@
 // The history window with mails kept whole beside their records.
-#include "viewer/MailActions.h"
+#include "ui/viewer/MailActions.h"
 
-#include "common/AppPaths.h"
-#include "common/Clipboard.h"
-#include "common/CarrierPictographs.h"
-#include "common/Cp932.h"
-#include "compose/BackForm.h"
-#include "history/WholeMailLink.h"
-#include "receive/MailCheck.h"
-#include "shell/Forms.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Clipboard.h"
+#include "core/common/CarrierPictographs.h"
+#include "core/common/Cp932.h"
+#include "ui/compose/BackForm.h"
+#include "core/history/WholeMailLink.h"
+#include "ui/receive/MailCheck.h"
+#include "ui/shell/Forms.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
-#include "viewer/EditorState.h"
-#include "viewer/HistoryState.h"
-#include "viewer/TyakuForm.h"
+#include "ui/viewer/EditorState.h"
+#include "core/history/HistoryState.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QAction>
 #include <QDesktopServices>

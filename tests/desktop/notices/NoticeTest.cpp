@@ -1,13 +1,13 @@
-#include "desktop/DesktopIntegration.h"
-#include "desktop/Notices.h"
-#include "desktop/TimedCheck.h"
-#include "history/HistoryFile.h"
+#include "ui/desktop/DesktopIntegration.h"
+#include "ui/desktop/Notices.h"
+#include "ui/desktop/TimedCheck.h"
+#include "core/history/HistoryFile.h"
 #include "receive/CheckTest.h"
-#include "receive/MailCheck.h"
-#include "settings/IdPassForm.h"
-#include "shell/Forms.h"
+#include "ui/receive/MailCheck.h"
+#include "ui/settings/IdPassForm.h"
+#include "ui/shell/Forms.h"
 #include "support/Wait.h"
-#include "viewer/TyakuForm.h"
+#include "ui/viewer/TyakuForm.h"
 
 #include <QApplication>
 #include <QDBusArgument>

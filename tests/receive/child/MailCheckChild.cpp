@@ -1,10 +1,10 @@
 // A mail check in a process of its own, so a test can kill it at any moment:
 //   mail_check_child APP_DIR POP3_SERVER USER PASSWORD CA_CERTIFICATE [keep]
-#include "common/AppPaths.h"
-#include "common/Prompt.h"
-#include "receive/MailCheck.h"
-#include "settings/AccountFile.h"
-#include "settings/RuntimeSettings.h"
+#include "core/common/AppPaths.h"
+#include "ui/common/Prompt.h"
+#include "ui/receive/MailCheck.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
 
 #include <QApplication>
 #include <QSslCertificate>

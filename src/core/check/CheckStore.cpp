@@ -1,0 +1,142 @@
+#include "core/check/CheckStore.h"
+
+#include "core/check/CheckTexts.h"
+#include "core/check/ReceivedRecord.h"
+#include "core/common/SafeFile.h"
+#include "core/mail/mime/AttachmentWriter.h"
+
+#include <QFileInfo>
+
+CheckStore::CheckStore(const QString &folder, const QString &idsPath, const std::atomic_bool *cancel,
+                       std::function<void(const QString &)> notice)
+    : m_folder(folder),
+      m_idsPath(idsPath),
+      m_cancel(cancel),
+      m_notice(std::move(notice)),
+      m_store([this](Parsed &parsed) { return store(parsed); },
+              [](const Parsed &parsed) { return qint64(parsed.mail.raw.size()); }, kWaitingBytes),
+      m_reader(
+          [this](Fetched &fetched) {
+              if (m_cancel->load())
+                  return false;
+              Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw)};
+              fetched.raw = {};
+              return m_store.push(std::move(parsed), m_cancel);
+          },
+          [](const Fetched &fetched) { return qint64(fetched.raw.size()); }, kWaitingBytes)
+{
+}
+
+CheckStore::~CheckStore() = default;
+
+bool CheckStore::push(Fetched fetched)
+{
+    return m_reader.push(std::move(fetched), m_cancel);
+}
+
+QList<CheckStore::Stored> CheckStore::takeDone()
+{
+    return m_store.takeDone();
+}
+
+QList<CheckStore::Stored> CheckStore::finish()
+{
+    m_reader.finish();
+    return m_store.finish();
+}
+
+// Runs on the store's thread: touches the files, the journal and nothing of the connection.
+CheckStore::Stored CheckStore::store(Parsed &parsed)
+{
+    FetchedMail &mail = parsed.mail;
+    Stored out;
+    out.number = parsed.number;
+    out.uid = parsed.uid;
+    out.subject = mail.subject;
+    // A mail that arrived whole is still only stored if the user did not stop meanwhile.
+    if (m_cancel->load())
+        return out;
+
+    if (!m_journal.isOpen()
+        && !m_journal.begin(HistoryFile(HistoryFile::Kind::Received).length(), m_idsPath)) {
+        out.leftBecause = m_journal.errorText();
+        return out;
+    }
+    const int mailNumber = ++m_mailNumber;
+    const auto noteFiles = [&](const QStringList &paths) {
+        m_wroteFiles = m_wroteFiles || !paths.isEmpty();
+        return m_journal.plan(mailNumber, paths);
+    };
+
+    const int unpacked = m_library.unpackAttachments(mail, m_folder, nullptr, noteFiles);
+    if (unpacked == MailLibrary::kCannotWrite) {
+        // The attachment exists only on the server now, so the mail stays there.
+        out.mayDelete = false;
+        m_notice(CheckTexts::kCannotOpenAttachment);
+    } else if (unpacked == MailLibrary::kPartsMissing) {
+        m_notice(CheckTexts::kPartsMissing);
+    }
+    // The note says the attachments were unpacked, so it needs one that was.
+    out.attachment = unpacked == MailLibrary::kUnpacked;
+
+    QString keepError;
+    auto built = ReceivedRecord::build(mail, *out.attachment, &keepError,
+                                       [&](const QString &path) { return noteFiles({path}); });
+    if (!built) {
+        out.leftBecause = keepError;
+        return out;
+    }
+
+    // Where the history lives is looked up once per check, not per mail.
+    if (!m_received)
+        m_received.emplace(HistoryFile::Kind::Received);
+    const RecordFile::Result stored = m_received->append(*built, [&](qint64 offset, const QByteArray &bytes) {
+        out.head = ReceivedMailIds::headKey(bytes);
+        return m_journal.intend(mailNumber, offset, bytes, parsed.uid, !out.mayDelete);
+    });
+    if (!stored.ok) {
+        out.leftBecause = stored.error;
+        return out;
+    }
+    // The flush before the goodbye then waits for the last few megabytes only.
+    if (++m_sinceWriteback == kWritebackEvery) {
+        SafeFile::startWriteback(m_received->path());
+        m_sinceWriteback = 0;
+    }
+    out.storedAt = ReceivedMailIds::now();
+    out.record = std::move(*built);
+    return out;
+}
+
+bool CheckStore::secure(ReceivedMailIds *ids, const ReceivedMailIds::Ids &keep, QString *error)
+{
+    if (!m_journal.isOpen())
+        return true;
+    QString why;
+    const QString records = HistoryFile(HistoryFile::Kind::Received).path();
+    AttachmentWriter folder(m_folder);
+    // A missing folder holds nothing to flush; its mails stayed on the server.
+    if (m_wroteFiles && QFileInfo::exists(m_folder) && !folder.sync()) {
+        *error = QStringLiteral("%1 に書き込めませんでした。").arg(folder.errorText());
+        return false;
+    }
+    if (!SafeFile::flush(records, &why)) {
+        *error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(records, why);
+        return false;
+    }
+    if (!m_journal.sync()) {
+        *error = QStringLiteral("%1 に書き込めませんでした。").arg(m_journal.errorText());
+        return false;
+    }
+    if (ids) {
+        ReceivedMailIds::Ids all = ids->load();
+        for (auto it = keep.cbegin(); it != keep.cend(); ++it)
+            all.insert(it.key(), it.value());
+        if (!ids->rewrite(all)) {
+            *error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(ids->path(), ids->errorText());
+            return false;
+        }
+    }
+    m_journal.close();
+    return true;
+}

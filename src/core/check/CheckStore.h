@@ -1,0 +1,86 @@
+#pragma once
+
+#include "core/common/OrderedWorker.h"
+#include "core/history/HistoryFile.h"
+#include "core/history/HistoryRecord.h"
+#include "core/history/ReceiveJournal.h"
+#include "core/history/ReceivedMailIds.h"
+#include "core/mail/MailLibrary.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+// The store stage of a check: each mail fetched whole is read (MIME, charsets)
+// on one thread and stored (attachments, journal, record) on another, so the
+// next mail travels while this one is read and the one before is written.
+// Records land in the server's order.
+class CheckStore {
+public:
+    // A mail fetched whole, on its way to be read and stored.
+    struct Fetched {
+        int number = 0;
+        QByteArray uid;
+        QByteArray raw;
+    };
+    // What became of it.
+    struct Stored {
+        int number = 0;
+        QByteArray uid;
+        QString subject;
+        QString leftBecause;              // not stored: it stays on the server
+        std::optional<bool> attachment;   // set once its attachments were looked at
+        std::optional<HistoryRecord> record;
+        bool mayDelete = true;
+        qint64 storedAt = 0;
+        QByteArray head;
+    };
+    // Bytes of mails waiting at each step: enough to keep every thread busy, little memory.
+    static constexpr qint64 kWaitingBytes = 4 << 20;
+
+    // notice is called on the store's thread for what the user should know about one mail.
+    CheckStore(const QString &folder, const QString &idsPath, const std::atomic_bool *cancel,
+               std::function<void(const QString &)> notice);
+    ~CheckStore();
+
+    // Queues a mail; false when stopped meanwhile.
+    bool push(Fetched fetched);
+    // What was stored since the last look, without waiting.
+    QList<Stored> takeDone();
+    // Waits for everything queued.
+    QList<Stored> finish();
+
+    // Puts what was stored on disk: the files the records point to, the records,
+    // then the ids that say they are stored (ids null: the server gives none).
+    // On failure nothing says they are stored, and the journal is left to sort
+    // it out before the next check.
+    bool secure(ReceivedMailIds *ids, const ReceivedMailIds::Ids &keep, QString *error);
+
+private:
+    struct Parsed {
+        int number = 0;
+        QByteArray uid;
+        FetchedMail mail;
+    };
+
+    Stored store(Parsed &parsed);
+
+    const QString m_folder;
+    const QString m_idsPath;
+    const std::atomic_bool *m_cancel;
+    std::function<void(const QString &)> m_notice;
+    MailLibrary &m_library = MailLibrary::instance();
+    ReceiveJournal m_journal;
+    int m_mailNumber = 0;
+    std::optional<HistoryFile> m_received;
+    static constexpr int kWritebackEvery = 128;  // records, about 4 MB
+    int m_sinceWriteback = 0;
+    bool m_wroteFiles = false;  // attachments or whole mails, which the folder's flush covers
+    // Last, so these threads end before anything they use; the reader hands to the store.
+    OrderedWorker<Parsed, Stored> m_store;
+    OrderedWorker<Fetched, bool> m_reader;
+};

@@ -1,0 +1,250 @@
+#include "core/common/SafeFile.h"
+
+#include "core/common/FileError.h"
+#include "core/common/FileOwner.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QDir>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray native(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+QString randomPart()
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString part;
+    for (int i = 0; i < 12; ++i)
+        part += QLatin1Char(letters[QRandomGenerator::system()->bounded(62)]);
+    return part;
+}
+
+QString directoryOf(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    if (slash < 0)
+        return QStringLiteral(".");
+    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+}
+
+void syncDirectory(const QString &path)
+{
+    const int fd = ::open(native(directoryOf(path)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+SafeFile::SafeFile(QString target, QString tmpHint, std::optional<mode_t> mode)
+    : m_target(std::move(target)), m_hint(std::move(tmpHint)), m_mode(mode)
+{
+    if (m_hint.isEmpty())
+        m_hint = m_target + QStringLiteral(".tmp");
+}
+
+SafeFile::~SafeFile()
+{
+    discard();
+}
+
+QString SafeFile::resolveLinks(const QString &path)
+{
+    QString current = path;
+    // The kernel gives up after 40 links as well.
+    for (int hops = 0; hops < 40; ++hops) {
+        char buffer[PATH_MAX];
+        const ssize_t length = ::readlink(native(current).constData(), buffer, sizeof buffer - 1);
+        if (length < 0)
+            return current;
+        const QString link = QFile::decodeName(QByteArray(buffer, length));
+        current = link.startsWith(u'/') ? link : directoryOf(current) + u'/' + link;
+    }
+    return current;
+}
+
+bool SafeFile::mayWrite(const QString &path)
+{
+    struct stat info {};
+    if (::stat(native(path).constData(), &info) != 0)
+        return true;
+    if (::geteuid() == 0)
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    return ::faccessat(AT_FDCWD, native(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+bool SafeFile::fail(int error)
+{
+    m_error = FileError::cannotWrite(m_target, error);
+    discard();
+    return false;
+}
+
+void SafeFile::discard()
+{
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+        ::unlink(native(m_tmp).constData());
+    }
+}
+
+bool SafeFile::open()
+{
+    m_real = resolveLinks(m_target);
+    if (!mayWrite(m_real)) {
+        m_error = FileError::writeProtected(m_target);
+        return false;
+    }
+
+    mode_t mode = 0644;
+    bool exact = false;
+    struct stat existing {};
+    if (m_mode) {
+        mode = *m_mode;
+        exact = true;
+    } else if (::stat(native(m_real).constData(), &existing) == 0) {
+        mode = existing.st_mode & 07777;
+        exact = true;
+    }
+
+    // Beside the file really replaced, so the rename stays on one file system.
+    const QString prefix = directoryOf(m_real) + u'/' + QFileInfo(m_hint).fileName() + u'.';
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        m_tmp = prefix + randomPart();
+        // Never follow or reuse whatever another process left under that name.
+        m_fd = ::open(native(m_tmp).constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, exact ? 0600 : mode);
+        if (m_fd >= 0 || errno != EEXIST)
+            break;
+    }
+    if (m_fd < 0)
+        return fail(errno);
+    if (exact && ::fchmod(m_fd, mode) != 0)
+        return fail(errno);
+    return true;
+}
+
+bool SafeFile::write(const QByteArray &bytes)
+{
+    if (m_fd < 0)
+        return false;
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(m_fd, data, static_cast<size_t>(left));
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail(errno);
+        }
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+bool SafeFile::commit()
+{
+    if (m_fd < 0)
+        return false;
+    if (::fsync(m_fd) != 0)
+        return fail(errno);
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0) {
+        const int error = errno;
+        ::unlink(native(m_tmp).constData());
+        m_error = FileError::cannotWrite(m_target, error);
+        return false;
+    }
+    if (::rename(native(m_tmp).constData(), native(m_real).constData()) != 0) {
+        const int error = errno;
+        ::unlink(native(m_tmp).constData());
+        m_error = FileError::cannotWrite(m_target, error);
+        return false;
+    }
+    syncDirectory(m_real);
+    return true;
+}
+
+QStringList SafeFile::removeLeftovers(const QString &target, const QString &tmpHint)
+{
+    const QString hint = tmpHint.isEmpty() ? target + QStringLiteral(".tmp") : tmpHint;
+    const QString prefix = QFileInfo(hint).fileName() + u'.';
+    const QString folder = directoryOf(resolveLinks(target));
+    const qsizetype length = prefix.size() + randomPart().size();
+    QStringList removed;
+    const QStringList names = QDir(folder).entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (name.size() != length || !name.startsWith(prefix))
+            continue;
+        const QStringView rest = QStringView(name).mid(prefix.size());
+        const bool ours = std::all_of(rest.begin(), rest.end(), [](QChar c) {
+            return c.unicode() < 128 && std::isalnum(static_cast<unsigned char>(c.unicode()));
+        });
+        if (!ours)
+            continue;
+        const QString path = folder + u'/' + name;
+        // A leftover is a plain file of ours; a link under such a name is left alone.
+        if (QFileInfo(path).isSymLink())
+            continue;
+        if (::unlink(native(path).constData()) == 0)
+            removed << path;
+    }
+    return removed;
+}
+
+bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QString &tmpHint,
+                       std::optional<mode_t> mode, QString *error)
+{
+    std::lock_guard owner(FileOwner::lockFor(target));
+    SafeFile file(target, tmpHint, mode);
+    const bool ok = file.open() && file.write(bytes) && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
+}
+
+void SafeFile::startWriteback(const QString &path)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    // Only a head start: flush() still decides whether the data is on disk.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+    ::close(fd);
+}
+
+bool SafeFile::flush(const QString &path, QString *error)
+{
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return true;
+        if (error)
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    const bool ok = ::fsync(fd) == 0;
+    if (!ok && error)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    return ok;
+}

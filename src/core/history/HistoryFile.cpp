@@ -1,0 +1,181 @@
+#include "core/history/HistoryFile.h"
+
+#include <QFile>
+
+#include <condition_variable>
+#include <mutex>
+
+#include "core/common/FileOwner.h"
+
+#include "core/common/AppPaths.h"
+#include "core/common/OneLine.h"
+#include "core/common/SafeFile.h"
+#include "core/history/ReceiveJournal.h"
+
+namespace {
+
+QString dataPath(HistoryFile::Kind kind)
+{
+    return AppPaths::resolve(kind == HistoryFile::Kind::Received ? AppPaths::kReceivedHistory
+                                                                 : AppPaths::kSentHistory);
+}
+
+QString tmpPath(HistoryFile::Kind kind)
+{
+    return AppPaths::resolve(kind == HistoryFile::Kind::Received ? AppPaths::kReceivedHistoryTmp
+                                                                 : AppPaths::kSentHistoryTmp);
+}
+
+// Append sessions and deletions of one history exclude each other.
+struct Gate {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int sessions = 0;
+    bool compacting = false;
+};
+
+Gate &gateFor(HistoryFile::Kind kind)
+{
+    static Gate received;
+    static Gate sent;
+    return kind == HistoryFile::Kind::Received ? received : sent;
+}
+
+} // namespace
+
+HistoryFile::AppendSession::AppendSession(Kind kind) : m_kind(kind)
+{
+    Gate &gate = gateFor(kind);
+    std::unique_lock lock(gate.mutex);
+    // One appender at a time: a check's journal vouches for a run of records
+    // with nothing of anyone else's between them.
+    gate.changed.wait(lock, [&] { return !gate.compacting && gate.sessions == 0; });
+    ++gate.sessions;
+}
+
+HistoryFile::AppendSession::~AppendSession()
+{
+    Gate &gate = gateFor(m_kind);
+    {
+        std::lock_guard lock(gate.mutex);
+        --gate.sessions;
+    }
+    gate.changed.notify_all();
+}
+
+HistoryFile::HistoryFile(Kind kind)
+    : m_kind(kind),
+      m_tmpPath(tmpPath(kind)),
+      m_file(dataPath(kind), HistoryRecord::kSize, HistoryRecord::kLiveFlagOffset)
+{
+}
+
+QByteArray HistoryFile::bytesOf(const HistoryRecord &record) const
+{
+    HistoryRecord clean = record;
+    clean.Subject = OneLine::clean(record.Subject);
+    clean.MailDate = OneLine::clean(record.MailDate);
+    clean.Correspondent = OneLine::clean(record.Correspondent);
+    return clean.toBytes(m_kind == Kind::Sent);
+}
+
+RecordFile::Result HistoryFile::append(const HistoryRecord &record)
+{
+    return m_file.append(bytesOf(record));
+}
+
+RecordFile::Result HistoryFile::append(const HistoryRecord &record, const BeforeAppend &before)
+{
+    const QByteArray bytes = bytesOf(record);
+    std::lock_guard owner(FileOwner::lockFor(path()));
+    const int number = m_file.appendNumber();
+    if (!before(qint64(number - 1) * HistoryRecord::kSize, bytes))
+        return {false, number, QStringLiteral("%1 に書き込めませんでした。").arg(path())};
+    return m_file.write(number, bytes);
+}
+
+std::optional<HistoryRecord> HistoryFile::read(int n) const
+{
+    const auto bytes = m_file.read(n);
+    if (!bytes)
+        return std::nullopt;
+    return HistoryRecord::fromBytes(*bytes);
+}
+
+QByteArray HistoryFile::readHeads() const
+{
+    m_file.ensureExists();
+    return m_file.readHeads(HistoryRecord::kHeadSize);
+}
+
+QByteArray HistoryFile::readHeads(int first, int count) const
+{
+    return m_file.readHeads(HistoryRecord::kHeadSize, first, count);
+}
+
+int HistoryFile::listCount() const
+{
+    m_file.ensureExists();
+    return m_file.wholeRecords();
+}
+
+RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile::Progress &progress,
+                                        const std::atomic_bool *cancel)
+{
+    Gate &gate = gateFor(m_kind);
+    {
+        std::unique_lock lock(gate.mutex);
+        // Looked at now and then, so a deletion waiting for a long check can still be stopped.
+        while (gate.sessions > 0 || gate.compacting) {
+            if (cancel && cancel->load())
+                return {false, 0, QStringLiteral("中止しました。")};
+            gate.changed.wait_for(lock, std::chrono::milliseconds(100));
+        }
+        gate.compacting = true;
+    }
+    // A journal left by a check that could not finish points at offsets a
+    // rewrite would move: it is settled first, or nothing is rewritten.
+    RecordFile::Result result;
+    ReceiveJournal::Recovery settled;
+    if (m_kind == Kind::Received && QFile::exists(ReceiveJournal::path()))
+        settled = ReceiveJournal::recover();
+    if (settled.error.isEmpty())
+        result = m_file.compact(m_tmpPath, drop, progress, cancel);
+    else
+        result = {false, 0, settled.error};
+    {
+        std::lock_guard lock(gate.mutex);
+        gate.compacting = false;
+    }
+    gate.changed.notify_all();
+    return result;
+}
+
+RecordFile::Result HistoryFile::remove(int n, const RecordFile::Progress &progress, const std::atomic_bool *cancel)
+{
+    return compact({n}, progress, cancel);
+}
+
+RecordFile::Result HistoryFile::removeAll(int count, const RecordFile::Progress &progress,
+                                          const std::atomic_bool *cancel)
+{
+    QSet<int> all;
+    const int records = count < 0 ? m_file.roundedRecords() : count;
+    for (int n = 1; n <= records; ++n)
+        all.insert(n);
+    return compact(all, progress, cancel);
+}
+
+bool HistoryFile::truncate(qint64 length)
+{
+    return m_file.truncate(length) && SafeFile::flush(path());
+}
+
+bool HistoryFile::takeBackAppend(qint64 lengthBefore, qint64 lengthAfter)
+{
+    std::lock_guard owner(FileOwner::lockFor(path()));
+    QFile file(path());
+    if (lengthBefore < 0 || file.size() != lengthAfter)
+        return false;
+    return file.resize(lengthBefore);
+}

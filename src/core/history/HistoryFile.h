@@ -1,0 +1,81 @@
+#pragma once
+
+#include "core/common/RecordFile.h"
+#include "core/history/HistoryRecord.h"
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+// The received-mail or sent-mail history on disk.
+class HistoryFile {
+public:
+    enum class Kind { Received, Sent };
+
+    explicit HistoryFile(Kind kind);
+
+    Kind kind() const { return m_kind; }
+    const QString &path() const { return m_file.path(); }
+
+    // The bytes append writes for a record: one-line fields, fitted to their widths.
+    QByteArray bytesOf(const HistoryRecord &record) const;
+
+    // A sent mail keeps its clock text date exactly as it stands.
+    RecordFile::Result append(const HistoryRecord &record);
+    // The same, with before told where the record will go and its bytes while no
+    // other write can come between; a false answer writes nothing.
+    using BeforeAppend = std::function<bool(qint64 offset, const QByteArray &bytes)>;
+    RecordFile::Result append(const HistoryRecord &record, const BeforeAppend &before);
+
+    // While a check (or an import) stores mail the received history is only
+    // appended to: deletions wait until its session ends, as they would move the
+    // records the check's journal points at; a session waits for a deletion
+    // under way and for another session.
+    class AppendSession {
+    public:
+        explicit AppendSession(Kind kind);
+        ~AppendSession();
+        AppendSession(const AppendSession &) = delete;
+        AppendSession &operator=(const AppendSession &) = delete;
+
+    private:
+        Kind m_kind;
+    };
+
+    // Record n as stored, or nothing past the end of the file.
+    std::optional<HistoryRecord> read(int n) const;
+
+    // The 280 head bytes of every whole record in file order, without the bodies.
+    // Listing a missing file creates it empty.
+    QByteArray readHeads() const;
+    // The heads of count records from record first on, fewer at the end.
+    QByteArray readHeads(int first, int count) const;
+    // What a listing starts with: the number of whole records; a missing file
+    // is created empty.
+    int listCount() const;
+
+    // Delete one record, or the first count records (those the user was asked
+    // about; -1 for every record), by rewriting the file without them. They wait
+    // for any append session and may be stopped through cancel, leaving the file whole.
+    RecordFile::Result remove(int n, const RecordFile::Progress &progress = {},
+                              const std::atomic_bool *cancel = nullptr);
+    RecordFile::Result removeAll(int count = -1, const RecordFile::Progress &progress = {},
+                                 const std::atomic_bool *cancel = nullptr);
+
+    // Cuts the file to length bytes and puts it on disk; for crash recovery.
+    bool truncate(qint64 length);
+    qint64 length() const { return m_file.length(); }
+
+    // Undoes the last append when nothing else has written since: the file is
+    // cut back from lengthAfter to lengthBefore.
+    bool takeBackAppend(qint64 lengthBefore, qint64 lengthAfter);
+    int count() const { return m_file.wholeRecords(); }
+
+private:
+    RecordFile::Result compact(const QSet<int> &drop, const RecordFile::Progress &progress,
+                               const std::atomic_bool *cancel);
+
+    Kind m_kind;
+    QString m_tmpPath;
+    mutable RecordFile m_file;
+};

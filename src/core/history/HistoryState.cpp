@@ -1,0 +1,7 @@
+#include "core/history/HistoryState.h"
+
+HistoryState &historyState()
+{
+    static HistoryState state;
+    return state;
+}

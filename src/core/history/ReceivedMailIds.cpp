@@ -1,0 +1,215 @@
+#include "core/history/ReceivedMailIds.h"
+
+#include "core/common/AppPaths.h"
+#include "core/common/FileOwner.h"
+#include "core/common/SafeFile.h"
+#include "core/history/HistoryRecord.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kKept[] = "kept";
+constexpr char kCountLine[] = "#ids ";
+
+std::function<qint64()> &clockSource()
+{
+    static std::function<qint64()> source;
+    return source;
+}
+
+QString deletedHerePath()
+{
+    return AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-deleted.txt"));
+}
+
+bool isHexKey(const QByteArray &key)
+{
+    if (key.isEmpty() || key.size() > 64)
+        return false;
+    for (const char c : key)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+} // namespace
+
+ReceivedMailIds::ReceivedMailIds(const QString &server, const QString &account)
+{
+    const QByteArray key = QCryptographicHash::hash((server.trimmed().toLower() + u'\n' + account).toUtf8(),
+                                                    QCryptographicHash::Sha256)
+                               .toHex()
+                               .left(16);
+    m_path = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-") + QString::fromLatin1(key)
+                               + QStringLiteral(".txt"));
+}
+
+ReceivedMailIds ReceivedMailIds::atPath(const QString &path)
+{
+    ReceivedMailIds ids;
+    ids.m_path = path;
+    return ids;
+}
+
+bool ReceivedMailIds::isUsable(const QByteArray &id)
+{
+    if (id.isEmpty() || id.size() > 70)
+        return false;
+    for (const char c : id)
+        if (c < 0x21 || c > 0x7e)
+            return false;
+    return true;
+}
+
+QByteArray ReceivedMailIds::headKey(const QByteArray &recordOrHead)
+{
+    return QCryptographicHash::hash(recordOrHead.left(HistoryRecord::kHeadSize), QCryptographicHash::Sha256)
+        .toHex()
+        .left(24);
+}
+
+qint64 ReceivedMailIds::now()
+{
+    return clockSource() ? clockSource()() : QDateTime::currentSecsSinceEpoch();
+}
+
+void ReceivedMailIds::setClock(std::function<qint64()> source)
+{
+    clockSource() = std::move(source);
+}
+
+ReceivedMailIds::Ids ReceivedMailIds::load(bool *whole) const
+{
+    Ids ids;
+    if (whole)
+        *whole = false;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return ids;
+    const QByteArray all = file.readAll();
+    // Read in place: a mailbox left on the server holds thousands of ids, read at every check.
+    ids.reserve(all.count('\n'));
+    qsizetype announced = -1;
+    qsizetype lines = 0;
+    qsizetype at = 0;
+    for (bool first = true;; first = false) {
+        const qsizetype end = all.indexOf('\n', at);
+        // Only whole lines count: the last one may have been cut.
+        if (end < 0)
+            break;
+        const QByteArrayView line = QByteArrayView(all).sliced(at, end - at).trimmed();
+        at = end + 1;
+        QList<QByteArrayView> fields;
+        for (qsizetype from = 0; from <= line.size();) {
+            qsizetype space = line.indexOf(' ', from);
+            if (space < 0)
+                space = line.size();
+            fields << line.sliced(from, space - from);
+            from = space + 1;
+        }
+        if (fields.isEmpty() || fields[0].isEmpty())
+            continue;
+        if (first && line.startsWith(kCountLine)) {
+            bool ok = false;
+            announced = fields.value(1).toLongLong(&ok);
+            if (!ok)
+                announced = -2;
+            continue;
+        }
+        const QByteArray id = fields[0].toByteArray();
+        if (!isUsable(id))
+            continue;
+        ++lines;
+        Entry entry;
+        for (qsizetype k = 1; k < fields.size(); ++k) {
+            const QByteArrayView field = fields[k];
+            if (field == kKept)
+                entry.kept = true;
+            else if (field.startsWith("t="))
+                entry.storedAt = qMax<qint64>(0, field.sliced(2).toLongLong());
+            else if (field.startsWith("h=") && isHexKey(field.sliced(2).toByteArray()))
+                entry.head = field.sliced(2).toByteArray();
+        }
+        ids.insert(id, entry);
+    }
+    if (whole)
+        *whole = announced == -1 ? all.isEmpty() || all.endsWith('\n') : announced == lines;
+    return ids;
+}
+
+bool ReceivedMailIds::rewrite(const Ids &ids)
+{
+    QByteArray content = kCountLine + QByteArray::number(ids.size()) + '\n';
+    for (auto it = ids.constBegin(); it != ids.constEnd(); ++it) {
+        content += it.key();
+        if (it->kept)
+            content += QByteArray(" ") + kKept;
+        if (it->storedAt > 0)
+            content += " t=" + QByteArray::number(it->storedAt);
+        if (!it->head.isEmpty())
+            content += " h=" + it->head;
+        content += '\n';
+    }
+    std::lock_guard owner(FileOwner::lockFor(m_path));
+    return SafeFile::replace(m_path, content, {}, mode_t(0600), &m_error);
+}
+
+bool ReceivedMailIds::noteDeletedHere(const QList<QByteArray> &heads)
+{
+    if (heads.isEmpty())
+        return true;
+    QByteArray lines;
+    for (const QByteArray &head : heads)
+        lines += head + '\n';
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                          0600);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, lines.constData(), size_t(lines.size())) == lines.size() && ::fdatasync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+QList<QByteArray> ReceivedMailIds::deletedHere()
+{
+    QList<QByteArray> heads;
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return heads;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (isHexKey(lines[i]))
+            heads << lines[i];
+    return heads;
+}
+
+bool ReceivedMailIds::forgetDeletedHere(const QList<QByteArray> &done)
+{
+    if (done.isEmpty())
+        return true;
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    // Marks added since the check read them stay.
+    QList<QByteArray> left = deletedHere();
+    for (const QByteArray &head : done)
+        left.removeOne(head);
+    if (left.isEmpty())
+        return QFile::remove(path) || !QFileInfo::exists(path);
+    QByteArray lines;
+    for (const QByteArray &head : left)
+        lines += head + '\n';
+    return SafeFile::replace(path, lines, {}, mode_t(0600));
+}

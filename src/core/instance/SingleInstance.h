@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <QPointer>
+
+class QLocalServer;
+class QLocalSocket;
+
+// The running program's way back to a later start that waits for an answer
+// (pintora --check): lines of progress, then the outcome. Gone with its caller.
+class InstanceReply : public QObject {
+    Q_OBJECT
+public:
+    explicit InstanceReply(QLocalSocket *socket);
+    void progress(const QString &text);
+    void finish(int status, const QString &text);
+
+private:
+    QPointer<QLocalSocket> m_socket;
+};
+
+// One program per installation. The first start holds an exclusive lock on a
+// file in the data folder for its whole life and listens on a local socket
+// named after the installation's folder; a later start finds the lock taken,
+// hands its arguments (a mailto link, or nothing) to the first through the
+// socket and ends. The lock alone decides who is first: a socket left behind
+// by a crashed run is taken over.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    enum class Claim {
+        First,       // this process holds the installation
+        HandedOver,  // another one does; it received the arguments
+        Failed,      // neither: errorString() says why
+    };
+
+    // For the installation AppPaths points at.
+    explicit SingleInstance(QObject *parent = nullptr);
+    ~SingleInstance() override;
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
+
+    // Waits at most waitMs for a starting first copy to listen before giving up.
+    Claim claim(const QStringList &arguments, int waitMs = 10000);
+    bool holdsLock() const { return m_lockFd >= 0; }
+    // After a hand-over of a request that waits (--check): the running
+    // program's answer, once it came, with its exit status.
+    int answerStatus() const { return m_answerStatus; }
+    const QString &answerText() const { return m_answerText; }
+    // Requests whose start waits for the running program's answer.
+    static bool waitsForAnswer(const QStringList &arguments);
+    const QString &errorString() const { return m_error; }
+
+    // A socket name for the installation: the same for every start from one
+    // folder (links and all), different for another folder or another user.
+    static QString serverName(const QString &appDir);
+    static QString lockPath();
+
+signals:
+    // A later start asked for the program, with its arguments.
+    void requested(const QStringList &arguments);
+    // The same for a request that waits for an answer; reply carries it back.
+    void answerRequested(const QStringList &arguments, InstanceReply *reply);
+
+private:
+    enum class Lock { Taken, Busy, Error };
+    Lock lock();
+    bool listen();
+    Claim handOver(const QStringList &arguments, int waitMs);
+    Claim awaitAnswer(QLocalSocket &socket, QByteArray pending);
+    void accept();
+    void readRequest(QLocalSocket *socket);
+
+    QString m_name;
+    int m_lockFd = -1;
+    QLocalServer *m_server = nullptr;
+    QString m_error;
+    int m_answerStatus = 0;
+    QString m_answerText;
+};

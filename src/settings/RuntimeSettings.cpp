@@ -1,7 +1,0 @@
-#include "settings/RuntimeSettings.h"
-
-RuntimeSettings &runtimeSettings()
-{
-    static RuntimeSettings settings;
-    return settings;
-}

@@ -1,0 +1,7 @@
+#include "ui/viewer/EditorState.h"
+
+EditorState &editorState()
+{
+    static EditorState state;
+    return state;
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "core/history/HistoryFile.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class EditorCommands;
+class HistoryListModel;
+class MailActions;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+class QTreeView;
+
+// The history window: the list of received or sent mails, the shown mail, and
+// a small text editor. Its header boxes and editor also carry each downloaded
+// mail from the mail check to the history file.
+class TyakuForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TyakuForm(QWidget *parent = nullptr);
+    ~TyakuForm() override;
+
+    // The launcher's two entries: show the window and list that history.
+    static TyakuForm *openHistory(HistoryFile::Kind kind);
+    // Called each time the received history is opened, for as long as context lives.
+    static void addReceivedOpenedListener(QObject *context, std::function<void()> listener);
+
+    // Empties the list and the editor and lists the current mode's file again.
+    void fillList();
+    // Reads the record of the selected row again and shows it (a click on the list).
+    void showSelectedMail();
+    // The boxes and editor show a record as stored (pictographs as emoji), without
+    // touching the list or reading a linked whole mail.
+    void showStored(const HistoryRecord &record);
+
+    QString subjectText() const;
+    QString fromText() const;
+    QString dateText() const;
+    // The editor's text with CR LF line ends.
+    QString bodyText() const;
+    void setSubjectText(const QString &text);
+    void setFromText(const QString &text);
+    void setDateText(const QString &text);
+    void setBodyText(const QString &text);
+
+    int rowCount() const;
+    // The selected row counted from 1, or 0 when none is selected.
+    int selectedRow() const;
+    QString selectionMarker() const;
+    void setSelectionMarker(const QString &marker);
+    QString countText() const;
+    QString copyFieldText() const;
+    // Removes every row and sets the count box to 0.
+    void clearList();
+
+    QString searchText() const;
+    EditorCommands &commands() { return *m_commands; }
+    MailActions &actions() { return *m_actions; }
+
+    QTreeView *mailList() const { return m_list; }
+    QPlainTextEdit *editor() const { return m_editor; }
+    QToolBar *toolBar() const { return m_toolBar; }
+
+    static const QString &helpText(const QString &controlName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void buildControls(QWidget *client);
+    void buildMenus();
+    void buildToolBar();
+    void loadCurrentFile();
+    void applyLayout();
+    // Row counted from 1.
+    void showRecord(const HistoryRecord &record, int row);
+    // What came with the shown mail, opened by the desktop's own programs.
+    void offerWhatCame(const HistoryRecord &record);
+    void openAttachmentFolder();
+    void openWholeMail();
+    void passBodyThroughClipboard();
+    void placeCopyControlsOnStatusBar();
+    int statusBarTop() const;
+
+    QWidget *m_band = nullptr;           // Picture1
+    QToolBar *m_toolBar = nullptr;       // tbToolBar
+    QLineEdit *m_search = nullptr;       // Text1
+    QLineEdit *m_count = nullptr;        // Text2
+    QPlainTextEdit *m_help = nullptr;    // Text4
+    QLineEdit *m_marker = nullptr;       // Text5
+    QLineEdit *m_copyField = nullptr;    // Text6
+    QLineEdit *m_subject = nullptr;      // Text7
+    QLineEdit *m_from = nullptr;         // Text8
+    QLineEdit *m_date = nullptr;         // Text9
+    QPushButton *m_copyButton = nullptr; // Command1
+    QAction *m_openFolder = nullptr;      // 添付フォルダを開く
+    QAction *m_openWhole = nullptr;       // 全文を開く
+    QString m_wholeFile;
+    QTreeView *m_list = nullptr;         // MailListView
+    HistoryListModel *m_model = nullptr;
+    QPlainTextEdit *m_editor = nullptr;  // rtfEd
+    QStatusBar *m_statusBar = nullptr;   // StatusBar1
+    QWidget *m_client = nullptr;
+    std::unique_ptr<EditorCommands> m_commands;
+    std::unique_ptr<MailActions> m_actions;
+    // Positions the layout reads back, kept in twips so pixel rounding never drifts.
+    int m_editorLeft = 20;
+    int m_copyButtonLeft = 1920;
+};

@@ -1,7 +1,0 @@
-#include "viewer/EditorState.h"
-
-EditorState &editorState()
-{
-    static EditorState state;
-    return state;
-}

@@ -1,7 +1,0 @@
-#include "viewer/HistoryState.h"
-
-HistoryState &historyState()
-{
-    static HistoryState state;
-    return state;
-}

@@ -1,0 +1,181 @@
+// pintora --check, the real program against the harness's Dovecot, with and
+// without a running program to hand the check to.
+#include "core/check/CheckCommand.h"
+#include "core/check/CheckTexts.h"
+#include "core/history/HistoryFile.h"
+#include "core/instance/SingleInstance.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/OptionsFile.h"
+#include "core/settings/RuntimeSettings.h"
+#include "core/settings/ServerTrustFile.h"
+#include "ui/desktop/Requests.h"
+#include "ui/receive/MailCheck.h"
+#include "support/MailServerTest.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QSslCertificate>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray sample(const QByteArray &subject)
+{
+    return "From: Sender <sender@example.jp>\r\nTo: you@example.jp\r\nSubject: " + subject
+        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\nbody\r\n";
+}
+
+struct ProgramRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class CheckCommandTest : public MailServerTest {
+protected:
+    void SetUp() override
+    {
+        MailServerTest::SetUp();
+        if (IsSkipped())
+            return;
+        ServerOptions options;
+        options.pop3Server = servers->pop3Server();
+        ASSERT_TRUE(OptionsFile::write(QStringLiteral("tolvar.ini"), options));
+        ASSERT_TRUE(AccountFile().store(user, servers->password));
+        runtimeSettings().Pop3Server = servers->pop3Server();
+    }
+
+    // The program's own answer to a certificate it cannot ask about: the one pinned before.
+    void pinCertificate()
+    {
+        const QList<QSslCertificate> certificates = QSslCertificate::fromPath(servers->certificate);
+        ASSERT_FALSE(certificates.isEmpty());
+        ASSERT_TRUE(ServerTrustFile().pin(servers->host, servers->pop3, certificates.first()));
+    }
+
+    // The real program, copied into the sandbox so it works on the sandbox's installation.
+    // The events of this process run meanwhile, so it can be the running program.
+    ProgramRun check()
+    {
+        const QString copy = sandbox.appDir() + QStringLiteral("/pintora");
+        if (!QFile::exists(copy))
+            QFile::copy(QStringLiteral(PINTORA_EXECUTABLE), copy);
+        QProcess process;
+        process.setWorkingDirectory(sandbox.workDir());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        process.setProcessEnvironment(environment);
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        QTimer::singleShot(90000, &loop, &QEventLoop::quit);
+        process.start(copy, {QStringLiteral("--check")});
+        loop.exec();
+        ProgramRun run;
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+        run.out = QString::fromUtf8(process.readAllStandardOutput());
+        run.err = QString::fromUtf8(process.readAllStandardError());
+        return run;
+    }
+
+    static int received() { return HistoryFile(HistoryFile::Kind::Received).count(); }
+
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+};
+
+TEST_F(CheckCommandTest, NewMailIsStoredAndCountedOnOneLine)
+{
+    pinCertificate();
+    servers->deliver(user, sample("one"));
+    servers->deliver(user, sample("two"));
+
+    const ProgramRun run = check();
+
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("新着メール 2 通\n"));
+    EXPECT_EQ(received(), 2);
+    EXPECT_EQ(servers->waiting(user), 0);
+}
+
+TEST_F(CheckCommandTest, NoMailSaysSo)
+{
+    pinCertificate();
+    const ProgramRun run = check();
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("新着メールはありません\n"));
+}
+
+TEST_F(CheckCommandTest, AWrongPasswordIsExit1WithOneLine)
+{
+    pinCertificate();
+    ASSERT_TRUE(AccountFile().store(user, QStringLiteral("wrong")));
+    servers->deliver(user, sample("stays"));
+
+    const ProgramRun run = check();
+
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_EQ(run.err.count(u'\n'), 1) << run.err.toStdString();
+    EXPECT_EQ(servers->waiting(user), 1);
+}
+
+TEST_F(CheckCommandTest, AnUntrustedCertificateIsExit3AndNothingStoredOrAsked)
+{
+    servers->deliver(user, sample("stays"));
+    const QByteArray trustBefore = Sandbox::readFile(ServerTrustFile().path());
+
+    const ProgramRun run = check();
+
+    EXPECT_EQ(run.status, 3) << run.err.toStdString();
+    EXPECT_EQ(run.err.count(u'\n'), 1);
+    EXPECT_EQ(received(), 0);
+    EXPECT_EQ(servers->waiting(user), 1);
+    EXPECT_EQ(Sandbox::readFile(ServerTrustFile().path()), trustBefore);
+}
+
+TEST_F(CheckCommandTest, WhilePintoraRunsTheCheckIsHandedToItAndAnswered)
+{
+    SingleInstance running;
+    ASSERT_EQ(running.claim({}), SingleInstance::Claim::First);
+    QObject::connect(&running, &SingleInstance::answerRequested, &Requests::answer);
+    servers->deliver(user, sample("handed"));
+
+    const ProgramRun run = check();
+
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("新着メール 1 通\n"));
+    // The running program stored it, in its own check.
+    EXPECT_EQ(received(), 1);
+    EXPECT_FALSE(MailCheck::isRunning());
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+}
+
+TEST_F(CheckCommandTest, AnswersSayWhatAFinishedCheckMeans)
+{
+    CheckOutcome needs;
+    needs.needsUser = true;
+    needs.failed = true;
+    needs.failure = CheckTexts::kAskTheUser;
+    EXPECT_EQ(CheckCommand::answerFor(needs).status, CheckCommand::kNeedsUser);
+    CheckOutcome failed;
+    failed.failed = true;
+    failed.failure = QStringLiteral("一行目\n二行目");
+    EXPECT_EQ(CheckCommand::answerFor(failed).status, CheckCommand::kFailed);
+    EXPECT_EQ(CheckCommand::answerFor(failed).line, QStringLiteral("一行目 二行目"));
+    CheckOutcome none;
+    EXPECT_EQ(CheckCommand::answerFor(none).line, QStringLiteral("新着メールはありません"));
+}
+
+} // namespace
