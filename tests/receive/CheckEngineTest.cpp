@@ -50,7 +50,7 @@ public:
     void accountRead(const QString &id, const QString &) override { note([&] { m_heard.account << id; }); }
     void accountMissing() override { note([&] { ++m_heard.accountMissing; }); }
     void signInNeeded(const QString &why, bool) override { note([&] { m_heard.failures << why; }); }
-    void lastStored(const HistoryRecord &record) override { note([&] { m_heard.lastSubjects << record.Subject; }); }
+    void lastStored(const HistoryRecord &record) override { note([&] { m_heard.lastSubjects << record.trimmed().Subject; }); }
     void askAboutServer(SessionHooks &hooks) override
     {
         note([&] { ++m_heard.questionsFilled; });

@@ -41,7 +41,7 @@ void WindowCheckListener::accountRead(const QString &id, const QString &password
 
 void WindowCheckListener::accountMissing()
 {
-    WindowThread::call([] { Forms::showAccount(); });
+    WindowThread::call([] { Forms::openAccount(); });
 }
 
 void WindowCheckListener::signInNeeded(const QString &why, bool mayOpenBrowser)
