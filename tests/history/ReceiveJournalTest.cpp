@@ -284,4 +284,42 @@ TEST(ReceiveJournal, OnlyAnIdFileOfTheDataFolderIsEverWritten)
     }
 }
 
+// A check cut short after mail 1's record and mail 2's files: mail 2's record
+// never arrived. Both mails come from a server with ids when uid is given.
+TEST(ReceiveJournal, FilesOfAMailWhoseRecordNeverArrivedGoWithOrWithoutIds)
+{
+    for (const QByteArray &uid : {QByteArray(), uidOf(1)}) {
+        Sandbox sandbox;
+        const QString idsPath = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-0123456789abcdef.txt"));
+        const QString kept = attachments() + QStringLiteral("/A-att-01.bin");
+        const QStringList unborn = {attachments() + QStringLiteral("/B-att-01.bin"),
+                                    attachments() + QStringLiteral("/B-whole.eml")};
+        HistoryFile file(HistoryFile::Kind::Received);
+        {
+            ReceiveJournal journal;
+            ASSERT_TRUE(journal.begin(file.length(), idsPath));
+            ASSERT_TRUE(journal.plan(1, {kept}));
+            Sandbox::writeFile(kept, "first");
+            ASSERT_TRUE(file.append(mail(1), [&](qint64 offset, const QByteArray &bytes) {
+                return journal.intend(1, offset, bytes, uid, false);
+            }).ok);
+            ASSERT_TRUE(journal.plan(2, unborn));
+            for (const QString &made : unborn)
+                Sandbox::writeFile(made, "second");
+        }
+
+        const auto recovered = ReceiveJournal::recover();
+        const std::string with = uid.isEmpty() ? "without ids" : "with ids";
+        ASSERT_TRUE(recovered.error.isEmpty()) << with;
+        EXPECT_EQ(recovered.confirmed, 1) << with;
+        EXPECT_EQ(recovered.removed, unborn) << with;
+        for (const QString &made : unborn)
+            EXPECT_FALSE(QFileInfo::exists(made)) << with;
+        EXPECT_TRUE(QFileInfo::exists(kept)) << with;
+        EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path())) << with;
+        EXPECT_EQ(file.count(), 1) << with;
+        EXPECT_EQ(ReceivedMailIds::atPath(idsPath).load().contains(uidOf(1)), !uid.isEmpty()) << with;
+    }
+}
+
 } // namespace

@@ -225,9 +225,11 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
 
     // Only what a check makes, in the folder it makes it in, is ever removed.
     const QString folder = QDir(AppPaths::resolve(AppPaths::kAttachmentFolder)).absolutePath();
+    bool removing = false;
     for (auto it = files.cbegin(); it != files.cend(); ++it) {
         if (confirmedMails.contains(it.key()))
             continue;
+        removing = removing || !it->isEmpty();
         for (const QString &made : *it) {
             const QFileInfo info(made);
             if (info.absolutePath() != folder || !info.isFile() || info.isSymLink())
@@ -237,8 +239,12 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
         }
     }
 
-    // The files the kept records point to are on disk before the ids that say they are stored.
-    if (!stored.isEmpty() && QFileInfo::exists(folder)) {
+    // The files the kept records point to are on disk before the ids that say
+    // they are stored, and the removals before the journal that announced them
+    // goes: otherwise a power cut brings a file back that no record names. A
+    // file already gone may be gone only in the cache of a recovery killed
+    // before, so the folder is synced whenever files were announced.
+    if ((!stored.isEmpty() || removing) && QFileInfo::exists(folder)) {
         AttachmentWriter writer(folder);
         if (!writer.sync()) {
             result.error = writer.errorText();
