@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -140,4 +141,57 @@ TEST(Startup, EndReleasesTheMailLayer)
     Forms::existing<MainForm>()->close();
     EXPECT_FALSE(MailLibrary::instance().isInitialized());
     EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
+}
+
+TEST(Startup, TemporariesOfReplacedFilesLeftByACrashGoUnderTheLockAndNothingElse)
+{
+    Sandbox sandbox;
+    const QString data = AppPaths::resolve(AppPaths::kDataFolder) + u'/';
+    const QString elsewhere = sandbox.workPath(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    // The tokens kept outside the installation through a link.
+    Sandbox::writeFile(elsewhere + QStringLiteral("/tokens.ini"), "[a]\n");
+    ASSERT_TRUE(QFile::link(elsewhere + QStringLiteral("/tokens.ini"), data + QStringLiteral("OAuthTokens.ini")));
+
+    const QStringList leftovers = {
+        data + QStringLiteral("uidl-0123456789abcdef.txt.tmp.a1B2c3D4e5F6"),
+        data + QStringLiteral("uidl-deleted.txt.tmp.zzzzzzzzzzzz"),
+        data + QStringLiteral("iniIdPass.ini.tmp.000000000000"),
+        data + QStringLiteral("ServerTrust.ini.tmp.QWERTYuiop12"),
+        elsewhere + QStringLiteral("/OAuthTokens.ini.tmp.abcdefghijkl"),
+        sandbox.workPath(QStringLiteral("tolvar.ini.tmp.Zz09Zz09Zz09")),
+        AppPaths::resolve(AppPaths::kEmoticonFolder) + QStringLiteral("Kao1.txt.tmp.mnbvcxzlkjhg"),
+        AppPaths::resolve(AppPaths::kSentMailFolder) + QStringLiteral("件名.eml.tmp.poiuytrewq12"),
+        // Exports the user sent into the installation.
+        sandbox.appDir() + QStringLiteral("/book.vcf.tmp.ABCDEFGHIJKL"),
+        AppPaths::resolve(AppPaths::kQuickSaveFolder) + QStringLiteral("sent.mbox.tmp.123456789012"),
+    };
+    const QStringList kept = {
+        data + QStringLiteral("uidl-0123456789abcdef.txt"),
+        data + QStringLiteral("uidl-0123456789abcdef.txt.tmp"),
+        data + QStringLiteral("uidl-0123456789abcdef.txt.tmp.short"),
+        data + QStringLiteral("uidl-0123456789abcdef.txt.tmp.a1B2c3D4e5F6x"),
+        data + QStringLiteral("uidl-0123456789abcdef.txt.tmp.a1B2c3D4e5-6"),
+        data + QStringLiteral("uidl-0123456789abcdef.txt.bak.a1B2c3D4e5F6"),
+        data + QStringLiteral(".tmp.a1B2c3D4e5F6"),
+        data + QStringLiteral("my notes.txt"),
+        elsewhere + QStringLiteral("/other.ini.tmp.abcdefghijkl"),
+        sandbox.workPath(QStringLiteral("other.ini.tmp.abcdefghijkl")),
+        // A sender may name an attachment anything.
+        AppPaths::resolve(AppPaths::kAttachmentFolder) + QStringLiteral("report.tmp.a1B2c3D4e5F6"),
+    };
+    for (const QString &path : leftovers + kept)
+        Sandbox::writeFile(path, "x");
+    // A link under such a name is not a leftover of ours.
+    const QString link = data + QStringLiteral("ServerTrust.ini.tmp.LINKLINKLINK");
+    ASSERT_TRUE(QFile::link(data + QStringLiteral("my notes.txt"), link));
+
+    SingleInstance instance;
+    ASSERT_EQ(Startup::claimInstallation(instance, {}), SingleInstance::Claim::First);
+    for (const QString &path : leftovers)
+        EXPECT_FALSE(QFileInfo::exists(path)) << qPrintable(path);
+    for (const QString &path : kept)
+        EXPECT_TRUE(QFileInfo::exists(path)) << qPrintable(path);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Sandbox::readFile(elsewhere + QStringLiteral("/tokens.ini")), "[a]\n");
 }

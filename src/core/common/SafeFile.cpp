@@ -13,11 +13,14 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+constexpr int kRandomLength = 12;
 
 QByteArray native(const QString &path)
 {
@@ -28,7 +31,7 @@ QString randomPart()
 {
     static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     QString part;
-    for (int i = 0; i < 12; ++i)
+    for (int i = 0; i < kRandomLength; ++i)
         part += QLatin1Char(letters[QRandomGenerator::system()->bounded(62)]);
     return part;
 }
@@ -184,31 +187,53 @@ bool SafeFile::commit()
     return true;
 }
 
-QStringList SafeFile::removeLeftovers(const QString &target, const QString &tmpHint)
+namespace {
+
+bool isRandomPart(QStringView rest)
 {
-    const QString hint = tmpHint.isEmpty() ? target + QStringLiteral(".tmp") : tmpHint;
-    const QString prefix = QFileInfo(hint).fileName() + u'.';
-    const QString folder = directoryOf(resolveLinks(target));
-    const qsizetype length = prefix.size() + randomPart().size();
+    return rest.size() == kRandomLength && std::all_of(rest.begin(), rest.end(), [](QChar c) {
+               return c.unicode() < 128 && std::isalnum(static_cast<unsigned char>(c.unicode()));
+           });
+}
+
+// Removes the names in folder that ours accepts, plain files only: a link or
+// a folder under such a name is not a leftover of ours.
+QStringList removeNamed(const QString &folder, const QString &glob, const std::function<bool(const QString &)> &ours)
+{
     QStringList removed;
-    const QStringList names = QDir(folder).entryList({prefix + u'*'}, QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names = QDir(folder).entryList({glob}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names) {
-        if (name.size() != length || !name.startsWith(prefix))
-            continue;
-        const QStringView rest = QStringView(name).mid(prefix.size());
-        const bool ours = std::all_of(rest.begin(), rest.end(), [](QChar c) {
-            return c.unicode() < 128 && std::isalnum(static_cast<unsigned char>(c.unicode()));
-        });
-        if (!ours)
+        if (!ours(name))
             continue;
         const QString path = folder + u'/' + name;
-        // A leftover is a plain file of ours; a link under such a name is left alone.
         if (QFileInfo(path).isSymLink())
             continue;
         if (::unlink(native(path).constData()) == 0)
             removed << path;
     }
     return removed;
+}
+
+} // namespace
+
+QStringList SafeFile::removeLeftovers(const QString &target, const QString &tmpHint)
+{
+    const QString hint = tmpHint.isEmpty() ? target + QStringLiteral(".tmp") : tmpHint;
+    const QString prefix = QFileInfo(hint).fileName() + u'.';
+    return removeNamed(directoryOf(resolveLinks(target)), prefix + u'*', [&](const QString &name) {
+        return name.startsWith(prefix) && isRandomPart(QStringView(name).mid(prefix.size()));
+    });
+}
+
+QStringList SafeFile::removeAllLeftovers(const QString &folder)
+{
+    // "<name>.tmp.<random>": the default temporary of any file replaced here.
+    const QString infix = QStringLiteral(".tmp.");
+    return removeNamed(folder, u'*' + infix + u'*', [&](const QString &name) {
+        const qsizetype at = name.size() - kRandomLength - infix.size();
+        return at > 0 && QStringView(name).mid(at, infix.size()) == infix
+            && isRandomPart(QStringView(name).mid(at + infix.size()));
+    });
 }
 
 bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QString &tmpHint,

@@ -44,6 +44,9 @@ public:
     // behind (named after tmpHint as above, beside the real file); returns them.
     // Only for a moment when no replacement of target can be running.
     static QStringList removeLeftovers(const QString &target, const QString &tmpHint = {});
+    // The same for every file in folder replaced with the default temporary
+    // name: whatever "<name>.tmp.<random>" a replacement killed half-way left.
+    static QStringList removeAllLeftovers(const QString &folder);
     // Puts what was written to an existing file on disk; a missing file has nothing to flush.
     static bool flush(const QString &path, QString *error = nullptr);
     // Starts writing a file's dirty pages to disk without waiting, so a later

@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -45,6 +46,7 @@ SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringL
     }
     if (claim == SingleInstance::Claim::First) {
         removeCompactionLeftovers();
+        removeReplacementLeftovers();
         recoverStoresUnderLock();
     }
     return claim;
@@ -59,6 +61,31 @@ void removeCompactionLeftovers()
     };
     for (const auto &[store, tmp] : stores)
         SafeFile::removeLeftovers(AppPaths::resolve(store), AppPaths::resolve(tmp));
+}
+
+void removeReplacementLeftovers()
+{
+    // Every folder of the installation a file is replaced in: the id files,
+    // deleted marks, settings, tokens and trust in the data folder, the
+    // emoticons, the copies of sent mails, and exports the user put in any of
+    // them. Received attachments keep the names their senders gave, so their
+    // folder is left alone.
+    QStringList folders{AppPaths::appDir()};
+    for (const QString &folder : AppPaths::installationFolders())
+        if (folder != AppPaths::kAttachmentFolder)
+            folders << AppPaths::resolve(folder);
+    for (const QString &folder : folders)
+        SafeFile::removeAllLeftovers(QDir(folder).absolutePath());
+
+    // The options live in the working directory; a file kept elsewhere through
+    // a link has its temporaries beside its target.
+    QStringList targets{QDir::current().absoluteFilePath(AppPaths::kOptionsFile)};
+    const QString data = AppPaths::resolve(AppPaths::kDataFolder);
+    for (const QString &name : QDir(data).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (QFileInfo(data + u'/' + name).isSymLink())
+            targets << data + u'/' + name;
+    for (const QString &target : targets)
+        SafeFile::removeLeftovers(target);
 }
 
 void recoverStoresUnderLock()

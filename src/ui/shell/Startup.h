@@ -14,6 +14,9 @@ SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringL
 // Run under the lock, before any window opens: what a run that ended badly left
 // in the stores is put right here.
 void removeCompactionLeftovers();
+// The temporaries of files replaced whole (see SafeFile) that a kill or a
+// power cut left beside them; nothing under another name.
+void removeReplacementLeftovers();
 void recoverStoresUnderLock();
 
 // Reads the server options from the working directory, brings up the mail
