@@ -7,6 +7,7 @@ PINTORA_PACKAGES=(
   clang libclang-rt-14-dev fetchmail
   fonts-ipafont fonts-noto-color-emoji
   poppler-utils
+  strace
   desktop-file-utils
   qt6-translations-l10n python3-dbusmock dbus-daemon
   python3
