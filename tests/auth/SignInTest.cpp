@@ -186,6 +186,9 @@ protected:
             EXPECT_FALSE(Sandbox::readFile(page).contains(tokens.access.toLatin1()));
     }
 
+    // The connections the sign-in's listener holds open.
+    static int listenerConnections(IdPassForm *form) { return int(form->findChildren<QTcpSocket *>().size()); }
+
     Sandbox sandbox;
     ScriptedPrompt prompt;
     QString base;
@@ -333,6 +336,31 @@ TEST_F(SignIn, BulkSendWithoutSignInStopsAfterOneBoxAndOpensNoBrowser)
     EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
     for (const QString &recipient : recipients)
         EXPECT_TRUE(servers->delivered(recipient).isEmpty());
+}
+
+TEST_F(SignIn, RefusalEndsItWithABoxAndTheWindowSignsInAgainAtOnce)
+{
+    qputenv("PINTORA_BROWSER_STUB", "deny");
+    IdPassForm *form = Forms::open<IdPassForm>();
+    // The program's real box, its event loop running until the refused redirect's
+    // connection is gone: the box must not stand on that connection's handler.
+    prompt.holdNextOpen([&] { return QFile::exists(page) && listenerConnections(form) == 0; });
+    EXPECT_EQ(signIn(), std::optional<bool>(false));
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("access_denied"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_EQ(prompt.heldParentsAlive, QList<bool>{true});
+    EXPECT_TRUE(QString::fromUtf8(Sandbox::readFile(page)).contains(BrowserSignIn::kFailedPage));
+    EXPECT_FALSE(OAuthTokenStore::load(QStringLiteral("Harness"), user));
+    EXPECT_FALSE(form->signInRunning());
+    EXPECT_TRUE(child<QPushButton>(form, "SignInCommand")->isEnabled());
+    EXPECT_TRUE(child<QLabel>(form, "OAuthStatus")->text().contains(QStringLiteral("access_denied")));
+
+    // The user changes their mind and signs in right away, in the same window.
+    qputenv("PINTORA_BROWSER_STUB", "follow");
+    EXPECT_EQ(signIn(), std::optional<bool>(true));
+    EXPECT_EQ(Forms::existing<IdPassForm>(), form);
+    EXPECT_TRUE(stored().refresh.startsWith(QStringLiteral("rt-")));
+    EXPECT_EQ(prompt.boxes.size(), 1);
 }
 
 TEST_F(SignIn, ForgedStateOrRefusalEndsTheSignInWithABox)

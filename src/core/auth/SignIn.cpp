@@ -146,8 +146,9 @@ void BrowserSignIn::start()
 
 void BrowserSignIn::cancel()
 {
-    if (m_running)
-        finish(SignInResult{false, true, QStringLiteral("サインインを中止しました。")});
+    // The user's own stop, from the window: no handler of the listener's is running.
+    if (stop())
+        emit finished(SignInResult{false, true, QStringLiteral("サインインを中止しました。")});
 }
 
 void BrowserSignIn::onConnection()
@@ -246,18 +247,34 @@ void BrowserSignIn::exchange(const QByteArray &code)
     });
 }
 
-void BrowserSignIn::finish(const SignInResult &result)
+bool BrowserSignIn::stop()
 {
     if (!m_running)
-        return;
+        return false;
     m_running = false;
     m_deadline.stop();
     if (m_server)
         m_server->close();
+    // Connections still waiting to be heard go now; an answered one closes itself
+    // once its page is out.
+    for (QTcpSocket *socket : findChildren<QTcpSocket *>(Qt::FindDirectChildrenOnly)) {
+        if (socket->state() == QAbstractSocket::ConnectedState) {
+            socket->abort();
+            socket->deleteLater();
+        }
+    }
     if (m_reply)
         m_reply->abort();
     m_verifier.clear();
-    emit finished(result);
+    return true;
+}
+
+void BrowserSignIn::finish(const SignInResult &result)
+{
+    // Called from a socket's or a reply's handler: whoever hears of the end may show a
+    // box, whose event loop could free that socket or reply under the handler.
+    if (stop())
+        QMetaObject::invokeMethod(this, [this, result] { emit finished(result); }, Qt::QueuedConnection);
 }
 
 DeviceSignIn::DeviceSignIn(const OAuthProvider &provider, const QString &account, QObject *parent)
@@ -338,18 +355,25 @@ void DeviceSignIn::poll()
 
 void DeviceSignIn::cancel()
 {
-    if (m_running)
-        finish(SignInResult{false, true, QStringLiteral("サインインを中止しました。")});
+    if (stop())
+        emit finished(SignInResult{false, true, QStringLiteral("サインインを中止しました。")});
 }
 
-void DeviceSignIn::finish(const SignInResult &result)
+bool DeviceSignIn::stop()
 {
     if (!m_running)
-        return;
+        return false;
     m_running = false;
     m_poll.stop();
     m_deadline.stop();
     if (m_reply)
         m_reply->abort();
-    emit finished(result);
+    return true;
+}
+
+void DeviceSignIn::finish(const SignInResult &result)
+{
+    // As for the browser: never report from inside a reply's handler.
+    if (stop())
+        QMetaObject::invokeMethod(this, [this, result] { emit finished(result); }, Qt::QueuedConnection);
 }

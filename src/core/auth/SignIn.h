@@ -57,6 +57,8 @@ public:
 signals:
     // The browser could not be started: the user may open this address by hand.
     void browserNotOpened(const QUrl &url);
+    // Once per start(), from the event loop: never from inside a handler of the listener's
+    // sockets or of a network reply, so a receiver may show a box. cancel() reports at once.
     void finished(const SignInResult &result);
 
 private:
@@ -64,6 +66,10 @@ private:
     void onRequest(QTcpSocket *socket);
     void answer(QTcpSocket *socket, int status, const QString &text);
     void exchange(const QByteArray &code);
+    // Ends the sign-in where it stands: the listener and the connections not yet
+    // answered close; false when it had ended already.
+    bool stop();
+    // Ends it and reports the result from the event loop.
     void finish(const SignInResult &result);
 
     OAuthProvider m_provider;
@@ -95,10 +101,12 @@ public:
 
 signals:
     void codeReady(const QString &userCode, const QString &verificationUri);
+    // As BrowserSignIn::finished(): from the event loop, never inside a reply's handler.
     void finished(const SignInResult &result);
 
 private:
     void poll();
+    bool stop();
     void finish(const SignInResult &result);
 
     OAuthProvider m_provider;

@@ -201,13 +201,23 @@ std::optional<OAuthProvider> IdPassForm::signInTarget(QString *account)
     return chosen;
 }
 
+void IdPassForm::retire(QObject *signIn)
+{
+    // An ended sign-in may still be on the stack (its report is what started the next
+    // one) or have a page going out: it says nothing more and goes from the event loop.
+    if (!signIn)
+        return;
+    signIn->disconnect(this);
+    signIn->deleteLater();
+}
+
 void IdPassForm::startBrowserSignIn()
 {
     QString account;
     const auto chosen = signInTarget(&account);
     if (!chosen)
         return;
-    delete m_browser;
+    retire(m_browser);
     m_browser = new BrowserSignIn(*chosen, account, this);
     connect(m_browser, &BrowserSignIn::browserNotOpened, this, [this](const QUrl &url) {
         m_status->setText(QStringLiteral("ブラウザを開けませんでした。次のアドレスをブラウザで開いてサインインしてください。\n")
@@ -225,7 +235,7 @@ void IdPassForm::startCodeSignIn()
     const auto chosen = signInTarget(&account);
     if (!chosen)
         return;
-    delete m_device;
+    retire(m_device);
     m_device = new DeviceSignIn(*chosen, account, this);
     connect(m_device, &DeviceSignIn::codeReady, this, [this](const QString &code, const QString &uri) {
         m_status->setText(QStringLiteral("別の機器のブラウザで %1 を開き、コード %2 を入力してください。").arg(uri, code));

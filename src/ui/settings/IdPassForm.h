@@ -61,6 +61,7 @@ protected:
 private:
     void updateOAuthControls();
     void signInFinished(const SignInResult &result);
+    void retire(QObject *signIn);
     std::optional<OAuthProvider> provider() const;
     // The provider and account a sign-in starts with; nothing (the user told why) when it cannot start.
     std::optional<OAuthProvider> signInTarget(QString *account);
