@@ -189,6 +189,23 @@ protected:
     // The connections the sign-in's listener holds open.
     static int listenerConnections(IdPassForm *form) { return int(form->findChildren<QTcpSocket *>().size()); }
 
+    // One request to the sign-in's listener, as any program on this machine may send it;
+    // the whole reply.
+    static QByteArray askListener(quint16 port, const QString &target)
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        if (!waitUntil([&] { return socket.state() == QAbstractSocket::ConnectedState; }, 5000))
+            return "not connected";
+        socket.write("GET " + target.toUtf8() + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+        QByteArray reply;
+        waitUntil([&] {
+            reply += socket.readAll();
+            return socket.state() == QAbstractSocket::UnconnectedState;
+        }, 10000);
+        return reply + socket.readAll();
+    }
+
     Sandbox sandbox;
     ScriptedPrompt prompt;
     QString base;
@@ -363,24 +380,63 @@ TEST_F(SignIn, RefusalEndsItWithABoxAndTheWindowSignsInAgainAtOnce)
     EXPECT_EQ(prompt.boxes.size(), 1);
 }
 
-TEST_F(SignIn, ForgedStateOrRefusalEndsTheSignInWithABox)
+TEST_F(SignIn, ForgedStateIsTurnedAwayAndTheProvidersOwnRefusalStillEndsIt)
 {
-    struct Row {
-        const char *mode;
-        QString inBox;
-    };
-    for (const Row &row : {Row{"wrong-state", QStringLiteral("state")}, Row{"deny", QStringLiteral("access_denied")}}) {
-        prompt.boxes.clear();
-        QFile::remove(page);
-        qputenv("PINTORA_BROWSER_STUB", row.mode);
-        EXPECT_EQ(signIn(), std::optional<bool>(false)) << row.mode;
-        ASSERT_EQ(prompt.boxes.size(), 1) << row.mode;
-        EXPECT_TRUE(prompt.boxes[0].text.contains(row.inBox)) << prompt.boxes[0].text.toStdString();
-        EXPECT_FALSE(OAuthTokenStore::load(QStringLiteral("Harness"), user)) << row.mode;
-        EXPECT_TRUE(waitUntil([&] { return QFile::exists(page); }, 5000));
-        EXPECT_TRUE(QString::fromUtf8(Sandbox::readFile(page)).contains(BrowserSignIn::kFailedPage)) << row.mode;
+    // The browser comes back with a real code under a state that is not ours.
+    qputenv("PINTORA_BROWSER_STUB", "wrong-state");
+    IdPassForm *form = Forms::open<IdPassForm>();
+    child<QLineEdit>(form, "IdText")->setText(user);
+    form->chooseOAuth(true);
+    QSignalSpy ended(form, &IdPassForm::signInEnded);
+    QTest::mouseClick(child<QPushButton>(form, "SignInCommand"), Qt::LeftButton);
+    auto *running = form->findChild<BrowserSignIn *>();
+    ASSERT_NE(running, nullptr);
+    const QUrlQuery asked(running->authorizationUrl());
+    const QUrl redirect(asked.queryItemValue(QStringLiteral("redirect_uri"), QUrl::FullyDecoded));
+    const QString state = asked.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(page); }, 10000));
+    EXPECT_TRUE(QString::fromUtf8(Sandbox::readFile(page)).contains(BrowserSignIn::kForeignPage));
+    EXPECT_TRUE(form->signInRunning());
+
+    // Anyone on this machine can reach the port: a refusal without our state, or
+    // with another one, is turned away and the sign-in waits on.
+    const QString path = redirect.path().isEmpty() ? QStringLiteral("/") : redirect.path();
+    for (const QString &query : {QStringLiteral("error=access_denied"),
+                                 QStringLiteral("error=access_denied&state=") + state.left(4),
+                                 QStringLiteral("code=stolen&state=")}) {
+        const QByteArray reply = askListener(redirect.port(), path + u'?' + query);
+        EXPECT_TRUE(reply.startsWith("HTTP/1.1 400 ")) << query.toStdString() << ": " << reply.left(40).constData();
+        EXPECT_TRUE(form->signInRunning()) << query.toStdString();
     }
+    QTest::qWait(200);
+    EXPECT_TRUE(form->signInRunning());
+    EXPECT_EQ(ended.count(), 0);
+    EXPECT_TRUE(prompt.boxes.isEmpty());
     EXPECT_EQ(grants(QStringLiteral("authorization_code")), 0);
+
+    // Then the provider's own refusal, with the state it was given: that ends it, with one box
+    // shown from the event loop while the refusal's connection closes.
+    prompt.holdNextOpen([&] { return listenerConnections(form) == 0; });
+    const QByteArray refused = askListener(
+        redirect.port(), path + QStringLiteral("?error=access_denied&state=") + QString::fromLatin1(QUrl::toPercentEncoding(state)));
+    EXPECT_TRUE(refused.startsWith("HTTP/1.1 200 ")) << refused.left(40).constData();
+    EXPECT_TRUE(refused.contains(BrowserSignIn::kFailedPage.toUtf8()));
+    ASSERT_TRUE(waitUntil([&] { return ended.count() > 0; }, 10000));
+    EXPECT_FALSE(ended.first().first().toBool());
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("access_denied"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_EQ(prompt.heldParentsAlive, QList<bool>{true});
+    EXPECT_FALSE(form->signInRunning());
+    EXPECT_FALSE(OAuthTokenStore::load(QStringLiteral("Harness"), user));
+
+    // The listener is closed with it.
+    QTcpSocket late;
+    late.connectToHost(QHostAddress::LocalHost, redirect.port());
+    EXPECT_FALSE(late.waitForConnected(2000));
+
+    qputenv("PINTORA_BROWSER_STUB", "follow");
+    EXPECT_EQ(signIn(), std::optional<bool>(true));
+    EXPECT_EQ(grants(QStringLiteral("authorization_code")), 1);
 }
 
 TEST_F(SignIn, StrayRequestsLeaveItRunningAndNoAnswerInTimeEndsIt)

@@ -196,9 +196,9 @@ void BrowserSignIn::onRequest(QTcpSocket *socket)
     const QUrlQuery query(target);
     const QString state = query.queryItemValue(QStringLiteral("state"), QUrl::FullyDecoded);
     if (state.toLatin1() != m_state || state.isEmpty()) {
-        answer(socket, 400, kFailedPage);
-        finish(failure(QStringLiteral("サインインの応答が、この画面から始めたサインインのものではありませんでした（state が一致しません）。"
-                                      "安全のため、サインインを中止しました。")));
+        // Any local user can reach the port: a request without our state is theirs, not
+        // the provider's, and must not end the sign-in the browser is still busy with.
+        answer(socket, 400, kForeignPage);
         return;
     }
     const QString error = query.queryItemValue(QStringLiteral("error"), QUrl::FullyDecoded);

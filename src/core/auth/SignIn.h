@@ -53,6 +53,9 @@ public:
         QStringLiteral("サインインの手続きを受け付けました。このウィンドウは閉じてかまいません。");
     static inline const QString kFailedPage =
         QStringLiteral("サインインできませんでした。このウィンドウを閉じて、Pintora の画面をご覧ください。");
+    // For a request to the listener that does not carry this sign-in's state.
+    static inline const QString kForeignPage =
+        QStringLiteral("この要求は、Pintora が始めたサインインのものではありません。");
 
 signals:
     // The browser could not be started: the user may open this address by hand.
