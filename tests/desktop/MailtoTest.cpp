@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalSocket>
 #include <QPlainTextEdit>
 
 #include <gtest/gtest.h>
@@ -164,4 +165,31 @@ TEST(Mailto, SecondStartWithALinkFillsTheRunningProgramsComposeWindow)
     EXPECT_EQ(launchers, 1);
     EXPECT_EQ(Forms::existing<MainForm>(), launcher);
     EXPECT_FALSE(launcher->isMinimized());
+}
+
+TEST(Mailto, SecondStartsLinkAsksAboutTheMailBeingWrittenOnceItsCallerHasGone)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    installProgram(sandbox);
+    SingleInstance first;
+    ASSERT_EQ(Startup::claimInstallation(first, {}), SingleInstance::Claim::First);
+    Startup::run();
+    QObject::connect(&first, &SingleInstance::requested, &Requests::handle);
+    WriteForm *form = Forms::open<WriteForm>();
+    form->body()->setPlainText(QStringLiteral("書きかけ"));
+
+    // The program's real question stays open until the second start has ended and
+    // its connection is gone: the question must not stand on that connection's handler.
+    QProcess second;
+    prompt.holdNextOpen(
+        [&] { return second.state() == QProcess::NotRunning && first.findChildren<QLocalSocket *>().isEmpty(); },
+        Prompt::Answer::Yes);
+    startProgram(second, sandbox, {QStringLiteral("mailto:a@example.jp?body=new")});
+    ASSERT_TRUE(waitUntil([&] { return second.state() == QProcess::NotRunning && !prompt.heldParentsAlive.isEmpty(); }));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.heldParentsAlive, QList<bool>{true});
+    EXPECT_EQ(Forms::existing<WriteForm>()->bodyText(), QStringLiteral("new"));
 }

@@ -191,10 +191,20 @@ void SingleInstance::readRequest(QLocalSocket *socket)
     socket->setProperty("done", true);
     socket->write(kAck);
     socket->flush();
-    if (waitsForAnswer(arguments))
-        emit answerRequested(arguments, new InstanceReply(socket));
-    else
-        emit requested(arguments);
+    // Not from inside the socket's handler: a request may lead to a box, and the caller
+    // hanging up meanwhile frees the socket under it.
+    if (waitsForAnswer(arguments)) {
+        QPointer<InstanceReply> reply(new InstanceReply(socket));
+        QMetaObject::invokeMethod(
+            this,
+            [this, arguments, reply] {
+                if (reply)
+                    emit answerRequested(arguments, reply);
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    QMetaObject::invokeMethod(this, [this, arguments] { emit requested(arguments); }, Qt::QueuedConnection);
 }
 
 SingleInstance::Claim SingleInstance::handOver(const QStringList &arguments, int waitMs)

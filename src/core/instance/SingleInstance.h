@@ -60,7 +60,8 @@ public:
     static QString lockPath();
 
 signals:
-    // A later start asked for the program, with its arguments.
+    // A later start asked for the program, with its arguments. From the event loop,
+    // after the request's socket handler has returned.
     void requested(const QStringList &arguments);
     // The same for a request that waits for an answer; reply carries it back.
     void answerRequested(const QStringList &arguments, InstanceReply *reply);
