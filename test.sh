@@ -5,19 +5,38 @@ cd "$(dirname "$0")"
 source scripts/packages.sh
 pintora_install_packages
 
+stages=()
+stage_started=$SECONDS
+stage() {
+  stages+=("$(printf '%-44s %4d s' "$1" $((SECONDS - stage_started)))")
+  stage_started=$SECONDS
+}
+report() {
+  echo "Stages:"
+  printf '  %s\n' "${stages[@]}"
+  echo "  total $SECONDS s"
+}
+trap report EXIT
+
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
+stage "build"
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@")
+stage "tests"
 
 # Where windows, dialogs and workers meet, once more under AddressSanitizer, so a
 # window freed under its own dialog fails loudly instead of by luck. Freed memory is
 # filled, so that Qt's own (uninstrumented) code crashes on it too, as a socket freed
-# under its handler does.
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Release -DPINTORA_SANITIZE=ON -DPINTORA_BUILD_BENCH=OFF
+# under its handler does. -O1 is what the sanitizer needs, and builds in half the time.
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O1 -DNDEBUG" \
+  -DPINTORA_SANITIZE=ON -DPINTORA_BUILD_BENCH=OFF
 cmake --build build-asan --target compose_tests shell_tests mail_tests common_tests receive_tests auth_tests desktop_tests
+stage "build under AddressSanitizer"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=0:max_free_fill_size=4096 QT_QPA_PLATFORM=offscreen \
   ctest --output-on-failure -j "$(nproc)" \
-  -R '^(SendEnd|BoundedWait|BoundedCheck|DialogPromptBox|SlowUpload\.(ACancelled|Stopping)|ReplySend|Launcher|OrderedWorker|PipelinedCheck)\.|^SignIn\.(RefusalEndsItWithABox|ForgedStateIsTurnedAway)|^Mailto\.SecondStartsLinkAsks')
+  -R '^((SendEnd|BoundedWait|BoundedCheck|DialogPromptBox|ReplySend|Launcher|OrderedWorker|PipelinedCheck|CheckEngineTest|SendEngineTest)\.|SlowUpload\.(ACancelled|Stopping)|SignIn\.(RefusalEndsItWithABox|ForgedStateIsTurnedAway)|Mailto\.SecondStartsLinkAsks)')
+stage "tests under AddressSanitizer"
 
 # A short run of every fuzzer, one after another; fuzz/run.sh all 3600 hunts longer.
 fuzz/run.sh all 5
+stage "fuzz build and runs"
