@@ -5,6 +5,7 @@
 #include "core/addressbook/AddressBook.h"
 #include "core/common/AppPaths.h"
 #include "core/history/HistoryFile.h"
+#include "support/ProgramRun.h"
 #include "support/Sandbox.h"
 
 #include <QFile>
@@ -38,12 +39,6 @@ private:
     int m_fd = -1;
 };
 
-struct ProgramRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 class CommandLineTest : public ::testing::Test {
 protected:
     CommandLineTest()
@@ -55,26 +50,9 @@ protected:
                          QStringLiteral("b@example.jp"), QStringLiteral("本文二\r\n")});
     }
 
-    // The real program, copied into the sandbox so it works on the sandbox's folders.
     ProgramRun program(const QStringList &arguments)
     {
-        const QString copy = sandbox.appDir() + QStringLiteral("/pintora");
-        if (!QFile::exists(copy))
-            QFile::copy(QStringLiteral(PINTORA_EXECUTABLE), copy);
-        QProcess process;
-        process.setWorkingDirectory(sandbox.workDir());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        process.setProcessEnvironment(environment);
-        process.start(copy, arguments);
-        ProgramRun run;
-        if (!process.waitForFinished(60000))
-            return run;
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return ProgramRun::of(sandbox, QStringLiteral(PINTORA_EXECUTABLE), arguments, 60000);
     }
 
     Sandbox sandbox;

@@ -11,14 +11,11 @@
 #include "ui/desktop/Requests.h"
 #include "ui/receive/MailCheck.h"
 #include "support/MailServerTest.h"
+#include "support/ProgramRun.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
-#include <QEventLoop>
-#include <QFile>
-#include <QProcess>
 #include <QSslCertificate>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,12 +26,6 @@ QByteArray sample(const QByteArray &subject)
     return "From: Sender <sender@example.jp>\r\nTo: you@example.jp\r\nSubject: " + subject
         + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\nbody\r\n";
 }
-
-struct ProgramRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
 
 class CheckCommandTest : public MailServerTest {
 protected:
@@ -58,36 +49,7 @@ protected:
         ASSERT_TRUE(ServerTrustFile().pin(servers->host, servers->pop3, certificates.first()));
     }
 
-    // The real program, copied into the sandbox so it works on the sandbox's installation.
-    // The events of this process run meanwhile, so it can be the running program.
-    ProgramRun check()
-    {
-        const QString copy = sandbox.appDir() + QStringLiteral("/pintora");
-        if (!QFile::exists(copy))
-            QFile::copy(QStringLiteral(PINTORA_EXECUTABLE), copy);
-        QProcess process;
-        process.setWorkingDirectory(sandbox.workDir());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        environment.remove(QStringLiteral("DISPLAY"));
-        process.setProcessEnvironment(environment);
-        QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
-        QTimer::singleShot(90000, &loop, &QEventLoop::quit);
-        process.start(copy, {QStringLiteral("--check")});
-        loop.exec();
-        ProgramRun run;
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
-    }
+    ProgramRun check() { return ProgramRun::of(sandbox, QStringLiteral(PINTORA_EXECUTABLE), {QStringLiteral("--check")}); }
 
     static int received() { return HistoryFile(HistoryFile::Kind::Received).count(); }
 

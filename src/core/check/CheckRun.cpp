@@ -219,8 +219,9 @@ private:
         const Account account = loadAccount();
         if (account.id.isEmpty() || (account.password.isEmpty() && !m_hooks.accessToken)) {
             if (m_quiet) {
-                m_needsUser = true;
+                // Its own words, not the general "answer a question" line.
                 report(CheckTexts::kNoAccount);
+                m_needsUser = true;
             } else {
                 m_listener.accountMissing();
             }
