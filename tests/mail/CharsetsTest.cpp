@@ -241,6 +241,49 @@ QByteArray randomJis(std::mt19937 &random)
     return jis;
 }
 
+struct ParamCase {
+    const char *name;
+    QByteArray field;
+    QByteArray param;
+    QString expected;
+};
+
+void PrintTo(const ParamCase &c, std::ostream *os) { *os << c.name; }
+
+class ReadsParameter : public ::testing::TestWithParam<ParamCase> {};
+
+TEST_P(ReadsParameter, ToTheExpectedValue)
+{
+    EXPECT_EQ(Charsets::parseField(GetParam().field).params.value(GetParam().param), GetParam().expected);
+}
+
+// What senders get wrong, and the well-formed values next to it that must not change.
+INSTANTIATE_TEST_SUITE_P(
+    Quoting, ReadsParameter,
+    ::testing::Values(
+        ParamCase{"unquoted_word", "attachment; filename==?UTF-8?B?5pel5pys?=.txt; size=3", "filename",
+                  QStringLiteral("日本.txt")},
+        ParamCase{"unquoted_word_keeps_the_next_parameter", "attachment; filename==?UTF-8?B?5pel5pys?=.txt; size=3",
+                  "size", QStringLiteral("3")},
+        ParamCase{"unquoted_q_word_holding_a_semicolon", "attachment; filename==?UTF-8?Q?a;b.txt?=; size=3",
+                  "filename", QStringLiteral("a;b.txt")},
+        ParamCase{"unclosed_quote_at_the_end", "attachment; filename=\"=?UTF-8?B?5pel5pys?=.txt", "filename",
+                  QStringLiteral("日本.txt")},
+        ParamCase{"unclosed_quote_keeps_the_next_parameter",
+                  "attachment; filename=\"report.txt; modification-date=\"Mon, 7 Dec 2026\"", "modification-date",
+                  QStringLiteral("Mon, 7 Dec 2026")},
+        ParamCase{"fold_inside_a_q_word_is_the_senders_line_break",
+                  "attachment; filename=\"=?UTF-8?Q?=E6=97=A5\r\n =E6=9C=AC.txt?=\"", "filename",
+                  QStringLiteral("日本.txt")},
+        ParamCase{"quoted_semicolon_and_equals", "attachment; filename=\"a; b=c.txt\"", "filename",
+                  QStringLiteral("a; b=c.txt")},
+        ParamCase{"text_after_the_closing_quote", "attachment; filename=\"abc.txt\"xyz; size=3", "filename",
+                  QStringLiteral("abc.txt")},
+        ParamCase{"escaped_quote", "attachment; filename=\"say \\\"hi\\\".txt\"", "filename",
+                  QStringLiteral("say \"hi\".txt")},
+        ParamCase{"unquoted_plain_value", "text/plain; charset=iso-2022-jp; format=flowed", "format",
+                  QStringLiteral("flowed")}));
+
 } // namespace
 
 TEST(Charsets, JisReadsAsItDidBeforeKanjiRunsGotTheirOwnLoop)

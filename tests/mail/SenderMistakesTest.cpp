@@ -1,0 +1,99 @@
+// Mail from senders who broke the rules in ways other mail readers are known to
+// stumble over: what the record is made from and the files written.
+#include "core/mail/MailLibrary.h"
+#include "core/mail/mime/MimeReader.h"
+
+#include "support/MailServers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(text);
+}
+
+QByteArray mail(const QByteArray &headers, const QByteArray &body)
+{
+    return "From: sender@example.jp\r\nTo: you@example.jp\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n"
+           "Subject: test\r\n" + headers + "\r\n" + body;
+}
+
+// A short text part and one more part whose headers are the case's own.
+QByteArray withPart(const QByteArray &partHeaders, const QByteArray &partBody)
+{
+    return mail("MIME-Version: 1.0\r\nContent-Type: multipart/mixed; boundary=\"b\"\r\n",
+                "--b\r\nContent-Type: text/plain; charset=ISO-2022-JP\r\n\r\n" + hex("1b24424b5c4a381b2842")
+                    + "\r\n--b\r\n" + partHeaders + "\r\n" + partBody + "\r\n--b--\r\n");
+}
+
+
+struct MistakeCase {
+    const char *name;
+    QByteArray raw;
+    QString text;       // the body the record keeps, before any note of the program's
+    QStringList files;  // the names written into the attachment folder, in order
+};
+
+void PrintTo(const MistakeCase &c, std::ostream *os) { *os << c.name; }
+
+class SenderMistakes : public ::testing::TestWithParam<MistakeCase> {};
+
+TEST_P(SenderMistakes, TextAndFiles)
+{
+    QTemporaryDir dir;
+    FetchedMail fetched = MailLibrary::parse(GetParam().raw);
+    QStringList written;
+    const int unpacked = MailLibrary::instance().unpackAttachments(fetched, dir.path(), &written);
+    EXPECT_EQ(unpacked, GetParam().files.isEmpty() ? MailLibrary::kNothingToUnpack : MailLibrary::kUnpacked);
+    EXPECT_EQ(fetched.subject, QStringLiteral("test"));
+    EXPECT_EQ(fetched.body, GetParam().text);
+    QStringList names;
+    for (const QString &path : written)
+        names << QFileInfo(path).fileName();
+    EXPECT_EQ(names, GetParam().files);
+}
+
+const QByteArray kMitsumori = "=?ISO-2022-JP?B?GyRCOCtAUT1xGyhC?=";  // 見積書
+
+// Encoded words in parameters the sender forgot to quote, or quoted halfway.
+INSTANTIATE_TEST_SUITE_P(
+    BrokenNames, SenderMistakes,
+    ::testing::Values(
+        MistakeCase{"unquoted_word_before_more_parameters",
+                    withPart("Content-Type: application/pdf; name=" + kMitsumori + ".pdf; x-mac-type=50444620\r\n"
+                             "Content-Disposition: attachment; filename=" + kMitsumori + ".pdf; size=4\r\n",
+                             "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("見積書.pdf")}},
+        MistakeCase{"quote_never_closed",
+                    withPart("Content-Type: application/pdf\r\n"
+                             "Content-Disposition: attachment; filename=\"" + kMitsumori + ".pdf; size=4\r\n",
+                             "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("見積書.pdf")}},
+        MistakeCase{"quote_never_closed_before_a_quoted_parameter",
+                    withPart("Content-Type: application/pdf; name=\"" + kMitsumori + ".pdf;\r\n"
+                             " x-unix-mode=\"0644\"\r\n",
+                             "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("見積書.pdf")}},
+        MistakeCase{"quote_closed_but_never_opened",
+                    withPart("Content-Type: application/pdf; name=" + kMitsumori + ".pdf\"; x-mac-type=50444620\r\n",
+                             "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("見積書.pdf")}},
+        MistakeCase{"raw_space_inside_a_q_word",
+                    withPart("Content-Type: application/octet-stream;\r\n"
+                             " name=\"=?ISO-8859-1?Q?special character.bin?=\"\r\n",
+                             "data"),
+                    QStringLiteral("本文"), {QStringLiteral("special character.bin")}},
+        MistakeCase{"raw_space_inside_an_unquoted_q_word",
+                    withPart("Content-Type: application/octet-stream\r\n"
+                             "Content-Disposition: attachment; filename==?UTF-8?Q?special_=E6=97=A5 x.bin?=; size=4\r\n",
+                             "data"),
+                    QStringLiteral("本文"), {QStringLiteral("special 日 x.bin")}}));
+
+} // namespace
