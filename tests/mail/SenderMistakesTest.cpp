@@ -96,4 +96,20 @@ INSTANTIATE_TEST_SUITE_P(
                              "data"),
                     QStringLiteral("本文"), {QStringLiteral("special 日 x.bin")}}));
 
+// RFC 2231 values: each piece in its charset, a bad byte costing only itself.
+INSTANTIATE_TEST_SUITE_P(
+    Rfc2231Names, SenderMistakes,
+    ::testing::Values(
+        MistakeCase{"latin1", withPart("Content-Type: application/pdf\r\n"
+                                       "Content-Disposition: attachment; filename*=iso-8859-1''B%F6rse.pdf\r\n", "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("Börse.pdf")}},
+        MistakeCase{"bad_byte_inside_jis",
+                    withPart("Content-Type: application/pdf\r\nContent-Disposition: attachment;\r\n"
+                             " filename*=ISO-2022-JP''%1B%24%42%38%2B%FF%40%51%3D%71%1B%28%42.pdf\r\n", "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("見\uFFFD積書.pdf")}},
+        MistakeCase{"charset_repeated_on_every_piece",
+                    withPart("Content-Type: application/pdf\r\nContent-Disposition: attachment;\r\n"
+                             " filename*0*=UTF-8''%E6%97%A5; filename*1*=UTF-8''%E6%9C%AC.pdf\r\n", "%PDF"),
+                    QStringLiteral("本文"), {QStringLiteral("日本.pdf")}}));
+
 } // namespace

@@ -2,6 +2,8 @@
 // parameters, read the way senders really write them.
 #include "core/mail/mime/Charsets.h"
 
+#include "core/mail/mime/CharsetGuess.h"
+
 #include <QRegularExpression>
 
 namespace Charsets {
@@ -151,6 +153,46 @@ QByteArray readValue(const QByteArray &text, qsizetype &i)
     return value;
 }
 
+// ISO-2022-JP with a few eight-bit bytes among its escapes: each such byte is
+// one replacement character and the rest reads as JIS.
+QString jisWithStrayBytes(const QByteArray &bytes)
+{
+    constexpr char kMark = '\x1A';  // passes through the JIS conversion untouched
+    QByteArray marked = bytes;
+    marked.replace(kMark, QByteArray());
+    for (char &c : marked)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            c = kMark;
+    QString text = shiftJisText(jisToShiftJis(marked));
+    text.replace(QChar(kMark), QChar(QChar::ReplacementCharacter));
+    return text;
+}
+
+QString decodeRfc2231(const QByteArray &bytes, const QByteArray &charset)
+{
+    const QByteArray label = charset.trimmed().toLower();
+    if ((label.startsWith("iso-2022-jp") || label == "csiso2022jp") && CharsetGuess::hasJisEscapes(bytes)
+        && !CharsetGuess::onlyPictographBytes(bytes))
+        return jisWithStrayBytes(bytes);
+    QString value = decode(bytes, charset);
+    if (charset.isEmpty() && value.contains(QStringLiteral("=?")))
+        value = decodeValueWords(bytes);
+    return value;
+}
+
+// "charset'language'" at the start of a piece; a raw quote is not allowed in
+// an encoded piece otherwise, so two of them can only be this.
+bool takeCharsetPrefix(QByteArray &piece, QByteArray *charset)
+{
+    const qsizetype q1 = piece.indexOf('\'');
+    const qsizetype q2 = q1 >= 0 ? piece.indexOf('\'', q1 + 1) : -1;
+    if (q2 < 0)
+        return false;
+    *charset = piece.left(q1);
+    piece = piece.mid(q2 + 1);
+    return true;
+}
+
 } // namespace
 
 Field parseField(const QByteArray &raw)
@@ -212,33 +254,32 @@ Field parseField(const QByteArray &raw)
         field.params.insert(it.key(), value.contains("=?") ? decodeValueWords(value) : decodeUnlabelled(value));
     }
     for (auto it = extended.cbegin(); it != extended.cend(); ++it) {
+        // Pieces in one charset are joined before decoding, as a character may
+        // be split between them; a piece naming another charset starts anew.
+        QString value;
         QByteArray charset;
         QByteArray bytes;
         int expected = it.value().firstKey();
-        bool first = true;
         for (auto seg = it.value().cbegin(); seg != it.value().cend(); ++seg) {
             if (seg.key() != expected)
                 break;  // a gap ends the value, as a missing piece cannot be guessed
             ++expected;
             QByteArray piece = seg.value().value;
             if (seg.value().encoded) {
-                if (first) {
-                    const qsizetype q1 = piece.indexOf('\'');
-                    const qsizetype q2 = q1 >= 0 ? piece.indexOf('\'', q1 + 1) : -1;
-                    if (q2 >= 0) {
-                        charset = piece.left(q1);
-                        piece = piece.mid(q2 + 1);
-                    }
+                QByteArray named;
+                if (takeCharsetPrefix(piece, &named) && (seg == it.value().cbegin()
+                                                         || named.compare(charset, Qt::CaseInsensitive) != 0)) {
+                    if (!bytes.isEmpty())
+                        value += decodeRfc2231(bytes, charset);
+                    bytes.clear();
+                    charset = named;
                 }
                 bytes += percentDecode(piece);
             } else {
                 bytes += piece;
             }
-            first = false;
         }
-        QString value = decode(bytes, charset);
-        if (charset.isEmpty() && value.contains(QStringLiteral("=?")))
-            value = decodeHeader(bytes);
+        value += decodeRfc2231(bytes, charset);
         field.params.insert(it.key(), value);
     }
     return field;
