@@ -96,6 +96,37 @@ INSTANTIATE_TEST_SUITE_P(
                              "data"),
                     QStringLiteral("本文"), {QStringLiteral("special 日 x.bin")}}));
 
+const QByteArray kHonbun = hex("1b24424b5c4a381b2842");  // 本文 in ISO-2022-JP
+const QByteArray kKoi8Privet = hex("f0d2c9d7c5d4");      // Привет in KOI8-R
+
+// A Content-Type line with parameters but no media type is text/plain in its charset.
+INSTANTIATE_TEST_SUITE_P(
+    NoMediaType, SenderMistakes,
+    ::testing::Values(
+        MistakeCase{"only_a_charset", mail("Content-Type: ; charset=\"KOI8-R\"\r\n", kKoi8Privet + "\r\n"),
+                    QStringLiteral("Привет\n"), {}},
+        MistakeCase{"nothing_before_the_semicolon", mail("Content-Type:;charset=KOI8-R\r\n", kKoi8Privet),
+                    QStringLiteral("Привет"), {}},
+        MistakeCase{"empty_quoted_type", mail("Content-Type: \"\"; charset=KOI8-R\r\n", kKoi8Privet),
+                    QStringLiteral("Привет"), {}},
+        MistakeCase{"only_a_slash", mail("MIME-Version: 1.0\r\nContent-Type: /; charset=KOI8-R\r\n", kKoi8Privet),
+                    QStringLiteral("Привет"), {}},
+        MistakeCase{"empty_type_before_the_subtype", mail("Content-Type: /plain; charset=KOI8-R\r\n", kKoi8Privet),
+                    QStringLiteral("Привет"), {}},
+        MistakeCase{"text_without_a_subtype", mail("Content-Type: text; charset=KOI8-R\r\n", kKoi8Privet),
+                    QStringLiteral("Привет"), {}},
+        MistakeCase{"text_slash", mail("Content-Type: text/; charset=KOI8-R\r\n", kKoi8Privet),
+                    QStringLiteral("Привет"), {}},
+        MistakeCase{"base64_part", withPart("Content-Type: ; charset=\"KOI8-R\"\r\nContent-Transfer-Encoding: base64\r\n",
+                                            kKoi8Privet.toBase64()),
+                    QStringLiteral("本文\n") + MimeContent::kPartSeparator + QStringLiteral("\nПривет"), {}},
+        MistakeCase{"another_type_without_a_subtype_stays_a_file",
+                    withPart("Content-Type: image; name=\"a.gif\"\r\n", "GIF89a"), QStringLiteral("本文"),
+                    {QStringLiteral("a.gif")}},
+        MistakeCase{"iso2022jp_part_of_a_multipart",
+                    withPart("Content-Type: ; charset=\"ISO-2022-JP\"\r\n", kHonbun),
+                    QStringLiteral("本文\n") + MimeContent::kPartSeparator + QStringLiteral("\n本文"), {}}));
+
 // RFC 2231 values: each piece in its charset, a bad byte costing only itself.
 INSTANTIATE_TEST_SUITE_P(
     Rfc2231Names, SenderMistakes,
