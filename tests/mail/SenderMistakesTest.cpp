@@ -143,4 +143,25 @@ INSTANTIATE_TEST_SUITE_P(
                              " filename*0*=UTF-8''%E6%97%A5; filename*1*=UTF-8''%E6%9C%AC.pdf\r\n", "%PDF"),
                     QStringLiteral("本文"), {QStringLiteral("日本.pdf")}}));
 
+// A text part named as a file and given no disposition is read and also kept as that file.
+INSTANTIATE_TEST_SUITE_P(
+    NamedTextParts, SenderMistakes,
+    ::testing::Values(
+        MistakeCase{"jis_name_in_content_type",
+                    withPart("Content-Type: text/plain; charset=ISO-2022-JP;\r\n"
+                             " name=\"=?ISO-2022-JP?B?GyRCJUYlOSVIGyhCLnR4dA==?=\"\r\n", kHonbun),
+                    QStringLiteral("本文\n") + MimeContent::kPartSeparator + QStringLiteral("\n本文"),
+                    {QStringLiteral("テスト.txt")}},
+        MistakeCase{"filename_in_content_type",
+                    withPart("Content-Type: text/plain; charset=UTF-8; filename=\"memo.txt\"\r\n", "memo"),
+                    QStringLiteral("本文\n") + MimeContent::kPartSeparator + QStringLiteral("\nmemo"),
+                    {QStringLiteral("memo.txt")}},
+        MistakeCase{"the_whole_mail",
+                    mail("Content-Type: text/plain; charset=ISO-2022-JP; name=\"memo.txt\"\r\n", kHonbun),
+                    QStringLiteral("本文"), {QStringLiteral("memo.txt")}},
+        MistakeCase{"inline_disposition_stays_text_only",
+                    withPart("Content-Type: text/plain; charset=UTF-8; name=\"memo.txt\"\r\n"
+                             "Content-Disposition: inline\r\n", "memo"),
+                    QStringLiteral("本文\n") + MimeContent::kPartSeparator + QStringLiteral("\nmemo"), {}}));
+
 } // namespace

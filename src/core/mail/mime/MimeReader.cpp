@@ -335,6 +335,8 @@ struct Walker {
         QString name = disposition.params.value("filename");
         if (name.isEmpty())
             name = type.params.value("name");
+        if (name.isEmpty())
+            name = type.params.value("filename");
         const QByteArray mimeType = mediaType(type);
         QByteArray bytes = contentOf(part);
 
@@ -359,6 +361,9 @@ struct Walker {
             addFile(name, "application/octet-stream", std::move(bytes));
             return;
         }
+        // A named text part without a disposition is both read and kept as the file it is.
+        if (!name.isEmpty() && disposition.value.isEmpty())
+            addFile(name, mimeType, bytes);
         if (mimeType == "text/plain") {
             for (const auto &file : LegacyDecode::takeUuencoded(bytes))
                 addFile(Charsets::decodeUnlabelled(file.name, carrier), "application/octet-stream", file.content);
