@@ -164,4 +164,27 @@ INSTANTIATE_TEST_SUITE_P(
                              "Content-Disposition: inline\r\n", "memo"),
                     QStringLiteral("本文\n") + MimeContent::kPartSeparator + QStringLiteral("\nmemo"), {}}));
 
+// Quoted-printable nobody declared: read as such only when it decodes to Japanese text.
+INSTANTIATE_TEST_SUITE_P(
+    UndeclaredQuotedPrintable, SenderMistakes,
+    ::testing::Values(
+        MistakeCase{"jis_without_any_header", mail("", "=1B$B$3$s$K$A$O=1B(B\r\n"), QStringLiteral("こんにちは\n"), {}},
+        MistakeCase{"jis_with_soft_breaks", mail("", "=1B$B$3$s$K=\r\n$A$O=1B(B=\r\n!\r\n"),
+                    QStringLiteral("こんにちは!\n"), {}},
+        MistakeCase{"shift_jis", mail("MIME-Version: 1.0\r\n", "=82=B1=82=F1=82=C9=82=BF=82=CD ok\r\n"),
+                    QStringLiteral("こんにちは ok\n"), {}},
+        MistakeCase{"utf8_with_a_charset", mail("Content-Type: text/plain; charset=UTF-8\r\n",
+                                                "=E3=81=93=E3=82=93=\r\n=E3=81=AB=E3=81=A1=E3=81=AF\r\n"),
+                    QStringLiteral("こんにちは\n"), {}},
+        MistakeCase{"equals_signs_in_plain_text", mail("", "a = b, x==y\r\n=====\r\nkey=value=\r\n"),
+                    QStringLiteral("a = b, x==y\n=====\nkey=value=\n"), {}},
+        MistakeCase{"hex_after_equals_in_a_link", mail("", "http://example.jp/?id=AB12&k=CD\r\n"),
+                    QStringLiteral("http://example.jp/?id=AB12&k=CD\n"), {}},
+        MistakeCase{"escapes_of_ascii_only", mail("", "=41=42=43\r\n"), QStringLiteral("=41=42=43\n"), {}},
+        MistakeCase{"declared_seven_bit", mail("Content-Transfer-Encoding: 7bit\r\n", "=1B$B$3$s=1B(B\r\n"),
+                    QStringLiteral("=1B$B$3$s=1B(B\n"), {}},
+        MistakeCase{"escape_without_a_jis_sequence", mail("", "=1B[0m=1B=1B\r\n"),
+                    QStringLiteral("=1B[0m=1B=1B\n"), {}},
+        MistakeCase{"not_valid_in_any_reading", mail("", "=FF=FF=FE=80\r\n"), QStringLiteral("=FF=FF=FE=80\n"), {}}));
+
 } // namespace

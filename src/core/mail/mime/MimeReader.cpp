@@ -361,6 +361,10 @@ struct Walker {
             addFile(name, "application/octet-stream", std::move(bytes));
             return;
         }
+        if (rawHeaderOf(object, "Content-Transfer-Encoding").isNull()) {
+            if (auto decoded = LegacyDecode::undeclaredQuotedPrintable(bytes))
+                bytes = *std::move(decoded);
+        }
         // A named text part without a disposition is both read and kept as the file it is.
         if (!name.isEmpty() && disposition.value.isEmpty())
             addFile(name, mimeType, bytes);
