@@ -241,6 +241,75 @@ QByteArray randomJis(std::mt19937 &random)
     return jis;
 }
 
+struct ParamCase {
+    const char *name;
+    QByteArray field;
+    QByteArray param;
+    QString expected;
+};
+
+void PrintTo(const ParamCase &c, std::ostream *os) { *os << c.name; }
+
+class ReadsParameter : public ::testing::TestWithParam<ParamCase> {};
+
+TEST_P(ReadsParameter, ToTheExpectedValue)
+{
+    EXPECT_EQ(Charsets::parseField(GetParam().field).params.value(GetParam().param), GetParam().expected);
+}
+
+// What senders get wrong, and the well-formed values next to it that must not change.
+INSTANTIATE_TEST_SUITE_P(
+    Quoting, ReadsParameter,
+    ::testing::Values(
+        ParamCase{"unquoted_word", "attachment; filename==?UTF-8?B?5pel5pys?=.txt; size=3", "filename",
+                  QStringLiteral("日本.txt")},
+        ParamCase{"unquoted_word_keeps_the_next_parameter", "attachment; filename==?UTF-8?B?5pel5pys?=.txt; size=3",
+                  "size", QStringLiteral("3")},
+        ParamCase{"unquoted_q_word_holding_a_semicolon", "attachment; filename==?UTF-8?Q?a;b.txt?=; size=3",
+                  "filename", QStringLiteral("a;b.txt")},
+        ParamCase{"unclosed_quote_at_the_end", "attachment; filename=\"=?UTF-8?B?5pel5pys?=.txt", "filename",
+                  QStringLiteral("日本.txt")},
+        ParamCase{"unclosed_quote_keeps_the_next_parameter",
+                  "attachment; filename=\"report.txt; modification-date=\"Mon, 7 Dec 2026\"", "modification-date",
+                  QStringLiteral("Mon, 7 Dec 2026")},
+        ParamCase{"fold_inside_a_q_word_is_the_senders_line_break",
+                  "attachment; filename=\"=?UTF-8?Q?=E6=97=A5\r\n =E6=9C=AC.txt?=\"", "filename",
+                  QStringLiteral("日本.txt")},
+        ParamCase{"quoted_semicolon_and_equals", "attachment; filename=\"a; b=c.txt\"", "filename",
+                  QStringLiteral("a; b=c.txt")},
+        ParamCase{"text_after_the_closing_quote", "attachment; filename=\"abc.txt\"xyz; size=3", "filename",
+                  QStringLiteral("abc.txt")},
+        ParamCase{"escaped_quote", "attachment; filename=\"say \\\"hi\\\".txt\"", "filename",
+                  QStringLiteral("say \"hi\".txt")},
+        ParamCase{"unquoted_plain_value", "text/plain; charset=iso-2022-jp; format=flowed", "format",
+                  QStringLiteral("flowed")}));
+
+// RFC 2231 values in the charsets iconv reads, each continuation in its own.
+INSTANTIATE_TEST_SUITE_P(
+    Rfc2231Charsets, ReadsParameter,
+    ::testing::Values(
+        ParamCase{"iso_8859_1", "attachment; filename*=iso-8859-1''B%F6rse.pdf", "filename",
+                  QStringLiteral("Börse.pdf")},
+        ParamCase{"iso_8859_2", "attachment; filename*=ISO-8859-2'pl'%B1.txt", "filename", QStringLiteral("ą.txt")},
+        ParamCase{"windows_1252", "attachment; filename*=windows-1252''%80.txt", "filename", QStringLiteral("€.txt")},
+        ParamCase{"windows_1251", "attachment; filename*=windows-1251''%CF%F0%E8%E2%E5%F2.txt", "filename",
+                  QStringLiteral("Привет.txt")},
+        ParamCase{"koi8_r", "attachment; filename*=KOI8-R''%F0%D2%C9%D7%C5%D4.txt", "filename",
+                  QStringLiteral("Привет.txt")},
+        ParamCase{"latin1_piece_then_plain_piece", "attachment; filename*0*=iso-8859-1''B%F6r; filename*1=se.pdf",
+                  "filename", QStringLiteral("Börse.pdf")},
+        ParamCase{"utf8_character_split_between_pieces", "attachment; filename*0*=UTF-8''%E6%97; filename*1*=%A5.txt",
+                  "filename", QStringLiteral("日.txt")},
+        ParamCase{"pieces_in_two_charsets",
+                  "attachment; filename*0*=iso-8859-1''B%F6rse-; filename*1*=Shift_JIS''%93%FA%96%7B.pdf", "filename",
+                  QStringLiteral("Börse-日本.pdf")},
+        ParamCase{"bad_byte_inside_jis", "attachment; filename*=iso-2022-jp''%1B$B%25F%FF%259%25H%1B(B.txt",
+                  "filename", QStringLiteral("テ\uFFFDスト.txt")},
+        ParamCase{"bad_byte_inside_utf8", "attachment; filename*=UTF-8''%E6%97%A5%FF%E6%9C%AC.txt", "filename",
+                  QStringLiteral("日\uFFFD本.txt")},
+        ParamCase{"utf8_mislabelled_as_jis", "attachment; filename*=iso-2022-jp''%E6%97%A5%E6%9C%AC.txt",
+                  "filename", QStringLiteral("日本.txt")}));
+
 } // namespace
 
 TEST(Charsets, JisReadsAsItDidBeforeKanjiRunsGotTheirOwnLoop)

@@ -171,22 +171,6 @@ QByteArray decodeQ(const QByteArray &text)
     return out;
 }
 
-QByteArray percentDecode(const QByteArray &text)
-{
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0
-            && hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 // The charset of an encoded-word without its RFC 2231 language suffix.
 QByteArray bareCharset(const QByteArray &label)
 {
@@ -407,7 +391,9 @@ QString decode(const QByteArray &bytes, const QByteArray &charset, Carrier carri
     return decodeUnlabelled(bytes, carrier);
 }
 
-QString decodeHeader(const QByteArray &raw, Carrier carrier)
+namespace {
+
+QString decodeWords(const QByteArray &raw, Carrier carrier, bool spacesAreText)
 {
     // Lenient like the readers people compare us with: a word folded inside its
     // own payload, a stray quote, a charset in quotes.
@@ -440,8 +426,10 @@ QString decodeHeader(const QByteArray &raw, Carrier carrier)
         QByteArray charset = bareCharset(m.captured(1).toLatin1());
         charset.replace('"', QByteArray());
         QByteArray payload = m.captured(3).toLatin1();
-        payload.replace(' ', QByteArray()).replace('\t', QByteArray());
-        const QByteArray bytes = m.captured(2).toUpper() == u"B"
+        const bool base64 = m.captured(2).toUpper() == u"B";
+        if (base64 || !spacesAreText)
+            payload.replace(' ', QByteArray()).replace('\t', QByteArray());
+        const QByteArray bytes = base64
             ? QByteArray::fromBase64(payload)
             : decodeQ(payload);
         if (pendingCharset.isNull() || pendingCharset != charset) {
@@ -457,111 +445,16 @@ QString decodeHeader(const QByteArray &raw, Carrier carrier)
     return out.trimmed();
 }
 
-Field parseField(const QByteArray &raw)
+} // namespace
+
+QString decodeHeader(const QByteArray &raw, Carrier carrier)
 {
-    const QByteArray text = unfold(raw);
-    Field field;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    const qsizetype firstSemicolon = text.indexOf(';');
-    field.value = text.left(firstSemicolon < 0 ? n : firstSemicolon).trimmed().toLower();
-    // A quoted value may hold a semicolon of its own; values are read with quotes in mind.
-    if (field.value.startsWith('"') && field.value.endsWith('"') && field.value.size() >= 2)
-        field.value = field.value.mid(1, field.value.size() - 2);
-    if (firstSemicolon < 0)
-        return field;
-    i = firstSemicolon + 1;
+    return decodeWords(raw, carrier, false);
+}
 
-    struct Segment {
-        bool encoded;
-        QByteArray value;
-    };
-    QMap<QByteArray, QMap<int, Segment>> extended;
-    QMap<QByteArray, QByteArray> plain;
-
-    while (i < n) {
-        while (i < n && (text[i] == ' ' || text[i] == '\t' || text[i] == ';'))
-            ++i;
-        const qsizetype nameStart = i;
-        while (i < n && text[i] != '=' && text[i] != ';')
-            ++i;
-        QByteArray name = text.mid(nameStart, i - nameStart).trimmed().toLower();
-        if (i >= n || text[i] == ';')
-            continue;  // a parameter without a value
-        ++i;  // '='
-        while (i < n && (text[i] == ' ' || text[i] == '\t'))
-            ++i;
-        QByteArray value;
-        if (i < n && text[i] == '"') {
-            ++i;
-            while (i < n && text[i] != '"') {
-                if (text[i] == '\\' && i + 1 < n)
-                    ++i;
-                value += text[i++];
-            }
-            if (i < n)
-                ++i;
-            while (i < n && text[i] != ';')
-                ++i;
-        } else {
-            const qsizetype start = i;
-            while (i < n && text[i] != ';')
-                ++i;
-            value = text.mid(start, i - start).trimmed();
-        }
-        if (name.isEmpty())
-            continue;
-
-        const bool encoded = name.endsWith('*');
-        const QByteArray base = encoded ? name.left(name.size() - 1) : name;
-        const qsizetype star = base.indexOf('*');
-        if (star >= 0) {
-            bool ok = false;
-            const int index = base.mid(star + 1).toInt(&ok);
-            if (ok && index >= 0 && index < 1000)
-                extended[base.left(star)].insert(index, {encoded, value});
-        } else if (encoded) {
-            extended[base].insert(0, {true, value});
-        } else if (!plain.contains(base)) {
-            plain.insert(base, value);
-        }
-    }
-
-    for (auto it = plain.cbegin(); it != plain.cend(); ++it) {
-        const QByteArray &value = it.value();
-        field.params.insert(it.key(), value.contains("=?") ? decodeHeader(value) : decodeUnlabelled(value));
-    }
-    for (auto it = extended.cbegin(); it != extended.cend(); ++it) {
-        QByteArray charset;
-        QByteArray bytes;
-        int expected = it.value().firstKey();
-        bool first = true;
-        for (auto seg = it.value().cbegin(); seg != it.value().cend(); ++seg) {
-            if (seg.key() != expected)
-                break;  // a gap ends the value, as a missing piece cannot be guessed
-            ++expected;
-            QByteArray piece = seg.value().value;
-            if (seg.value().encoded) {
-                if (first) {
-                    const qsizetype q1 = piece.indexOf('\'');
-                    const qsizetype q2 = q1 >= 0 ? piece.indexOf('\'', q1 + 1) : -1;
-                    if (q2 >= 0) {
-                        charset = piece.left(q1);
-                        piece = piece.mid(q2 + 1);
-                    }
-                }
-                bytes += percentDecode(piece);
-            } else {
-                bytes += piece;
-            }
-            first = false;
-        }
-        QString value = decode(bytes, charset);
-        if (charset.isEmpty() && value.contains(QStringLiteral("=?")))
-            value = decodeHeader(bytes);
-        field.params.insert(it.key(), value);
-    }
-    return field;
+QString decodeValueWords(const QByteArray &value, Carrier carrier)
+{
+    return decodeWords(value, carrier, true);
 }
 
 } // namespace Charsets

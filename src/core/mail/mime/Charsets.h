@@ -33,6 +33,10 @@ QByteArray jisToShiftJis(const QByteArray &jis, Carrier carrier = Carrier::Unkno
 // joining adjacent words of one charset so characters split between them survive.
 QString decodeHeader(const QByteArray &raw, Carrier carrier = Carrier::Unknown);
 
+// Encoded-words inside a parameter value: a space a sender left raw in a Q word's
+// text is part of the name, where decodeHeader takes it for a fold.
+QString decodeValueWords(const QByteArray &value, Carrier carrier = Carrier::Unknown);
+
 // A structured header such as Content-Type: its lower-case value and its
 // parameters by lower-case name, RFC 2231 continuations and charsets applied
 // and RFC 2047 words inside values decoded.

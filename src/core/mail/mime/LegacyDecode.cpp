@@ -1,5 +1,8 @@
 #include "core/mail/mime/LegacyDecode.h"
 
+#include "core/common/Cp932.h"
+#include "core/mail/mime/CharsetGuess.h"
+
 #include <cstring>
 
 namespace LegacyDecode {
@@ -109,6 +112,96 @@ QByteArray base64(const QByteArray &encoded)
     stream.feed(encoded.constData(), encoded.size(), out);
     stream.finish(out);
     return out;
+}
+
+namespace {
+
+int upperHexValue(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool hasKanaOrKanji(const QString &text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3041 && u <= 0x30FF) || (u >= 0x4E00 && u <= 0x9FFF))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::optional<QByteArray> undeclaredQuotedPrintable(const QByteArray &text)
+{
+    if (!text.contains('='))
+        return std::nullopt;
+    QByteArray out;
+    out.reserve(text.size());
+    // A character in Shift_JIS or UTF-8 takes two bytes or more, so an eight-bit
+    // escape standing alone ("?id=AB12") is text with an equals sign, not QP.
+    int highRun = 0;
+    bool alone = false;
+    bool eightBit = false;
+    bool escape = false;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return std::nullopt;
+        if (c != '=') {
+            if (highRun == 1)
+                alone = true;
+            highRun = 0;
+            out += c;
+            continue;
+        }
+        qsizetype j = i + 1;
+        while (j < n && (text[j] == ' ' || text[j] == '\t'))
+            ++j;
+        if (j >= n || text[j] == '\r' || text[j] == '\n') {
+            // A soft line break; a character may go on after it.
+            if (j < n && text[j] == '\r')
+                ++j;
+            if (j < n && text[j] == '\n')
+                ++j;
+            i = j - 1;
+            continue;
+        }
+        if (i + 2 >= n || upperHexValue(text[i + 1]) < 0 || upperHexValue(text[i + 2]) < 0)
+            return std::nullopt;
+        const int b = upperHexValue(text[i + 1]) * 16 + upperHexValue(text[i + 2]);
+        out += static_cast<char>(b);
+        i += 2;
+        if (b >= 0x80) {
+            ++highRun;
+            eightBit = true;
+            continue;
+        }
+        if (highRun == 1)
+            alone = true;
+        highRun = 0;
+        escape = escape || b == 0x1B;
+    }
+    if (highRun == 1)
+        alone = true;
+    if (alone || (!eightBit && !escape))
+        return std::nullopt;
+    switch (CharsetGuess::guess(out).reading) {
+    case CharsetGuess::Reading::Jis:
+    case CharsetGuess::Reading::Utf8:
+        return out;
+    case CharsetGuess::Reading::Cp932:
+        if (CharsetGuess::invalidCp932(out) == 0 && hasKanaOrKanji(Cp932::decode(out)))
+            return out;
+        break;
+    default:
+        break;
+    }
+    return std::nullopt;
 }
 
 // A uuencoded file starts a line with "begin "; looking only at line starts

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include <optional>
+
 // Encodings older mailers use that MIME readers get wrong or do not know.
 namespace LegacyDecode {
 
@@ -23,6 +25,12 @@ private:
     int m_have = 0;
     int m_padding = 0;
 };
+
+// Quoted-printable a sender sent without a Content-Transfer-Encoding: the
+// decoded bytes when the text has its shape (every '=' an escape or a soft line
+// break, eight-bit escapes in runs) and they read as ISO-2022-JP, Shift_JIS or
+// UTF-8 text; nothing otherwise.
+std::optional<QByteArray> undeclaredQuotedPrintable(const QByteArray &text);
 
 struct UuFile {
     QByteArray name;  // as written after "begin 644", raw bytes

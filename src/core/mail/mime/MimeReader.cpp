@@ -155,10 +155,23 @@ QString normaliseLineEnds(const QString &text)
     return LineEnds::toWidget(text);
 }
 
+// The media type of a parsed Content-Type. A line with only parameters, or
+// with a text type missing a half, is text/plain as RFC 2045 has it, so its
+// charset is still read; any other type without a subtype stays a file.
+QByteArray mediaType(const Charsets::Field &type)
+{
+    const QByteArray &value = type.value;
+    const qsizetype slash = value.indexOf('/');
+    const QByteArray major = slash < 0 ? value : value.left(slash).trimmed();
+    const bool halfMissing = slash < 0 || major.isEmpty() || value.mid(slash + 1).trimmed().isEmpty();
+    if (value.isEmpty() || (halfMissing && (major.isEmpty() || major == "text")))
+        return "text/plain";
+    return value;
+}
+
 QByteArray mimeTypeOf(GMimeObject *object)
 {
-    const Charsets::Field type = Charsets::parseField(rawHeaderOf(object, "Content-Type"));
-    return type.value.isEmpty() ? QByteArray("text/plain") : type.value;
+    return mediaType(Charsets::parseField(rawHeaderOf(object, "Content-Type")));
 }
 
 // Types whose text goes into the body; every other part is a file.
@@ -322,7 +335,9 @@ struct Walker {
         QString name = disposition.params.value("filename");
         if (name.isEmpty())
             name = type.params.value("name");
-        const QByteArray mimeType = type.value.isEmpty() ? QByteArray("text/plain") : type.value;
+        if (name.isEmpty())
+            name = type.params.value("filename");
+        const QByteArray mimeType = mediaType(type);
         QByteArray bytes = contentOf(part);
 
         if (mimeType == "application/x-uuencode" || mimeType == "text/x-uuencode") {
@@ -346,6 +361,13 @@ struct Walker {
             addFile(name, "application/octet-stream", std::move(bytes));
             return;
         }
+        if (rawHeaderOf(object, "Content-Transfer-Encoding").isNull()) {
+            if (auto decoded = LegacyDecode::undeclaredQuotedPrintable(bytes))
+                bytes = *std::move(decoded);
+        }
+        // A named text part without a disposition is both read and kept as the file it is.
+        if (!name.isEmpty() && disposition.value.isEmpty())
+            addFile(name, mimeType, bytes);
         if (mimeType == "text/plain") {
             for (const auto &file : LegacyDecode::takeUuencoded(bytes))
                 addFile(Charsets::decodeUnlabelled(file.name, carrier), "application/octet-stream", file.content);
