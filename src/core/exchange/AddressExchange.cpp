@@ -367,7 +367,7 @@ ExportOutcome exportFile(const QString &path)
     ExportOutcome outcome;
     const QList<Entry> entries = bookEntries();
     const QByteArray bytes = isCsvName(path) ? writeCsv(entries) : writeVCards(entries);
-    if (!SafeFile::replace(path, bytes, {}, {}, &outcome.error))
+    if (!SafeFile::replaceChosen(path, bytes, &outcome.error))
         return outcome;
     outcome.count = static_cast<int>(entries.size());
     outcome.ok = true;

@@ -272,7 +272,7 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
     QString error;
     if (!records.open(&error))
         return failed(error);
-    SafeFile out(path);
+    SafeFile out(path, {}, {}, SafeFile::Name::Chosen);
     if (!out.open())
         return failed(out.errorString());
 
@@ -369,11 +369,20 @@ Outcome exportEmlFolder(HistoryFile::Kind kind, const QString &folder, const Wor
         const QString name = AttachmentWriter::safeName(
             (subject.isEmpty() ? number : number + u' ' + subject) + QStringLiteral(".eml"));
         const QString target = QDir(folder).filePath(name);
-        QFile out(target);
-        if (out.exists())
+        QFile out;
+        // A new file only, never through a link, and the user's alone whatever the umask.
+        const int fd = ::open(QFile::encodeName(target).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
             return failed(QStringLiteral("%1 は既にあります。空のフォルダを選んでください。").arg(target), outcome.count);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return failed(FileError::cannotCreate(target, errno), outcome.count);
+        if (fd < 0 || ::fchmod(fd, 0600) != 0 || !out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            const int why = errno;
+            if (fd >= 0) {
+                ::close(fd);
+                QFile::remove(target);
+            }
+            return failed(FileError::cannotCreate(target, why), outcome.count);
+        }
         bool ok = true;
         const auto file = wholeMailFile(record);
         QFile mail(file.value_or(QString()));
