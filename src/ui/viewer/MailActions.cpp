@@ -4,6 +4,7 @@
 #include "ui/common/Clipboard.h"
 #include "core/common/Cp932.h"
 #include "core/common/FixedField.h"
+#include "core/common/PrivateFolders.h"
 #include "core/common/SafeFile.h"
 #include "ui/common/Prompt.h"
 #include "core/history/WholeMailLink.h"
@@ -152,7 +153,7 @@ void MailActions::quickSave()
     m_form->setSelectionMarker({});
 
     const QString folder = AppPaths::resolve(AppPaths::kQuickSaveFolder);
-    QDir().mkpath(folder);
+    PrivateFolders::make(folder);
     const QString path = folder + fileNameFor(m_form->subjectText());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
