@@ -8,6 +8,7 @@
 #include "core/common/FixedField.h"
 #include "core/common/RecordFile.h"
 #include "core/common/SafeFile.h"
+#include "core/exchange/ImportFile.h"
 #include "core/mail/mime/CharsetGuess.h"
 #include "core/mail/mime/Charsets.h"
 
@@ -139,25 +140,8 @@ QString bareAddress(const QString &address)
 
 std::optional<QByteArray> readSmallFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        *error = QStringLiteral("%1 が見つかりません。").arg(path);
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = FileError::cannotRead(path, errno);
-        return std::nullopt;
-    }
-    if (file.size() > kLargestFile) {
-        *error = QStringLiteral("%1 は大きすぎるため、アドレス帳のファイルとして読めません。").arg(path);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = FileError::cannotRead(path, errno);
-        return std::nullopt;
-    }
-    return bytes;
+    return ImportFile::readAll(
+        path, kLargestFile, QStringLiteral("%1 は大きすぎるため、アドレス帳のファイルとして読めません。").arg(path), error);
 }
 
 QString trimmedField(const QString &text)
