@@ -41,8 +41,16 @@ std::optional<QByteArray> readAll(const QString &path, qint64 limit, const QStri
         *error = tooLarge;
         return std::nullopt;
     }
-    // Never more than the limit, even from a file that grows meanwhile.
-    QByteArray bytes = file.read(qMin(file.size(), limit) + 1);
+    // Never more than the limit, even from a file that grows meanwhile or
+    // whose stated size is no measure of its content (as those under /proc).
+    QByteArray bytes;
+    bytes.reserve(qMin(file.size(), limit) + 1);
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = file.read(qMin<qint64>(qint64(1) << 20, limit + 1 - bytes.size()));
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
     if (file.error() != QFileDevice::NoError) {
         *error = FileError::cannotRead(path, errno);
         return std::nullopt;
