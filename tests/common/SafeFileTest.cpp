@@ -2,6 +2,7 @@
 #include "core/common/SafeFile.h"
 
 #include "support/FileFaults.h"
+#include "support/OtherUser.h"
 #include "support/Sandbox.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -143,4 +145,77 @@ TEST(FileError, SaysWhatFailedWithTheFileThenTheSystemsWords)
               QStringLiteral("/d/tlvdata2.data に書き込めませんでした（ディスクの空きがありません）"));
     EXPECT_EQ(FileError::cannotRead(QStringLiteral("a"), ENOENT),
               QStringLiteral("a を読み込めませんでした（%1）").arg(words(ENOENT)));
+}
+
+TEST_F(SafeFileTest, AChosenNameIsReplacedWhateverStandsThereAndNeverFollowed)
+{
+    Umask mask(0);
+    const QString victim = at(QStringLiteral("victim"));
+    Sandbox::writeFile(victim, "precious");
+    ::chmod(QFile::encodeName(victim).constData(), 0644);
+    const auto modeOf = [](const QString &path) {
+        struct stat info {};
+        ::lstat(QFile::encodeName(path).constData(), &info);
+        return info.st_mode & 07777;
+    };
+    // What stands at the name, and the permissions the new file gets.
+    const struct {
+        const char *name;
+        std::function<void(const QString &)> plant;
+        mode_t mode;
+    } cases[] = {
+        {"nothing", [](const QString &) {}, 0600},
+        {"a link", [&](const QString &path) { QFile::link(victim, path); }, 0600},
+        {"a relative link", [&](const QString &path) { QFile::link(QStringLiteral("victim"), path); }, 0600},
+        {"a dangling link", [&](const QString &path) { QFile::link(at(QStringLiteral("gone")), path); }, 0600},
+        {"a file of the user's", [&](const QString &path) {
+             Sandbox::writeFile(path, "old");
+             ::chmod(QFile::encodeName(path).constData(), 0640);
+         }, 0640},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString path = at(QString::fromLatin1(c.name));
+        c.plant(path);
+        QString error;
+        ASSERT_TRUE(SafeFile::replaceChosen(path, "new", &error)) << error.toStdString();
+        EXPECT_FALSE(QFileInfo(path).isSymLink());
+        EXPECT_EQ(Sandbox::readFile(path), QByteArray("new"));
+        EXPECT_EQ(modeOf(path), c.mode);
+    }
+    EXPECT_EQ(Sandbox::readFile(victim), QByteArray("precious"));
+    EXPECT_FALSE(QFile::exists(at(QStringLiteral("gone"))));
+    EXPECT_TRUE(FileFaults::strays(m_dir.path(), {"victim", "nothing", "a link", "a relative link", "a dangling link",
+                                                  "a file of the user's"})
+                    .isEmpty());
+}
+
+TEST_F(SafeFileTest, AChosenNameAnotherUserOwnsInASharedFolderIsRefused)
+{
+    const auto other = OtherUser::ids();
+    if (!other)
+        GTEST_SKIP() << OtherUser::kUnavailable;
+    const QString shared = OtherUser::stickyFolder(at(QStringLiteral("tmp")));
+    const QString victim = at(QStringLiteral("victim"));
+    Sandbox::writeFile(victim, "precious");
+    const QString link = shared + QStringLiteral("/link");
+    ASSERT_TRUE(OtherUser::plantLink(victim, link, *other));
+    const QString file = shared + QStringLiteral("/file");
+    Sandbox::writeFile(file, "theirs");
+    ::chmod(QFile::encodeName(file).constData(), 0666);
+    ASSERT_EQ(::chown(QFile::encodeName(file).constData(), other->uid, other->gid), 0);
+
+    QString error;
+    EXPECT_FALSE(SafeFile::replaceChosen(link, "new", &error));
+    EXPECT_EQ(error, FileError::ownedByAnother(link, true));
+    EXPECT_FALSE(SafeFile::replaceChosen(file, "new", &error));
+    EXPECT_EQ(error, FileError::ownedByAnother(file, false));
+    EXPECT_EQ(Sandbox::readFile(victim), QByteArray("precious"));
+    EXPECT_EQ(Sandbox::readFile(file), QByteArray("theirs"));
+    EXPECT_TRUE(FileFaults::strays(shared, {"link", "file"}).isEmpty());
+
+    // The same names outside a shared folder are the user's to replace.
+    ::chmod(QFile::encodeName(shared).constData(), 0777);
+    EXPECT_TRUE(SafeFile::replaceChosen(link, "new", &error)) << error.toStdString();
+    EXPECT_EQ(Sandbox::readFile(victim), QByteArray("precious"));
 }

@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include <sys/stat.h>
+
 using namespace compose_test;
 
 namespace {
@@ -134,4 +136,21 @@ TEST_F(AttachmentsTest, SendStartHidesTheListAndKeepsTheText)
     EXPECT_FALSE(attachments.controls().addEnabled);
     EXPECT_TRUE(attachments.controls().cancelEnabled);
     EXPECT_FALSE(attachments.controls().listVisible);
+}
+
+TEST_F(AttachmentsTest, APipeOrADeviceIsRefusedWhenChosenWithoutBeingOpened)
+{
+    // Opening a pipe nobody writes to would hold the window for ever.
+    const QString fifo = m_sandbox.workPath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    WriteForm *form = Forms::open<WriteForm>();
+    for (const QString &path : {QStringLiteral("/dev/zero"), fifo}) {
+        m_prompt.boxes.clear();
+        m_prompt.answerFile(path);
+        click(form, "AttachCommand");
+        ASSERT_EQ(m_prompt.boxes.size(), 1);
+        EXPECT_EQ(m_prompt.boxes[0].text, QStringLiteral("%1 は通常のファイルではないため添付できません。").arg(path));
+        EXPECT_EQ(attachText(form), QString());
+        click(form, "Command10");
+    }
 }

@@ -10,6 +10,7 @@
 #include "support/MailReader.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Wait.h"
 #include "core/history/HistoryState.h"
 #include "ui/viewer/TyakuForm.h"
 
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeView>
+
+#include <sys/stat.h>
 
 using namespace compose_test;
 
@@ -150,4 +153,21 @@ TEST_F(SendThroughServer, ASentMailBeyondCp932ShowsWholeInTheSentHistory)
     EXPECT_EQ(history->bodyText(), QStringLiteral("おめでとう🎉\r\n𠮷野家で"));
     EXPECT_EQ(history->mailList()->model()->index(0, 0).data().toString(), subject);
     Forms::discardAll();
+}
+
+TEST_F(SendThroughServer, ATypedPathToAPipeEndsTheSendAtOnceAndKeepsTheMail)
+{
+    const QString fifo = m_sandbox.workPath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    WriteForm *form = compose(address(user), QStringLiteral("添付"), QStringLiteral("消えては困る本文"));
+    // Typed by hand: no dialog looked at it.
+    QTest::keyClicks(child<QLineEdit>(form, "AttachText"), fifo);
+    click(form, "Command1");
+
+    ASSERT_TRUE(waitUntil([&] { return !m_prompt.boxes.isEmpty(); }, 5000));
+    EXPECT_TRUE(m_prompt.boxes[0].text.contains(QStringLiteral("%1 は通常のファイルではないため添付できません。").arg(fifo)))
+        << m_prompt.boxes[0].text.toStdString();
+    ASSERT_EQ(Forms::existing<WriteForm>(), form);
+    EXPECT_EQ(child<QPlainTextEdit>(form, "BodyText")->toPlainText(), QStringLiteral("消えては困る本文"));
+    EXPECT_TRUE(servers->delivered(user).isEmpty());
 }

@@ -195,3 +195,22 @@ TEST(Startup, TemporariesOfReplacedFilesLeftByACrashGoUnderTheLockAndNothingElse
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(Sandbox::readFile(elsewhere + QStringLiteral("/tokens.ini")), "[a]\n");
 }
+
+TEST(Startup, TheFirstStartMakesAnOlderInstallationsMailPrivateUnderTheLock)
+{
+    Sandbox sandbox;
+    const QString received = AppPaths::resolve(AppPaths::kReceivedHistory);
+    HistoryFile(HistoryFile::Kind::Received)
+        .append({QStringLiteral("件名"), QStringLiteral("Mon, 7 Dec 2026 08:30:00 +0900"), QStringLiteral("a@example.jp"),
+                 QStringLiteral("本文")});
+    // As an older version left them under a umask of 022.
+    const QString attachments = AppPaths::resolve(AppPaths::kAttachmentFolder);
+    QFile::setPermissions(attachments, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                           | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(received, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    SingleInstance instance;
+    ASSERT_EQ(Startup::claimInstallation(instance, {}), SingleInstance::Claim::First);
+    EXPECT_EQ(QFileInfo(received).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+    EXPECT_EQ(QFileInfo(attachments).permissions() & (QFile::ReadOther | QFile::ExeOther), QFile::Permissions());
+}

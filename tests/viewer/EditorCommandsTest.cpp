@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -208,6 +209,22 @@ TEST_F(Editor, SaveAsPutsAHeaderBlockInFrontEveryTime)
                             + QStringLiteral("\r\n")));
 }
 
+TEST_F(Editor, SaveAsReplacesALinkAtTheNameInsteadOfWritingWhereItPoints)
+{
+    const QString victim = sandbox.workPath(QStringLiteral(".profile"));
+    Sandbox::writeFile(victim, "PATH=/usr/bin\n");
+    const QString path = sandbox.workPath(QStringLiteral("saved.txt"));
+    ASSERT_TRUE(QFile::link(victim, path));
+    form->setBodyText(QStringLiteral("本文"));
+    prompt.answerFile(path);
+    trigger("msave");
+    EXPECT_TRUE(prompt.boxes.isEmpty());
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_TRUE(Sandbox::readFile(path).endsWith(Cp932::encode(QStringLiteral("本文\r\n"))));
+    EXPECT_EQ(QFileInfo(path).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(Sandbox::readFile(victim), QByteArray("PATH=/usr/bin\n"));
+}
+
 TEST_F(Editor, SaveAsCancelledKeepsTheHeaderBlock)
 {
     form->setBodyText(QStringLiteral("text"));
@@ -227,7 +244,7 @@ TEST_F(Editor, SaveAsToAPlaceThatCannotBeWrittenSaysWhyAndKeepsTheCaption)
         trigger("msave");
         ASSERT_EQ(prompt.boxes.size(), 1) << path.toStdString();
         EXPECT_EQ(prompt.boxes[0].icon, Prompt::Icon::Critical);
-        EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + path + u'\n'));
+        EXPECT_TRUE(prompt.boxes[0].text.startsWith(QStringLiteral("ファイルを保存できませんでした。\n") + path + u' '));
         EXPECT_GT(prompt.boxes[0].text.size(), QStringLiteral("ファイルを保存できませんでした。\n").size() + path.size() + 1);
         EXPECT_EQ(form->windowTitle(), QStringLiteral("before"));
     }

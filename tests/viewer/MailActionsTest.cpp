@@ -8,6 +8,7 @@
 #include "ui/shell/Forms.h"
 #include "ui/shell/MainForm.h"
 #include "support/FileFaults.h"
+#include "support/OtherUser.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "ui/viewer/EditorState.h"
@@ -236,6 +237,7 @@ TEST_F(MailActionsTest, QuickSaveNamesFilesSafelyAndCreatesTheFolder)
     HistoryFile(HistoryFile::Kind::Received).append({QString(), QStringLiteral("d"), QStringLiteral("f"), QStringLiteral("b")});
     HistoryFile(HistoryFile::Kind::Received).append({QStringLiteral("../a/b"), QStringLiteral("d"), QStringLiteral("f"), QStringLiteral("b")});
     QDir(AppPaths::resolve(AppPaths::kQuickSaveFolder)).removeRecursively();
+    Umask mask(0);
     open(HistoryFile::Kind::Received);
     clickRow(1);
     press("Command2");
@@ -243,6 +245,11 @@ TEST_F(MailActionsTest, QuickSaveNamesFilesSafelyAndCreatesTheFolder)
     clickRow(2);
     press("Command2");
     EXPECT_TRUE(QFileInfo::exists(AppPaths::resolve(AppPaths::kQuickSaveFolder) + QStringLiteral(".._a_b.txt")));
+    // Mail text is the user's alone, whatever the umask.
+    EXPECT_EQ(QFileInfo(AppPaths::resolve(AppPaths::kQuickSaveFolder)).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    EXPECT_EQ(QFileInfo(AppPaths::resolve(AppPaths::kQuickSaveFolder) + QStringLiteral(".txt")).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(MailActions::fileNameFor(QStringLiteral("a\tb\x01")), QStringLiteral("a_b_.txt"));
 }
 

@@ -4,6 +4,7 @@
 #include "core/check/CheckListener.h"
 #include "core/check/CheckTexts.h"
 #include "core/common/AppPaths.h"
+#include "core/common/PrivateFolders.h"
 #include "core/history/HistoryRecovery.h"
 #include "core/instance/InstallationLock.h"
 #include "core/instance/SingleInstance.h"
@@ -61,7 +62,7 @@ Answer run(const QStringList &arguments)
 {
     if (arguments != QStringList{QStringLiteral("--check")})
         return {kUsage, QStringLiteral("使い方: pintora --check")};
-    QDir().mkpath(AppPaths::resolve(AppPaths::kDataFolder));
+    PrivateFolders::make(AppPaths::resolve(AppPaths::kDataFolder));
     QString lockError;
     if (!InstallationLock::installationInUse(&lockError)) {
         const Answer answer = checkHere();

@@ -1,5 +1,7 @@
 #include "core/common/AppPaths.h"
 
+#include "core/common/PrivateFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -61,7 +63,9 @@ QStringList ensureInstallationFolders()
     QStringList failed;
     for (const QString &folder : installationFolders()) {
         const QString path = resolve(folder);
-        if (!QDir().mkpath(path))
+        const bool made = PrivateFolders::mailFolders().contains(folder) ? PrivateFolders::make(path)
+                                                                          : QDir().mkpath(path);
+        if (!made)
             failed << path;
     }
     return failed;

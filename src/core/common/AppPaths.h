@@ -38,7 +38,8 @@ void setAppDir(const QString &dir);
 // letter case, so "★MailData" and "★MAilData" name one folder.
 QString resolve(const QString &relative);
 
-// Creates any missing installation folder. Returns the folders it could not create.
+// Creates any missing installation folder, those of mail private (see
+// PrivateFolders). Returns the folders it could not create.
 QStringList ensureInstallationFolders();
 
 } // namespace AppPaths

@@ -46,4 +46,11 @@ QString writeProtected(const QString &path)
     return said(path, u"に書き込めませんでした", QStringLiteral("書き込みが許可されていないファイルです"));
 }
 
+QString ownedByAnother(const QString &path, bool link)
+{
+    return said(path, u"に書き込めませんでした",
+                link ? QStringLiteral("共有フォルダに別のユーザーが置いたリンクです。別の名前を選んでください")
+                     : QStringLiteral("共有フォルダにある別のユーザーのファイルです。別の名前を選んでください"));
+}
+
 } // namespace FileError

@@ -65,7 +65,7 @@ bool RecordFile::ensureExists() const
 {
     if (QFileInfo::exists(m_path))
         return true;
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     ::close(fd);
@@ -128,7 +128,7 @@ RecordFile::Result RecordFile::write(int n, const QByteArray &record)
         return {false, n, FileError::writeProtected(m_path)};
 
     std::lock_guard owner(FileOwner::lockFor(m_path));
-    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0)
         return {false, n, FileError::cannotWrite(m_path, errno)};
     struct stat info {};

@@ -55,8 +55,8 @@ void syncDirectory(const QString &path)
 
 } // namespace
 
-SafeFile::SafeFile(QString target, QString tmpHint, std::optional<mode_t> mode)
-    : m_target(std::move(target)), m_hint(std::move(tmpHint)), m_mode(mode)
+SafeFile::SafeFile(QString target, QString tmpHint, std::optional<mode_t> mode, Name name)
+    : m_target(std::move(target)), m_hint(std::move(tmpHint)), m_mode(mode), m_name(name)
 {
     if (m_hint.isEmpty())
         m_hint = m_target + QStringLiteral(".tmp");
@@ -108,10 +108,29 @@ void SafeFile::discard()
     }
 }
 
+QString SafeFile::refusalOfChosen(const QString &path)
+{
+    struct stat at {};
+    if (::lstat(native(path).constData(), &at) != 0)
+        return {};
+    struct stat folder {};
+    if (at.st_uid != ::geteuid() && ::stat(native(directoryOf(path)).constData(), &folder) == 0
+        && (folder.st_mode & S_ISVTX))
+        return FileError::ownedByAnother(path, S_ISLNK(at.st_mode));
+    if (S_ISREG(at.st_mode) && !mayWrite(path))
+        return FileError::writeProtected(path);
+    return {};
+}
+
 bool SafeFile::open()
 {
-    m_real = resolveLinks(m_target);
-    if (!mayWrite(m_real)) {
+    const bool chosen = m_name == Name::Chosen;
+    m_real = chosen ? m_target : resolveLinks(m_target);
+    if (chosen) {
+        m_error = refusalOfChosen(m_target);
+        if (!m_error.isEmpty())
+            return false;
+    } else if (!mayWrite(m_real)) {
         m_error = FileError::writeProtected(m_target);
         return false;
     }
@@ -122,6 +141,12 @@ bool SafeFile::open()
     if (m_mode) {
         mode = *m_mode;
         exact = true;
+    } else if (chosen) {
+        // Only a plain file there says what the user wants; a link's target is none of ours.
+        exact = true;
+        mode = ::lstat(native(m_real).constData(), &existing) == 0 && S_ISREG(existing.st_mode)
+            ? existing.st_mode & 07777
+            : 0600;
     } else if (::stat(native(m_real).constData(), &existing) == 0) {
         mode = existing.st_mode & 07777;
         exact = true;
@@ -241,6 +266,16 @@ bool SafeFile::replace(const QString &target, const QByteArray &bytes, const QSt
 {
     std::lock_guard owner(FileOwner::lockFor(target));
     SafeFile file(target, tmpHint, mode);
+    const bool ok = file.open() && file.write(bytes) && file.commit();
+    if (!ok && error)
+        *error = file.errorString();
+    return ok;
+}
+
+bool SafeFile::replaceChosen(const QString &target, const QByteArray &bytes, QString *error)
+{
+    std::lock_guard owner(FileOwner::lockFor(target));
+    SafeFile file(target, {}, {}, Name::Chosen);
     const bool ok = file.open() && file.write(bytes) && file.commit();
     if (!ok && error)
         *error = file.errorString();

@@ -13,11 +13,25 @@
 // A file whose permissions forbid writing is refused, never replaced.
 class SafeFile {
 public:
+    // What the name given stands for.
+    enum class Name {
+        // A file of the installation: a link there stays a link and its target
+        // is replaced, as the user who put it there meant.
+        FollowLinks,
+        // A file the user names for writing (an export, a saved text): whatever
+        // is at the name is replaced, a link included, never followed. A new
+        // file is the user's alone (0600); an existing one keeps its
+        // permissions. A name another user owns in a folder with the sticky bit
+        // (as /tmp) is refused.
+        Chosen,
+    };
+
     // The temporary file's name starts with tmpHint's file name (the target's
     // name + ".tmp" by default); it always lies beside the file really replaced.
     // Without a mode the new file keeps the old one's permissions (0644 less
     // the umask when new).
-    explicit SafeFile(QString target, QString tmpHint = {}, std::optional<mode_t> mode = {});
+    explicit SafeFile(QString target, QString tmpHint = {}, std::optional<mode_t> mode = {},
+                      Name name = Name::FollowLinks);
     ~SafeFile();
     SafeFile(const SafeFile &) = delete;
     SafeFile &operator=(const SafeFile &) = delete;
@@ -32,6 +46,11 @@ public:
 
     static bool replace(const QString &target, const QByteArray &bytes, const QString &tmpHint = {},
                         std::optional<mode_t> mode = {}, QString *error = nullptr);
+    // The same for a file the user named (Name::Chosen).
+    static bool replaceChosen(const QString &target, const QByteArray &bytes, QString *error = nullptr);
+    // Why a file the user named cannot be written at all, or empty: the
+    // refusal of Name::Chosen, for a caller that creates the file itself.
+    static QString refusalOfChosen(const QString &path);
 
     // The file a write to path lands on: symbolic links followed to their end,
     // also when that end does not exist yet.
@@ -62,6 +81,7 @@ private:
     QString m_real;
     QString m_tmp;
     std::optional<mode_t> m_mode;
+    Name m_name = Name::FollowLinks;
     int m_fd = -1;
     QString m_error;
 };

@@ -8,6 +8,7 @@
 #include "core/common/FixedField.h"
 #include "core/common/RecordFile.h"
 #include "core/common/SafeFile.h"
+#include "core/exchange/ImportFile.h"
 #include "core/mail/mime/CharsetGuess.h"
 #include "core/mail/mime/Charsets.h"
 
@@ -139,25 +140,8 @@ QString bareAddress(const QString &address)
 
 std::optional<QByteArray> readSmallFile(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        *error = QStringLiteral("%1 が見つかりません。").arg(path);
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = FileError::cannotRead(path, errno);
-        return std::nullopt;
-    }
-    if (file.size() > kLargestFile) {
-        *error = QStringLiteral("%1 は大きすぎるため、アドレス帳のファイルとして読めません。").arg(path);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = FileError::cannotRead(path, errno);
-        return std::nullopt;
-    }
-    return bytes;
+    return ImportFile::readAll(
+        path, kLargestFile, QStringLiteral("%1 は大きすぎるため、アドレス帳のファイルとして読めません。").arg(path), error);
 }
 
 QString trimmedField(const QString &text)
@@ -367,7 +351,7 @@ ExportOutcome exportFile(const QString &path)
     ExportOutcome outcome;
     const QList<Entry> entries = bookEntries();
     const QByteArray bytes = isCsvName(path) ? writeCsv(entries) : writeVCards(entries);
-    if (!SafeFile::replace(path, bytes, {}, {}, &outcome.error))
+    if (!SafeFile::replaceChosen(path, bytes, &outcome.error))
         return outcome;
     outcome.count = static_cast<int>(entries.size());
     outcome.ok = true;

@@ -3,6 +3,7 @@
 #include "core/common/AppPaths.h"
 #include "core/common/FileError.h"
 #include "core/common/SafeFile.h"
+#include "core/exchange/ImportFile.h"
 #include "core/exchange/Mbox.h"
 #include "core/exchange/RecordMessage.h"
 #include "core/history/WholeMailLink.h"
@@ -238,16 +239,13 @@ private:
     QString m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
 };
 
+// One mail in a file of its own, bounded as one in an mbox is.
 std::optional<QByteArray> readWhole(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = FileError::cannotRead(path, errno);
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = FileError::cannotRead(path, errno);
+    const QString tooLarge = ImportFile::mailTooLarge(path, 0);
+    auto bytes = ImportFile::readAll(path, ImportFile::kMaxMailBytes, tooLarge, error);
+    if (bytes && ImportFile::hasOverlongLine(*bytes)) {
+        *error = tooLarge;
         return std::nullopt;
     }
     return bytes;
@@ -272,7 +270,7 @@ Outcome exportMbox(HistoryFile::Kind kind, const QString &path, const Work &work
     QString error;
     if (!records.open(&error))
         return failed(error);
-    SafeFile out(path);
+    SafeFile out(path, {}, {}, SafeFile::Name::Chosen);
     if (!out.open())
         return failed(out.errorString());
 
@@ -369,11 +367,20 @@ Outcome exportEmlFolder(HistoryFile::Kind kind, const QString &folder, const Wor
         const QString name = AttachmentWriter::safeName(
             (subject.isEmpty() ? number : number + u' ' + subject) + QStringLiteral(".eml"));
         const QString target = QDir(folder).filePath(name);
-        QFile out(target);
-        if (out.exists())
+        QFile out;
+        // A new file only, never through a link, and the user's alone whatever the umask.
+        const int fd = ::open(QFile::encodeName(target).constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST)
             return failed(QStringLiteral("%1 は既にあります。空のフォルダを選んでください。").arg(target), outcome.count);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return failed(FileError::cannotCreate(target, errno), outcome.count);
+        if (fd < 0 || ::fchmod(fd, 0600) != 0 || !out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+            const int why = errno;
+            if (fd >= 0) {
+                ::close(fd);
+                QFile::remove(target);
+            }
+            return failed(FileError::cannotCreate(target, why), outcome.count);
+        }
         bool ok = true;
         const auto file = wholeMailFile(record);
         QFile mail(file.value_or(QString()));
@@ -437,15 +444,15 @@ Outcome import(const QString &path, const Work &work)
         return outcome;
     }
 
-    QFile probe(path);
-    if (!probe.open(QIODevice::ReadOnly))
-        return failed(FileError::cannotRead(path, errno));
+    QFile probe;
+    QString error;
+    if (!ImportFile::open(probe, path, &error))
+        return failed(error);
     const QByteArray head = probe.read(1024);
     probe.close();
     if (!Mbox::Reader::looksLikeMbox(head) && !head.isEmpty()) {
         if (info.suffix().compare(QLatin1String("eml"), Qt::CaseInsensitive) != 0)
             return failed(QStringLiteral("%1 は mbox 形式のファイルではありません。").arg(path));
-        QString error;
         const auto message = readWhole(path, &error);
         if (!message)
             return failed(error);

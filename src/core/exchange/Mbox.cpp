@@ -1,6 +1,7 @@
 #include "core/exchange/Mbox.h"
 
 #include "core/common/FileError.h"
+#include "core/exchange/ImportFile.h"
 
 
 #include <cerrno>
@@ -135,7 +136,7 @@ QByteArray entry(const QByteArray &separatorLine, const QByteArray &message)
     return out;
 }
 
-Reader::Reader(const QString &path) : m_file(path)
+Reader::Reader(const QString &path) : m_path(path)
 {
 }
 
@@ -150,19 +151,26 @@ bool Reader::isSeparator(const QByteArray &line)
     return line.startsWith(kFrom) && !line.mid(kFrom.size()).trimmed().isEmpty();
 }
 
+QByteArray Reader::readLine()
+{
+    // One buffer for every line, so a long file costs no allocation per line.
+    if (m_line.isEmpty())
+        m_line.resize(ImportFile::kMaxLineBytes + 2);
+    const qint64 got = m_file.readLine(m_line.data(), m_line.size());
+    return got > 0 ? QByteArray(m_line.constData(), got) : QByteArray();
+}
+
 bool Reader::open()
 {
-    if (!m_file.open(QIODevice::ReadOnly)) {
-        m_error = FileError::cannotRead(m_file.fileName(), errno);
+    if (!ImportFile::open(m_file, m_path, &m_error))
         return false;
-    }
-    const QByteArray first = m_file.readLine();
+    const QByteArray first = readLine();
     if (first.isEmpty()) {
         m_atEnd = true;
         return true;
     }
     if (!isSeparator(first)) {
-        m_error = QStringLiteral("%1 は mbox 形式のファイルではありません。").arg(m_file.fileName());
+        m_error = QStringLiteral("%1 は mbox 形式のファイルではありません。").arg(m_path);
         return false;
     }
     m_nextLine = first;
@@ -174,18 +182,24 @@ std::optional<QByteArray> Reader::next()
     if (m_atEnd || m_nextLine.isEmpty())
         return std::nullopt;
     m_nextLine.clear();
+    ++m_number;
     QByteArray message;
     QByteArray previous;
     bool blankBefore = false;  // the message's last line so far is the blank one before a separator
     while (true) {
-        QByteArray line = m_file.readLine();
+        QByteArray line = readLine();
         if (line.isEmpty()) {
             if (m_file.error() != QFileDevice::NoError) {
-                m_error = FileError::cannotRead(m_file.fileName(), errno);
+                m_error = FileError::cannotRead(m_path, errno);
                 return std::nullopt;
             }
             m_atEnd = true;
             break;
+        }
+        if ((line.size() > ImportFile::kMaxLineBytes && !line.endsWith('\n'))
+            || message.size() + line.size() > ImportFile::kMaxMailBytes) {
+            m_error = ImportFile::mailTooLarge(m_path, m_number);
+            return std::nullopt;
         }
         if (isBlank(previous) && isSeparator(line)) {
             m_nextLine = line;

@@ -40,15 +40,18 @@ QByteArray entry(const QByteArray &separatorLine, const QByteArray &message);
 void appendEntry(QByteArray &out, const QByteArray &separatorLine, const QByteArray &message);
 
 // Reads the messages of an mbox (mboxo or mboxrd) one at a time, never more
-// than one message in memory. A line "From " at the start of the file or
+// than one message in memory, and that one no larger than a received mail
+// may be (see ImportFile). A line "From " at the start of the file or
 // after a blank line begins a message; ">From " lines lose one ">".
 class Reader {
 public:
     explicit Reader(const QString &path);
 
-    // False with error() set when the file cannot be read or is no mbox.
+    // False with error() set when the file cannot be read or is no mbox (a
+    // pipe or a device included).
     bool open();
-    // The next message, or nothing at the end (or on a read failure: error()).
+    // The next message, or nothing at the end (or on a read failure or a
+    // message beyond the bounds: error()).
     std::optional<QByteArray> next();
 
     qint64 position() const { return m_file.pos(); }
@@ -60,9 +63,14 @@ public:
 
 private:
     static bool isSeparator(const QByteArray &line);
+    // The next line, cut after ImportFile::kMaxLineBytes + 1 bytes.
+    QByteArray readLine();
+    QString m_path;
     QFile m_file;
+    QByteArray m_line;
     QByteArray m_nextLine;  // a separator already read, or empty
     bool m_atEnd = false;
+    int m_number = 0;  // of the message being read
     QString m_error;
 };
 

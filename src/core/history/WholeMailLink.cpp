@@ -1,6 +1,7 @@
 #include "core/history/WholeMailLink.h"
 
 #include "core/common/AppPaths.h"
+#include "core/common/PrivateFolders.h"
 #include "core/common/Cp932.h"
 #include "core/common/FixedField.h"
 #include "core/common/LineEnds.h"
@@ -205,7 +206,7 @@ QString reserveSent(HistoryRecord &record)
 {
     if (survives(record, true))
         return {};
-    QDir().mkpath(AppPaths::resolve(AppPaths::kSentMailFolder));
+    PrivateFolders::make(AppPaths::resolve(AppPaths::kSentMailFolder));
     const auto path = keepIn(AppPaths::kSentMailFolder, record.Subject, {}, nullptr);
     if (!path)
         return {};
@@ -223,7 +224,7 @@ bool fillSent(const QString &path, const QByteArray &message)
 {
     if (path.isEmpty())
         return false;
-    if (!message.isEmpty() && SafeFile::replace(path, message))
+    if (!message.isEmpty() && SafeFile::replace(path, message, {}, mode_t(0600)))
         return true;
     // An empty file would only stand for nothing; the record then shows as stored.
     QFile::remove(path);

@@ -1,5 +1,6 @@
 #include "ui/compose/Attachments.h"
 
+#include "core/mail/mime/AttachmentFile.h"
 #include "ui/common/Prompt.h"
 
 #include <QFileInfo>
@@ -29,6 +30,12 @@ bool Attachments::acceptable(const QString &path, QWidget *parent) const
     // A comma would split the path in two when the text is taken apart again.
     if (path.contains(kSeparator)) {
         Prompt::warn(commaRefusal(), {}, parent);
+        return false;
+    }
+    // Only the file's status is looked at: opening a pipe could wait for ever.
+    const qint64 attached = AttachmentFile::sizeOf(m_text.split(kSeparator, Qt::SkipEmptyParts));
+    if (const QString why = AttachmentFile::refusal(path, attached); !why.isEmpty()) {
+        Prompt::warn(why, {}, parent);
         return false;
     }
     return true;

@@ -19,11 +19,17 @@ void addAddresses(QStringList &into, const QString &text)
     }
 }
 
+// Text for a header: line breaks become spaces, and every other control
+// character but the tab goes, since a header takes them as they are.
 QString oneLine(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
+    text.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return (u < 0x20 && u != u'\t') || (u >= 0x7F && u <= 0x9F);
+    });
     return text;
 }
 

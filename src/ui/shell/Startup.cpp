@@ -2,6 +2,7 @@
 
 #include "core/common/AppPaths.h"
 #include "ui/common/Prompt.h"
+#include "core/common/PrivateFolders.h"
 #include "core/common/SafeFile.h"
 #include "core/history/HistoryRecovery.h"
 #include "core/mail/MailLibrary.h"
@@ -38,13 +39,14 @@ namespace Startup {
 SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringList &arguments)
 {
     // The lock lives in the data folder, so that folder comes first.
-    QDir().mkpath(AppPaths::resolve(AppPaths::kDataFolder));
+    PrivateFolders::make(AppPaths::resolve(AppPaths::kDataFolder));
     const SingleInstance::Claim claim = instance.claim(arguments);
     if (claim == SingleInstance::Claim::Failed) {
         Prompt::error(instance.errorString());
         return claim;
     }
     if (claim == SingleInstance::Claim::First) {
+        PrivateFolders::tightenOnce();
         removeCompactionLeftovers();
         removeReplacementLeftovers();
         recoverStoresUnderLock();

@@ -163,7 +163,7 @@ void EditorCommands::saveAs()
         return;
     QString error;
     if (!EditorFile::save(*chosen, m_form->bodyText() + QStringLiteral("\r\n"), &error)) {
-        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(*chosen, error), {}, m_form);
+        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n") + error, {}, m_form);
         return;
     }
     m_form->setWindowTitle(*chosen);

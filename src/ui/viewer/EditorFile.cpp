@@ -1,6 +1,7 @@
 #include "ui/viewer/EditorFile.h"
 
 #include "core/common/Cp932.h"
+#include "core/common/SafeFile.h"
 
 #include <QFile>
 
@@ -37,17 +38,7 @@ namespace EditorFile {
 
 bool save(const QString &path, const QString &text, QString *error)
 {
-    QFile file(path);
-    const QByteArray bytes = Cp932::encode(text);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()
-        && file.flush()) {
-        file.close();
-        if (file.error() == QFile::NoError)
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    return false;
+    return SafeFile::replaceChosen(path, Cp932::encode(text), error);
 }
 
 QString directoryPart(const QString &path)

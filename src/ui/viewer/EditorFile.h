@@ -11,8 +11,9 @@ namespace EditorFile {
 // back followed by CR LF. Nothing when the file cannot be read.
 std::optional<QString> load(const QString &path);
 
-// Writes the text as it stands, creating or emptying the file. On failure
-// error, when given, holds the system's words.
+// Writes the text as it stands, replacing whatever is at the name (see
+// SafeFile::Name::Chosen). On failure error, when given, says what failed,
+// where, and the system's words.
 bool save(const QString &path, const QString &text, QString *error = nullptr);
 
 // The name up to and including its last separator; a name without one comes back whole.

@@ -4,6 +4,8 @@
 #include "ui/common/Clipboard.h"
 #include "core/common/Cp932.h"
 #include "core/common/FixedField.h"
+#include "core/common/PrivateFolders.h"
+#include "core/common/SafeFile.h"
 #include "ui/common/Prompt.h"
 #include "core/history/WholeMailLink.h"
 #include "core/mail/mime/HeaderEncoder.h"
@@ -151,7 +153,7 @@ void MailActions::quickSave()
     m_form->setSelectionMarker({});
 
     const QString folder = AppPaths::resolve(AppPaths::kQuickSaveFolder);
-    QDir().mkpath(folder);
+    PrivateFolders::make(folder);
     const QString path = folder + fileNameFor(m_form->subjectText());
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -167,12 +169,9 @@ void MailActions::quickSave()
     const QString block = QStringLiteral("Subject:  %1\r\nFrom:  %2\r\nDate:  %3\r\nBody:  %4")
                               .arg(m_form->subjectText(), m_form->fromText(), m_form->dateText(),
                                    m_form->bodyText());
-    QFile file(path);
-    const QByteArray bytes = quickSaveBytes(block + QStringLiteral("\r\n"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
-        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n%1\n%2").arg(path, file.errorString()),
-                      {}, m_form);
+    QString error;
+    if (!SafeFile::replaceChosen(path, quickSaveBytes(block + QStringLiteral("\r\n")), &error)) {
+        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n") + error, {}, m_form);
         return;
     }
     m_form->setBodyText(block);

@@ -143,7 +143,7 @@ bool AttachmentWriter::writeAt(const QString &path, const QByteArray &bytes)
     m_error.clear();
     const QByteArray native = QFile::encodeName(path);
     // O_EXCL: a planned name taken meanwhile is never overwritten.
-    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         m_lastErrno = errno;
         m_error = QStringLiteral("%1: %2").arg(path, QString::fromLocal8Bit(strerror(errno)));

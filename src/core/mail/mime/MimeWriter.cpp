@@ -2,6 +2,7 @@
 
 #include "core/common/Cp932.h"
 #include "core/common/LineEnds.h"
+#include "core/mail/mime/AttachmentFile.h"
 #include "core/mail/mime/GMimeOnce.h"
 #include "core/mail/mime/HeaderEncoder.h"
 
@@ -117,18 +118,12 @@ QByteArray textCharset(const QByteArray &bytes)
     return {};
 }
 
-GMimePart *attachmentPart(const QString &path, QString *error)
+GMimePart *attachmentPart(const QString &path, qint64 &budget, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("添付ファイルを開けません: %1").arg(path);
+    const auto read = AttachmentFile::read(path, budget, error);
+    if (!read)
         return nullptr;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("添付ファイルを読めません: %1").arg(path);
-        return nullptr;
-    }
+    const QByteArray &bytes = *read;
     const QString name = HeaderEncoder::singleLine(QFileInfo(path).fileName());
     QString type = QMimeDatabase().mimeTypeForFileNameAndData(name, bytes).name();
     if (!type.contains(u'/'))
@@ -228,8 +223,9 @@ std::optional<BuiltMail> MimeWriter::build(const OutgoingMail &mail, const QDate
     if (!paths.isEmpty()) {
         GPtr<GMimeMultipart> mixed(g_mime_multipart_new_with_subtype("mixed"));
         g_mime_multipart_add(mixed.get(), content.get());
+        qint64 budget = AttachmentFile::kMaxMailBytes;
         for (const QString &path : paths) {
-            GPtr<GMimePart> part(attachmentPart(path.trimmed(), error));
+            GPtr<GMimePart> part(attachmentPart(path.trimmed(), budget, error));
             if (!part)
                 return std::nullopt;
             g_mime_multipart_add(mixed.get(), GMIME_OBJECT(part.get()));

@@ -21,7 +21,8 @@ struct BuiltMail {
 class MimeWriter {
 public:
     // Nothing when the mail cannot be built (no recipient, an unusable address,
-    // an attachment that cannot be read); error says why.
+    // an attachment that cannot be read or is no regular file of a bounded
+    // size, see AttachmentFile); error says why.
     static std::optional<BuiltMail> build(const OutgoingMail &mail, const QDateTime &date,
                                           QString *error);
 
