@@ -16,11 +16,13 @@
 #include "ui/shell/Forms.h"
 #include "ui/shell/MainForm.h"
 #include "support/MailServerTest.h"
+#include "support/Markup.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 #include "support/ScriptedServer.h"
 #include "support/Wait.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
 #include <QEventLoop>
@@ -28,6 +30,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -358,10 +361,18 @@ TEST_F(SignIn, BulkSendWithoutSignInStopsAfterOneBoxAndOpensNoBrowser)
 TEST_F(SignIn, RefusalEndsItWithABoxAndTheWindowSignsInAgainAtOnce)
 {
     qputenv("PINTORA_BROWSER_STUB", "deny");
+    // The redirect is anyone's to send: its words are shown, its markup is not.
+    qputenv("PINTORA_BROWSER_ERROR_DESCRIPTION", kHostileHtml.toUtf8());
     IdPassForm *form = Forms::open<IdPassForm>();
     // The program's real box, its event loop running until the refused redirect's
     // connection is gone: the box must not stand on that connection's handler.
-    prompt.holdNextOpen([&] { return QFile::exists(page) && listenerConnections(form) == 0; });
+    bool boxDrewMarkup = true;
+    prompt.holdNextOpen([&] {
+        if (const auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            if (const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+                boxDrewMarkup = drawsAsMarkup(label);
+        return QFile::exists(page) && listenerConnections(form) == 0;
+    });
     EXPECT_EQ(signIn(), std::optional<bool>(false));
     ASSERT_EQ(prompt.boxes.size(), 1);
     EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("access_denied"))) << prompt.boxes[0].text.toStdString();
@@ -371,6 +382,10 @@ TEST_F(SignIn, RefusalEndsItWithABoxAndTheWindowSignsInAgainAtOnce)
     EXPECT_FALSE(form->signInRunning());
     EXPECT_TRUE(child<QPushButton>(form, "SignInCommand")->isEnabled());
     EXPECT_TRUE(child<QLabel>(form, "OAuthStatus")->text().contains(QStringLiteral("access_denied")));
+    EXPECT_TRUE(prompt.boxes[0].text.contains(QStringLiteral("<h1"))) << prompt.boxes[0].text.toStdString();
+    EXPECT_FALSE(boxDrewMarkup);
+    EXPECT_FALSE(drawsAsMarkup(child<QLabel>(form, "OAuthStatus")));
+    qunsetenv("PINTORA_BROWSER_ERROR_DESCRIPTION");
 
     // The user changes their mind and signs in right away, in the same window.
     qputenv("PINTORA_BROWSER_STUB", "follow");

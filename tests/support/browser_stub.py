@@ -33,7 +33,8 @@ def main():
     redirect = query["redirect_uri"]
     if mode == "deny":
         target = redirect + "?" + urllib.parse.urlencode(
-            dict(error="access_denied", error_description="The user declined.", state=query.get("state", "")))
+            dict(error="access_denied", state=query.get("state", ""),
+                 error_description=os.environ.get("PINTORA_BROWSER_ERROR_DESCRIPTION", "The user declined.")))
     else:
         status, target, _ = get(url)
         if status != 302 or not target:
