@@ -45,6 +45,8 @@ SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringL
         return claim;
     }
     if (claim == SingleInstance::Claim::First) {
+        if (!instance.listenError().isEmpty())
+            Prompt::warn(instance.listenError());
         removeCompactionLeftovers();
         removeReplacementLeftovers();
         recoverStoresUnderLock();
