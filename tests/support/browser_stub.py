@@ -49,8 +49,11 @@ def main():
     get(urllib.parse.urlunsplit(base._replace(path="/favicon.ico", query="")))
     _, _, page = get(target)
     if os.environ.get("PINTORA_BROWSER_PAGE"):
-        with open(os.environ["PINTORA_BROWSER_PAGE"], "w") as f:
+        # Whole or not at all: tests wait for the file to appear, then read it.
+        target = os.environ["PINTORA_BROWSER_PAGE"]
+        with open(target + ".part", "w") as f:
             f.write(page)
+        os.replace(target + ".part", target)
 
 
 if __name__ == "__main__":
