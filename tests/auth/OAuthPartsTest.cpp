@@ -7,8 +7,10 @@
 #include "core/mail/net/SaslOAuth.h"
 #include "support/Sandbox.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
@@ -198,3 +200,62 @@ TEST(SaslOAuth, ClientMessagesOfBothMechanisms)
     EXPECT_FALSE(SaslOAuth::lineMayCarry(false, QStringLiteral("pop.example.jp")));
     SaslOAuth::allowPlainLoopback(false);
 }
+
+// A refresh token goes back only to the endpoint that issued it: with the provider file
+// naming another one, or tokens kept without their issuer, the answer is a new sign-in and
+// nothing reaches the endpoint the file names now.
+TEST(OAuthAccess, RefreshTokenGoesNowhereButTheEndpointThatIssuedIt)
+{
+    struct Case {
+        const char *name;
+        QString issuedBy;
+    };
+    QTcpServer elsewhere;
+    ASSERT_TRUE(elsewhere.listen(QHostAddress::LocalHost));
+    const QString now = QStringLiteral("http://127.0.0.1:%1/token").arg(elsewhere.serverPort());
+    for (const Case &c : {Case{"another endpoint", QStringLiteral("https://login.example.jp/token")},
+                          Case{"kept without its issuer", QString()}}) {
+        SCOPED_TRACE(c.name);
+        Sandbox sandbox;
+        Sandbox::writeFile(sandbox.dataPath(kUserProviders),
+                           QStringLiteral("[P]\r\nauthorize=https://login.example.jp/authorize\r\ntoken=%1\r\n"
+                                          "client_id=pintora-test\r\nhosts=pop.example.jp\r\n")
+                               .arg(now)
+                               .toLatin1());
+        OAuthTokens stale{QStringLiteral("rt-secret"), QStringLiteral("at-old"), QDateTime::currentSecsSinceEpoch() - 10};
+        stale.tokenUrl = c.issuedBy;
+        ASSERT_TRUE(OAuthTokenStore::save(QStringLiteral("P"), QStringLiteral("a@example.jp"), stale));
+
+        const OAuthAccess::Access access = OAuthAccess::prepare(QStringLiteral("P"), QStringLiteral("a@example.jp"));
+        EXPECT_EQ(access.status, OAuthAccess::Access::Status::NeedsSignIn);
+        EXPECT_TRUE(access.error.contains(QStringLiteral("トークンのアドレス"))) << access.error.toStdString();
+        EXPECT_FALSE(elsewhere.waitForNewConnection(200));
+        // The tokens stay: the user may put the file back.
+        EXPECT_EQ(OAuthTokenStore::load(QStringLiteral("P"), QStringLiteral("a@example.jp"))->refresh, QStringLiteral("rt-secret"));
+    }
+}
+
+// The access token goes to the servers the provider names, whatever their spelling;
+// to any other only with the user's yes.
+TEST(SaslOAuth, TokenGoesToTheProvidersServersAndElsewhereOnlyWhenAllowed)
+{
+    SessionHooks hooks;
+    hooks.tokenProvider = QStringLiteral("P");
+    hooks.tokenHosts = {QStringLiteral("pop.example.jp"), QStringLiteral("smtp.example.jp")};
+    EXPECT_TRUE(SaslOAuth::tokenMayGo(hooks, QStringLiteral("pop.example.jp"), 995));
+    EXPECT_TRUE(SaslOAuth::tokenMayGo(hooks, QStringLiteral("SMTP.Example.JP."), 465));
+    EXPECT_FALSE(SaslOAuth::tokenMayGo(hooks, QStringLiteral("pop.example.jp.attacker.example"), 995));
+    EXPECT_FALSE(SaslOAuth::tokenMayGo(hooks, QString(), 995));
+
+    QStringList asked;
+    hooks.tokenElsewhere = [&](const QString &host, quint16 port, const QString &provider) {
+        asked << QStringLiteral("%1:%2 %3").arg(host).arg(port).arg(provider);
+        return host == QLatin1String("allowed.example.jp");
+    };
+    EXPECT_TRUE(SaslOAuth::tokenMayGo(hooks, QStringLiteral("allowed.example.jp"), 995));
+    EXPECT_FALSE(SaslOAuth::tokenMayGo(hooks, QStringLiteral("mail.attacker.example"), 995));
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("allowed.example.jp:995 P"), QStringLiteral("mail.attacker.example:995 P")}));
+    EXPECT_TRUE(SaslOAuth::tokenMayGo(hooks, QStringLiteral("pop.example.jp"), 995));
+    EXPECT_EQ(asked.size(), 2);
+}
+

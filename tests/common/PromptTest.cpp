@@ -1,8 +1,16 @@
 #include "ui/common/Prompt.h"
 
+#include "ui/common/ProgressWindow.h"
+#include "support/Markup.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +43,55 @@ TEST(DialogPromptBox, WhoseWindowGoesWhileItIsOpenAnswersCautiouslyAndIsNoLonger
                                     window),
               2);
     EXPECT_FALSE(Prompt::anyOpen());
+}
+
+// Looks at the box while it is up, then closes it.
+struct ShownBox {
+    QString text;
+    bool markup = true;
+};
+
+ShownBox whileShown(const std::function<void()> &show)
+{
+    ShownBox shown;
+    QTimer::singleShot(50, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            shown.text = label->text();
+            shown.markup = drawsAsMarkup(label);
+        }
+        box->reject();
+    });
+    show();
+    return shown;
+}
+
+// A server's reply, a provider's error or a file name quoted in a box is shown as the
+// characters it is: no heading, no colour, no link to click.
+TEST(DialogPromptBox, ShowsMarkupFromOutsideAsPlainCharacters)
+{
+    const QString text = QStringLiteral("サーバーの応答: ") + kHostileHtml;
+    const ShownBox asked = whileShown([&] { DialogPrompt().ask({text, {}, Prompt::Icon::Critical, Prompt::Buttons::Ok}, nullptr); });
+    EXPECT_EQ(asked.text, text);
+    EXPECT_FALSE(asked.markup);
+
+    const ShownBox chosen = whileShown([&] {
+        DialogPrompt().choose({text, {}, Prompt::Icon::Warning, {QStringLiteral("はい"), QStringLiteral("いいえ")}, 0, 1}, nullptr);
+    });
+    EXPECT_EQ(chosen.text, text);
+    EXPECT_FALSE(chosen.markup);
+}
+
+TEST(ProgressWindowText, ShowsMarkupFromOutsideAsPlainCharacters)
+{
+    ProgressWindow window(QStringLiteral("取り込み"));
+    window.setText(kHostileHtml);
+    const auto *label = window.findChild<QLabel *>(QStringLiteral("ProgressText"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), kHostileHtml);
+    EXPECT_FALSE(drawsAsMarkup(label));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/shell/MainForm.h"
 #include "ui/shell/Startup.h"
 #include "support/Sandbox.h"
+#include "support/Markup.h"
 #include "support/ScriptedPrompt.h"
 #include "support/Wait.h"
 #include "DesktopTestSupport.h"
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocalSocket>
 #include <QPlainTextEdit>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -117,6 +119,20 @@ TEST(Mailto, LinkFillsTheComposeWindowAndSaysWhatWasLeftOut)
     EXPECT_TRUE(status.contains(QStringLiteral("bcc"))) << qPrintable(status);
     EXPECT_TRUE(status.contains(QStringLiteral("attach"))) << qPrintable(status);
     EXPECT_TRUE(prompt.boxes.isEmpty());
+}
+
+// A link's field names are the page's to choose; the status line names them as written.
+TEST(Mailto, FieldNameWithMarkupIsShownAsPlainCharacters)
+{
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    ASSERT_TRUE(Requests::openLinks({QStringLiteral("mailto:a@example.jp?")
+                                     + QString::fromLatin1(QUrl::toPercentEncoding(kHostileHtml)) + QStringLiteral("=x")}));
+    WriteForm *form = Forms::existing<WriteForm>();
+    ASSERT_NE(form, nullptr);
+    const auto *status = form->findChild<QLabel *>(QStringLiteral("Label7"));
+    EXPECT_TRUE(status->text().contains(QStringLiteral("<h1"))) << qPrintable(status->text());
+    EXPECT_FALSE(drawsAsMarkup(status));
 }
 
 TEST(Mailto, MailBeingWrittenIsReplacedOnlyWhenTheUserSaysSo)

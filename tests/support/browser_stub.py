@@ -33,7 +33,8 @@ def main():
     redirect = query["redirect_uri"]
     if mode == "deny":
         target = redirect + "?" + urllib.parse.urlencode(
-            dict(error="access_denied", error_description="The user declined.", state=query.get("state", "")))
+            dict(error="access_denied", state=query.get("state", ""),
+                 error_description=os.environ.get("PINTORA_BROWSER_ERROR_DESCRIPTION", "The user declined.")))
     else:
         status, target, _ = get(url)
         if status != 302 or not target:
@@ -48,8 +49,11 @@ def main():
     get(urllib.parse.urlunsplit(base._replace(path="/favicon.ico", query="")))
     _, _, page = get(target)
     if os.environ.get("PINTORA_BROWSER_PAGE"):
-        with open(os.environ["PINTORA_BROWSER_PAGE"], "w") as f:
+        # Whole or not at all: tests wait for the file to appear, then read it.
+        target = os.environ["PINTORA_BROWSER_PAGE"]
+        with open(target + ".part", "w") as f:
             f.write(page)
+        os.replace(target + ".part", target)
 
 
 if __name__ == "__main__":

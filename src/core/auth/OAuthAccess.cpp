@@ -46,12 +46,18 @@ OAuthAccess::Access OAuthAccess::prepare(const QString &providerName, const QStr
     if (!stored)
         return failed(Status::NeedsSignIn, kNotSignedInText);
     const qint64 now = QDateTime::currentSecsSinceEpoch();
+    Access access;
+    access.status = Status::Ok;
+    access.provider = provider->name;
+    access.hosts = provider->hosts;
     if (stored->freshFor(kRefreshMargin, now)) {
-        Access access;
-        access.status = Status::Ok;
         access.token = stored->access.toLatin1();
         return access;
     }
+    // The refresh token goes back only to the endpoint that issued it; a provider
+    // file that names another one now gets a new sign-in, never the token.
+    if (stored->tokenUrl.isEmpty() || stored->tokenUrl != provider->token.toString(QUrl::FullyEncoded))
+        return failed(Status::NeedsSignIn, kTokenUrlChangedText.arg(provider->name));
     const TokenReply reply = TokenEndpoint::refreshAndWait(*provider, stored->refresh, cancel);
     if (!reply.ok) {
         // The grant itself is gone: only a new sign-in helps, never a password.
@@ -65,8 +71,6 @@ OAuthAccess::Access OAuthAccess::prepare(const QString &providerName, const QStr
     if (!OAuthTokenStore::save(provider->name, account, reply.tokens, &why))
         return failed(Status::Failed,
                       QStringLiteral("サインインの情報を %1 に保存できませんでした（%2）。").arg(OAuthTokenStore::path(), why));
-    Access access;
-    access.status = Status::Ok;
     access.token = reply.tokens.access.toLatin1();
     return access;
 }

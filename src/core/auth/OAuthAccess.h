@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <optional>
@@ -17,6 +18,8 @@ struct Access {
     enum class Status { Ok, NeedsSignIn, Failed };
     Status status = Status::Failed;
     QByteArray token;
+    QString provider;           // for Ok: the provider's name and its mail servers (hosts=)
+    QStringList hosts;
     QString error;              // for Failed and NeedsSignIn: the sentence for the box
 };
 
@@ -24,6 +27,8 @@ struct Access {
 constexpr qint64 kRefreshMargin = 5 * 60;
 
 inline const QString kExpiredText = QStringLiteral("サインインの有効期限が切れました。もう一度サインインしてください。");
+inline const QString kTokenUrlChangedText =
+    QStringLiteral("oauth2.ini の「%1」のトークンのアドレスが、サインインしたときと変わっています。もう一度サインインしてください。");
 inline const QString kNotSignedInText =
     QStringLiteral("OAuth 2.0 でのサインインがまだ済んでいません。ID/PASS の画面で「ブラウザでサインイン」を押してサインインしてください。");
 

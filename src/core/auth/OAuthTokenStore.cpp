@@ -82,13 +82,15 @@ std::optional<OAuthTokens> OAuthTokenStore::load(const QString &provider, const 
     tokens.refresh = it->value(QStringLiteral("refresh"));
     tokens.access = it->value(QStringLiteral("access"));
     tokens.expires = it->value(QStringLiteral("expires")).toLongLong();
+    tokens.tokenUrl = it->value(QStringLiteral("token_url"));
     return tokens;
 }
 
 bool OAuthTokenStore::save(const QString &provider, const QString &account, const OAuthTokens &tokens,
                            QString *error)
 {
-    if (!plainToken(tokens.refresh) || !plainToken(tokens.access)) {
+    if (!plainToken(tokens.refresh) || !plainToken(tokens.access)
+        || (!tokens.tokenUrl.isEmpty() && !plainToken(tokens.tokenUrl))) {
         if (error)
             *error = QStringLiteral("サーバーから受け取ったトークンに使えない文字が含まれています。");
         return false;
@@ -99,6 +101,7 @@ bool OAuthTokenStore::save(const QString &provider, const QString &account, cons
     section[QStringLiteral("refresh")] = tokens.refresh;
     section[QStringLiteral("access")] = tokens.access;
     section[QStringLiteral("expires")] = QString::number(tokens.expires);
+    section[QStringLiteral("token_url")] = tokens.tokenUrl;
     return writeAll(path(), sections, error);
 }
 

@@ -10,6 +10,7 @@ struct OAuthTokens {
     QString refresh;
     QString access;
     qint64 expires = 0;
+    QString tokenUrl;  // the endpoint that issued them, the only one the refresh token goes to
 
     // The access token still holds this many seconds from now.
     bool freshFor(qint64 seconds, qint64 now) const { return !access.isEmpty() && expires - now > seconds; }

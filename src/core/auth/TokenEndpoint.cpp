@@ -105,6 +105,8 @@ TokenReply TokenEndpoint::readToken(QNetworkReply *reply, qint64 now)
         return result;
     }
     result.tokens.access = object.value(QStringLiteral("access_token")).toString();
+    // Redirects are never followed, so this is the endpoint that answered.
+    result.tokens.tokenUrl = reply->request().url().toString(QUrl::FullyEncoded);
     result.tokens.refresh = object.value(QStringLiteral("refresh_token")).toString();
     const qint64 lifetime = object.value(QStringLiteral("expires_in")).toVariant().toLongLong();
     // No token lives longer than a year, whatever the answer says.

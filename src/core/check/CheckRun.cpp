@@ -185,6 +185,8 @@ private:
         switch (access.status) {
         case OAuthAccess::Access::Status::Ok:
             m_hooks.accessToken = [token = access.token] { return token; };
+            m_hooks.tokenProvider = access.provider;
+            m_hooks.tokenHosts = access.hosts;
             return true;
         case OAuthAccess::Access::Status::NeedsSignIn: {
             m_outcome.failed = true;

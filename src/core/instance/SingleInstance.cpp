@@ -17,6 +17,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +49,54 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+int remaining(const QDeadlineTimer &deadline)
+{
+    return int(qBound(qint64(1), deadline.remainingTime(), qint64(1000000)));
+}
+
+// No one else may plant a socket where ours is looked for, nor reach ours.
+bool isPrivateFolder(const QByteArray &path)
+{
+    struct stat status {};
+    return ::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) && status.st_uid == ::geteuid()
+        && (status.st_mode & 077) == 0;
+}
+
+// Makes the folder, or tightens it when it is ours and open to others.
+bool ensurePrivateFolder(const QString &folder, QString *why)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        *why = QStringLiteral("%1 を作成できません（%2）").arg(folder, systemError(errno));
+        return false;
+    }
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0) {
+        *why = QStringLiteral("%1 を調べられません（%2）").arg(folder, systemError(errno));
+        return false;
+    }
+    if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) {
+        *why = QStringLiteral("%1 はこのユーザーのフォルダではありません").arg(folder);
+        return false;
+    }
+    if ((status.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
+        *why = QStringLiteral("%1 をほかのユーザーから閉じられません（%2）").arg(folder, systemError(errno));
+        return false;
+    }
+    return true;
+}
+
+// The user the process at the other end of a local socket runs as.
+bool peerUser(qintptr descriptor, uid_t *user)
+{
+    ucred peer {};
+    socklen_t size = sizeof peer;
+    if (descriptor < 0 || ::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+        return false;
+    *user = peer.uid;
+    return true;
+}
+
 } // namespace
 
 InstanceReply::InstanceReply(QLocalSocket *socket) : QObject(socket), m_socket(socket)
@@ -72,7 +122,7 @@ bool SingleInstance::waitsForAnswer(const QStringList &arguments)
     return arguments.value(0) == QLatin1String("--check");
 }
 
-SingleInstance::SingleInstance(QObject *parent) : QObject(parent), m_name(serverName(AppPaths::appDir()))
+SingleInstance::SingleInstance(QObject *parent) : QObject(parent)
 {
 }
 
@@ -91,7 +141,17 @@ QString SingleInstance::serverName(const QString &appDir)
         canonical = QFileInfo(appDir).absoluteFilePath();
     const QByteArray hash =
         QCryptographicHash::hash(QFile::encodeName(canonical), QCryptographicHash::Sha256).toHex().left(24);
-    return QStringLiteral("pintora-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+    return QStringLiteral("pintora-%1").arg(QString::fromLatin1(hash));
+}
+
+QStringList SingleInstance::socketPaths()
+{
+    QStringList paths;
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.startsWith('/') && isPrivateFolder(runtime))
+        paths << QFile::decodeName(runtime) + u'/' + serverName(AppPaths::appDir());
+    paths << AppPaths::resolve(AppPaths::kDataFolder) + QStringLiteral("/socket/pintora");
+    return paths;
 }
 
 QString SingleInstance::lockPath()
@@ -129,30 +189,46 @@ SingleInstance::Claim SingleInstance::claim(const QStringList &arguments, int wa
     case Lock::Taken:
         break;
     }
-    if (!listen()) {
-        // The lock keeps the data safe; only later starts cannot reach this one.
-        qWarning("%s", qPrintable(m_error));
-    }
+    // The lock keeps the data safe; only later starts cannot reach this one (listenError).
+    listen();
     return Claim::First;
 }
 
 bool SingleInstance::listen()
 {
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    // Holding the lock, whatever answers to the name was left by a run that ended badly.
-    QLocalServer::removeServer(m_name);
-    if (!m_server->listen(m_name)) {
-        m_error = QStringLiteral("ほかの起動からの呼び出しを受け付けられません（%1）。").arg(m_server->errorString());
-        return false;
+    QStringList failures;
+    for (const QString &path : socketPaths()) {
+        QString why;
+        if (!ensurePrivateFolder(QFileInfo(path).path(), &why)) {
+            failures << why;
+            continue;
+        }
+        auto *server = new QLocalServer(this);
+        server->setSocketOptions(QLocalServer::UserAccessOption);
+        // Holding the lock, whatever answers to the name was left by a run that ended badly.
+        QLocalServer::removeServer(path);
+        if (server->listen(path)) {
+            m_server = server;
+            connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);
+            return true;
+        }
+        failures << QStringLiteral("%1: %2").arg(path, server->errorString());
+        delete server;
     }
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::accept);
-    return true;
+    m_listenError = QStringLiteral("ほかの起動からの呼び出しを受け付けられません。リンクや二つ目の起動は、この Pintora に届きません。\n%1")
+                        .arg(failures.join(u'\n'));
+    return false;
 }
 
 void SingleInstance::accept()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        uid_t user = 0;
+        if (!peerUser(socket->socketDescriptor(), &user) || user != ::geteuid()) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
         // A caller that never finishes its request is not waited for.
@@ -211,24 +287,40 @@ SingleInstance::Claim SingleInstance::handOver(const QStringList &arguments, int
 {
     // The first copy may still be starting: it holds the lock before it listens.
     QDeadlineTimer deadline(waitMs);
+    const QStringList paths = socketPaths();
     QString why;
+    bool reached = false;
     do {
-        QLocalSocket socket;
-        socket.connectToServer(m_name);
-        if (socket.waitForConnected(1000)) {
+        for (const QString &path : paths) {
+            QLocalSocket socket;
+            socket.connectToServer(path);
+            if (!socket.waitForConnected(remaining(deadline))) {
+                why = socket.errorString();
+                continue;
+            }
+            // A link may hold what the user is about to write: only our own program hears it.
+            uid_t user = 0;
+            if (!peerUser(socket.socketDescriptor(), &user) || user != ::geteuid()) {
+                m_error = QStringLiteral("%1 で待っているのは別のユーザー（uid %2）のプログラムです。何も渡さずに終わります。")
+                              .arg(path)
+                              .arg(user);
+                return Claim::Failed;
+            }
+            reached = true;
             socket.write(encode(arguments));
             QByteArray answer;
-            while (answer.size() < kAck.size() && socket.waitForReadyRead(int(qMax<qint64>(deadline.remainingTime(), 1))))
+            while (answer.size() < kAck.size() && socket.waitForReadyRead(remaining(deadline)))
                 answer += socket.readAll();
             if (answer.startsWith(kAck))
                 return waitsForAnswer(arguments) ? awaitAnswer(socket, answer.mid(kAck.size())) : Claim::HandedOver;
             why = socket.errorString();
-        } else {
-            why = socket.errorString();
         }
-        QThread::msleep(100);
+        if (!deadline.hasExpired())
+            QThread::msleep(100);
     } while (!deadline.hasExpired());
-    m_error = QStringLiteral("Pintora はこのフォルダで既に動いていますが、応答がありません（%1）。").arg(why);
+    const QString seconds = QString::number(waitMs / 1000.0, 'g', 3);
+    m_error = reached ? QStringLiteral("Pintora はこのフォルダで既に動いていますが、%1 秒待っても応答がありません。").arg(seconds)
+                      : QStringLiteral("Pintora はこのフォルダで既に動いていますが、呼び出しを受け付けていません（%1）。").arg(why);
     return Claim::Failed;
 }
 

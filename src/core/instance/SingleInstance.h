@@ -24,10 +24,11 @@ private:
 
 // One program per installation. The first start holds an exclusive lock on a
 // file in the data folder for its whole life and listens on a local socket
-// named after the installation's folder; a later start finds the lock taken,
-// hands its arguments (a mailto link, or nothing) to the first through the
-// socket and ends. The lock alone decides who is first: a socket left behind
-// by a crashed run is taken over.
+// named after the installation's folder, in a folder only the user can enter;
+// a later start finds the lock taken, hands its arguments (a mailto link, or
+// nothing) to the first through the socket and ends. The lock alone decides
+// who is first: a socket left behind by a crashed run is taken over. Nothing
+// is handed to a peer running as another user.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -43,8 +44,10 @@ public:
     SingleInstance(const SingleInstance &) = delete;
     SingleInstance &operator=(const SingleInstance &) = delete;
 
-    // Waits at most waitMs for a starting first copy to listen before giving up.
-    Claim claim(const QStringList &arguments, int waitMs = 10000);
+    // Waits at most waitMs for the first copy to take the request before giving up.
+    Claim claim(const QStringList &arguments, int waitMs = 2000);
+    // After First: why later starts cannot reach this one, or nothing when they can.
+    const QString &listenError() const { return m_listenError; }
     bool holdsLock() const { return m_lockFd >= 0; }
     // After a hand-over of a request that waits (--check): the running
     // program's answer, once it came, with its exit status.
@@ -55,8 +58,12 @@ public:
     const QString &errorString() const { return m_error; }
 
     // A socket name for the installation: the same for every start from one
-    // folder (links and all), different for another folder or another user.
+    // folder (links and all), different for another folder.
     static QString serverName(const QString &appDir);
+    // Where the installation's socket may be, in the order a first start tries
+    // them: the session's runtime folder when it is private, then a private
+    // folder inside the data folder.
+    static QStringList socketPaths();
     static QString lockPath();
 
 signals:
@@ -75,10 +82,10 @@ private:
     void accept();
     void readRequest(QLocalSocket *socket);
 
-    QString m_name;
     int m_lockFd = -1;
     QLocalServer *m_server = nullptr;
     QString m_error;
+    QString m_listenError;
     int m_answerStatus = 0;
     QString m_answerText;
 };

@@ -58,6 +58,8 @@ void SendEngine::start()
                     return;
                 }
                 hooks.accessToken = [token = access.token] { return token; };
+                hooks.tokenProvider = access.provider;
+                hooks.tokenHosts = access.hosts;
             }
             hooks.handedOver = [self] {
                 WindowThread::post([self] {

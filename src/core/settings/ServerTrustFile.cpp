@@ -26,6 +26,23 @@ QMutex &fileLock()
 
 using Servers = QMap<QString, ServerTrustFile::Server>;
 
+// Provider names, percent-encoded so that none can break the list or the line.
+QStringList names(const QString &value)
+{
+    QStringList list;
+    for (const QString &part : value.split(u',', Qt::SkipEmptyParts))
+        list << QUrl::fromPercentEncoding(part.trimmed().toLatin1());
+    return list;
+}
+
+QString joined(const QStringList &list)
+{
+    QStringList parts;
+    for (const QString &name : list)
+        parts << QString::fromLatin1(QUrl::toPercentEncoding(name));
+    return parts.join(u',');
+}
+
 Servers parse(const QByteArray &bytes)
 {
     Servers servers;
@@ -50,6 +67,10 @@ Servers parse(const QByteArray &bytes)
             current->seenTls = value == QLatin1String("1");
         else if (name == QLatin1String("plaintext"))
             current->plaintextAllowed = value == QLatin1String("1");
+        else if (name == QLatin1String("signin"))
+            current->signInAllowed = names(value);
+        else if (name == QLatin1String("nosignin"))
+            current->signInRefused = names(value);
     }
     return servers;
 }
@@ -67,6 +88,10 @@ QByteArray format(const Servers &servers)
         text += QStringLiteral("tls=%1\r\nplaintext=%2\r\n")
                     .arg(server.seenTls ? 1 : 0)
                     .arg(server.plaintextAllowed ? 1 : 0);
+        if (!server.signInAllowed.isEmpty())
+            text += QStringLiteral("signin=%1\r\n").arg(joined(server.signInAllowed));
+        if (!server.signInRefused.isEmpty())
+            text += QStringLiteral("nosignin=%1\r\n").arg(joined(server.signInRefused));
     }
     return Cp932::encode(text);
 }
@@ -149,4 +174,24 @@ bool ServerTrustFile::rememberTls(const QString &host, quint16 port, QString *er
 bool ServerTrustFile::allowPlaintext(const QString &host, quint16 port, QString *error) const
 {
     return update(host, port, [](Server &entry) { entry.plaintextAllowed = true; }, error);
+}
+
+std::optional<bool> ServerTrustFile::signInAnswer(const QString &host, quint16 port, const QString &provider) const
+{
+    const Server entry = server(host, port);
+    if (entry.signInRefused.contains(provider))
+        return false;
+    if (entry.signInAllowed.contains(provider))
+        return true;
+    return std::nullopt;
+}
+
+bool ServerTrustFile::rememberSignInAnswer(const QString &host, quint16 port, const QString &provider, bool allowed,
+                                           QString *error) const
+{
+    return update(host, port, [&](Server &entry) {
+        entry.signInAllowed.removeAll(provider);
+        entry.signInRefused.removeAll(provider);
+        (allowed ? entry.signInAllowed : entry.signInRefused) << provider;
+    }, error);
 }

@@ -2,6 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class QSslCertificate;
 
@@ -17,6 +20,10 @@ public:
         QByteArray pinnedPem;
         bool seenTls = false;
         bool plaintextAllowed = false;
+        // Providers whose sign-in the user let go to this server although their
+        // hosts= do not name it, and those they refused.
+        QStringList signInAllowed;
+        QStringList signInRefused;
 
         bool operator==(const Server &) const = default;
     };
@@ -44,6 +51,10 @@ public:
     // Writes only when this is news.
     bool rememberTls(const QString &host, quint16 port, QString *error = nullptr) const;
     bool allowPlaintext(const QString &host, quint16 port, QString *error = nullptr) const;
+    // The user's answer about sending the provider's sign-in to this server, if they gave one.
+    std::optional<bool> signInAnswer(const QString &host, quint16 port, const QString &provider) const;
+    bool rememberSignInAnswer(const QString &host, quint16 port, const QString &provider, bool allowed,
+                              QString *error = nullptr) const;
 
 private:
     template <class Change>

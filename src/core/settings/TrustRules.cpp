@@ -47,6 +47,19 @@ void TrustRules::install(SessionHooks &hooks, Questions questions)
     hooks.plaintextPassword = [ask = questions.plaintextPassword](const QString &host, quint16 port) {
         return WindowThread::call([host, port, ask] { return ask && ask(host, port); }, false);
     };
+    hooks.tokenElsewhere = [ask = questions.signInElsewhere](const QString &host, quint16 port, const QString &provider) {
+        return WindowThread::call([host, port, provider, ask] {
+            const ServerTrustFile trust;
+            if (const auto answer = trust.signInAnswer(host, port, provider))
+                return *answer;
+            if (!ask)
+                return false;
+            const bool allowed = ask(host, port, provider);
+            // Kept either way: the question comes once, not at every check.
+            trust.rememberSignInAnswer(host, port, provider, allowed);
+            return allowed;
+        }, false);
+    };
 }
 
 void TrustRules::installQuiet(SessionHooks &hooks, std::function<void()> needsUser)
@@ -68,6 +81,12 @@ void TrustRules::installQuiet(SessionHooks &hooks, std::function<void()> needsUs
     hooks.plaintextPassword = [needsUser](const QString &host, quint16 port) {
         if (ServerTrustFile().server(host, port).plaintextAllowed)
             return true;
+        needsUser();
+        return false;
+    };
+    hooks.tokenElsewhere = [needsUser](const QString &host, quint16 port, const QString &provider) {
+        if (const auto answer = ServerTrustFile().signInAnswer(host, port, provider))
+            return *answer;
         needsUser();
         return false;
     };

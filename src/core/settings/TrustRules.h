@@ -15,6 +15,8 @@ namespace TrustRules {
 struct Questions {
     std::function<CertificateAnswer(const CertificateProblem &)> certificate;
     std::function<bool(const QString &host, quint16 port)> plaintextPassword;
+    // Send the provider's sign-in to a server its hosts= do not name? Asked once; the answer is kept.
+    std::function<bool(const QString &host, quint16 port, const QString &provider)> signInElsewhere;
 };
 
 void install(SessionHooks &hooks, Questions questions);

@@ -4,6 +4,7 @@
 #include "core/addressbook/NameCard.h"
 #include "ui/common/Clipboard.h"
 #include "ui/common/OneLineBox.h"
+#include "ui/common/PlainText.h"
 #include "ui/common/Prompt.h"
 #include "ui/common/Twips.h"
 #include "ui/addressbook/AddressExchangeActions.h"
@@ -122,6 +123,7 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     m_list = list;
 
     m_status = Twips::add<QLabel>(this, QStringLiteral("Label7"), 0, 6240, 7335, 300);
+    PlainText::keep(m_status);
     m_status->setFrameShape(QFrame::Panel);
     m_status->setFrameShadow(QFrame::Sunken);
 

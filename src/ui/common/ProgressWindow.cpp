@@ -1,5 +1,6 @@
 #include "ui/common/ProgressWindow.h"
 
+#include "ui/common/PlainText.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@ ProgressWindow::ProgressWindow(const QString &title, QWidget *parent)
 
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("ProgressText"));
+    PlainText::keep(m_text);
     m_text->setMinimumWidth(300);
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("ProgressBar"));

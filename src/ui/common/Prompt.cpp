@@ -141,6 +141,8 @@ Prompt::Answer DialogPrompt::ask(const Box &box, QWidget *parent)
     // On the heap and watched: the parent's end frees it, and exec() then returns Rejected.
     QPointer<QMessageBox> message = new QMessageBox(toQt(box.icon), box.title.isEmpty() ? programTitle() : box.title,
                                                     box.text, toQt(box.buttons), parent);
+    // Boxes quote servers, files and mails: their text is never markup.
+    message->setTextFormat(Qt::PlainText);
     if (box.defaultNo)
         message->setDefaultButton(QMessageBox::No);
     const int pressed = message->exec();
@@ -172,6 +174,7 @@ int DialogPrompt::choose(const Choice &choice, QWidget *parent)
     const Question open(parent);
     QPointer<QMessageBox> message = new QMessageBox(toQt(choice.icon), choice.title.isEmpty() ? programTitle() : choice.title,
                                                     choice.text, QMessageBox::NoButton, parent);
+    message->setTextFormat(Qt::PlainText);
     if (!choice.details.isEmpty())
         message->setDetailedText(choice.details);
     QList<QAbstractButton *> buttons;

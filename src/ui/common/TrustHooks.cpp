@@ -19,6 +19,9 @@ void TrustHooks::install(SessionHooks &hooks)
                                 },
                                 [](const QString &host, quint16 port) {
                                     return TrustQuestions::askPlaintextPassword(host, port);
+                                },
+                                [](const QString &host, quint16 port, const QString &provider) {
+                                    return TrustQuestions::askSignInElsewhere(host, port, provider);
                                 }});
 }
 

@@ -152,4 +152,18 @@ bool askPlaintextPassword(const QString &host, quint16 port, QWidget *parent)
     return false;
 }
 
+bool askSignInElsewhere(const QString &host, quint16 port, const QString &provider, QWidget *parent)
+{
+    Prompt::Box box;
+    box.title = QStringLiteral("サインイン情報の送り先");
+    box.text = QStringLiteral("サーバー %1 は、%2 のサーバー（oauth2.ini の hosts=）にありません。"
+                              "送ると、このサーバーの持ち主が、あなたのアカウントでメールを受信・送信できるようになります。\n\n"
+                              "このサーバーにサインイン情報を送りますか？\n（答えは ServerTrust.ini に記録され、次からは尋ねません）")
+                   .arg(server(host, port), provider);
+    box.icon = Prompt::Icon::Warning;
+    box.buttons = Prompt::Buttons::YesNo;
+    box.defaultNo = true;
+    return Prompt::instance().ask(box, parent) == Prompt::Answer::Yes;
+}
+
 } // namespace TrustQuestions

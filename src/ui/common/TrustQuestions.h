@@ -24,6 +24,9 @@ CertificateAnswer askCertificate(const QString &host, quint16 port, const QSslCe
 // for good earlier.
 bool askPlaintextPassword(const QString &host, quint16 port, QWidget *parent = nullptr);
 
+// Before a provider's access token goes to a mail server its hosts= do not name.
+bool askSignInElsewhere(const QString &host, quint16 port, const QString &provider, QWidget *parent = nullptr);
+
 // The reasons of the failed checks in Japanese, each said once.
 QStringList reasons(const QList<QSslError> &errors);
 

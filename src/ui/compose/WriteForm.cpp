@@ -2,6 +2,7 @@
 
 #include "ui/common/Clipboard.h"
 #include "ui/common/OneLineBox.h"
+#include "ui/common/PlainText.h"
 #include "ui/common/Prompt.h"
 #include "ui/common/Twips.h"
 #include "ui/compose/ComposeTexts.h"
@@ -130,6 +131,7 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
 
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("Label7"));
+    PlainText::keep(m_status);
     m_status->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Twips::place(m_status, 240, 7320, 6495, 375);
 

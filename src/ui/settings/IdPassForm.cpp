@@ -3,6 +3,7 @@
 #include "core/auth/OAuthAccess.h"
 #include "core/auth/OAuthTokenStore.h"
 #include "core/auth/SignIn.h"
+#include "ui/common/PlainText.h"
 #include "ui/common/Prompt.h"
 #include "ui/common/Twips.h"
 #include "core/settings/AccountFile.h"
@@ -89,6 +90,7 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
                                      QStringLiteral("中止"));
     m_stop->setAutoDefault(false);
     m_status = Twips::add<QLabel>(this, QStringLiteral("OAuthStatus"), 120, 3150, 4800, 1200);
+    PlainText::keep(m_status);
     m_status->setWordWrap(true);
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);

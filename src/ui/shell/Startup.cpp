@@ -46,6 +46,8 @@ SingleInstance::Claim claimInstallation(SingleInstance &instance, const QStringL
         return claim;
     }
     if (claim == SingleInstance::Claim::First) {
+        if (!instance.listenError().isEmpty())
+            Prompt::warn(instance.listenError());
         PrivateFolders::tightenOnce();
         removeCompactionLeftovers();
         removeReplacementLeftovers();

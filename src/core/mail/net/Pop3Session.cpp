@@ -221,6 +221,11 @@ std::optional<int> Pop3Session::loginWithToken(const QString &id)
                  .arg(where.host));
         return std::nullopt;
     }
+    if (!SaslOAuth::tokenMayGo(*m_hooks, where.host, where.port)) {
+        m_line.abort();
+        fail(SaslOAuth::notTheProvidersServer(QStringLiteral("POP3"), where.host, m_hooks->tokenProvider));
+        return std::nullopt;
+    }
     if (m_capaInClear) {
         // What the server offered before STLS could have been altered; ask again under TLS.
         m_sasl.clear();

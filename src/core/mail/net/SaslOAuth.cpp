@@ -71,3 +71,19 @@ void SaslOAuth::allowPlainLoopback(bool allow)
 {
     g_plainLoopback = allow;
 }
+
+bool SaslOAuth::tokenMayGo(const SessionHooks &hooks, const QString &host, quint16 port)
+{
+    QString name = host.toLower();
+    if (name.endsWith(u'.'))
+        name.chop(1);
+    if (!name.isEmpty() && hooks.tokenHosts.contains(name))
+        return true;
+    return hooks.tokenElsewhere && hooks.tokenElsewhere(host, port, hooks.tokenProvider);
+}
+
+QString SaslOAuth::notTheProvidersServer(const QString &kind, const QString &host, const QString &provider)
+{
+    return QStringLiteral("%1サーバー %2 は %3 のサーバー（oauth2.ini の hosts=）ではないため、サインイン情報を送らずに中止しました。")
+        .arg(kind, host, provider);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/mail/net/SessionHooks.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -28,5 +30,10 @@ QString failureStatus(const QByteArray &challenge);
 // that never leaves this machine.
 bool lineMayCarry(bool encrypted, const QString &host);
 void allowPlainLoopback(bool allow);
+
+// The access token goes to the provider's own servers, and to another only with the user's yes.
+bool tokenMayGo(const SessionHooks &hooks, const QString &host, quint16 port);
+// Why a session stopped before its token went to host.
+QString notTheProvidersServer(const QString &kind, const QString &host, const QString &provider);
 
 } // namespace SaslOAuth

@@ -4,6 +4,7 @@
 #include <QSslCertificate>
 #include <QSslError>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -40,4 +41,9 @@ struct SessionHooks {
     // When set, the session signs in with this OAuth 2.0 access token (SASL
     // OAUTHBEARER or XOAUTH2) and never with a password.
     std::function<QByteArray()> accessToken;
+    // The token's provider and the mail servers it names (hosts=, lower case). The
+    // token goes to those; to any other server only when tokenElsewhere says yes.
+    QString tokenProvider;
+    QStringList tokenHosts;
+    std::function<bool(const QString &host, quint16 port, const QString &provider)> tokenElsewhere;
 };

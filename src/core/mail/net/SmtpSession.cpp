@@ -196,6 +196,10 @@ bool SmtpSession::authenticateWithToken(const QString &id)
         return fail(QStringLiteral("SMTPサーバー %1 との接続が暗号化されていないため、OAuth 2.0 のトークンを送らずに送信を中止しました。")
                         .arg(where.host));
     }
+    if (!SaslOAuth::tokenMayGo(*m_hooks, where.host, where.port)) {
+        m_line.abort();
+        return fail(SaslOAuth::notTheProvidersServer(QStringLiteral("SMTP"), where.host, m_hooks->tokenProvider));
+    }
     const auto mechanism = SaslOAuth::choose(m_authMethods);
     if (!mechanism)
         return fail(QStringLiteral("SMTPサーバー %1 は OAuth 2.0 でのサインイン（OAUTHBEARER / XOAUTH2）に対応していません。")
