@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTime>
 #include <QTimer>
 
 namespace {
@@ -88,16 +89,19 @@ MainForm::MainForm(QWidget *parent) : QWidget(parent)
     m_status->setReadOnly(true);
     Twips::place(m_status, 0, 3840, 6735, 375);
 
-    // Lies below the client area, so it is never seen.
+    // Lies below the client area, so it is never seen; hidden and out of the Tab
+    // chain, it is not offered to the keyboard or a screen reader either.
     m_clock = new QLineEdit(this);
     m_clock->setObjectName(QStringLiteral("Text2"));
+    m_clock->setFocusPolicy(Qt::NoFocus);
     Twips::place(m_clock, 4560, 4680, 2175, 270);
+    m_clock->hide();
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer2"));
-    m_timer->setInterval(20);
+    m_timer->setSingleShot(true);
+    m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, &MainForm::tick);
-    m_timer->start();
     tick();
 }
 
@@ -129,7 +133,13 @@ QString MainForm::clockText() const
 
 void MainForm::tick()
 {
-    m_clock->setText(ClockText::now());
+    // Every write is an event to a screen reader: only a new second is written.
+    const QString text = ClockText::now();
+    if (text != m_clock->text())
+        m_clock->setText(text);
+    // Wakes just after the next second begins, and never more than once a second.
+    const int intoSecond = QTime::currentTime().msec();
+    m_timer->start(1000 - intoSecond + 5);
 }
 
 bool MainForm::eventFilter(QObject *watched, QEvent *event)
