@@ -77,6 +77,7 @@ private:
                         int height = 375);
     QLabel *label(const QString &text, int left, int top, int width, int height = 255);
     void buildPanel();
+    void showPanel(bool shown);
     void load();
     void centre();
     void setOuterSize(int width, int height);
@@ -126,6 +127,7 @@ private:
     QPushButton *m_send;         // Command1
     QPushButton *m_clear;        // Command11
     QList<QPushButton *> m_helpButtons;
+    QList<QWidget *> m_panelControls;  // the address list beside the widened window
     QPointer<Sender> m_sender;
     QStringList m_textsAtSend;   // recipient, subject and body as the send took them
 };
