@@ -193,3 +193,16 @@ TEST(OptionForm, TimedCheckMinutesAreSetAndKept)
     EXPECT_EQ(runtimeSettings().CheckMinutes, 25);
     EXPECT_TRUE(Sandbox::readFile(sandbox.workPath(QStringLiteral("tolvar.ini"))).endsWith("CHECKMIN=25\r\n"));
 }
+
+TEST(IdPassForm, TheSaveBoxComesBeforeOkAndCancelInTabOrder)
+{
+    Sandbox sandbox;
+    IdPassForm *form = Forms::open<IdPassForm>();
+    child<QLineEdit>(form, "PassText")->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        order << form->focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"Check1", "OKCommand", "CancelCommand"}));
+}
