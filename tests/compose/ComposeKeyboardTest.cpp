@@ -100,3 +100,16 @@ TEST_F(ComposeKeyboard, AltKeysReachTheFieldsAndPressTheButtons)
     EXPECT_EQ(send->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
               QStringList(QStringLiteral("Alt+S")));
 }
+
+// Widened by hand the address list shows as with アドレス帳; beyond the edge it
+// is hidden, so Tab and a reader do not stop on what cannot be seen.
+TEST_F(ComposeKeyboard, TheAddressPanelShowsOnlyWhereTheWindowReaches)
+{
+    WriteForm *form = activeCompose();
+    auto *list = child<QListWidget>(form, "List1");
+    EXPECT_FALSE(list->isVisible());
+    form->resize(list->x() + list->width() + 10, form->height());
+    EXPECT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }, 1000));
+    form->restore();
+    EXPECT_TRUE(QTest::qWaitFor([list] { return !list->isVisible(); }, 1000));
+}

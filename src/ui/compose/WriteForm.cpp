@@ -244,18 +244,18 @@ void WriteForm::buildPanel()
     m_panelControls = {listLabel, countLabel, m_count, m_names, frame};
 }
 
-void WriteForm::showPanel(bool shown)
+void WriteForm::resizeEvent(QResizeEvent *event)
 {
-    // Beyond the narrow window's edge the panel is hidden, so neither Tab nor a
-    // screen reader finds controls nobody can see.
+    QWidget::resizeEvent(event);
+    // Beyond the window's edge the panel is hidden, so neither Tab nor a screen
+    // reader finds controls nobody can see; widened, by button or by hand, it shows.
     for (QWidget *control : m_panelControls)
-        control->setVisible(shown);
+        control->setVisible(width() > m_names->x());
 }
 
 void WriteForm::load()
 {
     setOuterSize(kNormalWidth, kHeight);
-    showPanel(false);
     turnOff(m_bulk);
     m_scratch->hide();
     m_scratchPaste->hide();
@@ -313,14 +313,12 @@ void WriteForm::setOuterSize(int width, int height)
 void WriteForm::widen()
 {
     resize(Twips::toPixels(kWideWidth - kFrameWidth), height());
-    showPanel(true);
     centre();
 }
 
 void WriteForm::restore()
 {
     resize(Twips::toPixels(kNormalWidth - kFrameWidth), height());
-    showPanel(false);
     setListColour(kListWhite);
     centre();
 }

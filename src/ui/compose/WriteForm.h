@@ -70,6 +70,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -77,7 +78,6 @@ private:
                         int height = 375);
     QLabel *label(const QString &text, int left, int top, int width, int height = 255);
     void buildPanel();
-    void showPanel(bool shown);
     void load();
     void centre();
     void setOuterSize(int width, int height);
