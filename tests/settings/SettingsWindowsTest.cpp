@@ -99,6 +99,13 @@ TEST(IdPassForm, CancelAndEscapeChangeNothingAndEnterActsAsOk)
     QTest::keyClick(child<QLineEdit>(form, "PassText"), Qt::Key_Return);
     EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
     EXPECT_EQ(accountBytes(), QByteArray("[EXEINI]\r\nNAME=a\r\nNAME2=b\r\nNAME3=1\r\n"));
+
+    // Return on a focused Cancel cancels.
+    form = Forms::open<IdPassForm>();
+    fillAccount(form, QStringLiteral("c"), QStringLiteral("d"), true);
+    QTest::keyClick(child<QPushButton>(form, "CancelCommand"), Qt::Key_Return);
+    EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
+    EXPECT_EQ(accountBytes(), QByteArray("[EXEINI]\r\nNAME=a\r\nNAME2=b\r\nNAME3=1\r\n"));
 }
 
 TEST(IdPassForm, ShowsThePasswordAsStarsAndLaysOutInTwips)

@@ -67,7 +67,6 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
 
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelCommand"));
-    cancel->setAutoDefault(false);
     Twips::place(cancel, 1860, 1380, 852, 312);
     connect(cancel, &QPushButton::clicked, this, &IdPassForm::reject);
 
