@@ -178,3 +178,18 @@ TEST(LauncherKeyboard, EveryWindowOpensByKeyboardAlone)
     EXPECT_TRUE(Forms::existing<KaoForm>()->isVisible());
 }
 
+
+TEST(LauncherKeyboard, HoldingAltShowsEveryEntrysKeyInTheHelp)
+{
+    Sandbox sandbox;
+    MainForm *form = activeLauncher();
+    auto *help = form->findChild<QLabel *>("Label9");
+    QTest::keyPress(form, Qt::Key_Alt, Qt::AltModifier);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->text(), QStringLiteral("Alt＋新規作成(N)　受信(R)　着信履歴(I)　送信履歴(S)　アドレス帳(A)　"
+                                           "初期設定(O)　HomePage(H)　Small(M)"));
+    // The whole list fits the help's box.
+    EXPECT_LE(help->heightForWidth(help->width()), help->height());
+    QTest::keyRelease(form, Qt::Key_Alt);
+    EXPECT_FALSE(help->isVisible());
+}

@@ -244,11 +244,27 @@ void MainForm::paintEvent(QPaintEvent *)
 
 void MainForm::keyPressEvent(QKeyEvent *event)
 {
+    // Alt held shows every entry's key where the help sentence goes.
+    if (event->key() == Qt::Key_Alt && !event->isAutoRepeat()) {
+        QStringList keys;
+        for (QLabel *label : std::as_const(m_menu))
+            keys << label->accessibleName() + u'(' + static_cast<LauncherEntry *>(label)->key() + u')';
+        m_help->setText(QStringLiteral("Alt＋") + keys.join(u'　'));
+        m_help->setVisible(true);
+        return;
+    }
     if (event->key() == Qt::Key_Escape && RunningWork::instance().busy()) {
         RunningWork::instance().cancelAll();
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void MainForm::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Alt)
+        hideHelp();
+    QWidget::keyReleaseEvent(event);
 }
 
 void MainForm::closeEvent(QCloseEvent *event)
