@@ -6,6 +6,7 @@
 #include "ui/desktop/ProgramIcon.h"
 #include "ui/desktop/Requests.h"
 #include "ui/desktop/Translations.h"
+#include "ui/common/Accessibility.h"
 #include "ui/shell/Forms.h"
 #include "ui/shell/Startup.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     // Ending is the launcher's business alone.
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::install();
+    Accessibility::install();
     Translations::install();
     QApplication::setWindowIcon(ProgramIcon::icon());
 

@@ -170,4 +170,41 @@ TEST_F(SendThroughServer, ATypedPathToAPipeEndsTheSendAtOnceAndKeepsTheMail)
     ASSERT_EQ(Forms::existing<WriteForm>(), form);
     EXPECT_EQ(child<QPlainTextEdit>(form, "BodyText")->toPlainText(), QStringLiteral("消えては困る本文"));
     EXPECT_TRUE(servers->delivered(user).isEmpty());
+
+// Written and sent without the mouse: Alt keys to the fields, Tab between them,
+// a tab in the body where Tab writes one, Alt+S to send.
+TEST_F(SendThroughServer, AMailComposedAndSentByKeyboardAlone)
+{
+    WriteForm *form = Forms::open<WriteForm>();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    const auto type = [form](const QString &text) { QTest::keyClicks(form->focusWidget(), text); };
+    const auto key = [form](Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(form->focusWidget(), k, modifiers);
+    };
+
+    key(Qt::Key_T, Qt::AltModifier);
+    ASSERT_EQ(form->focusWidget(), child<QWidget>(form, "ToText"));
+    type(address(user));
+    key(Qt::Key_Tab);
+    ASSERT_EQ(form->focusWidget(), child<QWidget>(form, "SubjectText"));
+    type(QStringLiteral("keyboard"));
+    key(Qt::Key_B, Qt::AltModifier);
+    ASSERT_EQ(form->focusWidget(), child<QWidget>(form, "BodyText"));
+    type(QStringLiteral("a"));
+    key(Qt::Key_Tab);
+    type(QStringLiteral("b"));
+    key(Qt::Key_S, Qt::AltModifier);
+
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !calls.isEmpty(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([] { return Forms::existing<WriteForm>() == nullptr; }, 10000));
+    ASSERT_EQ(calls.size(), 1);
+    EXPECT_EQ(calls[0].to, address(user));
+    EXPECT_EQ(calls[0].subject, QStringLiteral("keyboard"));
+    EXPECT_EQ(calls[0].body, QStringLiteral("a\tb"));
+    EXPECT_TRUE(m_prompt.boxes.isEmpty()) << m_prompt.boxes.value(0).text.toStdString();
+    EXPECT_EQ(Forms::existing<WriteForm>(), nullptr);
+    const QList<QByteArray> mails = servers->delivered(user);
+    ASSERT_EQ(mails.size(), 1);
+    EXPECT_EQ(MailReader::read(mails[0])[QStringLiteral("subject")].toString(), QStringLiteral("keyboard"));
 }

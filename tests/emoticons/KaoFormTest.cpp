@@ -265,3 +265,20 @@ TEST_F(Palette, SaveFailureAsksBeforeClosingAndStaysOpenOnNo)
     EXPECT_EQ(Forms::existing<KaoForm>(), nullptr);
     EXPECT_EQ(fileBytes(6), QByteArray("collection 6\r\n"));
 }
+
+TEST_F(Palette, TabLeavesTheCollectionAndNoTabCharacterIsSaved)
+{
+    QPlainTextEdit *box = form->box(3);
+    box->setFocus(Qt::TabFocusReason);
+    box->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, QStringLiteral(" (^_^)"));
+    QTest::keyClick(box, Qt::Key_Tab);
+    EXPECT_NE(form->focusWidget(), box);
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(form->focusWidget(), box);
+    EXPECT_EQ(box->toPlainText(), QStringLiteral("collection 3 (^_^)"));
+    EXPECT_TRUE(form->saveEdits().isEmpty());
+    EXPECT_EQ(fileBytes(3), QByteArray("collection 3 (^_^)\r\n"));
+    EXPECT_EQ(box->accessibleName(), EmoticonStore::collections()[3].caption);
+}

@@ -72,22 +72,43 @@ TEST(OptionForm, AnyNonZeroApopIsShownTickedAndSavedAsOne)
     }
 }
 
-TEST(OptionForm, EnterNeverSavesAHalfFilledForm)
+TEST(OptionForm, ReturnPressesSettingExceptOnCancel)
+{
+    {
+        Sandbox sandbox;
+        OptionForm *form = Forms::open<OptionForm>();
+        QTest::keyClick(child<QPushButton>(form, "CancelCommand"), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Forms::existing<OptionForm>(), nullptr);
+        EXPECT_FALSE(QFile::exists(sandbox.workPath(QStringLiteral("tolvar.ini"))));
+    }
+    for (const char *name : {"SmtpText", "Pop3Text", "MailText"}) {
+        Sandbox sandbox;
+        OptionForm *form = Forms::open<OptionForm>();
+        child<QLineEdit>(form, "SmtpText")->setText(QStringLiteral("smtp.example.jp"));
+        QTest::keyClick(child<QLineEdit>(form, name), Qt::Key_Return);
+        EXPECT_EQ(runtimeSettings().SmtpServer, QStringLiteral("smtp.example.jp")) << name;
+        EXPECT_TRUE(QFile::exists(sandbox.workPath(QStringLiteral("tolvar.ini")))) << name;
+    }
+}
+
+TEST(OptionForm, TabGoesDownTheFieldsAndOptionsBeforeTheButtonsBelowThem)
 {
     Sandbox sandbox;
+    runtimeSettings().KeepOnServer = 1;
     OptionForm *form = Forms::open<OptionForm>();
-    form->show();
-    child<QLineEdit>(form, "SmtpText")->setText(QStringLiteral("smtp.half"));
-    for (const char *name : {"SmtpText", "Pop3Text", "MailText"}) {
-        QTest::keyClick(child<QLineEdit>(form, name), Qt::Key_Return);
-        QTest::keyClick(child<QLineEdit>(form, name), Qt::Key_Enter);
+    const QStringList order = {"SmtpText", "Pop3Text", "MailText", "ApopCheck", "CheckMinText",
+                               "KeepCheck", "KeepDaysText", "KeepSyncCheck", "OkCommand", "CancelCommand"};
+    QWidget *at = child<QWidget>(form, "SmtpText");
+    at->setFocus(Qt::TabFocusReason);
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        ASSERT_NE(form->focusWidget(), nullptr);
+        EXPECT_EQ(form->focusWidget()->objectName(), order[i]);
     }
-    QTest::keyClick(child<QCheckBox>(form, "ApopCheck"), Qt::Key_Return);
-    QTest::keyClick(child<QPushButton>(form, "CancelCommand"), Qt::Key_Return);
-    ASSERT_EQ(Forms::existing<OptionForm>(), form);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(runtimeSettings().SmtpServer.isEmpty());
-    EXPECT_FALSE(QFile::exists(sandbox.workPath(QStringLiteral("tolvar.ini"))));
+    const int buttonsTop = child<QWidget>(form, "OkCommand")->y();
+    for (const char *option : {"CheckMinText", "KeepCheck", "KeepDaysText", "KeepSyncCheck"})
+        EXPECT_LT(child<QWidget>(form, option)->geometry().bottom(), buttonsTop) << option;
 }
 
 TEST(OptionForm, ValuesCp932CannotHoldAreRefusedNamingTheCharacter)

@@ -99,6 +99,13 @@ TEST(IdPassForm, CancelAndEscapeChangeNothingAndEnterActsAsOk)
     QTest::keyClick(child<QLineEdit>(form, "PassText"), Qt::Key_Return);
     EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
     EXPECT_EQ(accountBytes(), QByteArray("[EXEINI]\r\nNAME=a\r\nNAME2=b\r\nNAME3=1\r\n"));
+
+    // Return on a focused Cancel cancels.
+    form = Forms::open<IdPassForm>();
+    fillAccount(form, QStringLiteral("c"), QStringLiteral("d"), true);
+    QTest::keyClick(child<QPushButton>(form, "CancelCommand"), Qt::Key_Return);
+    EXPECT_EQ(Forms::existing<IdPassForm>(), nullptr);
+    EXPECT_EQ(accountBytes(), QByteArray("[EXEINI]\r\nNAME=a\r\nNAME2=b\r\nNAME3=1\r\n"));
 }
 
 TEST(IdPassForm, ShowsThePasswordAsStarsAndLaysOutInTwips)
@@ -192,4 +199,17 @@ TEST(OptionForm, TimedCheckMinutesAreSetAndKept)
     QTest::mouseClick(child<QPushButton>(form, "OkCommand"), Qt::LeftButton);
     EXPECT_EQ(runtimeSettings().CheckMinutes, 25);
     EXPECT_TRUE(Sandbox::readFile(sandbox.workPath(QStringLiteral("tolvar.ini"))).endsWith("CHECKMIN=25\r\n"));
+}
+
+TEST(IdPassForm, TheSaveBoxComesBeforeOkAndCancelInTabOrder)
+{
+    Sandbox sandbox;
+    IdPassForm *form = Forms::open<IdPassForm>();
+    child<QLineEdit>(form, "PassText")->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(form->focusWidget(), Qt::Key_Tab);
+        order << form->focusWidget()->objectName();
+    }
+    EXPECT_EQ(order, (QStringList{"Check1", "OKCommand", "CancelCommand"}));
 }

@@ -96,16 +96,45 @@ TEST(Launcher, HelpSentenceFollowsThePointerAndTheBackgroundHidesIt)
     EXPECT_EQ(help->text(), QStringLiteral("画面の最小化を行います。"));
 }
 
-TEST(Launcher, ClockTextIsRewrittenByTheTwentyMillisecondTimer)
+TEST(Launcher, ClockTextIsWrittenOnlyWhenItsSecondChanges)
 {
     Sandbox sandbox;
     QDateTime moment(QDate(2026, 12, 6), QTime(14, 10, 21));
     ClockText::setSource([&] { return moment; });
-    MainForm *form = Forms::get<MainForm>();
-    EXPECT_EQ(form->findChild<QTimer *>(QStringLiteral("Timer2"))->interval(), 20);
+    MainForm *form = Forms::open<MainForm>();
+    auto *clock = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
     EXPECT_EQ(form->clockText(), ClockText::format(moment, QLocale::system()));
+    int writes = 0;
+    QObject::connect(clock, &QLineEdit::textChanged, [&] { ++writes; });
+
+    // A clock that stands still writes nothing.
+    QTest::qWait(1200);
+    EXPECT_EQ(writes, 0);
+
+    // A new second shows within a second, written once.
     moment = moment.addSecs(5);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return form->clockText() == ClockText::format(moment, QLocale::system()); }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->clockText() == ClockText::format(moment, QLocale::system()); }, 1100));
+    QTest::qWait(300);
+    EXPECT_EQ(writes, 1);
+
+    // The real clock: one write a second.
+    ClockText::setSource({});
+    writes = 0;
+    QTest::qWait(3100);
+    ClockText::setSource([&] { return moment; });
+    EXPECT_GE(writes, 3);
+    EXPECT_LE(writes, 4);
+    ClockText::setSource({});
+}
+
+TEST(Launcher, ClockTextIsNeitherFocusableNorShown)
+{
+    Sandbox sandbox;
+    MainForm *form = Forms::open<MainForm>();
+    auto *clock = form->findChild<QLineEdit *>(QStringLiteral("Text2"));
+    EXPECT_EQ(clock->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(clock->isVisible());
+    EXPECT_FALSE(clock->text().isEmpty());
 }
 
 TEST(Launcher, SettingsLabelOpensTheSettingsWindowWhoseButtonsOpenTheirWindows)

@@ -1,3 +1,4 @@
+#include "ui/common/Accessibility.h"
 #include "ui/common/Fonts.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     Fonts::install();
+    Accessibility::install();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QTest>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -329,4 +330,24 @@ TEST_F(Editor, PrintsTheTextToAPdfOneJobPerCopy)
     prompt.answerPrinter({});
     commands->print();
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// The text is also a file editor: Tab writes a tab, Ctrl+Tab moves on.
+TEST_F(Editor, TabWritesATabAndCtrlTabMovesTheFocusBothWays)
+{
+    editor->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(editor, QStringLiteral("a"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QTest::keyClicks(editor, QStringLiteral("b"));
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("a\tb"));
+    EXPECT_EQ(form->focusWidget(), editor);
+
+    QTest::keyClick(editor, Qt::Key_Tab, Qt::ControlModifier);
+    QWidget *next = form->focusWidget();
+    EXPECT_NE(next, editor);
+    editor->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(editor, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(form->focusWidget(), editor);
+    EXPECT_NE(form->focusWidget(), next);
+    EXPECT_EQ(editor->toPlainText(), QStringLiteral("a\tb"));
 }

@@ -320,7 +320,9 @@ TEST_F(HistoryWindow, ResizeFollowsTheLayoutRules)
     EXPECT_EQ(form->mailList()->geometry(), QRect(0, 64, 792, 150));
     EXPECT_EQ(control(form, "Text7")->geometry(), QRect(0, 213, 400, 25));
     EXPECT_EQ(control(form, "Text8")->width(), 240);
-    EXPECT_EQ(control(form, "Text9")->width(), 160);
+    // The date box ends at the client's edge, short of the outer size's share by the frame.
+    const int room = form->centralWidget()->width() - control(form, "Text9")->x();
+    EXPECT_EQ(control(form, "Text9")->width(), qMin(160, room));
     EXPECT_EQ(form->editor()->geometry(), QRect(1, 237, 792, 291));
 
     form->resize(1, 1);

@@ -67,15 +67,17 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     Twips::setClientSize(this, 7335, 6600);
     setMouseTracking(true);
 
-    Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 165, 1215, 255, QStringLiteral("メールアドレス"));
+    auto *addressLabel = Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 165, 1215, 255, QStringLiteral("メールアドレス"));
     m_address = Twips::add<QLineEdit>(this, QStringLiteral("Text4"), 1380, 120, 4335, 300);
+    addressLabel->setBuddy(m_address);
     // The limit also cuts text that code or a paste puts into the box.
     m_address->setMaxLength(kAddressLength);
     connect(addButton(QStringLiteral("Command1"), QStringLiteral("貼付"), 5835, 90, 1095),
             &QPushButton::clicked, this, &FriendForm::paste);
 
-    Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 585, 1215, 255, QStringLiteral("名前"));
+    auto *nameLabel = Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 585, 1215, 255, QStringLiteral("名前"));
     m_name = Twips::add<QLineEdit>(this, QStringLiteral("Text2"), 1380, 540, 3135, 300);
+    nameLabel->setBuddy(m_name);
     m_name->setMaxLength(kNameLength);
 
     // Cards and lists of other programs, in and out.
@@ -89,8 +91,9 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
                                                  QStringLiteral("エクスポート…"));
     connect(exportButton, &QPushButton::clicked, this, [this] { ExchangeActions::exportAddresses(this); });
 
-    Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1005, 1215, 255, QStringLiteral("名刺"));
+    auto *cardLabel = Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1005, 1215, 255, QStringLiteral("名刺"));
     m_card = Twips::add<QLineEdit>(this, QStringLiteral("Text50"), 1380, 960, 3135, 300);
+    cardLabel->setBuddy(m_card);
     for (QLineEdit *box : {m_address, m_name, m_card})
         OneLine::guard(box);
     connect(addButton(QStringLiteral("Command38"), QStringLiteral("名刺挿入"), 4635, 930, 1335),
@@ -100,8 +103,9 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
             &QPushButton::clicked, this, &FriendForm::registerEntry);
     connect(addButton(QStringLiteral("Command4"), QStringLiteral("削除"), 1335, 1440, 1095),
             &QPushButton::clicked, this, &FriendForm::deleteEntry);
-    Twips::add<QLabel>(this, QStringLiteral("Label4"), 2550, 1500, 855, 255, QStringLiteral("登録件数"));
+    auto *countLabel = Twips::add<QLabel>(this, QStringLiteral("Label4"), 2550, 1500, 855, 255, QStringLiteral("登録件数"));
     m_count = Twips::add<QLineEdit>(this, QStringLiteral("Text3"), 3420, 1440, 735, 300);
+    countLabel->setBuddy(m_count);
     m_count->setReadOnly(true);
     QLabel *note =
         Twips::add<QLabel>(this, QStringLiteral("Label5"), 4275, 1380, 2895, 675, QStringLiteral("名刺は新規作成で宛先、１発挿入した際の確認用として使用します。"));
@@ -110,6 +114,7 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
 
     auto *list = new PressReportingTree(this);
     list->setObjectName(QStringLiteral("MailListView"));
+    list->setAccessibleName(QStringLiteral("アドレス帳"));
     list->setRootIsDecorated(false);
     list->header()->setStretchLastSection(false);
     // Cells keep the fields' pad spaces, which would otherwise end every cell in an ellipsis.
@@ -139,6 +144,8 @@ FriendForm::FriendForm(QWidget *parent) : QWidget(parent)
     auto *reloadButton = new QPushButton(QStringLiteral("Command2"), this);
     reloadButton->setObjectName(QStringLiteral("Command2"));
     reloadButton->setFocusPolicy(Qt::NoFocus);
+    // Hidden, so a screen reader does not offer a button nobody can see.
+    reloadButton->hide();
     Twips::place(reloadButton, 7560, 6840, 1095, 375);
     connect(reloadButton, &QPushButton::clicked, this, &FriendForm::reload);
 

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 
+#include "ui/common/Accelerators.h"
+#include "ui/common/TabKeys.h"
 #include "ui/common/Clipboard.h"
 #include "core/common/FixedField.h"
 #include "ui/common/Fonts.h"
@@ -31,11 +33,12 @@ namespace {
 constexpr int kBodyTop = 1680;
 constexpr int kBoxHeight = 300;
 
-void addLabel(QWidget *parent, const QString &caption, int top)
+QLabel *addLabel(QWidget *parent, const QString &caption, int top)
 {
     auto *label = new QLabel(caption, parent);
     Twips::place(label, 0, top, 1095, kBoxHeight);
     label->setAlignment(Qt::AlignCenter);
+    return label;
 }
 
 } // namespace
@@ -58,9 +61,9 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     });
     connect(quoteButton, &QPushButton::clicked, this, &BackForm::quote);
 
-    addLabel(this, QStringLiteral("宛先"), 600);
-    addLabel(this, QStringLiteral("題名"), 960);
-    addLabel(this, QStringLiteral("添付File"), 1320);
+    QLabel *toLabel = addLabel(this, QStringLiteral("宛先"), 600);
+    QLabel *subjectLabel = addLabel(this, QStringLiteral("題名"), 960);
+    QLabel *attachLabel = addLabel(this, QStringLiteral("添付File"), 1320);
     m_to = Twips::add<QLineEdit>(this, QStringLiteral("ToText"), 1080, 600, 5415, kBoxHeight);
     m_subject = Twips::add<QLineEdit>(this, QStringLiteral("SubjectText"), 1080, 960, 5415, kBoxHeight);
     // A line break between addresses means what a comma means.
@@ -79,8 +82,19 @@ BackForm::BackForm(QWidget *parent) : QWidget(parent)
     m_body = new QTextEdit(this);
     m_body->setObjectName(QStringLiteral("BodyText"));
     m_body->setAcceptRichText(false);
+    m_body->setAccessibleName(QStringLiteral("本文"));
+    TabKeys::ctrlTabLeaves(m_body);
     m_body->setFont(Fonts::font(Fonts::kPGothic, 9));
     Twips::place(m_body, 0, kBodyTop, 7000, 3000);
+
+    toLabel->setBuddy(m_to);
+    subjectLabel->setBuddy(m_subject);
+    attachLabel->setBuddy(m_attach);
+    // The same keys as in the compose window.
+    for (const auto &[control, letter] : {std::pair<QWidget *, char>{m_send, 'S'}, {stop, 'Q'}, {quoteButton, 'P'},
+                                          {m_to, 'T'}, {m_subject, 'J'}, {m_attachButton, 'F'}, {m_add, 'D'},
+                                          {m_remove, 'X'}, {m_body, 'B'}})
+        Accelerators::bind(control, QChar::fromLatin1(letter));
 
     m_statusBar = new QStatusBar(this);
     m_statusBar->setSizeGripEnabled(false);

@@ -4,6 +4,8 @@
 #include "ui/common/OneLineBox.h"
 #include "ui/common/PlainText.h"
 #include "ui/common/Prompt.h"
+#include "ui/common/Accelerators.h"
+#include "ui/common/TabKeys.h"
 #include "ui/common/Twips.h"
 #include "ui/compose/ComposeTexts.h"
 #include "ui/compose/LimitedTextEdit.h"
@@ -75,23 +77,27 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     QPushButton *toPaste = button("Command7", QStringLiteral("宛先に貼付"), 3360, 600, 1335);
     QPushButton *clearButton = m_clear = button("Command11", QStringLiteral("クリア"), 4800, 600, 1455);
 
-    label(QStringLiteral("宛先"), 240, 1200, 1000);
+    QLabel *toLabel = label(QStringLiteral("宛先"), 240, 1200, 1000);
     m_to = new LimitedTextEdit(kToLength, this);
     m_to->setObjectName(QStringLiteral("ToText"));
     m_to->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Twips::place(m_to, 1320, 1200, 5415, 300);
     // A line break between addresses means what a comma means.
     OneLine::guard(m_to, QStringLiteral(","));
+    TabKeys::tabLeaves(m_to);
 
-    label(QStringLiteral("件名"), 240, 1560, 1000);
+    toLabel->setBuddy(m_to);
+    QLabel *subjectLabel = label(QStringLiteral("件名"), 240, 1560, 1000);
     m_subject = new QLineEdit(this);
     m_subject->setObjectName(QStringLiteral("SubjectText"));
+    subjectLabel->setBuddy(m_subject);
     Twips::place(m_subject, 1320, 1560, 5415, 300);
     OneLine::guard(m_subject);
 
-    label(QStringLiteral("首記例"), 240, 1920, 1000);
+    QLabel *greetingLabel = label(QStringLiteral("首記例"), 240, 1920, 1000);
     m_greeting = new QComboBox(this);
     m_greeting->setObjectName(QStringLiteral("Combo1"));
+    greetingLabel->setBuddy(m_greeting);
     m_greeting->setEditable(true);
     m_greeting->setInsertPolicy(QComboBox::NoInsert);
     Twips::place(m_greeting, 1320, 1920, 5415, 315);
@@ -101,18 +107,23 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_cancelAttach = button("Command10", QStringLiteral("取り消し"), 1920, 2280, 855, 300);
     m_attachText = new QLineEdit(this);
     m_attachText->setObjectName(QStringLiteral("AttachText"));
+    m_attachText->setAccessibleName(QStringLiteral("添付File"));
     Twips::place(m_attachText, 2760, 2280, 3975, 300);
 
     label(QStringLiteral("占い添付"), 240, 2640, 1000);
     label(QStringLiteral("★　親しい人に占いを添付する　★ （一括送信では使用不可）"), 1320, 2640, 4935);
     m_fortune = new QCheckBox(this);
     m_fortune->setObjectName(QStringLiteral("Check1"));
+    m_fortune->setAccessibleName(QStringLiteral("占い添付"));
+    m_fortune->setAccessibleDescription(QStringLiteral("★　親しい人に占いを添付する　★ （一括送信では使用不可）"));
     Twips::place(m_fortune, 6360, 2640, 375, 255);
 
     m_body = new QPlainTextEdit(this);
     m_body->setObjectName(QStringLiteral("BodyText"));
+    m_body->setAccessibleName(QStringLiteral("本文"));
     m_body->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_body->viewport()->setMouseTracking(true);
+    TabKeys::ctrlTabLeaves(m_body);
     Twips::place(m_body, 240, 3000, 6495, 4335);
 
     m_attachList = new QListWidget(this);
@@ -138,9 +149,18 @@ WriteForm::WriteForm(QWidget *parent) : QWidget(parent)
     m_scratchPaste = button("Command2", QStringLiteral("貼付け"), 240, 8115, 1335, 300);
     m_scratch = new QLineEdit(this);
     m_scratch->setObjectName(QStringLiteral("Text4"));
+    m_scratch->setAccessibleName(QStringLiteral("貼付け"));
     Twips::place(m_scratch, 1800, 8115, 2295, 285);
 
     buildPanel();
+
+    for (const auto &[control, letter] : {
+             std::pair<QWidget *, char>{sendButton, 'S'}, {widenButton, 'A'}, {restoreButton, 'R'},
+             {emoticonButton, 'K'}, {stopButton, 'Q'}, {bodyPaste, 'P'}, {toPaste, 'V'}, {clearButton, 'C'},
+             {m_to, 'T'}, {m_subject, 'J'}, {m_greeting, 'G'}, {m_attach, 'F'}, {m_add, 'D'},
+             {m_cancelAttach, 'X'}, {m_fortune, 'U'}, {m_body, 'B'}, {m_names, 'L'}, {m_bulk, 'I'},
+             {m_single, 'O'}})
+        Accelerators::bind(control, QChar::fromLatin1(letter));
 
     m_helpButtons = {sendButton, stopButton, widenButton, bodyPaste, restoreButton,
                      toPaste,    emoticonButton, m_add, clearButton, m_attach};
@@ -198,14 +218,18 @@ QLabel *WriteForm::label(const QString &text, int left, int top, int width, int 
 
 void WriteForm::buildPanel()
 {
-    label(QStringLiteral("アドレス帳"), 7200, 1200, 1000);
-    label(QStringLiteral("件数"), 8280, 1200, 420);
+    QLabel *listLabel = label(QStringLiteral("アドレス帳"), 7200, 1200, 1000);
+    QLabel *countLabel = label(QStringLiteral("件数"), 8280, 1200, 420);
     m_count = new QLineEdit(this);
     m_count->setObjectName(QStringLiteral("Text1"));
+    countLabel->setBuddy(m_count);
     Twips::place(m_count, 8760, 1200, 540, 285);
 
     m_names = new QListWidget(this);
     m_names->setObjectName(QStringLiteral("List1"));
+    listLabel->setBuddy(m_names);
+    // A list reports no label of its own to a reader: it carries the name.
+    m_names->setAccessibleName(listLabel->text());
     Twips::place(m_names, 7200, 1560, 2055, 5100);
     setBackground(m_names, kListWhite);
 
@@ -214,16 +238,28 @@ void WriteForm::buildPanel()
     Twips::place(frame, 7200, 6720, 2055, 495);
     m_bulk = new QRadioButton(QStringLiteral("一括送信"), frame);
     m_bulk->setObjectName(QStringLiteral("Option2"));
-    Twips::place(m_bulk, 120, 120, 1000, 255);
+    // Wide enough for 一括送信 beside its circle; 取消 moves over to make room.
+    Twips::place(m_bulk, 120, 120, 1095, 255);
     m_single = new QRadioButton(QStringLiteral("取消"), frame);
     m_single->setObjectName(QStringLiteral("Option1"));
-    Twips::place(m_single, 1200, 120, 780, 255);
+    Twips::place(m_single, 1230, 120, 750, 255);
+    m_panelControls = {listLabel, countLabel, m_count, m_names, frame};
+}
+
+void WriteForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // Beyond the window's edge the panel is hidden, so neither Tab nor a screen
+    // reader finds controls nobody can see; widened, by button or by hand, it shows.
+    for (QWidget *control : m_panelControls)
+        control->setVisible(width() > m_names->x());
 }
 
 void WriteForm::load()
 {
     setOuterSize(kNormalWidth, kHeight);
     turnOff(m_bulk);
+    m_scratch->hide();
     m_scratchPaste->hide();
     m_scratchPaste->setEnabled(false);
     showAttachmentControls();
@@ -357,6 +393,7 @@ void WriteForm::openScratchBox()
     if (m_to->toPlainText() != QLatin1String("mabo"))
         return;
     resize(width(), Twips::toPixels(kScratchHeight - kFrameHeight));
+    m_scratch->show();
     m_scratchPaste->show();
     m_scratchPaste->setEnabled(true);
 }

@@ -70,6 +70,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -126,6 +127,7 @@ private:
     QPushButton *m_send;         // Command1
     QPushButton *m_clear;        // Command11
     QList<QPushButton *> m_helpButtons;
+    QList<QWidget *> m_panelControls;  // the address list beside the widened window
     QPointer<Sender> m_sender;
     QStringList m_textsAtSend;   // recipient, subject and body as the send took them
 };

@@ -4,6 +4,7 @@
 #include "core/common/FixedField.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Prompt.h"
+#include "ui/common/TabKeys.h"
 #include "ui/common/Twips.h"
 #include "core/emoticons/EmoticonStore.h"
 #include "ui/emoticons/RowTabs.h"
@@ -101,8 +102,11 @@ QWidget *KaoForm::buildPage(int tab)
 
     auto *box = new QPlainTextEdit(page);
     box->setObjectName(EmoticonStore::collections()[tab].box);
+    box->setAccessibleName(EmoticonStore::collections()[tab].caption);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setFont(Fonts::font(Fonts::kPGothic, 12));
+    // A tab in a collection only spoils the file; Tab goes on to the next control.
+    TabKeys::tabLeaves(box);
     Twips::place(box, 120, 1020, 8700, 4440);
     m_boxes << box;
     return page;

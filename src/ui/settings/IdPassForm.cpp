@@ -42,13 +42,15 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     // Below the account's own controls, the OAuth 2.0 sign-in.
     Twips::setClientSize(this, 5040, 4440);
 
-    Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 180, 675, 255, QStringLiteral("ID"));
+    auto *idLabel = Twips::add<QLabel>(this, QStringLiteral("Label1"), 120, 180, 675, 255, QStringLiteral("ID"));
     m_id = new QLineEdit(this);
+    idLabel->setBuddy(m_id);
     m_id->setObjectName(QStringLiteral("IdText"));
     Twips::place(m_id, 960, 120, 1632, 264);
 
-    Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 600, 795, 255, QStringLiteral("Password"));
+    auto *passwordLabel = Twips::add<QLabel>(this, QStringLiteral("Label2"), 120, 600, 795, 255, QStringLiteral("Password"));
     m_password = new QLineEdit(this);
+    passwordLabel->setBuddy(m_password);
     m_password->setObjectName(QStringLiteral("PassText"));
     auto *style = new StarPasswordStyle;
     style->setParent(m_password);
@@ -66,20 +68,24 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
 
     auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelCommand"));
-    cancel->setAutoDefault(false);
     Twips::place(cancel, 1860, 1380, 852, 312);
     connect(cancel, &QPushButton::clicked, this, &IdPassForm::reject);
 
     m_save = new QCheckBox(this);
     m_save->setObjectName(QStringLiteral("Check1"));
     Twips::place(m_save, 420, 1020, 255, 255);
-    Twips::add<QLabel>(this, QStringLiteral("Label2"), 780, 1020, 1875, 255, QStringLiteral("IDパスワードを保存する"));
+    const QString saveCaption = QStringLiteral("IDパスワードを保存する");
+    Twips::add<QLabel>(this, QStringLiteral("Label2"), 780, 1020, 1875, 255, saveCaption)->setBuddy(m_save);
+    // A check box reads its own caption, and this one's stands beside it.
+    m_save->setAccessibleName(saveCaption);
 
-    Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1890, 975, 255, QStringLiteral("認証方式"));
+    auto *authLabel = Twips::add<QLabel>(this, QStringLiteral("Label3"), 120, 1890, 975, 255, QStringLiteral("認証方式"));
     m_auth = Twips::add<QComboBox>(this, QStringLiteral("AuthCombo"), 1140, 1845, 2400, 330);
+    authLabel->setBuddy(m_auth);
     m_auth->addItems({kPasswordChoice, kOAuthChoice});
     m_providerLabel = Twips::add<QLabel>(this, QStringLiteral("Label4"), 120, 2295, 975, 255, QStringLiteral("プロバイダ"));
     m_provider = Twips::add<QComboBox>(this, QStringLiteral("ProviderCombo"), 1140, 2250, 2400, 330);
+    m_providerLabel->setBuddy(m_provider);
     m_signIn = Twips::add<QPushButton>(this, QStringLiteral("SignInCommand"), 120, 2700, 2160, 360,
                                        QStringLiteral("ブラウザでサインイン(&B)"));
     m_signIn->setAutoDefault(false);
@@ -102,11 +108,12 @@ IdPassForm::IdPassForm(QWidget *parent) : QDialog(parent)
     connect(m_codeSignIn, &QPushButton::clicked, this, &IdPassForm::startCodeSignIn);
     connect(m_stop, &QPushButton::clicked, this, &IdPassForm::stopSignIn);
 
+    // The save box stands above OK and Cancel, so it comes before them.
     setTabOrder(m_id, m_password);
-    setTabOrder(m_password, ok);
+    setTabOrder(m_password, m_save);
+    setTabOrder(m_save, ok);
     setTabOrder(ok, cancel);
-    setTabOrder(cancel, m_save);
-    setTabOrder(m_save, m_auth);
+    setTabOrder(cancel, m_auth);
     setTabOrder(m_auth, m_provider);
     setTabOrder(m_provider, m_signIn);
     setTabOrder(m_signIn, m_codeSignIn);

@@ -44,8 +44,9 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("OptionForm"));
     setWindowTitle(QStringLiteral("サーバー設定"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
-    // Below the four settings and the buttons: the timed check, then mail left on the server.
-    Twips::setClientSize(this, 4200, 4755);
+    // Below the four settings: the timed check and mail left on the server, then
+    // the buttons. 120 twips wider than it was, for the last option's caption.
+    Twips::setClientSize(this, 4320, 4755);
 
     m_smtp = addField(this, QStringLiteral("SmtpText"), 120);
     m_pop3 = addField(this, QStringLiteral("Pop3Text"), 720);
@@ -60,60 +61,61 @@ OptionForm::OptionForm(QWidget *parent) : QDialog(parent)
 
     auto *ok = new QPushButton(QStringLiteral("設定"), this);
     ok->setObjectName(QStringLiteral("OkCommand"));
-    // Enter in a box must not save a half-filled form: only a click or Space on 設定 saves.
-    ok->setAutoDefault(false);
-    Twips::place(ok, 660, 2520, 972, 372);
+    // Return presses 設定, as in any dialog; what cannot be stored is refused there.
+    ok->setDefault(true);
+    Twips::place(ok, 660, 4260, 972, 372);
     connect(ok, &QPushButton::clicked, this, &OptionForm::accept);
 
     auto *cancel = new QPushButton(QStringLiteral("中止"), this);
     cancel->setObjectName(QStringLiteral("CancelCommand"));
-    cancel->setAutoDefault(false);
-    Twips::place(cancel, 1860, 2520, 912, 372);
+    // Return on 中止 itself cancels.
+    Twips::place(cancel, 1860, 4260, 912, 372);
     connect(cancel, &QPushButton::clicked, this, &OptionForm::reject);
 
     auto *every = new QLabel(QStringLiteral("自動受信(&T)"), this);
     every->setObjectName(QStringLiteral("Label4"));
-    Twips::place(every, 120, 3060, 900, 264);
+    Twips::place(every, 120, 2580, 945, 264);
     m_checkMinutes = new QSpinBox(this);
     m_checkMinutes->setObjectName(QStringLiteral("CheckMinText"));
     m_checkMinutes->setRange(0, OptionsFile::kMaxCheckMinutes);
     m_checkMinutes->setSpecialValueText(QStringLiteral("しない"));
     m_checkMinutes->setAccelerated(true);
     every->setBuddy(m_checkMinutes);
-    Twips::place(m_checkMinutes, 1080, 3000, 960, 312);
+    Twips::place(m_checkMinutes, 1080, 2520, 960, 312);
     auto *minutes = new QLabel(QStringLiteral("分ごと"), this);
     minutes->setObjectName(QStringLiteral("Label5"));
-    Twips::place(minutes, 2100, 3060, 700, 264);
+    Twips::place(minutes, 2100, 2580, 700, 264);
     // Mail left on the server, for those who also read it elsewhere.
     m_keep = new QCheckBox(QStringLiteral("サーバーにメールを残す(&K)"), this);
     m_keep->setObjectName(QStringLiteral("KeepCheck"));
-    Twips::place(m_keep, 120, 3480, 3960, 252);
+    Twips::place(m_keep, 120, 3000, 3960, 252);
     m_keepDays = new QLineEdit(this);
     m_keepDays->setObjectName(QStringLiteral("KeepDaysText"));
     m_keepDays->setValidator(new QIntValidator(0, OptionsFile::kMaxKeepDays, m_keepDays));
-    Twips::place(m_keepDays, 420, 3840, 600, 264);
+    Twips::place(m_keepDays, 420, 3360, 600, 264);
     auto *days = new QLabel(QStringLiteral("日後にサーバーから削除(&D)"), this);
     days->setObjectName(QStringLiteral("KeepDaysLabel"));
     days->setBuddy(m_keepDays);
-    Twips::place(days, 1080, 3870, 3000, 195);
+    Twips::place(days, 1080, 3390, 3000, 195);
     m_keepSync = new QCheckBox(QStringLiteral("着信履歴で削除したらサーバーからも削除(&Y)"), this);
     m_keepSync->setObjectName(QStringLiteral("KeepSyncCheck"));
-    Twips::place(m_keepSync, 420, 4260, 3700, 252);
+    Twips::place(m_keepSync, 420, 3780, 3840, 252);
     const auto follow = [this] {
         m_keepDays->setEnabled(m_keep->isChecked());
         m_keepSync->setEnabled(m_keep->isChecked());
     };
     connect(m_keep, &QCheckBox::toggled, this, follow);
 
+    // Reading order: the fields top down, then the buttons.
     setTabOrder(m_smtp, m_pop3);
-    setTabOrder(m_pop3, m_apop);
-    setTabOrder(m_apop, ok);
-    setTabOrder(ok, cancel);
-    setTabOrder(cancel, m_mail);
-    setTabOrder(m_mail, m_checkMinutes);
+    setTabOrder(m_pop3, m_mail);
+    setTabOrder(m_mail, m_apop);
+    setTabOrder(m_apop, m_checkMinutes);
     setTabOrder(m_checkMinutes, m_keep);
     setTabOrder(m_keep, m_keepDays);
     setTabOrder(m_keepDays, m_keepSync);
+    setTabOrder(m_keepSync, ok);
+    setTabOrder(ok, cancel);
 
     const RuntimeSettings &settings = runtimeSettings();
     m_smtp->setText(settings.SmtpServer);
@@ -164,16 +166,6 @@ void OptionForm::accept()
 void OptionForm::reject()
 {
     close();
-}
-
-void OptionForm::keyPressEvent(QKeyEvent *event)
-{
-    // QDialog would press a default button on Enter; here Enter does nothing.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void OptionForm::closeEvent(QCloseEvent *event)

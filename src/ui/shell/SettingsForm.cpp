@@ -3,7 +3,9 @@
 #include "ui/common/Twips.h"
 #include "ui/shell/Forms.h"
 
+#include <QKeySequence>
 #include <QPushButton>
+#include <QShortcut>
 
 SettingsForm::SettingsForm(QWidget *parent) : QWidget(parent)
 {
@@ -20,4 +22,8 @@ SettingsForm::SettingsForm(QWidget *parent) : QWidget(parent)
     servers->setObjectName(QStringLiteral("Command2"));
     Twips::place(servers, 1560, 120, 1455, 375);
     connect(servers, &QPushButton::clicked, this, [] { Forms::openServerSettings(); });
+
+    // A small chooser: Esc puts it away, as it would a dialog.
+    auto *away = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(away, &QShortcut::activated, this, &QWidget::close);
 }

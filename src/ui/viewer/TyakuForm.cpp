@@ -436,9 +436,15 @@ void TyakuForm::applyLayout()
     const HistoryLayout layout = HistoryLayout::compute(in);
     m_copyButtonLeft = layout.copyButtonLeft;
 
-    auto place = [](QWidget *w, const HistoryLayout::Rect &r) { Twips::place(w, r.left, r.top, r.width, r.height); };
+    // The layout works on the outer size; what would pass the client's edge by
+    // the frame's width ends at it.
+    const int clientWidth = Twips::toTwips(m_client->width());
+    auto place = [clientWidth](QWidget *w, HistoryLayout::Rect r) {
+        r.width = qMax(0, qMin(r.width, clientWidth - r.left));
+        Twips::place(w, r.left, r.top, r.width, r.height);
+    };
     place(m_list, layout.list);
-    m_band->resize(Twips::toPixels(layout.bandWidth), m_band->height());
+    m_band->resize(qMin(Twips::toPixels(layout.bandWidth), m_client->width()), m_band->height());
     place(m_subject, layout.subject);
     place(m_from, layout.from);
     place(m_date, layout.date);

@@ -9,6 +9,7 @@
 #include "core/common/LineEnds.h"
 #include "ui/common/Fonts.h"
 #include "ui/common/Prompt.h"
+#include "ui/common/TabKeys.h"
 #include "ui/common/Twips.h"
 #include "core/history/RecordText.h"
 #include "core/history/WholeMailLink.h"
@@ -66,6 +67,8 @@ void TyakuForm::buildControls(QWidget *client)
 
     m_search = Twips::add<QLineEdit>(m_band, QStringLiteral("Text1"), 7080, 0, 1935, 375);
     m_search->setFont(Fonts::font(Fonts::kPGothic, 12));
+    // Its label sits on another band, so the name is given, not tied.
+    m_search->setAccessibleName(searchLabel->text());
 
     Twips::add<QPushButton>(client, QStringLiteral("Command3"), 120, 520, 1335, 375, QStringLiteral("一件削除"));
     Twips::add<QPushButton>(client, QStringLiteral("Command4"), 1560, 520, 1335, 375, QStringLiteral("アドレス帳登録"));
@@ -76,15 +79,19 @@ void TyakuForm::buildControls(QWidget *client)
     countLabel->setObjectName(QStringLiteral("Label4"));
     Twips::place(countLabel, 6600, 520, 495, 255);
     m_count = Twips::add<QLineEdit>(client, QStringLiteral("Text2"), 7200, 480, 495, 270);
+    countLabel->setBuddy(m_count);
     // Wide enough for the largest count, 32767, in whatever font the desktop gives.
     const int frame = m_count->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, m_count);
     m_count->resize(qMax(m_count->width(), m_count->fontMetrics().horizontalAdvance(QStringLiteral("32767")) + 2 * frame + 6),
                     m_count->height());
-    m_marker = Twips::add<QLineEdit>(client, QStringLiteral("Text5"), 9720, 480, 735, 375);
+    // Ends at the client's edge (it was 735 wide, past it).
+    m_marker = Twips::add<QLineEdit>(client, QStringLiteral("Text5"), 9720, 480, 690, 375);
+    m_marker->setAccessibleName(QStringLiteral("選択"));
 
     m_model = new HistoryListModel(this);
     m_list = new QTreeView(client);
     m_list->setObjectName(QStringLiteral("MailListView"));
+    m_list->setAccessibleName(QStringLiteral("メール一覧"));
     m_list->setModel(m_model);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
@@ -111,13 +118,19 @@ void TyakuForm::buildControls(QWidget *client)
     m_subject->setFont(Fonts::font(Fonts::kPGothic, 9.75));
     m_from = Twips::add<QLineEdit>(client, QStringLiteral("Text8"), 4680, 2760, 3015, 375);
     m_date = Twips::add<QLineEdit>(client, QStringLiteral("Text9"), 7695, 2760, 2415, 375);
+    m_subject->setAccessibleName(QStringLiteral("件名"));
+    m_from->setAccessibleName(QStringLiteral("差出人・宛先"));
+    m_date->setAccessibleName(QStringLiteral("日付"));
 
     m_editor = new QPlainTextEdit(client);
     m_editor->setObjectName(QStringLiteral("rtfEd"));
+    m_editor->setAccessibleName(QStringLiteral("本文"));
     m_editor->setFont(Fonts::font(Fonts::kGothic, 11.25));
     m_editor->setMouseTracking(true);
     m_editor->viewport()->setMouseTracking(true);
     m_editor->viewport()->installEventFilter(this);
+    // Also the window's text editor, where tabs are wanted.
+    TabKeys::ctrlTabLeaves(m_editor);
     Twips::place(m_editor, 20, 3900, 10455, 3735);
     connect(m_editor, &QPlainTextEdit::textChanged, this, [] { editorState().changed = true; });
 
@@ -134,6 +147,7 @@ void TyakuForm::buildControls(QWidget *client)
 
     m_copyButton = Twips::add<QPushButton>(client, QStringLiteral("Command1"), 1920, 6960, 2895, 255, QStringLiteral("コピー（Subject/from/Data）"));
     m_copyField = Twips::add<QLineEdit>(client, QStringLiteral("Text6"), 5160, 6960, 3735, 270);
+    m_copyField->setAccessibleName(QStringLiteral("コピー（Subject/from/Data）"));
 
     for (QWidget *control : {static_cast<QWidget *>(quickSave), static_cast<QWidget *>(m_search),
                              static_cast<QWidget *>(m_copyButton), static_cast<QWidget *>(m_subject),
