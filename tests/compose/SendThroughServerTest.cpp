@@ -170,6 +170,7 @@ TEST_F(SendThroughServer, ATypedPathToAPipeEndsTheSendAtOnceAndKeepsTheMail)
     ASSERT_EQ(Forms::existing<WriteForm>(), form);
     EXPECT_EQ(child<QPlainTextEdit>(form, "BodyText")->toPlainText(), QStringLiteral("消えては困る本文"));
     EXPECT_TRUE(servers->delivered(user).isEmpty());
+}
 
 // Written and sent without the mouse: Alt keys to the fields, Tab between them,
 // a tab in the body where Tab writes one, Alt+S to send.
