@@ -9,7 +9,6 @@
 #include "core/common/WindowThread.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryRecord.h"
-#include "core/history/ReceiveJournal.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/mail/MailLibrary.h"
 #include "core/mail/net/SessionHooks.h"
@@ -18,7 +17,6 @@
 #include "core/settings/TrustRules.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSet>
 
 #include <optional>
@@ -235,7 +233,14 @@ private:
         }
         m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
         m_ids.emplace(server, account.id);
+        // The session settles a journal left by a failed flush, so its records
+        // have their ids before anything is fetched.
         m_session.emplace(HistoryFile::Kind::Received);
+        if (!m_session->unsettled().isEmpty()) {
+            report(m_session->unsettled());
+            m_library.pop3Close(m_handle);
+            return;
+        }
         if (m_outcome.waiting > 0 && !fetchAll()) {
             showLastMail();
             finishBroken();
@@ -252,15 +257,6 @@ private:
         m_uids = m_library.pop3UniqueIds(m_handle, &failed);
         if (failed)
             return fail();
-        // A journal left by a failed flush is settled first, so its records
-        // have their ids before anything is fetched.
-        if (QFile::exists(ReceiveJournal::path())) {
-            const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
-            if (!recovered.error.isEmpty()) {
-                report(recovered.error);
-                return false;
-            }
-        }
         if (m_rules.keep && !m_uids) {
             // Without ids, a mail left on the server would come again at every check.
             report(CheckTexts::kNoUidl);

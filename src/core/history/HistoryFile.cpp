@@ -51,6 +51,19 @@ HistoryFile::AppendSession::AppendSession(Kind kind) : m_kind(kind)
     // with nothing of anyone else's between them.
     gate.changed.wait(lock, [&] { return !gate.compacting && gate.sessions == 0; });
     ++gate.sessions;
+    lock.unlock();
+    if (kind == Kind::Received)
+        m_unsettled = settleLeftJournal();
+}
+
+QString HistoryFile::settleLeftJournal()
+{
+    if (!QFile::exists(ReceiveJournal::path()))
+        return {};
+    const ReceiveJournal::Recovery settled = ReceiveJournal::recover();
+    if (settled.error.isEmpty())
+        return {};
+    return settled.error + u'\n' + kUnsettledAdvice;
 }
 
 HistoryFile::AppendSession::~AppendSession()
@@ -136,13 +149,11 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
     // A journal left by a check that could not finish points at offsets a
     // rewrite would move: it is settled first, or nothing is rewritten.
     RecordFile::Result result;
-    ReceiveJournal::Recovery settled;
-    if (m_kind == Kind::Received && QFile::exists(ReceiveJournal::path()))
-        settled = ReceiveJournal::recover();
-    if (settled.error.isEmpty())
+    const QString unsettled = m_kind == Kind::Received ? settleLeftJournal() : QString();
+    if (unsettled.isEmpty())
         result = m_file.compact(m_tmpPath, drop, progress, cancel);
     else
-        result = {false, 0, settled.error};
+        result = {false, 0, unsettled};
     {
         std::lock_guard lock(gate.mutex);
         gate.compacting = false;
