@@ -265,10 +265,7 @@ private:
         bool whole = true;
         if (m_uids)
             m_known = m_ids->load(&whole);
-        const auto uidOf = [&](int n) {
-            const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
-            return ReceivedMailIds::isUsable(uid) ? uid : QByteArray();
-        };
+        const auto uidOf = [&](int n) { return m_uids ? ReceivedMailIds::keyOf(m_uids->value(n)) : QByteArray(); };
         if (m_rules.keep && !whole && !rebuildKnown(uidOf))
             return false;
         const ReceivedMailIds::Ids &known = m_known;
@@ -370,9 +367,11 @@ private:
         if (m_uids) {
             ReceivedMailIds::Ids still;
             still.reserve(m_keep.size());
-            for (const QByteArray &uid : std::as_const(*m_uids))
+            for (int n = 1; n <= m_outcome.waiting; ++n) {
+                const QByteArray uid = ReceivedMailIds::keyOf(m_uids->value(n));
                 if (m_keep.contains(uid) && !m_deleted.contains(uid))
                     still[uid] = m_keep[uid];
+            }
             // Many mails left and none new is the usual check: the file is only written when it changes.
             if (still != m_known)
                 m_ids->rewrite(still);

@@ -70,6 +70,13 @@ bool ReceivedMailIds::isUsable(const QByteArray &id)
     return true;
 }
 
+QByteArray ReceivedMailIds::keyOf(const QByteArray &serverId)
+{
+    if (serverId.isEmpty() || isUsable(serverId))
+        return serverId;
+    return "~" + QCryptographicHash::hash(serverId, QCryptographicHash::Sha256).toHex().left(40);
+}
+
 QByteArray ReceivedMailIds::headKey(const QByteArray &recordOrHead)
 {
     return QCryptographicHash::hash(recordOrHead.left(HistoryRecord::kHeadSize), QCryptographicHash::Sha256)

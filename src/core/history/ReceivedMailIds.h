@@ -39,6 +39,10 @@ public:
 
     // RFC 1939 ids are 1 to 70 printable ASCII characters; nothing else is trusted as an id.
     static bool isUsable(const QByteArray &id);
+    // The key a server's id is kept under: the id itself when usable, a digest
+    // of it otherwise, so a mail with an odd id is still stored only once.
+    // Empty for an empty id.
+    static QByteArray keyOf(const QByteArray &serverId);
 
     // What finds a stored mail's record again: a digest of the record's head
     // (subject, date and sender as stored).

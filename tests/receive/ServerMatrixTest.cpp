@@ -1,0 +1,113 @@
+#include "ui/receive/MailCheck.h"
+
+#include "QuirkyPop3.h"
+
+#include "core/history/HistoryFile.h"
+#include "core/history/ReceivedMailIds.h"
+#include "core/settings/AccountFile.h"
+#include "core/settings/RuntimeSettings.h"
+#include "support/Sandbox.h"
+#include "support/ScriptedPrompt.h"
+
+#include <QMap>
+
+#include <gtest/gtest.h>
+
+// Servers that follow RFC 1939 but use its freedoms, each with mail left on
+// the server (KEEP=1) and without (KEEP=0): whatever they do, no mail is lost
+// and none is stored twice.
+namespace {
+
+QByteArray text(const QByteArray &subject, int body = 40)
+{
+    return "From: a@example.jp\r\nTo: b@example.jp\r\nSubject: " + subject
+        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n" + QByteArray(body, 'x') + "\r\n";
+}
+
+QuirkyPop3::Mail mail(const QByteArray &id, const QByteArray &subject, int body = 40)
+{
+    return {id, text(subject, body)};
+}
+
+class ServerMatrix : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(AccountFile().store(QStringLiteral("u"), QStringLiteral("p")));
+        runtimeSettings().Pop3Server = server.address();
+        runtimeSettings().KeepOnServer = keep();
+        runtimeSettings().KeepDays = 0;
+        runtimeSettings().KeepSync = 0;
+    }
+    void TearDown() override
+    {
+        runtimeSettings().KeepOnServer = 0;
+        runtimeSettings().KeepDays = 0;
+    }
+
+    int keep() const { return GetParam(); }
+
+    // How often each subject was stored.
+    static QMap<QString, int> stored()
+    {
+        QMap<QString, int> seen;
+        const HistoryFile file(HistoryFile::Kind::Received);
+        for (int n = 1; n <= file.count(); ++n)
+            ++seen[file.read(n)->trimmed().Subject];
+        return seen;
+    }
+
+    static QMap<QString, int> once(const QStringList &subjects)
+    {
+        QMap<QString, int> seen;
+        for (const QString &subject : subjects)
+            seen[subject] = 1;
+        return seen;
+    }
+
+    // What the id file holds for this server and account.
+    ReceivedMailIds::Ids idFile() const { return ReceivedMailIds(server.address(), QStringLiteral("u")).load(); }
+
+    Sandbox sandbox;
+    ScriptedPrompt prompt;
+    QuirkyPop3 server;
+};
+
+TEST_P(ServerMatrix, OddIdsStoreTheirMailOnce)
+{
+    const QByteArray longId(80, 'L');
+    server.setMails({mail(longId, "long"), mail("with space", "space"), mail("8bit\x80\xfe", "eight"),
+                     mail("plain", "plain")});
+    for (int check = 0; check < 3; ++check) {
+        const auto outcome = MailCheck::run();
+        EXPECT_FALSE(outcome.failed) << check;
+        EXPECT_EQ(outcome.stored, check == 0 ? 4 : 0) << check;
+    }
+    EXPECT_EQ(stored(), once({"long", "space", "eight", "plain"}));
+    EXPECT_EQ(server.ids().size(), keep() ? 4 : 0);
+    EXPECT_EQ(idFile().size(), keep() ? 4 : 0);
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+}
+
+TEST_P(ServerMatrix, WithoutUidlMailIsTakenOnlyWhenItLeavesTheServer)
+{
+    server.setQuirks({.uidl = false});
+    server.setMails({mail("x1", "A"), mail("x2", "B")});
+    const auto outcome = MailCheck::run();
+    if (keep()) {
+        EXPECT_TRUE(outcome.failed);
+        EXPECT_EQ(outcome.stored, 0);
+        EXPECT_EQ(server.ids().size(), 2);
+        ASSERT_EQ(prompt.boxes.size(), 1);
+        EXPECT_EQ(prompt.boxes[0].text, MailCheck::kNoUidl);
+    } else {
+        EXPECT_FALSE(outcome.failed);
+        EXPECT_EQ(stored(), once({"A", "B"}));
+        EXPECT_TRUE(server.ids().isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keep, ServerMatrix, ::testing::Values(0, 1),
+                         [](const auto &info) { return info.param ? "KeepOnServer" : "DeleteWhenStored"; });
+
+} // namespace
