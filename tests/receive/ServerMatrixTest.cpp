@@ -73,6 +73,115 @@ protected:
     QuirkyPop3 server;
 };
 
+TEST_P(ServerMatrix, AnIdGivenAgainAfterItsMailWentNamesANewMail)
+{
+    server.setMails({mail("x1", "A")});
+    EXPECT_EQ(MailCheck::run().stored, 1);
+    if (keep()) {
+        // Another client deletes A; a check sees the mailbox without it.
+        server.setMails({mail("x2", "C")});
+        EXPECT_EQ(MailCheck::run().stored, 1);
+        server.add(mail("x1", "B"));
+    } else {
+        EXPECT_TRUE(server.ids().isEmpty());
+        server.setMails({mail("x1", "B")});
+    }
+    EXPECT_FALSE(idFile().contains("x1"));
+    const auto outcome = MailCheck::run();
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(outcome.stored, 1);
+    EXPECT_EQ(stored(), once(keep() ? QStringList{"A", "B", "C"} : QStringList{"A", "B"}));
+    EXPECT_EQ(server.ids(), keep() ? QList<QByteArray>({"x2", "x1"}) : QList<QByteArray>());
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+}
+
+TEST_P(ServerMatrix, ALostAnswerToQuitNeitherHidesANewMailNorBringsTheOldOneTwice)
+{
+    runtimeSettings().KeepDays = keep() ? 1 : 0;
+    ReceivedMailIds::setClock([] { return qint64(1'800'000'000); });
+    server.setMails({mail("x1", "A")});
+    if (keep()) {
+        MailCheck::run();
+        ReceivedMailIds::setClock([] { return qint64(1'800'000'000) + 2 * 24 * 60 * 60; });
+    }
+
+    // The server deletes at QUIT and its answer is lost; it then gives the id to a new mail.
+    server.setQuirks({.answerQuit = false});
+    EXPECT_TRUE(MailCheck::run().failed);
+    EXPECT_TRUE(server.ids().isEmpty());
+    server.setQuirks({});
+    server.setMails({mail("x1", "B")});
+    auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.stored, 1);
+    EXPECT_EQ(stored(), once({"A", "B"}));
+
+    // The QUIT is lost before the server acts: the same mails wait again and none is stored twice.
+    server.add(mail("x3", "C"));
+    server.setQuirks({.answerQuit = false, .deleteAtQuit = false});
+    if (keep())
+        ReceivedMailIds::setClock([] { return qint64(1'800'000'000) + 4 * 24 * 60 * 60; });
+    outcome = MailCheck::run();
+    EXPECT_TRUE(outcome.failed);
+    EXPECT_EQ(outcome.stored, 1);
+    EXPECT_EQ(server.ids(), keep() ? QList<QByteArray>({"x1", "x3"}) : QList<QByteArray>({"x3"}));
+    server.setQuirks({});
+    outcome = MailCheck::run();
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(outcome.stored, 0);
+    EXPECT_EQ(stored(), once({"A", "B", "C"}));
+    // Left on the server: C, stored less than a day before.
+    EXPECT_EQ(server.ids(), keep() ? QList<QByteArray>({"x3"}) : QList<QByteArray>());
+    EXPECT_EQ(idFile().keys(), keep() ? QList<QByteArray>({"x3"}) : QList<QByteArray>());
+    ReceivedMailIds::setClock({});
+}
+
+TEST_P(ServerMatrix, WithoutTopAMailUnderAReusedIdIsStoredNotSkipped)
+{
+    server.setQuirks({.top = false, .answerQuit = false});
+    runtimeSettings().KeepDays = keep() ? 1 : 0;
+    ReceivedMailIds::setClock([] { return qint64(1'800'000'000); });
+    server.setMails({mail("x1", "A")});
+    if (keep()) {
+        server.setQuirks({.top = false});
+        MailCheck::run();
+        server.setQuirks({.top = false, .answerQuit = false});
+        ReceivedMailIds::setClock([] { return qint64(1'800'000'000) + 2 * 24 * 60 * 60; });
+    }
+    MailCheck::run();
+    // Same size, so only the head could tell them apart.
+    server.setQuirks({.top = false});
+    server.setMails({mail("x1", "B")});
+    EXPECT_EQ(MailCheck::run().stored, 1);
+    EXPECT_EQ(stored(), once({"A", "B"}));
+    ReceivedMailIds::setClock({});
+}
+
+TEST_P(ServerMatrix, ARefusedDeletionIsTriedAgainWithoutStoringTwice)
+{
+    runtimeSettings().KeepDays = keep() ? 1 : 0;
+    ReceivedMailIds::setClock([] { return qint64(1'800'000'000); });
+    server.setMails({mail("x1", "A"), mail("x2", "B")});
+    if (keep()) {
+        MailCheck::run();
+        ReceivedMailIds::setClock([] { return qint64(1'800'000'000) + 2 * 24 * 60 * 60; });
+    }
+    server.setQuirks({.refuseDele = true});
+    EXPECT_TRUE(MailCheck::run().failed);
+    ASSERT_FALSE(prompt.boxes.isEmpty());
+    EXPECT_TRUE(prompt.boxes.last().text.contains(QStringLiteral("cannot delete"))) << prompt.boxes.last().text.toStdString();
+    EXPECT_EQ(server.ids(), QList<QByteArray>({"x1", "x2"}));
+
+    // Deleting as it goes, the check stopped at the refusal: the second mail comes now.
+    server.setQuirks({});
+    const auto outcome = MailCheck::run();
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_EQ(outcome.stored, keep() ? 0 : 1);
+    EXPECT_TRUE(server.ids().isEmpty());
+    EXPECT_EQ(stored(), once({"A", "B"}));
+    EXPECT_TRUE(idFile().isEmpty());
+    ReceivedMailIds::setClock({});
+}
+
 TEST_P(ServerMatrix, OddIdsStoreTheirMailOnce)
 {
     const QByteArray longId(80, 'L');

@@ -3,7 +3,7 @@
 #include "core/check/CheckListener.h"
 #include "core/check/CheckStore.h"
 #include "core/check/CheckTexts.h"
-#include "core/check/ReceivedRecord.h"
+#include "core/check/KnownIds.h"
 #include "core/common/AppPaths.h"
 #include "core/common/FixedField.h"
 #include "core/common/WindowThread.h"
@@ -266,8 +266,14 @@ private:
         if (m_uids)
             m_known = m_ids->load(&whole);
         const auto uidOf = [&](int n) { return m_uids ? ReceivedMailIds::keyOf(m_uids->value(n)) : QByteArray(); };
-        if (m_rules.keep && !whole && !rebuildKnown(uidOf))
-            return false;
+        const KnownIds::Server server{m_library, m_handle, m_outcome.waiting, uidOf, [this] { return stopped(); }};
+        if (!KnownIds::confirmLeaving(server, m_known))
+            return fail();
+        if (m_rules.keep && !whole) {
+            if (!KnownIds::rebuild(server, m_known))
+                return fail();
+            m_rebuilt = true;
+        }
         const ReceivedMailIds::Ids &known = m_known;
         // Room is looked at before anything is fetched: a mail that cannot be
         // stored is neither downloaded nor unpacked, and stays on the server.
@@ -354,7 +360,13 @@ private:
             report(error + QStringLiteral("メールはサーバーに残しました。"));
             return;
         }
+        if (!markLeaving(&error)) {
+            m_library.pop3Abort(m_handle);
+            report(error + QStringLiteral("メールはサーバーに残しました。"));
+            return;
+        }
         if (!m_library.pop3Close(m_handle)) {
+            // Whether the server deleted is not known: the marks stay for the next check to look at.
             report(m_library.lastError());
             reportLeft();
             return;
@@ -362,7 +374,8 @@ private:
         m_outcome.deletedFromServer = m_expired;
         ReceivedMailIds::forgetDeletedHere(m_deletedHereDone);
         // Only ids of mails still waiting are worth keeping; an empty mailbox keeps none.
-        if (m_outcome.waiting == 0 && !m_ids->load().isEmpty())
+        const ReceivedMailIds::Ids onDisk = m_ids->load();
+        if (m_outcome.waiting == 0 && !onDisk.isEmpty())
             m_ids->rewrite({});
         if (m_uids) {
             ReceivedMailIds::Ids still;
@@ -373,7 +386,7 @@ private:
                     still[uid] = m_keep[uid];
             }
             // Many mails left and none new is the usual check: the file is only written when it changes.
-            if (still != m_known)
+            if (still != onDisk)
                 m_ids->rewrite(still);
         }
         reportLeft();
@@ -391,6 +404,26 @@ private:
             report(error);
         if (!stopped())
             reportLeft();
+    }
+
+    // The ids of mails about to go are marked before the goodbye: if its answer
+    // is lost the server may have deleted them and given their ids to new mail.
+    bool markLeaving(QString *error)
+    {
+        if (!m_uids || m_deleted.isEmpty())
+            return true;
+        ReceivedMailIds::Ids all = m_ids->load();
+        for (const QByteArray &uid : std::as_const(m_deleted)) {
+            if (uid.isEmpty())
+                continue;
+            ReceivedMailIds::Entry entry = m_keep.value(uid);
+            entry.leaving = true;
+            all[uid] = entry;
+        }
+        if (m_ids->rewrite(all))
+            return true;
+        *error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(m_ids->path(), m_ids->errorText());
+        return false;
     }
 
     bool secureStored(QString *error)
@@ -420,46 +453,6 @@ private:
         // What the record keeps, no more, goes through the window.
         const HistoryRecord shown = HistoryRecord::fromBytes(m_lastShown->toBytes());
         m_listener.lastStored(shown);
-    }
-
-    // The list of stored mails is gone or cut: the mails waiting are matched to
-    // the records by what a record keeps of their headers, before any is fetched.
-    template <class UidOf>
-    bool rebuildKnown(const UidOf &uidOf)
-    {
-        HistoryFile received(HistoryFile::Kind::Received);
-        const QByteArray heads = received.readHeads();
-        if (heads.isEmpty())
-            return true;
-        QHash<QByteArray, int> unclaimed;
-        for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= heads.size(); at += HistoryRecord::kHeadSize)
-            ++unclaimed[ReceivedMailIds::headKey(heads.mid(at, HistoryRecord::kHeadSize))];
-        for (const ReceivedMailIds::Entry &entry : std::as_const(m_known))
-            if (!entry.head.isEmpty() && unclaimed.value(entry.head) > 0)
-                --unclaimed[entry.head];
-        const qint64 now = ReceivedMailIds::now();
-        for (int n = 1; n <= m_outcome.waiting; ++n) {
-            const QByteArray uid = uidOf(n);
-            if (uid.isEmpty() || m_known.contains(uid))
-                continue;
-            if (stopped())
-                return false;
-            const auto status = m_library.pop3GetMailStatus(m_handle, n);
-            if (!status)
-                return fail();
-            FetchedMail headers;
-            headers.subject = status->subject;
-            headers.from = status->from;
-            headers.date = status->date;
-            const HistoryRecord record = ReceivedRecord::headOf(headers);
-            const QByteArray head = ReceivedMailIds::headKey(received.bytesOf(record));
-            if (unclaimed.value(head) > 0) {
-                --unclaimed[head];
-                m_known.insert(uid, {false, now, head});
-            }
-        }
-        m_rebuilt = true;
-        return true;
     }
 
     // A mail that cannot be fetched or stored stays on the server; the check goes on.
@@ -493,7 +486,7 @@ private:
         auto raw = m_library.pop3GetRawMail(m_handle, n);
         if (!raw)
             return leave(n, {}, m_library.lastError());
-        if (!m_store->push({n, uid, std::move(*raw)}))
+        if (!m_store->push({n, uid, std::move(*raw), size}))
             return !stopped();
         // A server that takes one command at a time hears the deletion before the next RETR.
         if (alone || !m_pipelines)
@@ -524,7 +517,7 @@ private:
             m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
             m_lastShown = record;
             if (!result.uid.isEmpty())
-                m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head};
+                m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head, result.size};
             if (connected && goOn && result.mayDelete && !m_rules.keep) {
                 if (m_library.pop3DeleteMail(m_handle, result.number))
                     m_deleted << result.uid;

@@ -19,7 +19,7 @@ CheckStore::CheckStore(const QString &folder, const QString &idsPath, const std:
           [this](Fetched &fetched) {
               if (m_cancel->load())
                   return false;
-              Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw)};
+              Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw), fetched.size};
               fetched.raw = {};
               return m_store.push(std::move(parsed), m_cancel);
           },
@@ -52,6 +52,7 @@ CheckStore::Stored CheckStore::store(Parsed &parsed)
     Stored out;
     out.number = parsed.number;
     out.uid = parsed.uid;
+    out.size = parsed.size;
     out.subject = mail.subject;
     // A mail that arrived whole is still only stored if the user did not stop meanwhile.
     if (m_cancel->load())

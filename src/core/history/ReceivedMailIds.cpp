@@ -18,6 +18,7 @@
 namespace {
 
 constexpr char kKept[] = "kept";
+constexpr char kLeaving[] = "del";
 constexpr char kCountLine[] = "#ids ";
 
 std::function<qint64()> &clockSource()
@@ -145,6 +146,10 @@ ReceivedMailIds::Ids ReceivedMailIds::load(bool *whole) const
                 entry.storedAt = qMax<qint64>(0, field.sliced(2).toLongLong());
             else if (field.startsWith("h=") && isHexKey(field.sliced(2).toByteArray()))
                 entry.head = field.sliced(2).toByteArray();
+            else if (field.startsWith("s="))
+                entry.size = qMax<qint64>(-1, field.sliced(2).toLongLong());
+            else if (field == kLeaving)
+                entry.leaving = true;
         }
         ids.insert(id, entry);
     }
@@ -164,6 +169,10 @@ bool ReceivedMailIds::rewrite(const Ids &ids)
             content += " t=" + QByteArray::number(it->storedAt);
         if (!it->head.isEmpty())
             content += " h=" + it->head;
+        if (it->size >= 0)
+            content += " s=" + QByteArray::number(it->size);
+        if (it->leaving)
+            content += QByteArray(" ") + kLeaving;
         content += '\n';
     }
     std::lock_guard owner(FileOwner::lockFor(m_path));

@@ -11,15 +11,22 @@
 // (UIDL), one small file per server and account in the data folder, replaced
 // whole at the end of a check (a crash in between is the receive journal's to
 // settle). One line per id: the id, " kept" when its attachments could not be
-// written, " t=<seconds>" when it was first stored and " h=<key>" of its
-// record's head; the first line "#ids <count>" tells a cut file from a whole
-// one. Files without these (older versions) read as ids alone.
+// written, " t=<seconds>" when it was first stored, " h=<key>" of its
+// record's head, " s=<bytes>" its size on the server and " del" while its
+// deletion waits for the server's answer to QUIT; the first line
+// "#ids <count>" tells a cut file from a whole one. Files without these (older
+// versions) read as ids alone, and older versions pass over the fields they
+// do not know.
 class ReceivedMailIds {
 public:
     struct Entry {
         bool kept = false;    // its attachments exist only on the server: never deleted by the program
         qint64 storedAt = 0;  // seconds since the epoch, 0 when not known
         QByteArray head;      // headKey of its record, empty when not known
+        qint64 size = -1;     // octets the server listed for it, -1 when not known
+        // Deleted at a QUIT whose outcome is not known: the server may have
+        // given the id to a new mail since, so the id alone no longer proves it stored.
+        bool leaving = false;
 
         bool operator==(const Entry &) const = default;
     };
