@@ -205,6 +205,34 @@ TEST_F(KeepOnServer, ALostOrCutIdFileBringsNoDuplicate)
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
 }
 
+TEST_F(KeepOnServer, ARebuiltIdFileIsWrittenAtOnceAndItsDaysCountOn)
+{
+    runtimeSettings().KeepDays = 3;
+    servers->deliver(user, numbered(1));
+    servers->deliver(user, numbered(2));
+    MailCheck::run();
+    const QString ids = ReceivedMailIds(servers->pop3Server(), user).path();
+    ASSERT_TRUE(QFile::remove(ids));
+
+    clock += kDay;
+    auto outcome = MailCheck::run();
+    EXPECT_TRUE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
+    EXPECT_EQ(ReceivedMailIds(servers->pop3Server(), user).load().size(), 2);
+
+    clock += kDay;
+    outcome = MailCheck::run();
+    EXPECT_FALSE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
+    EXPECT_EQ(outcome.deletedFromServer, 0);
+
+    // Three days after the rebuild, the first time known to be past.
+    clock += 2 * kDay;
+    outcome = MailCheck::run();
+    EXPECT_EQ(outcome.deletedFromServer, 2);
+    EXPECT_TRUE(onServer().isEmpty());
+    EXPECT_EQ(storedSorted(), mails({1, 2}));
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+}
+
 TEST_F(KeepOnServer, AKilledOrCutCheckBringsNoDuplicate)
 {
     for (int n = 1; n <= 60; ++n)

@@ -273,6 +273,8 @@ private:
             if (!KnownIds::rebuild(server, m_known))
                 return fail();
             m_rebuilt = true;
+            // Written at once: otherwise every check matches again and the days start over.
+            m_ids->rewrite(m_known);
         }
         const ReceivedMailIds::Ids &known = m_known;
         // Room is looked at before anything is fetched: a mail that cannot be
