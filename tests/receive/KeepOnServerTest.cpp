@@ -233,6 +233,38 @@ TEST_F(KeepOnServer, ARebuiltIdFileIsWrittenAtOnceAndItsDaysCountOn)
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
 }
 
+TEST_F(KeepOnServer, AMailWhoseAttachmentCouldNotBeWrittenStaysThroughARebuild)
+{
+    runtimeSettings().KeepDays = 1;
+    const QString attachments = AppPaths::resolve(AppPaths::kAttachmentFolder);
+    ASSERT_TRUE(QDir(attachments).removeRecursively());
+    servers->deliver(user, "From: a@example.jp\r\nTo: b@example.jp\r\nSubject: mail 1\r\n"
+                           "Date: Mon, 7 Dec 2026 10:00:00 +0900\r\nMIME-Version: 1.0\r\n"
+                           "Content-Type: multipart/mixed; boundary=\"b\"\r\n\r\n--b\r\n"
+                           "Content-Type: text/plain\r\n\r\nhello\r\n--b\r\n"
+                           "Content-Type: application/octet-stream; name=\"a.bin\"\r\n"
+                           "Content-Disposition: attachment; filename=\"a.bin\"\r\n"
+                           "Content-Transfer-Encoding: base64\r\n\r\nAAEC\r\n--b--\r\n");
+    servers->deliver(user, numbered(2));
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("添付ファイルをオープンできません"));
+    ASSERT_TRUE(QDir().mkpath(attachments));
+
+    ASSERT_TRUE(QFile::remove(ReceivedMailIds(servers->pop3Server(), user).path()));
+    clock += 2 * kDay;
+    MailCheck::run();
+    EXPECT_TRUE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
+
+    // Days after the rebuild only the mail whose attachment is on disk goes.
+    clock += 2 * kDay;
+    const auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.deletedFromServer, 1);
+    EXPECT_EQ(onServer(), mails({1}));
+    EXPECT_EQ(storedSorted(), mails({1, 2}));
+    EXPECT_EQ(prompt.boxes.size(), 1);
+}
+
 TEST_F(KeepOnServer, AKilledOrCutCheckBringsNoDuplicate)
 {
     for (int n = 1; n <= 60; ++n)

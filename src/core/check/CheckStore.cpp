@@ -2,6 +2,7 @@
 
 #include "core/check/CheckTexts.h"
 #include "core/check/ReceivedRecord.h"
+#include "core/common/AppPaths.h"
 #include "core/common/SafeFile.h"
 #include "core/mail/mime/AttachmentWriter.h"
 
@@ -130,6 +131,15 @@ bool CheckStore::secure(ReceivedMailIds *ids, const ReceivedMailIds::Ids &keep, 
         return false;
     }
     if (ids) {
+        // The flag of a mail kept on the server outlives the id file.
+        QList<QByteArray> kept;
+        for (const ReceivedMailIds::Entry &entry : keep)
+            if (entry.kept && !entry.head.isEmpty())
+                kept << entry.head;
+        if (!ReceivedMailIds::noteKept(kept)) {
+            *error = QStringLiteral("%1 に書き込めませんでした。").arg(AppPaths::resolve(AppPaths::kDataFolder));
+            return false;
+        }
         ReceivedMailIds::Ids all = ids->load();
         for (auto it = keep.cbegin(); it != keep.cend(); ++it)
             all.insert(it.key(), it.value());

@@ -61,6 +61,7 @@ bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
     for (const ReceivedMailIds::Entry &entry : std::as_const(known))
         if (!entry.head.isEmpty() && unclaimed.value(entry.head) > 0)
             --unclaimed[entry.head];
+    const QSet<QByteArray> kept = ReceivedMailIds::keptHeads();
     const qint64 now = ReceivedMailIds::now();
     for (int n = 1; n <= server.waiting; ++n) {
         const QByteArray key = server.keyOf(n);
@@ -74,7 +75,7 @@ bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
         const QByteArray head = headKeyOf(*status);
         if (unclaimed.value(head) > 0) {
             --unclaimed[head];
-            known.insert(key, {false, now, head});
+            known.insert(key, {kept.contains(head), now, head});
         }
     }
     return true;

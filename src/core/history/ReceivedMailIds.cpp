@@ -32,6 +32,26 @@ QString deletedHerePath()
     return AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-deleted.txt"));
 }
 
+QString keptPath()
+{
+    return AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\kept-on-server.txt"));
+}
+
+// Appends the lines and puts them on disk; the caller holds the file's owner lock.
+bool appendLines(const QString &path, const QList<QByteArray> &keys)
+{
+    QByteArray lines;
+    for (const QByteArray &key : keys)
+        lines += key + '\n';
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                          0600);
+    if (fd < 0)
+        return false;
+    const bool ok = ::write(fd, lines.constData(), size_t(lines.size())) == lines.size() && ::fdatasync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
 bool isHexKey(const QByteArray &key)
 {
     if (key.isEmpty() || key.size() > 64)
@@ -40,6 +60,20 @@ bool isHexKey(const QByteArray &key)
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
             return false;
     return true;
+}
+
+// Head keys, one a line; a line cut by a crash is not one.
+QList<QByteArray> readKeys(const QString &path)
+{
+    QList<QByteArray> keys;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return keys;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        if (isHexKey(lines[i]))
+            keys << lines[i];
+    return keys;
 }
 
 } // namespace
@@ -183,33 +217,41 @@ bool ReceivedMailIds::noteDeletedHere(const QList<QByteArray> &heads)
 {
     if (heads.isEmpty())
         return true;
-    QByteArray lines;
-    for (const QByteArray &head : heads)
-        lines += head + '\n';
     const QString path = deletedHerePath();
     std::lock_guard owner(FileOwner::lockFor(path));
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
-                          0600);
-    if (fd < 0)
-        return false;
-    const bool ok = ::write(fd, lines.constData(), size_t(lines.size())) == lines.size() && ::fdatasync(fd) == 0;
-    ::close(fd);
-    return ok;
+    return appendLines(path, heads);
 }
 
 QList<QByteArray> ReceivedMailIds::deletedHere()
 {
-    QList<QByteArray> heads;
     const QString path = deletedHerePath();
     std::lock_guard owner(FileOwner::lockFor(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return heads;
-    const QList<QByteArray> lines = file.readAll().split('\n');
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-        if (isHexKey(lines[i]))
-            heads << lines[i];
-    return heads;
+    return readKeys(path);
+}
+
+bool ReceivedMailIds::noteKept(const QList<QByteArray> &heads)
+{
+    if (heads.isEmpty())
+        return true;
+    const QString path = keptPath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    const QList<QByteArray> known = readKeys(path);
+    QSet<QByteArray> noted(known.cbegin(), known.cend());
+    QList<QByteArray> added;
+    for (const QByteArray &head : heads)
+        if (isHexKey(head) && !noted.contains(head)) {
+            noted.insert(head);
+            added << head;
+        }
+    return added.isEmpty() || appendLines(path, added);
+}
+
+QSet<QByteArray> ReceivedMailIds::keptHeads()
+{
+    const QString path = keptPath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    const QList<QByteArray> heads = readKeys(path);
+    return QSet<QByteArray>(heads.cbegin(), heads.cend());
 }
 
 bool ReceivedMailIds::forgetDeletedHere(const QList<QByteArray> &done)

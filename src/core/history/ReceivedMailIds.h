@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -64,6 +65,12 @@ public:
     static bool noteDeletedHere(const QList<QByteArray> &heads);
     static QList<QByteArray> deletedHere();
     static bool forgetDeletedHere(const QList<QByteArray> &done);
+
+    // Heads of mails kept on the server because their attachments could not be
+    // written, shared by every account, so that an id file made again from the
+    // heads still never deletes them. On disk when noteKept returns true.
+    static bool noteKept(const QList<QByteArray> &heads);
+    static QSet<QByteArray> keptHeads();
 
 private:
     ReceivedMailIds() = default;
