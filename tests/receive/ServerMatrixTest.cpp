@@ -9,6 +9,7 @@
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
 
+#include <QFile>
 #include <QMap>
 
 #include <gtest/gtest.h>
@@ -154,6 +155,23 @@ TEST_P(ServerMatrix, WithoutTopAMailUnderAReusedIdIsStoredNotSkipped)
     EXPECT_EQ(MailCheck::run().stored, 1);
     EXPECT_EQ(stored(), once({"A", "B"}));
     ReceivedMailIds::setClock({});
+}
+
+TEST_P(ServerMatrix, ALostIdFileIsMadeAgainWithoutTop)
+{
+    server.setQuirks({.top = false});
+    server.setMails({mail("x1", "A"), mail("x2", "B")});
+    EXPECT_EQ(MailCheck::run().stored, 2);
+    ASSERT_TRUE(QFile::remove(ReceivedMailIds(server.address(), QStringLiteral("u")).path()));
+    server.add(mail("x3", "C"));
+    for (int check = 0; check < 2; ++check) {
+        const auto outcome = MailCheck::run();
+        EXPECT_FALSE(outcome.failed) << check;
+        EXPECT_EQ(outcome.stored, check == 0 ? 1 : 0) << check;
+    }
+    EXPECT_EQ(stored(), once({"A", "B", "C"}));
+    EXPECT_EQ(server.ids().size(), keep() ? 3 : 0);
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
 }
 
 TEST_P(ServerMatrix, ARefusedDeletionIsTriedAgainWithoutStoringTwice)

@@ -7,6 +7,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 namespace KnownIds {
 
 QByteArray headKeyOf(const MailStatus &status)
@@ -17,6 +19,31 @@ QByteArray headKeyOf(const MailStatus &status)
     headers.date = status.date;
     return ReceivedMailIds::headKey(HistoryFile(HistoryFile::Kind::Received).bytesOf(ReceivedRecord::headOf(headers)));
 }
+
+namespace {
+
+// The head key of mail n: from TOP, or from the whole mail once the server
+// showed it has no TOP. Empty when the mail cannot be read; null when the
+// connection is gone.
+std::optional<QByteArray> headKeyAt(const Server &server, int n, bool *withoutTop)
+{
+    if (!*withoutTop) {
+        if (const auto status = server.library.pop3GetMailStatus(server.handle, n))
+            return headKeyOf(*status);
+        if (!server.library.pop3IsOpen(server.handle))
+            return std::nullopt;
+        *withoutTop = true;
+    }
+    const auto raw = server.library.pop3GetRawMail(server.handle, n);
+    if (!raw)
+        return server.library.pop3IsOpen(server.handle) ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
+    const qsizetype end = raw->indexOf("\r\n\r\n");
+    FetchedMail headers = MailLibrary::parse(end < 0 ? *raw : raw->left(end + 4));
+    return ReceivedMailIds::headKey(
+        HistoryFile(HistoryFile::Kind::Received).bytesOf(ReceivedRecord::headOf(headers)));
+}
+
+} // namespace
 
 bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known)
 {
@@ -63,19 +90,20 @@ bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
             --unclaimed[entry.head];
     const QSet<QByteArray> kept = ReceivedMailIds::keptHeads();
     const qint64 now = ReceivedMailIds::now();
+    bool withoutTop = false;
     for (int n = 1; n <= server.waiting; ++n) {
         const QByteArray key = server.keyOf(n);
         if (key.isEmpty() || known.contains(key))
             continue;
         if (server.stopped())
             return false;
-        const auto status = server.library.pop3GetMailStatus(server.handle, n);
-        if (!status)
+        const auto head = headKeyAt(server, n, &withoutTop);
+        if (!head)
             return false;
-        const QByteArray head = headKeyOf(*status);
-        if (unclaimed.value(head) > 0) {
-            --unclaimed[head];
-            known.insert(key, {kept.contains(head), now, head});
+        // A mail that cannot be read is not matched: it is fetched and stored, never skipped.
+        if (!head->isEmpty() && unclaimed.value(*head) > 0) {
+            --unclaimed[*head];
+            known.insert(key, {kept.contains(*head), now, *head});
         }
     }
     return true;
