@@ -265,6 +265,34 @@ TEST_F(KeepOnServer, AMailWhoseAttachmentCouldNotBeWrittenStaysThroughARebuild)
     EXPECT_EQ(prompt.boxes.size(), 1);
 }
 
+TEST_F(KeepOnServer, DaysCountFromASaneTimeAndNeverPastThisRunsMonotonicClock)
+{
+    runtimeSettings().KeepDays = 3;
+    // Stored while the clock was 400 days behind.
+    const qint64 right = clock;
+    clock = right - 400 * kDay;
+    servers->deliver(user, numbered(1));
+    MailCheck::run();
+    clock = right;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 0);
+    clock += 3 * kDay;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 1);
+    EXPECT_TRUE(onServer().isEmpty());
+
+    // The wall clock jumps ahead during this run; the monotonic one tells the mail is new.
+    qint64 monotonic = 0;
+    ReceivedMailIds::setMonotonicClock([&] { return monotonic; });
+    servers->deliver(user, numbered(2));
+    MailCheck::run();
+    clock += 10 * kDay;
+    monotonic += 60;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 0);
+    monotonic += 3 * kDay;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 1);
+    ReceivedMailIds::setMonotonicClock({});
+    EXPECT_EQ(storedSorted(), mails({1, 2}));
+}
+
 TEST_F(KeepOnServer, AKilledOrCutCheckBringsNoDuplicate)
 {
     for (int n = 1; n <= 60; ++n)

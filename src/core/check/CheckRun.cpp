@@ -306,7 +306,6 @@ private:
         if (m_rules.keep && m_rules.sync)
             for (const QByteArray &head : ReceivedMailIds::deletedHere())
                 ++deletedHere[head];
-        const qint64 now = ReceivedMailIds::now();
         m_keep.reserve(m_outcome.waiting);
         for (int n = 1; n <= m_outcome.waiting; ++n) {
             if (stopped())
@@ -315,13 +314,11 @@ private:
             if (const auto it = known.constFind(uid); !uid.isEmpty() && it != known.constEnd()) {
                 // Stored before: never again; deleted now when nothing keeps it on the server.
                 ReceivedMailIds::Entry entry = *it;
-                if (entry.storedAt <= 0)
-                    entry.storedAt = now;
+                const qint64 age = ReceivedMailIds::ageOf(m_ids->path(), uid, &entry.storedAt);
                 m_keep[uid] = entry;
                 bool drop = !entry.kept;
                 if (m_rules.keep) {
-                    const bool old = !entry.kept && m_rules.days > 0
-                        && now - entry.storedAt >= qint64(m_rules.days) * 24 * 60 * 60;
+                    const bool old = !entry.kept && m_rules.days > 0 && age >= qint64(m_rules.days) * 24 * 60 * 60;
                     const bool deletedByUser = !entry.head.isEmpty() && deletedHere.value(entry.head) > 0;
                     if (deletedByUser) {
                         --deletedHere[entry.head];
@@ -518,8 +515,10 @@ private:
             ++m_outcome.stored;
             m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
             m_lastShown = record;
-            if (!result.uid.isEmpty())
+            if (!result.uid.isEmpty()) {
                 m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head, result.size};
+                ReceivedMailIds::storedInThisRun(m_ids->path(), result.uid);
+            }
             if (connected && goOn && result.mayDelete && !m_rules.keep) {
                 if (m_library.pop3DeleteMail(m_handle, result.number))
                     m_deleted << result.uid;

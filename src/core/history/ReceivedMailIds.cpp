@@ -7,10 +7,12 @@
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+#include <mutex>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,6 +27,43 @@ std::function<qint64()> &clockSource()
 {
     static std::function<qint64()> source;
     return source;
+}
+
+std::function<qint64()> &monotonicSource()
+{
+    static std::function<qint64()> source;
+    return source;
+}
+
+qint64 monotonicNow()
+{
+    if (monotonicSource())
+        return monotonicSource()();
+    if (clockSource())
+        return clockSource()();
+    static QElapsedTimer run = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return run.elapsed() / 1000;
+}
+
+// When this run stored each mail, by the monotonic clock.
+struct StoredInRun {
+    std::mutex mutex;
+    QHash<QByteArray, qint64> at;
+};
+
+StoredInRun &storedInRun()
+{
+    static StoredInRun stored;
+    return stored;
+}
+
+QByteArray runKey(const QString &idsPath, const QByteArray &key)
+{
+    return idsPath.toUtf8() + '\n' + key;
 }
 
 QString deletedHerePath()
@@ -127,6 +166,32 @@ qint64 ReceivedMailIds::now()
 void ReceivedMailIds::setClock(std::function<qint64()> source)
 {
     clockSource() = std::move(source);
+}
+
+void ReceivedMailIds::setMonotonicClock(std::function<qint64()> source)
+{
+    monotonicSource() = std::move(source);
+}
+
+void ReceivedMailIds::storedInThisRun(const QString &idsPath, const QByteArray &key)
+{
+    StoredInRun &stored = storedInRun();
+    std::lock_guard lock(stored.mutex);
+    stored.at.insert(runKey(idsPath, key), monotonicNow());
+}
+
+qint64 ReceivedMailIds::ageOf(const QString &idsPath, const QByteArray &key, qint64 *storedAt)
+{
+    constexpr qint64 kYear = 366 * 24 * 60 * 60;
+    const qint64 wall = now();
+    if (*storedAt <= 0 || *storedAt > wall || wall - *storedAt > kYear)
+        *storedAt = wall;
+    qint64 age = wall - *storedAt;
+    StoredInRun &stored = storedInRun();
+    std::lock_guard lock(stored.mutex);
+    if (const auto it = stored.at.constFind(runKey(idsPath, key)); it != stored.at.constEnd())
+        age = qMin(age, monotonicNow() - *it);
+    return age;
 }
 
 ReceivedMailIds::Ids ReceivedMailIds::load(bool *whole) const

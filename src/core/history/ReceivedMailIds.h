@@ -60,6 +60,17 @@ public:
     static qint64 now();
     static void setClock(std::function<qint64()> clock);
 
+    // How old a stored mail is for "delete after n days": from its first-stored
+    // time, except that a time in the future or more than a year back (stored
+    // under a wrong clock) counts from now, and a mail stored during this run
+    // is never older than this run's monotonic clock says.
+    static qint64 ageOf(const QString &idsPath, const QByteArray &key, qint64 *storedAt);
+    // Notes that this run stored the mail under key now, by the monotonic clock.
+    static void storedInThisRun(const QString &idsPath, const QByteArray &key);
+    // The monotonic clock in seconds, replaceable in tests; by default the
+    // replaced wall clock when there is one, else the system's monotonic clock.
+    static void setMonotonicClock(std::function<qint64()> clock);
+
     // Records deleted in the history window whose mails should go from the
     // server at the next check, by head key, shared by every account.
     static bool noteDeletedHere(const QList<QByteArray> &heads);
