@@ -8,6 +8,7 @@
 #include "core/settings/RuntimeSettings.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
+#include "ui/viewer/HistoryDeletion.h"
 
 #include <QFile>
 #include <QMap>
@@ -44,6 +45,7 @@ protected:
     {
         runtimeSettings().KeepOnServer = 0;
         runtimeSettings().KeepDays = 0;
+        runtimeSettings().KeepSync = 0;
     }
 
     int keep() const { return GetParam(); }
@@ -172,6 +174,34 @@ TEST_P(ServerMatrix, ALostIdFileIsMadeAgainWithoutTop)
     EXPECT_EQ(stored(), once({"A", "B", "C"}));
     EXPECT_EQ(server.ids().size(), keep() ? 3 : 0);
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+}
+
+TEST_P(ServerMatrix, AMailDeletedInTheHistoryTakesOnlyItsOwnMailFromTheServer)
+{
+    if (!keep())
+        GTEST_SKIP() << "only mail left on the server follows its record";
+    runtimeSettings().KeepSync = 1;
+    // Two alerts with the same head, told apart by their bodies only.
+    server.setMails({mail("x1", "alert", 40), mail("x2", "alert", 50)});
+    EXPECT_EQ(MailCheck::run().stored, 2);
+    ASSERT_TRUE(HistoryDeletion::run(HistoryFile::Kind::Received, 1, 0, nullptr).ok);
+
+    // The server deletes the first at QUIT, and its answer is lost.
+    server.setQuirks({.answerQuit = false});
+    EXPECT_TRUE(MailCheck::run().failed);
+    EXPECT_EQ(server.ids(), QList<QByteArray>({"x2"}));
+
+    // The one the user kept stays, at this check and the next.
+    server.setQuirks({});
+    for (int check = 0; check < 2; ++check) {
+        const auto outcome = MailCheck::run();
+        EXPECT_FALSE(outcome.failed) << check;
+        EXPECT_EQ(outcome.deletedFromServer, 0) << check;
+    }
+    EXPECT_EQ(server.ids(), QList<QByteArray>({"x2"}));
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 1);
+    EXPECT_TRUE(ReceivedMailIds::deletedHere().isEmpty());
+    runtimeSettings().KeepSync = 0;
 }
 
 TEST_P(ServerMatrix, ARefusedDeletionIsTriedAgainWithoutStoringTwice)

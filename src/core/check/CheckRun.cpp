@@ -17,6 +17,7 @@
 #include "core/settings/TrustRules.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QSet>
 
 #include <optional>
@@ -103,7 +104,7 @@ private:
     ReceivedMailIds::Ids m_known;  // ids on file when the check began
     ReceivedMailIds::Ids m_keep;   // ids to remember: stored and still on the server
     QSet<QByteArray> m_deleted;
-    QList<QByteArray> m_deletedHereDone;  // marks of records deleted here whose mails go now
+    QList<ReceivedMailIds::DeletedMark> m_marksFound;  // marks of records deleted here whose mails go now
     int m_expired = 0;                    // mails left on the server that go now
     int m_newMails = 0;                   // mails no earlier check stored
     bool m_rebuilt = false;               // the list of stored mails was made again from the headers
@@ -302,10 +303,26 @@ private:
         m_store.emplace(m_folder, m_ids->path(), m_hooks.cancel, [this](const QString &text) { notice(text); });
         m_pipelines = m_library.pop3Pipelines(m_handle);
 
+        // A mark bound to a mail of this account acts on that mail alone, and
+        // goes once the server no longer has it; one not bound yet, by its head.
         QHash<QByteArray, int> deletedHere;
-        if (m_rules.keep && m_rules.sync)
-            for (const QByteArray &head : ReceivedMailIds::deletedHere())
-                ++deletedHere[head];
+        QHash<QByteArray, ReceivedMailIds::DeletedMark> boundHere;
+        if (m_rules.keep && m_rules.sync) {
+            const QByteArray idFile = QFileInfo(m_ids->path()).fileName().toUtf8();
+            QSet<QByteArray> listed;
+            for (int n = 1; n <= m_outcome.waiting; ++n)
+                listed.insert(uidOf(n));
+            QList<ReceivedMailIds::DeletedMark> gone;
+            for (const ReceivedMailIds::DeletedMark &mark : ReceivedMailIds::deletedHere()) {
+                if (mark.idFile.isEmpty())
+                    ++deletedHere[mark.head];
+                else if (mark.idFile == idFile && !listed.contains(mark.key))
+                    gone << mark;
+                else if (mark.idFile == idFile)
+                    boundHere.insert(mark.key, mark);
+            }
+            ReceivedMailIds::forgetDeletedHere(gone);
+        }
         m_keep.reserve(m_outcome.waiting);
         for (int n = 1; n <= m_outcome.waiting; ++n) {
             if (stopped())
@@ -319,10 +336,14 @@ private:
                 bool drop = !entry.kept;
                 if (m_rules.keep) {
                     const bool old = !entry.kept && m_rules.days > 0 && age >= qint64(m_rules.days) * 24 * 60 * 60;
-                    const bool deletedByUser = !entry.head.isEmpty() && deletedHere.value(entry.head) > 0;
-                    if (deletedByUser) {
+                    bool deletedByUser = true;
+                    if (const auto bound = boundHere.constFind(uid); bound != boundHere.constEnd()) {
+                        m_marksFound << *bound;
+                    } else if (!entry.head.isEmpty() && deletedHere.value(entry.head) > 0) {
                         --deletedHere[entry.head];
-                        m_deletedHereDone << entry.head;
+                        m_marksFound.append({entry.head, QFileInfo(m_ids->path()).fileName().toUtf8(), uid});
+                    } else {
+                        deletedByUser = false;
                     }
                     drop = old || deletedByUser;
                     m_expired += drop;
@@ -371,7 +392,7 @@ private:
             return;
         }
         m_outcome.deletedFromServer = m_expired;
-        ReceivedMailIds::forgetDeletedHere(m_deletedHereDone);
+        ReceivedMailIds::forgetDeletedHere(m_marksFound);
         // Only ids of mails still waiting are worth keeping; an empty mailbox keeps none.
         const ReceivedMailIds::Ids onDisk = m_ids->load();
         if (m_outcome.waiting == 0 && !onDisk.isEmpty())
@@ -409,6 +430,10 @@ private:
     // is lost the server may have deleted them and given their ids to new mail.
     bool markLeaving(QString *error)
     {
+        if (!ReceivedMailIds::bindDeletedHere(m_marksFound)) {
+            *error = QStringLiteral("%1 に書き込めませんでした。").arg(AppPaths::resolve(AppPaths::kDataFolder));
+            return false;
+        }
         if (!m_uids || m_deleted.isEmpty())
             return true;
         ReceivedMailIds::Ids all = m_ids->load();

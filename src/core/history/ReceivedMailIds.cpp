@@ -287,11 +287,72 @@ bool ReceivedMailIds::noteDeletedHere(const QList<QByteArray> &heads)
     return appendLines(path, heads);
 }
 
-QList<QByteArray> ReceivedMailIds::deletedHere()
+QList<ReceivedMailIds::DeletedMark> ReceivedMailIds::deletedHere()
 {
+    QList<DeletedMark> marks;
     const QString path = deletedHerePath();
     std::lock_guard owner(FileOwner::lockFor(path));
-    return readKeys(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return marks;
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    // The last line counts only when whole.
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QList<QByteArray> fields = lines[i].split(' ');
+        if (!isHexKey(fields[0]))
+            continue;
+        if (fields.size() == 1)
+            marks.append({fields[0], {}, {}});
+        else if (fields.size() == 3 && isUsable(fields[1]) && isUsable(fields[2]))
+            marks.append({fields[0], fields[1], fields[2]});
+    }
+    return marks;
+}
+
+namespace {
+
+bool writeMarks(const QString &path, const QList<ReceivedMailIds::DeletedMark> &marks)
+{
+    if (marks.isEmpty())
+        return QFile::remove(path) || !QFileInfo::exists(path);
+    QByteArray lines;
+    for (const ReceivedMailIds::DeletedMark &mark : marks)
+        lines += mark.idFile.isEmpty() ? mark.head + '\n' : mark.head + ' ' + mark.idFile + ' ' + mark.key + '\n';
+    return SafeFile::replace(path, lines, {}, mode_t(0600));
+}
+
+} // namespace
+
+bool ReceivedMailIds::bindDeletedHere(const QList<DeletedMark> &found)
+{
+    if (found.isEmpty())
+        return true;
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    QList<DeletedMark> marks = deletedHere();
+    for (const DeletedMark &mark : found) {
+        if (marks.contains(mark))
+            continue;  // bound before
+        for (DeletedMark &line : marks)
+            if (line.idFile.isEmpty() && line.head == mark.head) {
+                line = mark;
+                break;
+            }
+    }
+    return writeMarks(path, marks);
+}
+
+bool ReceivedMailIds::forgetDeletedHere(const QList<DeletedMark> &done)
+{
+    if (done.isEmpty())
+        return true;
+    const QString path = deletedHerePath();
+    std::lock_guard owner(FileOwner::lockFor(path));
+    // Marks added since the check read them stay.
+    QList<DeletedMark> left = deletedHere();
+    for (const DeletedMark &mark : done)
+        left.removeOne(mark);
+    return writeMarks(path, left);
 }
 
 bool ReceivedMailIds::noteKept(const QList<QByteArray> &heads)
@@ -319,20 +380,3 @@ QSet<QByteArray> ReceivedMailIds::keptHeads()
     return QSet<QByteArray>(heads.cbegin(), heads.cend());
 }
 
-bool ReceivedMailIds::forgetDeletedHere(const QList<QByteArray> &done)
-{
-    if (done.isEmpty())
-        return true;
-    const QString path = deletedHerePath();
-    std::lock_guard owner(FileOwner::lockFor(path));
-    // Marks added since the check read them stay.
-    QList<QByteArray> left = deletedHere();
-    for (const QByteArray &head : done)
-        left.removeOne(head);
-    if (left.isEmpty())
-        return QFile::remove(path) || !QFileInfo::exists(path);
-    QByteArray lines;
-    for (const QByteArray &head : left)
-        lines += head + '\n';
-    return SafeFile::replace(path, lines, {}, mode_t(0600));
-}

@@ -72,10 +72,22 @@ public:
     static void setMonotonicClock(std::function<qint64()> clock);
 
     // Records deleted in the history window whose mails should go from the
-    // server at the next check, by head key, shared by every account.
+    // server at the next check, shared by every account. A mark names a head
+    // key until a check finds the mail: it is then bound to that mail's key in
+    // one id file ("<head> <id file> <key>", which older versions pass over),
+    // so that only that mail goes, even after a goodbye whose answer was lost.
+    struct DeletedMark {
+        QByteArray head;
+        QByteArray idFile;  // the id file's name, empty while the mark is not bound
+        QByteArray key;
+
+        bool operator==(const DeletedMark &) const = default;
+    };
     static bool noteDeletedHere(const QList<QByteArray> &heads);
-    static QList<QByteArray> deletedHere();
-    static bool forgetDeletedHere(const QList<QByteArray> &done);
+    static QList<DeletedMark> deletedHere();
+    // Binds a mark of each head to the mail found; on disk when it returns true.
+    static bool bindDeletedHere(const QList<DeletedMark> &found);
+    static bool forgetDeletedHere(const QList<DeletedMark> &done);
 
     // Heads of mails kept on the server because their attachments could not be
     // written, shared by every account, so that an id file made again from the
