@@ -67,6 +67,12 @@ public:
         return m_retrieved;
     }
 
+    int connections() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_connections;
+    }
+
 private:
     void serve(ScriptedServer::Peer &peer)
     {
@@ -74,6 +80,7 @@ private:
         Quirks quirks;
         {
             std::lock_guard lock(m_mutex);
+            ++m_connections;
             mails = m_mails;
             quirks = m_quirks;
         }
@@ -167,5 +174,6 @@ private:
     QList<Mail> m_mails;
     QList<QByteArray> m_retrieved;
     Quirks m_quirks;
+    int m_connections = 0;
     ScriptedServer m_server;  // last: its thread ends before the rest goes
 };

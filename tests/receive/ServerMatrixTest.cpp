@@ -8,10 +8,18 @@
 #include "core/settings/RuntimeSettings.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
+#include "support/Wait.h"
+#include "ui/shell/Forms.h"
+#include "ui/shell/MainForm.h"
 #include "ui/viewer/HistoryDeletion.h"
 
 #include <QFile>
+#include <QElapsedTimer>
 #include <QMap>
+#include <QPointer>
+#include <QTest>
+
+#include <optional>
 
 #include <gtest/gtest.h>
 
@@ -262,6 +270,32 @@ TEST_P(ServerMatrix, WithoutUidlMailIsTakenOnlyWhenItLeavesTheServer)
         EXPECT_EQ(stored(), once({"A", "B"}));
         EXPECT_TRUE(server.ids().isEmpty());
     }
+}
+
+TEST_P(ServerMatrix, ACheckWaitsForAnImportBeforeItConnectsAndStopsAtOnce)
+{
+    server.setMails({mail("x1", "A")});
+    std::optional<HistoryFile::AppendSession> import(HistoryFile::Kind::Received);
+    MainForm *launcher = Forms::get<MainForm>();
+    QPointer<MailCheck> check = MailCheck::start();
+    ASSERT_NE(check, nullptr);
+    ASSERT_TRUE(waitUntil([&] { return launcher->statusText() == MailCheck::kWaitingForHistory; }))
+        << launcher->statusText().toStdString();
+    QTest::qWait(300);
+    EXPECT_EQ(server.connections(), 0);
+
+    QElapsedTimer stopping;
+    stopping.start();
+    ASSERT_TRUE(check);
+    check->cancel();
+    ASSERT_TRUE(waitUntil([&] { return !MailCheck::isRunning(); }));
+    EXPECT_LT(stopping.elapsed(), 2000);
+    EXPECT_EQ(server.connections(), 0);
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 0);
+
+    // Once the import ends, the next check goes as usual.
+    import.reset();
+    EXPECT_EQ(MailCheck::run().stored, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Keep, ServerMatrix, ::testing::Values(0, 1),

@@ -203,6 +203,20 @@ private:
 
     void check(const QString &server, bool apop)
     {
+        // An import or a deletion under way is waited for before the server
+        // hears from us, so no session idles meanwhile; a stop ends the wait.
+        // The session also settles a journal left by a failed flush, so its
+        // records have their ids before anything is fetched.
+        m_session.emplace(HistoryFile::Kind::Received, m_hooks.cancel,
+                          [this] { showStatus(CheckTexts::kWaitingForHistory); });
+        if (!m_session->acquired()) {
+            stopped();
+            return;
+        }
+        if (!m_session->unsettled().isEmpty()) {
+            report(m_session->unsettled());
+            return;
+        }
         if (!prepareSignIn())
             return;
         m_handle = m_library.pop3Connect(server, &m_hooks);
@@ -234,14 +248,6 @@ private:
         }
         m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
         m_ids.emplace(server, account.id);
-        // The session settles a journal left by a failed flush, so its records
-        // have their ids before anything is fetched.
-        m_session.emplace(HistoryFile::Kind::Received);
-        if (!m_session->unsettled().isEmpty()) {
-            report(m_session->unsettled());
-            m_library.pop3Close(m_handle);
-            return;
-        }
         if (m_outcome.waiting > 0 && !fetchAll()) {
             showLastMail();
             finishBroken();

@@ -43,14 +43,27 @@ Gate &gateFor(HistoryFile::Kind kind)
 
 } // namespace
 
-HistoryFile::AppendSession::AppendSession(Kind kind) : m_kind(kind)
+HistoryFile::AppendSession::AppendSession(Kind kind) : AppendSession(kind, nullptr, {}) {}
+
+HistoryFile::AppendSession::AppendSession(Kind kind, const std::atomic_bool *cancel,
+                                          const std::function<void()> &waiting)
+    : m_kind(kind)
 {
     Gate &gate = gateFor(kind);
     std::unique_lock lock(gate.mutex);
     // One appender at a time: a check's journal vouches for a run of records
     // with nothing of anyone else's between them.
-    gate.changed.wait(lock, [&] { return !gate.compacting && gate.sessions == 0; });
+    const auto free = [&] { return !gate.compacting && gate.sessions == 0; };
+    if (!free() && waiting)
+        waiting();
+    // Looked at now and then, so a wait behind a long import can be stopped.
+    while (!free()) {
+        if (cancel && cancel->load())
+            return;
+        gate.changed.wait_for(lock, std::chrono::milliseconds(100));
+    }
     ++gate.sessions;
+    m_acquired = true;
     lock.unlock();
     if (kind == Kind::Received)
         m_unsettled = settleLeftJournal();
@@ -68,6 +81,8 @@ QString HistoryFile::settleLeftJournal()
 
 HistoryFile::AppendSession::~AppendSession()
 {
+    if (!m_acquired)
+        return;
     Gate &gate = gateFor(m_kind);
     {
         std::lock_guard lock(gate.mutex);

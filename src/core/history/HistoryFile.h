@@ -36,9 +36,16 @@ public:
     class AppendSession {
     public:
         explicit AppendSession(Kind kind);
+        // The same, for a caller that may stop while it waits: waiting is told
+        // once when another writer holds the history; cancel ends the wait
+        // without a session.
+        AppendSession(Kind kind, const std::atomic_bool *cancel, const std::function<void()> &waiting);
         ~AppendSession();
         AppendSession(const AppendSession &) = delete;
         AppendSession &operator=(const AppendSession &) = delete;
+
+        // False when the wait was stopped: nothing may be appended.
+        bool acquired() const { return m_acquired; }
 
         // Why nothing may be appended in this session (a leftover journal that
         // could not be settled), for a box; empty when appending is safe.
@@ -46,6 +53,7 @@ public:
 
     private:
         Kind m_kind;
+        bool m_acquired = false;
         QString m_unsettled;
     };
 
