@@ -5,6 +5,10 @@
 #include "core/addressbook/AddressBook.h"
 #include "ui/addressbook/FriendForm.h"
 #include "core/history/HistoryFile.h"
+#include "core/history/HistoryRecovery.h"
+#include "core/history/ReceiveJournal.h"
+#include "core/history/ReceivedMailIds.h"
+#include "support/FileFaults.h"
 #include "ui/shell/Forms.h"
 #include "ui/common/ProgressWindow.h"
 #include "support/Sandbox.h"
@@ -121,6 +125,56 @@ TEST_F(ExchangeWindows, AnImportStopsAtTheProgressWindowsCancelAndKeepsWhatItToo
     EXPECT_LT(stored, 3000);
     EXPECT_EQ(prompt.boxes.last().text, QStringLiteral("取り込みを中止しました。%1 通を取り込み済みです。").arg(stored));
     EXPECT_EQ(form->rowCount(), stored);
+}
+
+// What a check leaves when it stored a mail but could not make it safe (the
+// id file could not be replaced): its record on disk, its journal beside it.
+void leaveAnUnsecuredCheck()
+{
+    const QString ids = ReceivedMailIds(QStringLiteral("pop.example.jp"), QStringLiteral("u")).path();
+    ReceiveJournal journal;
+    HistoryFile received(HistoryFile::Kind::Received);
+    ASSERT_TRUE(journal.begin(received.length(), ids));
+    const HistoryRecord record{QStringLiteral("checked"), QStringLiteral("Mon, 7 Dec 2026 08:00:00 +0900"),
+                               QStringLiteral("a@example.jp"), QStringLiteral("body")};
+    ASSERT_TRUE(received.append(record, [&](qint64 offset, const QByteArray &bytes) {
+                            return journal.intend(1, offset, bytes, "uid-1", false);
+                        }).ok);
+    ASSERT_TRUE(journal.sync());
+}
+
+TEST_F(ExchangeWindows, AnImportAfterAChecksLeftoverJournalSurvivesTheNextStart)
+{
+    leaveAnUnsecuredCheck();
+    TyakuForm *form = TyakuForm::openHistory(HistoryFile::Kind::Received);
+    Sandbox::writeFile(sandbox.workPath(QStringLiteral("in.mbox")), mbox(3));
+
+    // While the journal cannot be settled (the disk is full), nothing is appended behind it.
+    {
+        FileSizeLimit full(16);
+        prompt.answerFile(sandbox.workPath(QStringLiteral("in.mbox")));
+        trigger(form, "mimportmbox");
+        ASSERT_TRUE(finished());
+    }
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_TRUE(prompt.boxes.last().text.startsWith(QStringLiteral("メールを取り込めませんでした（0 通は取り込み済みです）。")));
+    EXPECT_TRUE(prompt.boxes.last().text.endsWith(HistoryFile::kUnsettledAdvice)) << prompt.boxes.last().text.toStdString();
+    EXPECT_EQ(HistoryFile(HistoryFile::Kind::Received).count(), 1);
+    EXPECT_TRUE(QFileInfo::exists(ReceiveJournal::path()));
+
+    prompt.answerFile(sandbox.workPath(QStringLiteral("in.mbox")));
+    trigger(form, "mimportmbox");
+    ASSERT_TRUE(finished());
+    EXPECT_EQ(prompt.boxes.last().text, QStringLiteral("3 通を受信履歴に取り込みました。"));
+    EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path()));
+
+    // The next start settles nothing more: the check's mail and the three imported stay.
+    EXPECT_EQ(HistoryRecovery::atStart(), QString());
+    const HistoryFile received(HistoryFile::Kind::Received);
+    ASSERT_EQ(received.count(), 4);
+    EXPECT_EQ(received.read(1)->trimmed().Subject, QStringLiteral("checked"));
+    EXPECT_EQ(received.read(4)->trimmed().Subject, QStringLiteral("mail 3"));
+    EXPECT_TRUE(ReceivedMailIds(QStringLiteral("pop.example.jp"), QStringLiteral("u")).load().contains("uid-1"));
 }
 
 TEST_F(ExchangeWindows, TheAddressBookWindowImportsAndExports)

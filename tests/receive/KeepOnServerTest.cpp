@@ -205,6 +205,94 @@ TEST_F(KeepOnServer, ALostOrCutIdFileBringsNoDuplicate)
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
 }
 
+TEST_F(KeepOnServer, ARebuiltIdFileIsWrittenAtOnceAndItsDaysCountOn)
+{
+    runtimeSettings().KeepDays = 3;
+    servers->deliver(user, numbered(1));
+    servers->deliver(user, numbered(2));
+    MailCheck::run();
+    const QString ids = ReceivedMailIds(servers->pop3Server(), user).path();
+    ASSERT_TRUE(QFile::remove(ids));
+
+    clock += kDay;
+    auto outcome = MailCheck::run();
+    EXPECT_TRUE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
+    EXPECT_EQ(ReceivedMailIds(servers->pop3Server(), user).load().size(), 2);
+
+    clock += kDay;
+    outcome = MailCheck::run();
+    EXPECT_FALSE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
+    EXPECT_EQ(outcome.deletedFromServer, 0);
+
+    // Three days after the rebuild, the first time known to be past.
+    clock += 2 * kDay;
+    outcome = MailCheck::run();
+    EXPECT_EQ(outcome.deletedFromServer, 2);
+    EXPECT_TRUE(onServer().isEmpty());
+    EXPECT_EQ(storedSorted(), mails({1, 2}));
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
+}
+
+TEST_F(KeepOnServer, AMailWhoseAttachmentCouldNotBeWrittenStaysThroughARebuild)
+{
+    runtimeSettings().KeepDays = 1;
+    const QString attachments = AppPaths::resolve(AppPaths::kAttachmentFolder);
+    ASSERT_TRUE(QDir(attachments).removeRecursively());
+    servers->deliver(user, "From: a@example.jp\r\nTo: b@example.jp\r\nSubject: mail 1\r\n"
+                           "Date: Mon, 7 Dec 2026 10:00:00 +0900\r\nMIME-Version: 1.0\r\n"
+                           "Content-Type: multipart/mixed; boundary=\"b\"\r\n\r\n--b\r\n"
+                           "Content-Type: text/plain\r\n\r\nhello\r\n--b\r\n"
+                           "Content-Type: application/octet-stream; name=\"a.bin\"\r\n"
+                           "Content-Disposition: attachment; filename=\"a.bin\"\r\n"
+                           "Content-Transfer-Encoding: base64\r\n\r\nAAEC\r\n--b--\r\n");
+    servers->deliver(user, numbered(2));
+    MailCheck::run();
+    ASSERT_EQ(prompt.boxes.size(), 1);
+    EXPECT_EQ(prompt.boxes[0].text, QStringLiteral("添付ファイルをオープンできません"));
+    ASSERT_TRUE(QDir().mkpath(attachments));
+
+    ASSERT_TRUE(QFile::remove(ReceivedMailIds(servers->pop3Server(), user).path()));
+    clock += 2 * kDay;
+    MailCheck::run();
+    EXPECT_TRUE(launcher->statusText().contains(MailCheck::kRebuilt)) << launcher->statusText().toStdString();
+
+    // Days after the rebuild only the mail whose attachment is on disk goes.
+    clock += 2 * kDay;
+    const auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.deletedFromServer, 1);
+    EXPECT_EQ(onServer(), mails({1}));
+    EXPECT_EQ(storedSorted(), mails({1, 2}));
+    EXPECT_EQ(prompt.boxes.size(), 1);
+}
+
+TEST_F(KeepOnServer, DaysCountFromASaneTimeAndNeverPastThisRunsMonotonicClock)
+{
+    runtimeSettings().KeepDays = 3;
+    // Stored while the clock was 400 days behind.
+    const qint64 right = clock;
+    clock = right - 400 * kDay;
+    servers->deliver(user, numbered(1));
+    MailCheck::run();
+    clock = right;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 0);
+    clock += 3 * kDay;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 1);
+    EXPECT_TRUE(onServer().isEmpty());
+
+    // The wall clock jumps ahead during this run; the monotonic one tells the mail is new.
+    qint64 monotonic = 0;
+    ReceivedMailIds::setMonotonicClock([&] { return monotonic; });
+    servers->deliver(user, numbered(2));
+    MailCheck::run();
+    clock += 10 * kDay;
+    monotonic += 60;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 0);
+    monotonic += 3 * kDay;
+    EXPECT_EQ(MailCheck::run().deletedFromServer, 1);
+    ReceivedMailIds::setMonotonicClock({});
+    EXPECT_EQ(storedSorted(), mails({1, 2}));
+}
+
 TEST_F(KeepOnServer, AKilledOrCutCheckBringsNoDuplicate)
 {
     for (int n = 1; n <= 60; ++n)

@@ -3,13 +3,12 @@
 #include "core/check/CheckListener.h"
 #include "core/check/CheckStore.h"
 #include "core/check/CheckTexts.h"
-#include "core/check/ReceivedRecord.h"
+#include "core/check/KnownIds.h"
 #include "core/common/AppPaths.h"
 #include "core/common/FixedField.h"
 #include "core/common/WindowThread.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryRecord.h"
-#include "core/history/ReceiveJournal.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/mail/MailLibrary.h"
 #include "core/mail/net/SessionHooks.h"
@@ -18,7 +17,7 @@
 #include "core/settings/TrustRules.h"
 
 #include <QElapsedTimer>
-#include <QFile>
+#include <QFileInfo>
 #include <QSet>
 
 #include <optional>
@@ -105,7 +104,7 @@ private:
     ReceivedMailIds::Ids m_known;  // ids on file when the check began
     ReceivedMailIds::Ids m_keep;   // ids to remember: stored and still on the server
     QSet<QByteArray> m_deleted;
-    QList<QByteArray> m_deletedHereDone;  // marks of records deleted here whose mails go now
+    QList<ReceivedMailIds::DeletedMark> m_marksFound;  // marks of records deleted here whose mails go now
     int m_expired = 0;                    // mails left on the server that go now
     int m_newMails = 0;                   // mails no earlier check stored
     bool m_rebuilt = false;               // the list of stored mails was made again from the headers
@@ -206,6 +205,20 @@ private:
 
     void check(const QString &server, bool apop)
     {
+        // An import or a deletion under way is waited for before the server
+        // hears from us, so no session idles meanwhile; a stop ends the wait.
+        // The session also settles a journal left by a failed flush, so its
+        // records have their ids before anything is fetched.
+        m_session.emplace(HistoryFile::Kind::Received, m_hooks.cancel,
+                          [this] { showStatus(CheckTexts::kWaitingForHistory); });
+        if (!m_session->acquired()) {
+            stopped();
+            return;
+        }
+        if (!m_session->unsettled().isEmpty()) {
+            report(m_session->unsettled());
+            return;
+        }
         if (!prepareSignIn())
             return;
         m_handle = m_library.pop3Connect(server, &m_hooks);
@@ -238,7 +251,6 @@ private:
         }
         m_folder = AppPaths::resolve(AppPaths::kAttachmentFolder);
         m_ids.emplace(server, account.id);
-        m_session.emplace(HistoryFile::Kind::Received);
         if (m_outcome.waiting > 0 && !fetchAll()) {
             showLastMail();
             finishBroken();
@@ -255,15 +267,6 @@ private:
         m_uids = m_library.pop3UniqueIds(m_handle, &failed);
         if (failed)
             return fail();
-        // A journal left by a failed flush is settled first, so its records
-        // have their ids before anything is fetched.
-        if (QFile::exists(ReceiveJournal::path())) {
-            const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
-            if (!recovered.error.isEmpty()) {
-                report(recovered.error);
-                return false;
-            }
-        }
         if (m_rules.keep && !m_uids) {
             // Without ids, a mail left on the server would come again at every check.
             report(CheckTexts::kNoUidl);
@@ -272,12 +275,17 @@ private:
         bool whole = true;
         if (m_uids)
             m_known = m_ids->load(&whole);
-        const auto uidOf = [&](int n) {
-            const QByteArray uid = m_uids ? m_uids->value(n) : QByteArray();
-            return ReceivedMailIds::isUsable(uid) ? uid : QByteArray();
-        };
-        if (m_rules.keep && !whole && !rebuildKnown(uidOf))
-            return false;
+        const auto uidOf = [&](int n) { return m_uids ? ReceivedMailIds::keyOf(m_uids->value(n)) : QByteArray(); };
+        const KnownIds::Server server{m_library, m_handle, m_outcome.waiting, uidOf, [this] { return stopped(); }};
+        if (!KnownIds::confirmLeaving(server, m_known))
+            return fail();
+        if (m_rules.keep && !whole) {
+            if (!KnownIds::rebuild(server, m_known))
+                return fail();
+            m_rebuilt = true;
+            // Written at once: otherwise every check matches again and the days start over.
+            m_ids->rewrite(m_known);
+        }
         const ReceivedMailIds::Ids &known = m_known;
         // Room is looked at before anything is fetched: a mail that cannot be
         // stored is neither downloaded nor unpacked, and stays on the server.
@@ -304,11 +312,26 @@ private:
         m_store.emplace(m_folder, m_ids->path(), m_hooks.cancel, [this](const QString &text) { notice(text); });
         m_pipelines = m_library.pop3Pipelines(m_handle);
 
+        // A mark bound to a mail of this account acts on that mail alone, and
+        // goes once the server no longer has it; one not bound yet, by its head.
         QHash<QByteArray, int> deletedHere;
-        if (m_rules.keep && m_rules.sync)
-            for (const QByteArray &head : ReceivedMailIds::deletedHere())
-                ++deletedHere[head];
-        const qint64 now = ReceivedMailIds::now();
+        QHash<QByteArray, ReceivedMailIds::DeletedMark> boundHere;
+        if (m_rules.keep && m_rules.sync) {
+            const QByteArray idFile = QFileInfo(m_ids->path()).fileName().toUtf8();
+            QSet<QByteArray> listed;
+            for (int n = 1; n <= m_outcome.waiting; ++n)
+                listed.insert(uidOf(n));
+            QList<ReceivedMailIds::DeletedMark> gone;
+            for (const ReceivedMailIds::DeletedMark &mark : ReceivedMailIds::deletedHere()) {
+                if (mark.idFile.isEmpty())
+                    ++deletedHere[mark.head];
+                else if (mark.idFile == idFile && !listed.contains(mark.key))
+                    gone << mark;
+                else if (mark.idFile == idFile)
+                    boundHere.insert(mark.key, mark);
+            }
+            ReceivedMailIds::forgetDeletedHere(gone);
+        }
         m_keep.reserve(m_outcome.waiting);
         for (int n = 1; n <= m_outcome.waiting; ++n) {
             if (stopped())
@@ -317,17 +340,19 @@ private:
             if (const auto it = known.constFind(uid); !uid.isEmpty() && it != known.constEnd()) {
                 // Stored before: never again; deleted now when nothing keeps it on the server.
                 ReceivedMailIds::Entry entry = *it;
-                if (entry.storedAt <= 0)
-                    entry.storedAt = now;
+                const qint64 age = ReceivedMailIds::ageOf(m_ids->path(), uid, &entry.storedAt);
                 m_keep[uid] = entry;
                 bool drop = !entry.kept;
                 if (m_rules.keep) {
-                    const bool old = !entry.kept && m_rules.days > 0
-                        && now - entry.storedAt >= qint64(m_rules.days) * 24 * 60 * 60;
-                    const bool deletedByUser = !entry.head.isEmpty() && deletedHere.value(entry.head) > 0;
-                    if (deletedByUser) {
+                    const bool old = !entry.kept && m_rules.days > 0 && age >= qint64(m_rules.days) * 24 * 60 * 60;
+                    bool deletedByUser = true;
+                    if (const auto bound = boundHere.constFind(uid); bound != boundHere.constEnd()) {
+                        m_marksFound << *bound;
+                    } else if (!entry.head.isEmpty() && deletedHere.value(entry.head) > 0) {
                         --deletedHere[entry.head];
-                        m_deletedHereDone << entry.head;
+                        m_marksFound.append({entry.head, QFileInfo(m_ids->path()).fileName().toUtf8(), uid});
+                    } else {
+                        deletedByUser = false;
                     }
                     drop = old || deletedByUser;
                     m_expired += drop;
@@ -364,24 +389,33 @@ private:
             report(error + QStringLiteral("メールはサーバーに残しました。"));
             return;
         }
+        if (!markLeaving(&error)) {
+            m_library.pop3Abort(m_handle);
+            report(error + QStringLiteral("メールはサーバーに残しました。"));
+            return;
+        }
         if (!m_library.pop3Close(m_handle)) {
+            // Whether the server deleted is not known: the marks stay for the next check to look at.
             report(m_library.lastError());
             reportLeft();
             return;
         }
         m_outcome.deletedFromServer = m_expired;
-        ReceivedMailIds::forgetDeletedHere(m_deletedHereDone);
+        ReceivedMailIds::forgetDeletedHere(m_marksFound);
         // Only ids of mails still waiting are worth keeping; an empty mailbox keeps none.
-        if (m_outcome.waiting == 0 && !m_ids->load().isEmpty())
+        const ReceivedMailIds::Ids onDisk = m_ids->load();
+        if (m_outcome.waiting == 0 && !onDisk.isEmpty())
             m_ids->rewrite({});
         if (m_uids) {
             ReceivedMailIds::Ids still;
             still.reserve(m_keep.size());
-            for (const QByteArray &uid : std::as_const(*m_uids))
+            for (int n = 1; n <= m_outcome.waiting; ++n) {
+                const QByteArray uid = ReceivedMailIds::keyOf(m_uids->value(n));
                 if (m_keep.contains(uid) && !m_deleted.contains(uid))
                     still[uid] = m_keep[uid];
+            }
             // Many mails left and none new is the usual check: the file is only written when it changes.
-            if (still != m_known)
+            if (still != onDisk)
                 m_ids->rewrite(still);
         }
         reportLeft();
@@ -399,6 +433,30 @@ private:
             report(error);
         if (!stopped())
             reportLeft();
+    }
+
+    // The ids of mails about to go are marked before the goodbye: if its answer
+    // is lost the server may have deleted them and given their ids to new mail.
+    bool markLeaving(QString *error)
+    {
+        if (!ReceivedMailIds::bindDeletedHere(m_marksFound)) {
+            *error = QStringLiteral("%1 に書き込めませんでした。").arg(AppPaths::resolve(AppPaths::kDataFolder));
+            return false;
+        }
+        if (!m_uids || m_deleted.isEmpty())
+            return true;
+        ReceivedMailIds::Ids all = m_ids->load();
+        for (const QByteArray &uid : std::as_const(m_deleted)) {
+            if (uid.isEmpty())
+                continue;
+            ReceivedMailIds::Entry entry = m_keep.value(uid);
+            entry.leaving = true;
+            all[uid] = entry;
+        }
+        if (m_ids->rewrite(all))
+            return true;
+        *error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(m_ids->path(), m_ids->errorText());
+        return false;
     }
 
     bool secureStored(QString *error)
@@ -428,46 +486,6 @@ private:
         // What the record keeps, no more, goes through the window.
         const HistoryRecord shown = HistoryRecord::fromBytes(m_lastShown->toBytes());
         m_listener.lastStored(shown);
-    }
-
-    // The list of stored mails is gone or cut: the mails waiting are matched to
-    // the records by what a record keeps of their headers, before any is fetched.
-    template <class UidOf>
-    bool rebuildKnown(const UidOf &uidOf)
-    {
-        HistoryFile received(HistoryFile::Kind::Received);
-        const QByteArray heads = received.readHeads();
-        if (heads.isEmpty())
-            return true;
-        QHash<QByteArray, int> unclaimed;
-        for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= heads.size(); at += HistoryRecord::kHeadSize)
-            ++unclaimed[ReceivedMailIds::headKey(heads.mid(at, HistoryRecord::kHeadSize))];
-        for (const ReceivedMailIds::Entry &entry : std::as_const(m_known))
-            if (!entry.head.isEmpty() && unclaimed.value(entry.head) > 0)
-                --unclaimed[entry.head];
-        const qint64 now = ReceivedMailIds::now();
-        for (int n = 1; n <= m_outcome.waiting; ++n) {
-            const QByteArray uid = uidOf(n);
-            if (uid.isEmpty() || m_known.contains(uid))
-                continue;
-            if (stopped())
-                return false;
-            const auto status = m_library.pop3GetMailStatus(m_handle, n);
-            if (!status)
-                return fail();
-            FetchedMail headers;
-            headers.subject = status->subject;
-            headers.from = status->from;
-            headers.date = status->date;
-            const HistoryRecord record = ReceivedRecord::headOf(headers);
-            const QByteArray head = ReceivedMailIds::headKey(received.bytesOf(record));
-            if (unclaimed.value(head) > 0) {
-                --unclaimed[head];
-                m_known.insert(uid, {false, now, head});
-            }
-        }
-        m_rebuilt = true;
-        return true;
     }
 
     // A mail that cannot be fetched or stored stays on the server; the check goes on.
@@ -501,7 +519,7 @@ private:
         auto raw = m_library.pop3GetRawMail(m_handle, n);
         if (!raw)
             return leave(n, {}, m_library.lastError());
-        if (!m_store->push({n, uid, std::move(*raw)}))
+        if (!m_store->push({n, uid, std::move(*raw), size}))
             return !stopped();
         // A server that takes one command at a time hears the deletion before the next RETR.
         if (alone || !m_pipelines)
@@ -531,8 +549,10 @@ private:
             ++m_outcome.stored;
             m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
             m_lastShown = record;
-            if (!result.uid.isEmpty())
-                m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head};
+            if (!result.uid.isEmpty()) {
+                m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head, result.size};
+                ReceivedMailIds::storedInThisRun(m_ids->path(), result.uid);
+            }
             if (connected && goOn && result.mayDelete && !m_rules.keep) {
                 if (m_library.pop3DeleteMail(m_handle, result.number))
                     m_deleted << result.uid;

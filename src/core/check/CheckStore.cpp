@@ -2,6 +2,7 @@
 
 #include "core/check/CheckTexts.h"
 #include "core/check/ReceivedRecord.h"
+#include "core/common/AppPaths.h"
 #include "core/common/SafeFile.h"
 #include "core/mail/mime/AttachmentWriter.h"
 
@@ -19,7 +20,7 @@ CheckStore::CheckStore(const QString &folder, const QString &idsPath, const std:
           [this](Fetched &fetched) {
               if (m_cancel->load())
                   return false;
-              Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw)};
+              Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw), fetched.size};
               fetched.raw = {};
               return m_store.push(std::move(parsed), m_cancel);
           },
@@ -52,6 +53,7 @@ CheckStore::Stored CheckStore::store(Parsed &parsed)
     Stored out;
     out.number = parsed.number;
     out.uid = parsed.uid;
+    out.size = parsed.size;
     out.subject = mail.subject;
     // A mail that arrived whole is still only stored if the user did not stop meanwhile.
     if (m_cancel->load())
@@ -129,6 +131,15 @@ bool CheckStore::secure(ReceivedMailIds *ids, const ReceivedMailIds::Ids &keep, 
         return false;
     }
     if (ids) {
+        // The flag of a mail kept on the server outlives the id file.
+        QList<QByteArray> kept;
+        for (const ReceivedMailIds::Entry &entry : keep)
+            if (entry.kept && !entry.head.isEmpty())
+                kept << entry.head;
+        if (!ReceivedMailIds::noteKept(kept)) {
+            *error = QStringLiteral("%1 に書き込めませんでした。").arg(AppPaths::resolve(AppPaths::kDataFolder));
+            return false;
+        }
         ReceivedMailIds::Ids all = ids->load();
         for (auto it = keep.cbegin(); it != keep.cend(); ++it)
             all.insert(it.key(), it.value());

@@ -26,6 +26,7 @@ public:
         int number = 0;
         QByteArray uid;
         QByteArray raw;
+        qint64 size = -1;  // as the server listed it
     };
     // What became of it.
     struct Stored {
@@ -38,6 +39,7 @@ public:
         bool mayDelete = true;
         qint64 storedAt = 0;
         QByteArray head;
+        qint64 size = -1;
     };
     // Bytes of mails waiting at each step: enough to keep every thread busy, little memory.
     static constexpr qint64 kWaitingBytes = 4 << 20;
@@ -65,6 +67,7 @@ private:
         int number = 0;
         QByteArray uid;
         FetchedMail mail;
+        qint64 size = -1;
     };
 
     Stored store(Parsed &parsed);

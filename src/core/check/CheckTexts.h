@@ -7,6 +7,8 @@ struct CheckTexts {
     static inline const QString kChecking = QStringLiteral("メールのチェックをしています。");
     static inline const QString kNewMail = QStringLiteral("新着メール有り。");
     static inline const QString kNoNewMail = QStringLiteral("新着メール無し。");
+    static inline const QString kWaitingForHistory =
+        QStringLiteral("受信履歴への取り込みか削除が終わるのを待っています…");
     static inline const QString kAttachmentMail = QStringLiteral("添付ファイルメール。");
     static inline const QString kAttachmentNote =
         QStringLiteral("♪♪♪　添付ファイルがありましので、添付フォルダに展開しました。♪♪♪");

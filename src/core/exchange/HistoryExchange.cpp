@@ -192,6 +192,9 @@ class Importer {
 public:
     explicit Importer(Outcome &outcome) : m_outcome(outcome) {}
 
+    // A check's leftover journal that could not be settled: nothing may be appended.
+    const QString &unsettled() const { return m_session.unsettled(); }
+
     // False when the import cannot go on.
     bool store(const QByteArray &message)
     {
@@ -421,6 +424,8 @@ Outcome import(const QString &path, const Work &work)
 
     Outcome outcome;
     Importer importer(outcome);
+    if (!importer.unsettled().isEmpty())
+        return failed(importer.unsettled());
     if (info.isDir()) {
         QDir dir(path);
         const QStringList names = dir.entryList({QStringLiteral("*.eml")}, QDir::Files | QDir::Readable,

@@ -43,18 +43,46 @@ Gate &gateFor(HistoryFile::Kind kind)
 
 } // namespace
 
-HistoryFile::AppendSession::AppendSession(Kind kind) : m_kind(kind)
+HistoryFile::AppendSession::AppendSession(Kind kind) : AppendSession(kind, nullptr, {}) {}
+
+HistoryFile::AppendSession::AppendSession(Kind kind, const std::atomic_bool *cancel,
+                                          const std::function<void()> &waiting)
+    : m_kind(kind)
 {
     Gate &gate = gateFor(kind);
     std::unique_lock lock(gate.mutex);
     // One appender at a time: a check's journal vouches for a run of records
     // with nothing of anyone else's between them.
-    gate.changed.wait(lock, [&] { return !gate.compacting && gate.sessions == 0; });
+    const auto free = [&] { return !gate.compacting && gate.sessions == 0; };
+    if (!free() && waiting)
+        waiting();
+    // Looked at now and then, so a wait behind a long import can be stopped.
+    while (!free()) {
+        if (cancel && cancel->load())
+            return;
+        gate.changed.wait_for(lock, std::chrono::milliseconds(100));
+    }
     ++gate.sessions;
+    m_acquired = true;
+    lock.unlock();
+    if (kind == Kind::Received)
+        m_unsettled = settleLeftJournal();
+}
+
+QString HistoryFile::settleLeftJournal()
+{
+    if (!QFile::exists(ReceiveJournal::path()))
+        return {};
+    const ReceiveJournal::Recovery settled = ReceiveJournal::recover();
+    if (settled.error.isEmpty())
+        return {};
+    return settled.error + u'\n' + kUnsettledAdvice;
 }
 
 HistoryFile::AppendSession::~AppendSession()
 {
+    if (!m_acquired)
+        return;
     Gate &gate = gateFor(m_kind);
     {
         std::lock_guard lock(gate.mutex);
@@ -136,13 +164,11 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
     // A journal left by a check that could not finish points at offsets a
     // rewrite would move: it is settled first, or nothing is rewritten.
     RecordFile::Result result;
-    ReceiveJournal::Recovery settled;
-    if (m_kind == Kind::Received && QFile::exists(ReceiveJournal::path()))
-        settled = ReceiveJournal::recover();
-    if (settled.error.isEmpty())
+    const QString unsettled = m_kind == Kind::Received ? settleLeftJournal() : QString();
+    if (unsettled.isEmpty())
         result = m_file.compact(m_tmpPath, drop, progress, cancel);
     else
-        result = {false, 0, settled.error};
+        result = {false, 0, unsettled};
     {
         std::lock_guard lock(gate.mutex);
         gate.compacting = false;

@@ -30,17 +30,41 @@ public:
     // While a check (or an import) stores mail the received history is only
     // appended to: deletions wait until its session ends, as they would move the
     // records the check's journal points at; a session waits for a deletion
-    // under way and for another session.
+    // under way and for another session. A journal an earlier check left behind
+    // is settled as the session begins: records appended behind it would be cut
+    // at the next settling.
     class AppendSession {
     public:
         explicit AppendSession(Kind kind);
+        // The same, for a caller that may stop while it waits: waiting is told
+        // once when another writer holds the history; cancel ends the wait
+        // without a session.
+        AppendSession(Kind kind, const std::atomic_bool *cancel, const std::function<void()> &waiting);
         ~AppendSession();
         AppendSession(const AppendSession &) = delete;
         AppendSession &operator=(const AppendSession &) = delete;
 
+        // False when the wait was stopped: nothing may be appended.
+        bool acquired() const { return m_acquired; }
+
+        // Why nothing may be appended in this session (a leftover journal that
+        // could not be settled), for a box; empty when appending is safe.
+        const QString &unsettled() const { return m_unsettled; }
+
     private:
         Kind m_kind;
+        bool m_acquired = false;
+        QString m_unsettled;
     };
+
+    // What to do when a leftover journal cannot be settled.
+    static inline const QString kUnsettledAdvice = QStringLiteral(
+        "受信履歴の変更（受信・取り込み・削除）は、これが直るまで行いません。"
+        "空き容量と書き込みの権限を確かめてから、もう一度お試しください。");
+
+    // Settles a journal left by a check that could not finish; empty when there
+    // was none or it is settled, otherwise what failed, where, and what to do.
+    static QString settleLeftJournal();
 
     // Record n as stored, or nothing past the end of the file.
     std::optional<HistoryRecord> read(int n) const;

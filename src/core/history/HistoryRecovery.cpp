@@ -2,15 +2,13 @@
 
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryRecord.h"
-#include "core/history/ReceiveJournal.h"
 
 namespace HistoryRecovery {
 
 QString atStart()
 {
-    const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
-    if (!recovered.error.isEmpty())
-        return recovered.error;
+    if (const QString unsettled = HistoryFile::settleLeftJournal(); !unsettled.isEmpty())
+        return unsettled;
     for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
         HistoryFile file(kind);
         const qint64 whole = qint64(file.count()) * HistoryRecord::kSize;

@@ -258,6 +258,14 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
         && idsFile.fileName().endsWith(QStringLiteral(".txt")) && idsFile.fileName() != QStringLiteral("uidl-deleted.txt")
         && idsFile.absolutePath() == QDir(AppPaths::resolve(AppPaths::kDataFolder)).absolutePath();
     if (!stored.isEmpty() && ownIds) {
+        QList<QByteArray> kept;
+        for (const ReceivedMailIds::Entry &entry : std::as_const(stored))
+            if (entry.kept)
+                kept << entry.head;
+        if (!ReceivedMailIds::noteKept(kept)) {
+            result.error = QStringLiteral("%1 に書き込めませんでした。").arg(AppPaths::resolve(AppPaths::kDataFolder));
+            return result;
+        }
         ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
         ReceivedMailIds::Ids known = ids.load();
         for (auto it = stored.cbegin(); it != stored.cend(); ++it)

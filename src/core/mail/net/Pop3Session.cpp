@@ -357,11 +357,14 @@ std::optional<QMap<int, QByteArray>> Pop3Session::uniqueIds()
     }
     QMap<int, QByteArray> ids;
     for (const QByteArray &line : listing->split('\n')) {
-        const QList<QByteArray> words = line.simplified().split(' ');
+        // The id is the rest of the line: a server may put odd bytes, spaces included, in it.
+        QByteArray rest = line.endsWith('\r') ? line.chopped(1) : line;
+        const qsizetype space = rest.indexOf(' ');
         bool ok = false;
-        const int number = words.size() == 2 ? words[0].toInt(&ok) : 0;
-        if (ok && number > 0)
-            ids.insert(number, words[1]);
+        const int number = space > 0 ? rest.left(space).toInt(&ok) : 0;
+        const QByteArray id = space > 0 ? rest.mid(space + 1).trimmed() : QByteArray();
+        if (ok && number > 0 && !id.isEmpty())
+            ids.insert(number, id);
     }
     return ids;
 }
