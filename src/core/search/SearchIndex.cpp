@@ -82,18 +82,39 @@ bool SearchIndex::open(QString *notice, QString *error)
     return ok;
 }
 
+bool SearchIndex::openForReading(QString *error)
+{
+    std::lock_guard lock(m_mutex);
+    m_readOnly = true;
+    if (m_db.open(m_path, true) && GramTokenizer::install(m_db.handle())) {
+        SqliteStatement check(m_db, "SELECT (SELECT application_id FROM pragma_application_id),"
+                                    " (SELECT user_version FROM pragma_user_version)");
+        if (check.step() && check.integer(0) == kApplicationId && check.integer(1) == kVersion)
+            return true;
+    }
+    if (error)
+        *error = QStringLiteral("検索用の索引 %1 を読めません: %2").arg(QDir::toNativeSeparators(m_path), m_db.error());
+    m_db.close();
+    return false;
+}
+
 bool SearchIndex::openLocked(QString *error)
 {
+    if (m_readOnly)
+        return false;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     const bool existed = QFileInfo(m_path).size() > 0;
     bool sound = m_db.open(m_path) && GramTokenizer::install(m_db.handle());
     if (sound && existed) {
         SqliteStatement check(m_db, "SELECT (SELECT application_id FROM pragma_application_id),"
                                     " (SELECT user_version FROM pragma_user_version),"
-                                    " (SELECT count(*) FROM mails), (SELECT count(*) FROM grams WHERE rowid = 0)");
-        sound = check.step() && check.integer(0) == kApplicationId && check.integer(1) == kVersion;
-        if (!sound)
-            m_notice = QStringLiteral("検索用の索引が壊れているか古いため、作り直します。");
+                                    " (SELECT count(*) FROM mails), (SELECT count(*) FROM grams_config)");
+        const bool read = check.step();
+        sound = read && check.integer(0) == kApplicationId && check.integer(1) == kVersion;
+        if (!read)
+            m_notice = QStringLiteral("検索用の索引が壊れているため、作り直します: %1").arg(m_db.error());
+        else if (!sound)
+            m_notice = QStringLiteral("検索用の索引が古い形式のため、作り直します。");
     }
     if (sound && existed && m_db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"))
         return true;
@@ -174,6 +195,9 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
 {
     if (!m_db.isOpen())
         return false;
+    // A reader takes the numbers as the owner left them.
+    if (m_readOnly)
+        return true;
     const QString looks = looksOf(kind);
     if (!force && m_seen.value(kindCode(kind)) == looks)
         return true;

@@ -29,6 +29,8 @@ public:
     // version is replaced, and notice says so in one line. False with error
     // set when no index can be made at all (the folder cannot be written).
     bool open(QString *notice = nullptr, QString *error = nullptr);
+    // Opens an index another process owns, only to search it as it stands.
+    bool openForReading(QString *error = nullptr);
     bool isOpen() const;
     void close();
 
@@ -92,6 +94,7 @@ private:
     std::recursive_mutex m_mutex;
     SqliteDb m_db;
     QString m_notice;
+    bool m_readOnly = false;
     // What each history file looked like when last aligned.
     QHash<int, QString> m_seen;
 };

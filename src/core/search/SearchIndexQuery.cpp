@@ -140,13 +140,7 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
             progress(now.indexed, now.total);
         }
     }
-    if (cancel && cancel->load())
-        return false;
-    if (progress) {
-        const Counts now = counts();
-        progress(now.indexed, now.total);
-    }
-    return true;
+    return !(cancel && cancel->load());
 }
 
 SearchIndex::Answer SearchIndex::search(const SearchQuery &query)

@@ -2,12 +2,12 @@
 
 #include <sqlite3.h>
 
-bool SqliteDb::open(const QString &path)
+bool SqliteDb::open(const QString &path, bool readOnly)
 {
     close();
     m_damaged = false;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                        nullptr) != SQLITE_OK) {
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) | SQLITE_OPEN_FULLMUTEX;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &m_db, flags, nullptr) != SQLITE_OK) {
         noteFailure();
         close();
         return false;

@@ -16,7 +16,7 @@ public:
     SqliteDb(const SqliteDb &) = delete;
     SqliteDb &operator=(const SqliteDb &) = delete;
 
-    bool open(const QString &path);
+    bool open(const QString &path, bool readOnly = false);
     void close();
     bool isOpen() const { return m_db != nullptr; }
     sqlite3 *handle() const { return m_db; }
