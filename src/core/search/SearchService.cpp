@@ -21,7 +21,15 @@ void SearchService::start(int pollMs)
     if (m_thread.joinable())
         return;
     m_stop = false;
+    m_index = std::make_unique<SearchIndex>();
     m_thread = std::thread([this, pollMs] { loop(pollMs); });
+}
+
+SearchIndex &SearchService::index()
+{
+    if (!m_index)
+        m_index = std::make_unique<SearchIndex>();
+    return *m_index;
 }
 
 void SearchService::stop()
@@ -34,7 +42,7 @@ void SearchService::stop()
     }
     m_wake.notify_all();
     m_thread.join();
-    m_index.close();
+    m_index->close();
 }
 
 void SearchService::catchUpSoon(QObject *context, std::function<void()> done)
@@ -54,7 +62,7 @@ void SearchService::loop(int pollMs)
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
     QString notice;
     QString error;
-    if (!m_index.open(&notice, &error))
+    if (!m_index->open(&notice, &error))
         emit this->notice(error);
     else if (!notice.isEmpty())
         emit this->notice(notice);
@@ -66,8 +74,8 @@ void SearchService::loop(int pollMs)
             m_asked = false;
             waiters = std::exchange(m_waiters, {});
         }
-        m_index.catchUp([this](int indexed, int total) { emit progress(indexed, total); }, &m_stop);
-        if (const QString mended = m_index.takeNotice(); !mended.isEmpty())
+        m_index->catchUp([this](int indexed, int total) { emit progress(indexed, total); }, &m_stop);
+        if (const QString mended = m_index->takeNotice(); !mended.isEmpty())
             emit this->notice(mended);
         for (const Waiter &waiter : waiters) {
             if (waiter.context)

@@ -7,6 +7,7 @@
 
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <thread>
 
@@ -31,7 +32,8 @@ public:
     // everything stored so far is indexed (or the catch-up failed).
     void catchUpSoon(QObject *context = nullptr, std::function<void()> done = {});
 
-    SearchIndex &index() { return m_index; }
+    // The index of the installation the service was started for (or of the current one).
+    SearchIndex &index();
 
 signals:
     // From the catch-up's thread; a queued connection brings them to a window.
@@ -42,7 +44,7 @@ private:
     SearchService() = default;
     void loop(int pollMs);
 
-    SearchIndex m_index;
+    std::unique_ptr<SearchIndex> m_index;
     std::thread m_thread;
     std::mutex m_mutex;
     std::condition_variable m_wake;
