@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 // Bumped whenever the tokenizer, the normal form or the tables change: an
@@ -237,11 +239,10 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
         const QByteArray head = heads.mid(qsizetype(i) * HistoryRecord::kHeadSize, HistoryRecord::kHeadSize);
         const qint64 print = MailDocument::fingerprint(head);
         int found = -1;
-        for (const int candidate : at.value(print)) {
-            if (candidate >= j) {
-                found = candidate;
-                break;
-            }
+        if (const auto places = at.constFind(print); places != at.constEnd()) {
+            const auto next = std::lower_bound(places->begin(), places->end(), j);
+            if (next != places->end())
+                found = *next;
         }
         if (found >= 0) {
             for (; j < found; ++j)
