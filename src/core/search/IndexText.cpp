@@ -27,6 +27,11 @@ QByteArray pack(const QStringList &fields)
     return qCompress(fields.join(kSeparator).toUtf8(), 6);
 }
 
+QByteArray unpackBytes(const QByteArray &packed)
+{
+    return packed.isEmpty() ? QByteArray() : qUncompress(packed);
+}
+
 QStringList unpack(const QByteArray &packed)
 {
     if (packed.isEmpty())

@@ -18,6 +18,8 @@ inline constexpr int kFields = 5;
 QStringList fieldsOf(const MailDocument &doc);
 QByteArray pack(const QStringList &fields);
 QStringList unpack(const QByteArray &packed);
+// The fields as UTF-8, parted by 0x1F.
+QByteArray unpackBytes(const QByteArray &packed);
 
 // Fills row id of the mails table with the document and its grams.
 bool write(SqliteDb &db, qint64 id, const MailDocument &doc);

@@ -62,12 +62,27 @@ QString matchOf(const QList<SearchQuery::Term> &terms)
     return parts.join(QStringLiteral(" AND "));
 }
 
-bool contains(const QStringList &fields, const SearchQuery::Term &term)
+// A term to confirm, in the bytes the index keeps: UTF-8 finds a character
+// string exactly where its bytes are, so the text need not be decoded.
+struct Confirm {
+    int column;
+    QByteArray bytes;
+};
+
+bool contains(const QByteArray &text, const Confirm &term)
 {
-    const int column = columnOf(term.field);
-    if (column >= 0)
-        return fields.value(column).contains(term.text);
-    return std::any_of(fields.begin(), fields.end(), [&](const QString &f) { return f.contains(term.text); });
+    if (term.column < 0)
+        return text.contains(term.bytes);
+    // Fields are parted by a unit separator that no field holds.
+    qsizetype start = 0;
+    for (int i = 0; i < term.column && start >= 0; ++i) {
+        start = text.indexOf('\x1f', start);
+        start = start < 0 ? -1 : start + 1;
+    }
+    if (start < 0)
+        return false;
+    const qsizetype end = text.indexOf('\x1f', start);
+    return QByteArrayView(text).sliced(start, (end < 0 ? text.size() : end) - start).contains(term.bytes);
 }
 
 } // namespace
@@ -158,10 +173,10 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
     for (const auto kind : kinds)
         alignLocked(kind, false);
 
-    QList<SearchQuery::Term> toConfirm;
+    QList<Confirm> toConfirm;
     for (const auto &term : query.terms) {
         if (!SearchText::gramsOf(term.text).exact)
-            toConfirm << term;
+            toConfirm.append({columnOf(term.field), term.text.toUtf8()});
     }
     QString sql = query.terms.isEmpty()
         ? QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject%1 FROM mails m"
@@ -188,8 +203,8 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
         select.bind(slot++, QDateTime(query.until->addDays(1), QTime(0, 0)).toSecsSinceEpoch());
     while (select.step()) {
         if (!toConfirm.isEmpty()) {
-            const QStringList fields = IndexText::unpack(select.blob(6));
-            if (!std::all_of(toConfirm.begin(), toConfirm.end(), [&](const auto &t) { return contains(fields, t); }))
+            const QByteArray text = IndexText::unpackBytes(select.blob(6));
+            if (!std::all_of(toConfirm.begin(), toConfirm.end(), [&](const auto &t) { return contains(text, t); }))
                 continue;
         }
         answer.hits.append({kindOf(select.integer(0)), int(select.integer(1)), select.integer(2), select.text(3),
