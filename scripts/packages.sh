@@ -2,7 +2,7 @@
 PINTORA_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgtest-dev googletest
-  libgmime-3.0-dev libuchardet-dev libssl-dev unicode-data
+  libgmime-3.0-dev libuchardet-dev libssl-dev libsqlite3-dev unicode-data
   dovecot-core dovecot-pop3d python3-aiosmtpd openssl util-linux
   clang libclang-rt-14-dev fetchmail
   fonts-ipafont fonts-noto-color-emoji

@@ -1,12 +1,14 @@
 #include "core/check/CheckCommand.h"
 #include "core/exchange/CommandLine.h"
 #include "core/instance/SingleInstance.h"
+#include "core/search/SearchCommand.h"
 #include "ui/common/Fonts.h"
 #include "ui/desktop/DesktopIntegration.h"
 #include "ui/desktop/ProgramIcon.h"
 #include "ui/desktop/Requests.h"
 #include "ui/desktop/Translations.h"
 #include "ui/common/Accessibility.h"
+#include "ui/search/SearchStatus.h"
 #include "ui/shell/Forms.h"
 #include "ui/shell/Startup.h"
 
@@ -19,6 +21,8 @@ int main(int argc, char *argv[])
         return CommandLine::main(argc, argv);
     if (CheckCommand::wanted(argc, argv))
         return CheckCommand::main(argc, argv);
+    if (SearchCommand::wanted(argc, argv))
+        return SearchCommand::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pintora"));
     QApplication::setDesktopFileName(QStringLiteral("pintora"));
@@ -42,9 +46,11 @@ int main(int argc, char *argv[])
     QObject::connect(&instance, &SingleInstance::requested, &Requests::handle);
     QObject::connect(&instance, &SingleInstance::answerRequested, &Requests::answer);
     Startup::run();
+    SearchStatus::start();
     DesktopIntegration desktop;
     Requests::openLinks(QApplication::arguments().mid(1));
     const int code = QApplication::exec();
+    SearchStatus::stop();
     Forms::discardAll();
     return code;
 }

@@ -119,7 +119,7 @@ void InstanceReply::finish(int status, const QString &text)
 
 bool SingleInstance::waitsForAnswer(const QStringList &arguments)
 {
-    return arguments.value(0) == QLatin1String("--check");
+    return arguments.value(0) == QLatin1String("--check") || arguments.value(0) == QLatin1String("--search");
 }
 
 SingleInstance::SingleInstance(QObject *parent) : QObject(parent)

@@ -10,7 +10,7 @@ class QLocalServer;
 class QLocalSocket;
 
 // The running program's way back to a later start that waits for an answer
-// (pintora --check): lines of progress, then the outcome. Gone with its caller.
+// (pintora --check, --search): lines of progress, then the outcome. Gone with its caller.
 class InstanceReply : public QObject {
     Q_OBJECT
 public:

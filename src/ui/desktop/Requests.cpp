@@ -2,6 +2,7 @@
 
 #include "core/check/CheckCommand.h"
 #include "core/instance/SingleInstance.h"
+#include "core/search/SearchService.h"
 #include "ui/receive/MailCheck.h"
 
 #include "ui/common/Prompt.h"
@@ -35,6 +36,14 @@ void answer(const QStringList &arguments, InstanceReply *reply)
     if (!SingleInstance::waitsForAnswer(arguments))
         return reply->finish(CheckCommand::kUsage, QStringLiteral("使い方: pintora --check"));
     const QPointer<InstanceReply> waiting(reply);
+    // pintora --search reads the index itself once everything stored so far is in it.
+    if (arguments.value(0) == QLatin1String("--search")) {
+        SearchService::instance().catchUpSoon(reply, [waiting] {
+            if (waiting)
+                waiting->finish(0, QString());
+        });
+        return;
+    }
     MailCheck::addFinishListener(reply, [waiting](const MailCheck::Outcome &outcome, MailCheck::Mode) {
         if (!waiting)
             return;

@@ -62,6 +62,10 @@ public:
     // The history window.
     static void openHistory(HistoryFile::Kind kind);
     static void openNewestReceived();
+    // A mail of a history on its row, with the text a search matched selected.
+    static void showHistoryRecord(HistoryFile::Kind kind, int number, const QString &match);
+    // 全メール検索, ready for typing.
+    static void openSearch();
     static void onReceivedOpened(QObject *context, std::function<void()> listener);
     static void showStoredMail(const HistoryRecord &record);
     static void allowHistoryReply(bool allowed);

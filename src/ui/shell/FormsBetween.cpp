@@ -5,12 +5,14 @@
 #include "ui/compose/BackForm.h"
 #include "ui/compose/WriteForm.h"
 #include "ui/emoticons/KaoForm.h"
+#include "ui/search/SearchForm.h"
 #include "ui/settings/IdPassForm.h"
 #include "ui/settings/OptionForm.h"
 #include "ui/shell/MainForm.h"
 #include "ui/viewer/TyakuForm.h"
 
 #include <QAbstractItemModel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTreeView>
 
@@ -100,6 +102,31 @@ void Forms::openNewestReceived()
     form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
     form->raise();
     form->activateWindow();
+}
+
+void Forms::showHistoryRecord(HistoryFile::Kind kind, int number, const QString &match)
+{
+    TyakuForm *form = TyakuForm::openHistory(kind);
+    QTreeView *list = form->mailList();
+    QAbstractItemModel *model = list->model();
+    if (model && number >= 1 && number <= model->rowCount()) {
+        const QModelIndex row = model->index(number - 1, 0);
+        list->setCurrentIndex(row);
+        list->scrollTo(row);
+        form->showSelectedMail();
+        QPlainTextEdit *editor = form->editor();
+        editor->moveCursor(QTextCursor::Start);
+        if (!match.isEmpty() && editor->find(match))
+            editor->setFocus();
+    }
+    form->setWindowState(form->windowState() & ~Qt::WindowMinimized);
+    form->raise();
+    form->activateWindow();
+}
+
+void Forms::openSearch()
+{
+    SearchForm::open();
 }
 
 void Forms::onReceivedOpened(QObject *context, std::function<void()> listener)

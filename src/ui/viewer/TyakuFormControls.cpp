@@ -246,6 +246,11 @@ void TyakuForm::buildMenus()
     m_openWhole->setObjectName(QStringLiteral("mwholemail"));
     m_openFolder->setEnabled(false);
     m_openWhole->setEnabled(false);
+    mail->addSeparator();
+    QAction *search = mail->addAction(QStringLiteral("全メール検索"), this, [] { Forms::openSearch(); });
+    search->setObjectName(QStringLiteral("msearchall"));
+    search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    search->setShortcutContext(Qt::WindowShortcut);
 }
 
 void TyakuForm::buildToolBar()

@@ -1,0 +1,87 @@
+#include "core/search/SearchService.h"
+
+#include <QMetaObject>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+SearchService &SearchService::instance()
+{
+    static SearchService service;
+    return service;
+}
+
+bool SearchService::isStarted() const
+{
+    return m_thread.joinable();
+}
+
+void SearchService::start(int pollMs)
+{
+    if (m_thread.joinable())
+        return;
+    m_stop = false;
+    m_index = std::make_unique<SearchIndex>();
+    m_thread = std::thread([this, pollMs] { loop(pollMs); });
+}
+
+SearchIndex &SearchService::index()
+{
+    if (!m_index)
+        m_index = std::make_unique<SearchIndex>();
+    return *m_index;
+}
+
+void SearchService::stop()
+{
+    if (!m_thread.joinable())
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_all();
+    m_thread.join();
+    m_index->close();
+}
+
+void SearchService::catchUpSoon(QObject *context, std::function<void()> done)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_asked = true;
+        if (done)
+            m_waiters.append({context, std::move(done)});
+    }
+    m_wake.notify_all();
+}
+
+void SearchService::loop(int pollMs)
+{
+    // The windows and a running check come first on a machine of two cores.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+    QString notice;
+    QString error;
+    if (!m_index->open(&notice, &error))
+        emit this->notice(error);
+    else if (!notice.isEmpty())
+        emit this->notice(notice);
+
+    while (!m_stop) {
+        QList<Waiter> waiters;
+        {
+            std::lock_guard lock(m_mutex);
+            m_asked = false;
+            waiters = std::exchange(m_waiters, {});
+        }
+        m_index->catchUp([this](int indexed, int total) { emit progress(indexed, total); }, &m_stop);
+        if (const QString mended = m_index->takeNotice(); !mended.isEmpty())
+            emit this->notice(mended);
+        for (const Waiter &waiter : waiters) {
+            if (waiter.context)
+                QMetaObject::invokeMethod(waiter.context, waiter.done, Qt::QueuedConnection);
+        }
+        std::unique_lock lock(m_mutex);
+        m_wake.wait_for(lock, std::chrono::milliseconds(pollMs), [this] { return m_stop || m_asked; });
+    }
+}
