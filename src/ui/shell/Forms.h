@@ -2,6 +2,7 @@
 
 #include "core/history/HistoryFile.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -72,6 +73,10 @@ public:
     // The address book.
     static void openAddressBook();
     static void registerSender(const QString &address);
+    // The end of the program: a compose or reply window holding unsent text; the palette's
+    // edits saved as closing it would, and what could not be.
+    static bool unsentMailOpen();
+    static QStringList savePaletteEdits();
     // The settings windows.
     static void openAccount();
     static void fillAccount(const QString &id, const QString &password);
