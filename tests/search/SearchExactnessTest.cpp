@@ -1,5 +1,5 @@
+#include "core/common/NormalText.h"
 #include "core/search/SearchIndex.h"
-#include "core/search/SearchText.h"
 
 #include "support/Sandbox.h"
 #include "SearchFixtures.h"
@@ -76,8 +76,8 @@ MailDocument randomMail(QRandomGenerator &random)
 // The truth: every mail whose normal form holds each term in the field searched.
 QStringList normalFields(const MailDocument &m)
 {
-    return {SearchText::normalize(m.subject), SearchText::normalize(m.sender), SearchText::normalize(m.recipients),
-            SearchText::normalize(m.body), SearchText::normalize(m.files)};
+    return {NormalText::normalize(m.subject), NormalText::normalize(m.sender), NormalText::normalize(m.recipients),
+            NormalText::normalize(m.body), NormalText::normalize(m.files)};
 }
 
 std::set<int> scan(const QList<QStringList> &mails, const SearchQuery &query)

@@ -16,14 +16,22 @@ namespace {
 
 QString dataPath(HistoryFile::Kind kind)
 {
-    return AppPaths::resolve(kind == HistoryFile::Kind::Received ? AppPaths::kReceivedHistory
-                                                                 : AppPaths::kSentHistory);
+    switch (kind) {
+    case HistoryFile::Kind::Received: return AppPaths::resolve(AppPaths::kReceivedHistory);
+    case HistoryFile::Kind::Sent: return AppPaths::resolve(AppPaths::kSentHistory);
+    case HistoryFile::Kind::Junk: break;
+    }
+    return AppPaths::resolve(AppPaths::kJunkHistory);
 }
 
 QString tmpPath(HistoryFile::Kind kind)
 {
-    return AppPaths::resolve(kind == HistoryFile::Kind::Received ? AppPaths::kReceivedHistoryTmp
-                                                                 : AppPaths::kSentHistoryTmp);
+    switch (kind) {
+    case HistoryFile::Kind::Received: return AppPaths::resolve(AppPaths::kReceivedHistoryTmp);
+    case HistoryFile::Kind::Sent: return AppPaths::resolve(AppPaths::kSentHistoryTmp);
+    case HistoryFile::Kind::Junk: break;
+    }
+    return AppPaths::resolve(AppPaths::kJunkHistoryTmp);
 }
 
 // Append sessions and deletions of one history exclude each other.
@@ -36,9 +44,8 @@ struct Gate {
 
 Gate &gateFor(HistoryFile::Kind kind)
 {
-    static Gate received;
-    static Gate sent;
-    return kind == HistoryFile::Kind::Received ? received : sent;
+    static Gate gates[3];
+    return gates[int(kind)];
 }
 
 } // namespace
@@ -65,7 +72,8 @@ HistoryFile::AppendSession::AppendSession(Kind kind, const std::atomic_bool *can
     ++gate.sessions;
     m_acquired = true;
     lock.unlock();
-    if (kind == Kind::Received)
+    // A check's journal covers both histories it appends to.
+    if (kind != Kind::Sent)
         m_unsettled = settleLeftJournal();
 }
 
@@ -164,7 +172,7 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
     // A journal left by a check that could not finish points at offsets a
     // rewrite would move: it is settled first, or nothing is rewritten.
     RecordFile::Result result;
-    const QString unsettled = m_kind == Kind::Received ? settleLeftJournal() : QString();
+    const QString unsettled = m_kind != Kind::Sent ? settleLeftJournal() : QString();
     if (unsettled.isEmpty())
         result = m_file.compact(m_tmpPath, drop, progress, cancel);
     else

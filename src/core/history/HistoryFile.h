@@ -7,10 +7,11 @@
 #include <functional>
 #include <optional>
 
-// The received-mail or sent-mail history on disk.
+// The received-mail, sent-mail or junk-mail history on disk. The junk history
+// is a received history of its own: same records, same reading and deleting.
 class HistoryFile {
 public:
-    enum class Kind { Received, Sent };
+    enum class Kind { Received, Sent, Junk };
 
     explicit HistoryFile(Kind kind);
 

@@ -1,6 +1,6 @@
 #include "core/search/GramTokenizer.h"
 
-#include "core/search/SearchText.h"
+#include "core/common/NormalText.h"
 
 #include <sqlite3.h>
 
@@ -55,10 +55,10 @@ int tokenize(Fts5Tokenizer *, void *context, int flags, const char *text, int by
         const int next = at + length;
         int nextLength = 0;
         const char32_t following = next < bytes ? decode(s + next, bytes - next, &nextLength) : U' ';
-        if (!SearchText::isSpace(c)) {
+        if (!NormalText::isSpace(c)) {
             if (int rc = token(context, 0, text + at, length, at, next); rc != SQLITE_OK)
                 return rc;
-            if (next < bytes && !SearchText::isSpace(following)) {
+            if (next < bytes && !NormalText::isSpace(following)) {
                 if (int rc = token(context, 0, text + at, length + nextLength, at, next + nextLength); rc != SQLITE_OK)
                     return rc;
             }

@@ -1,7 +1,7 @@
 #include "core/search/IndexText.h"
 
-#include "core/search/SearchText.h"
-#include "core/search/Sqlite.h"
+#include "core/common/NormalText.h"
+#include "core/common/Sqlite.h"
 
 namespace {
 
@@ -15,7 +15,7 @@ QStringList fieldsOf(const MailDocument &doc)
 {
     QStringList fields;
     for (const QString *field : {&doc.subject, &doc.sender, &doc.recipients, &doc.body, &doc.files}) {
-        QString text = SearchText::normalize(*field);
+        QString text = NormalText::normalize(*field);
         text.replace(kSeparator, u' ');
         fields << text;
     }

@@ -3,7 +3,7 @@
 #include "core/history/HistoryFile.h"
 #include "core/search/MailDocument.h"
 #include "core/search/SearchQuery.h"
-#include "core/search/Sqlite.h"
+#include "core/common/Sqlite.h"
 
 #include <QHash>
 #include <QList>

@@ -1,5 +1,6 @@
 #include "core/search/SearchQuery.h"
 
+#include "core/common/NormalText.h"
 #include "core/search/SearchText.h"
 
 namespace {
@@ -15,13 +16,13 @@ std::optional<QList<Word>> words(const QString &text, QString *why)
     QList<Word> out;
     qsizetype i = 0;
     while (i < text.size()) {
-        if (SearchText::isSpace(text[i].unicode())) {
+        if (NormalText::isSpace(text[i].unicode())) {
             ++i;
             continue;
         }
         Word word;
         const qsizetype start = i;
-        while (i < text.size() && text[i] != u'"' && text[i] != u':' && !SearchText::isSpace(text[i].unicode()))
+        while (i < text.size() && text[i] != u'"' && text[i] != u':' && !NormalText::isSpace(text[i].unicode()))
             ++i;
         if (i < text.size() && text[i] == u':' && i > start) {
             word.prefix = text.mid(start, i - start);
@@ -40,7 +41,7 @@ std::optional<QList<Word>> words(const QString &text, QString *why)
             i = close + 1;
         } else {
             const qsizetype valueStart = i;
-            while (i < text.size() && !SearchText::isSpace(text[i].unicode()))
+            while (i < text.size() && !NormalText::isSpace(text[i].unicode()))
                 ++i;
             word.value = text.mid(valueStart, i - valueStart);
         }
@@ -64,7 +65,7 @@ std::optional<SearchQuery> SearchQuery::parse(const QString &text, QString *why)
             *why = reason;
         return std::nullopt;
     };
-    const auto split = words(SearchText::normalize(text), why);
+    const auto split = words(NormalText::normalize(text), why);
     if (!split)
         return std::nullopt;
 

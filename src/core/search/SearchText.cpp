@@ -1,20 +1,8 @@
 #include "core/search/SearchText.h"
 
-#include <QChar>
+#include "core/common/NormalText.h"
 
 namespace SearchText {
-
-QString normalize(const QString &text)
-{
-    return text.normalized(QString::NormalizationForm_KC).toCaseFolded();
-}
-
-bool isSpace(char32_t c)
-{
-    if (c < 0x80)
-        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-    return QChar::isSpace(c);
-}
 
 Grams gramsOf(const QString &normalizedTerm)
 {
@@ -22,7 +10,7 @@ Grams gramsOf(const QString &normalizedTerm)
     const QList<uint> codes = normalizedTerm.toUcs4();
     QList<QList<char32_t>> runs(1);
     for (const char32_t c : codes) {
-        if (isSpace(c)) {
+        if (NormalText::isSpace(c)) {
             if (!runs.last().isEmpty())
                 runs.append(QList<char32_t>());
         } else {

@@ -3,15 +3,9 @@
 #include <QString>
 #include <QStringList>
 
-// The one form text takes in the search index and in a query: NFKC (ｶﾀｶﾅ and
-// カタカナ, ＡＢＣ and ABC are one text) and case folded. A query matches a mail
-// exactly when its normal form is a substring of the normal form of a field.
+// A query matches a mail exactly when its normal form (NormalText) is a
+// substring of the normal form of a field.
 namespace SearchText {
-
-QString normalize(const QString &text);
-
-// Whitespace never belongs to a gram: a gram stands for text inside one run.
-bool isSpace(char32_t c);
 
 // The grams the index keeps for a query term, as UTF-8 strings: the term
 // itself when it is one or two characters of one run; otherwise the two-character

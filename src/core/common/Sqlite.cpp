@@ -1,4 +1,4 @@
-#include "core/search/Sqlite.h"
+#include "core/common/Sqlite.h"
 
 #include <sqlite3.h>
 

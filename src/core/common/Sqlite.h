@@ -7,7 +7,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-// The little of SQLite the index needs: one connection, statements that bind
+// The little of SQLite the derived stores need: one connection, statements that bind
 // and step, and the last error in SQLite's own words.
 class SqliteDb {
 public:
