@@ -205,6 +205,30 @@ TEST_F(KeepOnServer, ALostOrCutIdFileBringsNoDuplicate)
     EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
 }
 
+TEST_F(KeepOnServer, ARebuildFetchesANewMailWithAStoredMailsHead)
+{
+    // Alerts re-sent with one subject and no date: only their bodies differ.
+    const auto alert = [](const QByteArray &body) {
+        return "From: alert@example.jp\r\nTo: b@example.jp\r\nSubject: alert\r\n\r\n" + body + "\r\n";
+    };
+    servers->deliver(user, alert("disk almost full"));
+    servers->deliver(user, numbered(1));
+    MailCheck::run();
+    ASSERT_EQ(records().size(), 2);
+    expungeOnServer(QStringLiteral("alert"));
+    servers->deliver(user, alert("disk full"));
+
+    ASSERT_TRUE(QFile::remove(ReceivedMailIds(servers->pop3Server(), user).path()));
+    const auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.stored, 1);
+    const QList<HistoryRecord> stored = records();
+    ASSERT_EQ(stored.size(), 3);
+    EXPECT_EQ(stored.last().Body.trimmed(), QStringLiteral("disk full"));
+
+    // The ids now say which mails are stored: nothing comes twice.
+    EXPECT_EQ(MailCheck::run().stored, 0);
+}
+
 TEST_F(KeepOnServer, ARebuiltIdFileIsWrittenAtOnceAndItsDaysCountOn)
 {
     runtimeSettings().KeepDays = 3;

@@ -33,7 +33,8 @@ bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known);
 
 // The id file is gone or cut: the mails waiting are matched to the records by
 // what a record keeps of their headers, read with TOP or, from a server
-// without it, with RETR. False as above.
+// without it, with RETR, and a mail whose head matches by its body too (RETR),
+// so a never-stored mail with an old mail's head is fetched. False as above.
 bool rebuild(const Server &server, ReceivedMailIds::Ids &known);
 
 } // namespace KnownIds

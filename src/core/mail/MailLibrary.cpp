@@ -192,6 +192,11 @@ FetchedMail MailLibrary::parse(const QByteArray &raw)
     return mail;
 }
 
+QString MailLibrary::unpackedText(const FetchedMail &mail)
+{
+    return mail.content ? FixedField::cutAtNul(mail.content->text) : mail.body;
+}
+
 std::optional<QByteArray> MailLibrary::pop3GetRawMail(int handle, int n)
 {
     const auto pop3 = session(handle);
@@ -286,7 +291,7 @@ int MailLibrary::unpackAttachments(FetchedMail &mail, const QString &folder, QSt
     if (!mail.content)
         mail = parse(mail.raw);
     const MimeContent &content = *mail.content;
-    const QString body = FixedField::cutAtNul(content.text);
+    const QString body = unpackedText(mail);
     mail.needsWholeCopy = mail.needsWholeCopy || content.lossy || body.size() != content.text.size();
     mail.body = body;
 

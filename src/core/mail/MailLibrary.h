@@ -125,6 +125,8 @@ public:
 
     // Builds a fetched mail from raw bytes, as pop3GetMail does.
     static FetchedMail parse(const QByteArray &raw);
+    // The text a mail's record keeps once its attachments are unpacked.
+    static QString unpackedText(const FetchedMail &mail);
 
     // Sends one mail through the SMTP server named in it: 0 when the server took
     // it, below 0 on failure with the reason as the last error (a refusing
