@@ -42,6 +42,21 @@ bool storeTokens(const OAuthProvider &provider, const QString &account, const To
     return false;
 }
 
+// What a token answer makes of a sign-in: tokens stored, or the failure in words.
+SignInResult settle(const OAuthProvider &provider, const QString &account, const TokenReply &tokens)
+{
+    if (!tokens.ok || tokens.tokens.refresh.isEmpty()) {
+        TokenReply shown = tokens;
+        if (tokens.ok)
+            shown.description = QStringLiteral("リフレッシュトークンがありません（scope に offline_access などが必要です）");
+        return failure(TokenEndpoint::describe(provider.name, shown));
+    }
+    QString error;
+    if (!storeTokens(provider, account, tokens, &error))
+        return failure(error);
+    return SignInResult{true, false, {}};
+}
+
 } // namespace
 
 bool BrowserSignIn::openInSystemBrowser(const QUrl &url)
@@ -230,20 +245,7 @@ void BrowserSignIn::exchange(const QByteArray &code)
         reply->deleteLater();
         if (!m_running)
             return;
-        const TokenReply tokens = TokenEndpoint::readToken(reply, QDateTime::currentSecsSinceEpoch());
-        if (!tokens.ok || tokens.tokens.refresh.isEmpty()) {
-            TokenReply shown = tokens;
-            if (tokens.ok)
-                shown.description = QStringLiteral("リフレッシュトークンがありません（scope に offline_access などが必要です）");
-            finish(failure(TokenEndpoint::describe(m_provider.name, shown)));
-            return;
-        }
-        QString error;
-        if (!storeTokens(m_provider, m_account, tokens, &error)) {
-            finish(failure(error));
-            return;
-        }
-        finish(SignInResult{true, false, {}});
+        finish(settle(m_provider, m_account, TokenEndpoint::readToken(reply, QDateTime::currentSecsSinceEpoch())));
     });
 }
 
@@ -340,16 +342,7 @@ void DeviceSignIn::poll()
             m_poll.start(m_interval * 1000);
             return;
         }
-        if (!tokens.ok || tokens.tokens.refresh.isEmpty()) {
-            finish(failure(TokenEndpoint::describe(m_provider.name, tokens)));
-            return;
-        }
-        QString error;
-        if (!storeTokens(m_provider, m_account, tokens, &error)) {
-            finish(failure(error));
-            return;
-        }
-        finish(SignInResult{true, false, {}});
+        finish(settle(m_provider, m_account, tokens));
     });
 }
 
