@@ -14,6 +14,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 #include <unistd.h>
 
 // The test harness's real mail servers for a benchmark, in a state folder of its own.
@@ -64,6 +66,37 @@ inline void deliver(const QString &maildirs, int uid, int gid, const QString &us
         (void)!::chown(QFile::encodeName(path).constData(), uid, gid);
     }
 }
+
+// The servers for as long as it lives, in a temporary state folder of their own.
+class RunningServers {
+public:
+    RunningServers() : m_state(m_work.filePath(QStringLiteral("harness"))), m_started(start(m_state))
+    {
+        if (m_started)
+            m_ini = servers(m_state);
+        else
+            std::fprintf(stderr, "the mail servers did not start\n");
+    }
+    ~RunningServers()
+    {
+        if (m_started)
+            stop(m_state);
+    }
+    RunningServers(const RunningServers &) = delete;
+    RunningServers &operator=(const RunningServers &) = delete;
+
+    bool started() const { return m_started; }
+    const QString &state() const { return m_state; }
+    const QMap<QString, QString> &ini() const { return m_ini; }
+    // A file beside the state folder, gone with it.
+    QString workPath(const QString &name) const { return m_work.filePath(name); }
+
+private:
+    QTemporaryDir m_work;
+    QString m_state;
+    bool m_started;
+    QMap<QString, QString> m_ini;
+};
 
 } // namespace BenchHarness
 

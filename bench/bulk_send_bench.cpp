@@ -25,7 +25,6 @@
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -87,13 +86,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 500;
 
-    QTemporaryDir work;
-    const QString state = work.filePath(QStringLiteral("harness"));
-    if (!BenchHarness::start(state)) {
-        std::fprintf(stderr, "the mail servers did not start\n");
+    const BenchHarness::RunningServers harness;
+    if (!harness.started())
         return 1;
-    }
-    const auto ini = BenchHarness::servers(state);
+    const auto &ini = harness.ini();
     const QString host = ini.value(QStringLiteral("host"));
     const QString cert = ini.value(QStringLiteral("cert"));
     const QString maildirs = ini.value(QStringLiteral("maildirs"));
@@ -107,7 +103,7 @@ int main(int argc, char **argv)
                 "STARTTLS with certificate check\n",
                 count, static_cast<int>(body.size()));
 
-    const QString clientPath = work.filePath(QStringLiteral("smtplib_client.py"));
+    const QString clientPath = harness.workPath(QStringLiteral("smtplib_client.py"));
     QFile client(clientPath);
     client.open(QIODevice::WriteOnly);
     client.write(kSmtplibClient);
@@ -162,7 +158,6 @@ int main(int argc, char **argv)
         smtplibDelivered = round == 0 ? delivered : qMin(smtplibDelivered, delivered);
         resumed = round == 0 ? resumedFor(maildirs, pintoraPrefix) : qMin(resumed, resumedFor(maildirs, pintoraPrefix));
     }
-    BenchHarness::stop(state);
 
     const double pintora = median(pintoraRuns);
     const double smtplib = median(smtplibRuns);

@@ -14,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -56,13 +55,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 10000;
 
-    QTemporaryDir work;
-    const QString state = work.filePath(QStringLiteral("harness"));
-    if (!BenchHarness::start(state)) {
-        std::fprintf(stderr, "the mail servers did not start\n");
+    const BenchHarness::RunningServers harness;
+    if (!harness.started())
         return 1;
-    }
-    const auto ini = BenchHarness::servers(state);
+    const auto &ini = harness.ini();
     const QString host = ini.value(QStringLiteral("host"));
     const QString port = ini.value(QStringLiteral("pop3"));
     const QString password = ini.value(QStringLiteral("password"));
@@ -94,7 +90,7 @@ int main(int argc, char **argv)
     Forms::discardAll();
     install.reset();
 
-    const QString clientPath = work.filePath(QStringLiteral("uidl_client.py"));
+    const QString clientPath = harness.workPath(QStringLiteral("uidl_client.py"));
     QFile client(clientPath);
     client.open(QIODevice::WriteOnly);
     client.write(kUidlClient);
@@ -106,7 +102,6 @@ int main(int argc, char **argv)
                           {clientPath, host, port, QStringLiteral("keeper"), password, cert});
         bare << clock.nsecsElapsed() / 1e9;
     }
-    BenchHarness::stop(state);
 
     const double pintora = median(again);
     const double python = median(bare);

@@ -17,7 +17,6 @@
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -109,12 +108,10 @@ int main(int argc, char **argv)
     if (argc == 4 && QByteArray(argv[1]) == "--case")
         return runCase(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
 
-    QTemporaryDir work;
-    const QString state = work.filePath(QStringLiteral("harness"));
-    if (!BenchHarness::start(state)) {
-        std::fprintf(stderr, "the mail servers did not start\n");
+    const BenchHarness::RunningServers harness;
+    if (!harness.started())
         return 1;
-    }
+    const QString &state = harness.state();
     struct Case {
         const char *kind;
         const char *label;
@@ -131,7 +128,7 @@ int main(int argc, char **argv)
     double linesSeconds = 0;
     double bigPeak = 0;
     for (const Case &c : cases) {
-        const QString mailFile = work.filePath(QStringLiteral("case.eml"));
+        const QString mailFile = harness.workPath(QStringLiteral("case.eml"));
         {
             QFile f(mailFile);
             f.open(QIODevice::WriteOnly);
@@ -154,6 +151,5 @@ int main(int argc, char **argv)
     }
     std::printf("  18 MB of short lines: %.3f s (target <= 2 s: %s)\n", linesSeconds, linesSeconds <= 2 ? "met" : "missed");
     std::printf("  200 MB mail peak memory: %.0f MB (target <= 500 MB: %s)\n", bigPeak, bigPeak <= 500 ? "met" : "missed");
-    BenchHarness::stop(state);
     return 0;
 }

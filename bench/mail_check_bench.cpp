@@ -23,7 +23,6 @@
 #include <QProcess>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -169,13 +168,10 @@ int main(int argc, char **argv)
     const bool onlyPintora = argc > 2 && QByteArray(argv[2]) == "--only-pintora";
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
 
-    QTemporaryDir work;
-    const QString state = work.filePath(QStringLiteral("harness"));
-    if (!BenchHarness::start(state)) {
-        std::fprintf(stderr, "the mail servers did not start\n");
+    const BenchHarness::RunningServers harness;
+    if (!harness.started())
         return 1;
-    }
-    const auto ini = BenchHarness::servers(state);
+    const auto &ini = harness.ini();
     Servers s{ini.value(QStringLiteral("host")),        ini.value(QStringLiteral("pop3")).toInt(),
               ini.value(QStringLiteral("password")),    ini.value(QStringLiteral("cert")),
               ini.value(QStringLiteral("maildirs")),    ini.value(QStringLiteral("uid")).toInt(),
@@ -238,24 +234,23 @@ int main(int argc, char **argv)
     };
     if (onlyPintora) {
         const PintoraRun r = runPintora(0);
-        BenchHarness::stop(state);
         std::printf("  pintora mail check %.3f s, %.3f s of CPU, %d records\n", r.wall, r.cpu, r.records);
         std::printf("  window thread's longest stall %lld ms (target <= 50)\n", static_cast<long long>(r.stall));
         return r.complete ? 0 : 1;
     }
 
-    const QString clientPath = work.filePath(QStringLiteral("poplib_client.py"));
+    const QString clientPath = harness.workPath(QStringLiteral("poplib_client.py"));
     QFile client(clientPath);
     client.open(QIODevice::WriteOnly);
     client.write(kPoplibClient);
     client.close();
-    const QString readerPath = work.filePath(QStringLiteral("pipelined_reader.py"));
+    const QString readerPath = harness.workPath(QStringLiteral("pipelined_reader.py"));
     QFile reader(readerPath);
     reader.open(QIODevice::WriteOnly);
     reader.write(kPipelinedReader);
     reader.close();
     auto runPoplib = [&](const QString &user, bool sync, int *left) {
-        const QString out = work.filePath(user);
+        const QString out = harness.workPath(user);
         QDir().mkpath(out);
         deliverAll(s, user, mails);
         const double seconds = runProcess(QStringLiteral("/usr/bin/python3"),
@@ -296,7 +291,7 @@ int main(int argc, char **argv)
     const double poplibSync = runPoplib(QStringLiteral("poplib1"), true, &poplibSyncLeft);
 
     // fetchmail, handing every mail to an MDA.
-    const QString home = work.filePath(QStringLiteral("fetchmail"));
+    const QString home = harness.workPath(QStringLiteral("fetchmail"));
     QDir().mkpath(home);
     const QString rc = home + QStringLiteral("/fetchmailrc");
     QFile rcFile(rc);
@@ -316,7 +311,6 @@ int main(int argc, char **argv)
                                         env);
     const int fetchmailLeft = waiting(s, QStringLiteral("fetchmail"));
 
-    BenchHarness::stop(state);
 
     const double pintora = median(pintoraWall);
     const double poplib = median(poplibPlain);
