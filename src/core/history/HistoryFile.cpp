@@ -4,6 +4,7 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "core/common/FileOwner.h"
 
@@ -40,6 +41,8 @@ struct Gate {
     std::condition_variable changed;
     int sessions = 0;
     bool compacting = false;
+    // The thread of a Hold, which may rewrite the file it holds.
+    std::thread::id holder;
 };
 
 Gate &gateFor(HistoryFile::Kind kind)
@@ -75,6 +78,33 @@ HistoryFile::AppendSession::AppendSession(Kind kind, const std::atomic_bool *can
     // A check's journal covers both histories it appends to.
     if (kind != Kind::Sent)
         m_unsettled = settleLeftJournal();
+}
+
+HistoryFile::Hold::Hold(Kind kind, const std::atomic_bool *cancel) : m_kind(kind)
+{
+    Gate &gate = gateFor(kind);
+    std::unique_lock lock(gate.mutex);
+    while (gate.sessions > 0 || gate.compacting) {
+        if (cancel && cancel->load())
+            return;
+        gate.changed.wait_for(lock, std::chrono::milliseconds(100));
+    }
+    gate.compacting = true;
+    gate.holder = std::this_thread::get_id();
+    m_acquired = true;
+}
+
+HistoryFile::Hold::~Hold()
+{
+    if (!m_acquired)
+        return;
+    Gate &gate = gateFor(m_kind);
+    {
+        std::lock_guard lock(gate.mutex);
+        gate.compacting = false;
+        gate.holder = {};
+    }
+    gate.changed.notify_all();
 }
 
 QString HistoryFile::settleLeftJournal()
@@ -138,6 +168,16 @@ std::optional<HistoryRecord> HistoryFile::read(int n) const
     return HistoryRecord::fromBytes(*bytes);
 }
 
+std::optional<QByteArray> HistoryFile::readBytes(int n) const
+{
+    return m_file.read(n);
+}
+
+RecordFile::Result HistoryFile::writeBytes(int n, const QByteArray &record)
+{
+    return m_file.write(n, record);
+}
+
 QByteArray HistoryFile::readHeads() const
 {
     m_file.ensureExists();
@@ -159,10 +199,12 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
                                         const std::atomic_bool *cancel)
 {
     Gate &gate = gateFor(m_kind);
+    bool held = false;
     {
         std::unique_lock lock(gate.mutex);
+        held = gate.compacting && gate.holder == std::this_thread::get_id();
         // Looked at now and then, so a deletion waiting for a long check can still be stopped.
-        while (gate.sessions > 0 || gate.compacting) {
+        while (!held && (gate.sessions > 0 || gate.compacting)) {
             if (cancel && cancel->load())
                 return {false, 0, QStringLiteral("中止しました。")};
             gate.changed.wait_for(lock, std::chrono::milliseconds(100));
@@ -177,6 +219,8 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
         result = m_file.compact(m_tmpPath, drop, progress, cancel);
     else
         result = {false, 0, unsettled};
+    if (held)
+        return result;
     {
         std::lock_guard lock(gate.mutex);
         gate.compacting = false;
@@ -188,6 +232,12 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
 RecordFile::Result HistoryFile::remove(int n, const RecordFile::Progress &progress, const std::atomic_bool *cancel)
 {
     return compact({n}, progress, cancel);
+}
+
+RecordFile::Result HistoryFile::remove(const QSet<int> &numbers, const RecordFile::Progress &progress,
+                                       const std::atomic_bool *cancel)
+{
+    return compact(numbers, progress, cancel);
 }
 
 RecordFile::Result HistoryFile::removeAll(int count, const RecordFile::Progress &progress,

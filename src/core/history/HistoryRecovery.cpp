@@ -1,6 +1,7 @@
 #include "core/history/HistoryRecovery.h"
 
 #include "core/history/HistoryFile.h"
+#include "core/history/HistoryMove.h"
 #include "core/history/HistoryRecord.h"
 
 namespace HistoryRecovery {
@@ -9,7 +10,10 @@ QString atStart()
 {
     if (const QString unsettled = HistoryFile::settleLeftJournal(); !unsettled.isEmpty())
         return unsettled;
-    for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
+    if (const QString unsettled = HistoryMove::settle(); !unsettled.isEmpty())
+        return unsettled;
+    for (const HistoryFile::Kind kind :
+         {HistoryFile::Kind::Received, HistoryFile::Kind::Sent, HistoryFile::Kind::Junk}) {
         HistoryFile file(kind);
         const qint64 whole = qint64(file.count()) * HistoryRecord::kSize;
         if (file.length() > whole && !file.truncate(whole))
