@@ -1,0 +1,39 @@
+#include "ui/viewer/HistoryWorker.h"
+
+#include "core/common/BackgroundJob.h"
+#include "core/common/WindowThread.h"
+#include "ui/common/ProgressWindow.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QTimer>
+
+namespace HistoryWorker {
+
+void run(const QString &title, const QString &text, QWidget *parent,
+         const std::function<void(const Report &report, const std::atomic_bool &cancel)> &work)
+{
+    QPointer<ProgressWindow> progress = new ProgressWindow(title, parent);
+    progress->setText(text);
+    const Report report = [progress](int done, int total) {
+        WindowThread::post([progress, done, total] {
+            if (progress)
+                progress->setProgress(done, total);
+        });
+    };
+    auto *job = new BackgroundJob([work, report](const std::atomic_bool &cancel) { work(report, cancel); });
+    QObject::connect(progress, &ProgressWindow::cancelRequested, job, &BackgroundJob::cancel);
+    // A quick one shows no window at all.
+    QTimer::singleShot(300, progress, [progress] {
+        if (progress)
+            progress->show();
+    });
+    QEventLoop loop;
+    QObject::connect(job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    job->deleteLater();
+    delete progress;
+}
+
+} // namespace HistoryWorker
