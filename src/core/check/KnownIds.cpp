@@ -5,6 +5,7 @@
 #include "core/history/HistoryRecord.h"
 #include "core/mail/MailLibrary.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <optional>
@@ -78,8 +79,10 @@ bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known)
 
 bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
 {
-    HistoryFile received(HistoryFile::Kind::Received);
-    const QByteArray heads = received.readHeads();
+    // A mail moved to 迷惑メール was stored all the same.
+    QByteArray heads = HistoryFile(HistoryFile::Kind::Received).readHeads();
+    if (QFile::exists(HistoryFile(HistoryFile::Kind::Junk).path()))
+        heads += HistoryFile(HistoryFile::Kind::Junk).readHeads();
     if (heads.isEmpty())
         return true;
     QHash<QByteArray, int> unclaimed;
