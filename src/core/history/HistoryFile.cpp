@@ -11,6 +11,7 @@
 #include "core/common/AppPaths.h"
 #include "core/common/OneLine.h"
 #include "core/common/SafeFile.h"
+#include "core/history/HistoryMove.h"
 #include "core/history/ReceiveJournal.h"
 
 namespace {
@@ -109,12 +110,15 @@ HistoryFile::Hold::~Hold()
 
 QString HistoryFile::settleLeftJournal()
 {
-    if (!QFile::exists(ReceiveJournal::path()))
-        return {};
-    const ReceiveJournal::Recovery settled = ReceiveJournal::recover();
-    if (settled.error.isEmpty())
-        return {};
-    return settled.error + u'\n' + kUnsettledAdvice;
+    if (QFile::exists(ReceiveJournal::path())) {
+        const ReceiveJournal::Recovery settled = ReceiveJournal::recover();
+        if (!settled.error.isEmpty())
+            return settled.error + u'\n' + kUnsettledAdvice;
+    }
+    // A move left half done would be undone by cutting what was appended since.
+    if (const QString unsettled = HistoryMove::settle(); !unsettled.isEmpty())
+        return unsettled + u'\n' + kUnsettledAdvice;
+    return {};
 }
 
 HistoryFile::AppendSession::~AppendSession()
@@ -214,7 +218,8 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
     // A journal left by a check that could not finish points at offsets a
     // rewrite would move: it is settled first, or nothing is rewritten.
     RecordFile::Result result;
-    const QString unsettled = m_kind != Kind::Sent ? settleLeftJournal() : QString();
+    // A holder settled them as its hold began, and its own journal is not left over.
+    const QString unsettled = m_kind != Kind::Sent && !held ? settleLeftJournal() : QString();
     if (unsettled.isEmpty())
         result = m_file.compact(m_tmpPath, drop, progress, cancel);
     else

@@ -60,9 +60,9 @@ public:
 
     // Holds the history against append sessions and other rewrites, as a
     // deletion does, for an operation made of several writes (a move between
-    // histories). The holding thread may still remove records. Holds of two
-    // histories are taken in the order of Kind, so two holders never wait on
-    // each other.
+    // histories). The holding thread may still remove records. Holds and
+    // sessions of two histories are taken in the order of Kind (Received before
+    // Junk), so two of them never wait on each other.
     class Hold {
     public:
         Hold(Kind kind, const std::atomic_bool *cancel);
@@ -83,8 +83,9 @@ public:
         "受信履歴の変更（受信・取り込み・削除）は、これが直るまで行いません。"
         "空き容量と書き込みの権限を確かめてから、もう一度お試しください。");
 
-    // Settles a journal left by a check that could not finish; empty when there
-    // was none or it is settled, otherwise what failed, where, and what to do.
+    // Settles a journal left by a check or a move that could not finish; empty
+    // when there was none or it is settled, otherwise what failed, where, and
+    // what to do.
     static QString settleLeftJournal();
 
     // Record n as stored, or nothing past the end of the file.

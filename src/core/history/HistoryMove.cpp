@@ -199,10 +199,8 @@ Result run(Kind from, Kind to, const QList<int> &numbers, const Progress &progre
     const HistoryFile::Hold secondHold(std::max(from, to), cancel);
     if (!secondHold.acquired())
         return {false, 0, QStringLiteral("中止しました。")};
-    // A check cut short left offsets in the received history that an append would spoil.
+    // A check or a move cut short left offsets that an append would spoil.
     if (const QString unsettled = HistoryFile::settleLeftJournal(); !unsettled.isEmpty())
-        return {false, 0, unsettled};
-    if (const QString unsettled = settle(); !unsettled.isEmpty())
         return {false, 0, unsettled};
 
     HistoryFile source(from);

@@ -36,8 +36,9 @@ Result run(HistoryFile::Kind from, HistoryFile::Kind to, const QList<int> &numbe
 QString journalPath();
 
 // Settles a move a crash cut short; run at start under the installation's
-// lock, and before every move. Empty when there was none or it is settled,
-// otherwise what could not be put right (the journal then stays).
+// lock, and by every later writer of the received histories, as a check's
+// journal is (HistoryFile::settleLeftJournal). Empty when there was none or it
+// is settled, otherwise what could not be put right (the journal then stays).
 QString settle();
 
 } // namespace HistoryMove

@@ -1,7 +1,6 @@
 #include "core/history/HistoryRecovery.h"
 
 #include "core/history/HistoryFile.h"
-#include "core/history/HistoryMove.h"
 #include "core/history/HistoryRecord.h"
 
 namespace HistoryRecovery {
@@ -9,8 +8,6 @@ namespace HistoryRecovery {
 QString atStart()
 {
     if (const QString unsettled = HistoryFile::settleLeftJournal(); !unsettled.isEmpty())
-        return unsettled;
-    if (const QString unsettled = HistoryMove::settle(); !unsettled.isEmpty())
         return unsettled;
     for (const HistoryFile::Kind kind :
          {HistoryFile::Kind::Received, HistoryFile::Kind::Sent, HistoryFile::Kind::Junk}) {
