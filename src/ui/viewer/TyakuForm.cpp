@@ -332,7 +332,12 @@ int TyakuForm::rowCount() const
 
 int TyakuForm::selectedRow() const
 {
-    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    // Of several selected rows, the one last clicked is the one shown.
+    const QItemSelectionModel *selection = m_list->selectionModel();
+    const QModelIndex current = m_list->currentIndex();
+    if (current.isValid() && selection->isRowSelected(current.row(), current.parent()))
+        return current.row() + 1;
+    const QModelIndexList rows = selection->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
 }
 
