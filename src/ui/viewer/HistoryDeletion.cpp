@@ -32,6 +32,9 @@ RecordFile::Result run(HistoryFile::Kind kind, int row, int count, QWidget *pare
 {
     if (g_running)
         return {false, 0, QStringLiteral("削除を実行中です。終わってからもう一度操作してください。")};
+    // A move would change the numbers the rows stand for.
+    if (HistoryWorker::isRunning())
+        return {false, 0, QStringLiteral("メールの移動を実行中です。終わってからもう一度操作してください。")};
     g_running = true;
 
     auto result = std::make_shared<RecordFile::Result>();

@@ -10,6 +10,17 @@
 
 namespace HistoryWorker {
 
+namespace {
+
+int g_running = 0;
+
+} // namespace
+
+bool isRunning()
+{
+    return g_running > 0;
+}
+
 void run(const QString &title, const QString &text, QWidget *parent,
          const std::function<void(const Report &report, const std::atomic_bool &cancel)> &work)
 {
@@ -30,8 +41,10 @@ void run(const QString &title, const QString &text, QWidget *parent,
     });
     QEventLoop loop;
     QObject::connect(job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
+    ++g_running;
     job->start();
     loop.exec();
+    --g_running;
     job->deleteLater();
     delete progress;
 }

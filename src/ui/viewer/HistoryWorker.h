@@ -17,4 +17,7 @@ using Report = std::function<void(int done, int total)>;
 void run(const QString &title, const QString &text, QWidget *parent,
          const std::function<void(const Report &report, const std::atomic_bool &cancel)> &work);
 
+// One runs now: the rows the window lists may be about to change.
+bool isRunning();
+
 } // namespace HistoryWorker

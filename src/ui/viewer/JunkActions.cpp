@@ -75,8 +75,11 @@ void JunkActions::move(HistoryFile::Kind from, HistoryFile::Kind to)
         Prompt::instance().ask({MailActions::kNothingSelected, {}, Prompt::Icon::None, Prompt::Buttons::Ok}, m_form);
         return;
     }
-    if (g_moving)
+    // A deletion or another move would change the numbers the rows stand for.
+    if (g_moving || HistoryWorker::isRunning()) {
+        Prompt::warn(QStringLiteral("メールの削除か移動を実行中です。終わってからもう一度操作してください。"), {}, m_form);
         return;
+    }
     g_moving = true;
     auto outcome = std::make_shared<Outcome>();
     const QPointer<TyakuForm> form = m_form;
