@@ -128,6 +128,16 @@ TEST(HistoryMove, MovesRecordsBothWaysByteForByteKeepingTheOrderOfTheRest)
     EXPECT_FALSE(missing.error.isEmpty());
     expectEachOnce(before, "refused");
     EXPECT_EQ(subjects(Kind::Received).size(), 4);
+
+    // A target that may not be written: nothing moves, and the box names the file.
+    const QString junk = HistoryFile(Kind::Junk).path();
+    ASSERT_TRUE(QFile::setPermissions(junk, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const HistoryMove::Result refused = HistoryMove::run(Kind::Received, Kind::Junk, {1});
+    QFile::setPermissions(junk, QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_TRUE(refused.error.contains(junk)) << refused.error.toStdString();
+    EXPECT_EQ(subjects(Kind::Received).size(), 4);
+    expectEachOnce(before, "not writable");
 }
 
 TEST(HistoryMove, WaitsForACheckStoringMailAndCanBeStoppedWhileItWaits)
