@@ -4,6 +4,7 @@
 
 #include "core/common/AppPaths.h"
 #include "core/history/HistoryFile.h"
+#include "core/history/HistoryMove.h"
 #include "core/history/ReceiveJournal.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/settings/OptionsFile.h"
@@ -227,6 +228,26 @@ TEST_F(KeepOnServer, ARebuildFetchesANewMailWithAStoredMailsHead)
 
     // The ids now say which mails are stored: nothing comes twice.
     EXPECT_EQ(MailCheck::run().stored, 0);
+}
+
+TEST_F(KeepOnServer, MailMovedToJunkIsStillStoredForARebuildAndDeletingItThereFollowsToTheServer)
+{
+    runtimeSettings().KeepSync = 1;
+    for (int n = 1; n <= 3; ++n)
+        servers->deliver(user, numbered(n));
+    MailCheck::run();
+    ASSERT_TRUE(HistoryMove::run(HistoryFile::Kind::Received, HistoryFile::Kind::Junk, {2}).ok);
+
+    ASSERT_TRUE(QFile::remove(ReceivedMailIds(servers->pop3Server(), user).path()));
+    auto outcome = MailCheck::run();
+    EXPECT_EQ(outcome.stored, 0);
+    EXPECT_EQ(storedSorted(), mails({1, 3}));
+
+    ASSERT_TRUE(HistoryDeletion::run(HistoryFile::Kind::Junk, 1, 0, nullptr).ok);
+    outcome = MailCheck::run();
+    EXPECT_EQ(outcome.deletedFromServer, 1);
+    EXPECT_EQ(onServer(), mails({1, 3}));
+    EXPECT_TRUE(prompt.boxes.isEmpty()) << prompt.boxes.value(0).text.toStdString();
 }
 
 TEST_F(KeepOnServer, ARebuiltIdFileIsWrittenAtOnceAndItsDaysCountOn)

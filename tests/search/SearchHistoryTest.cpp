@@ -1,5 +1,6 @@
 #include "core/search/SearchIndex.h"
 
+#include "core/history/HistoryMove.h"
 #include "core/history/WholeMailLink.h"
 #include "support/Sandbox.h"
 
@@ -172,6 +173,25 @@ TEST_F(SearchHistory, DeletionsAndCompactionKeepEveryAnswerOnItsMail)
     EXPECT_TRUE(found(index, QStringLiteral("固有z")).isEmpty() || found(index, QStringLiteral("固有z")) == list({"r1"}));
     caughtUp();
     EXPECT_EQ(found(index, QStringLiteral("固有z")), list({"r1"}));
+}
+
+TEST_F(SearchHistory, MailMovedToJunkLeavesTheAnswersAtOnceAndComesBackWithItsMove)
+{
+    for (int n = 1; n <= 4; ++n)
+        received.append(mail(QStringLiteral("件名%1").arg(n), QStringLiteral("f@example.jp"),
+                             QStringLiteral("本文 固有%1 共通").arg(QChar(u'A' + n))));
+    caughtUp();
+    ASSERT_TRUE(HistoryMove::run(Kind::Received, Kind::Junk, {2, 3}).ok);
+    // 迷惑メール is not searched; the rest keep pointing at their mail.
+    EXPECT_EQ(found(index, QStringLiteral("固有c")), list({}));
+    EXPECT_EQ(found(index, QStringLiteral("固有e")), list({"r2"}));
+    EXPECT_EQ(found(index, QStringLiteral("共通")), list({"r2", "r1"}));
+
+    ASSERT_TRUE(HistoryMove::run(Kind::Junk, Kind::Received, {1}).ok);
+    caughtUp();
+    EXPECT_EQ(found(index, QStringLiteral("固有c")), list({"r3"}));
+    EXPECT_EQ(found(index, QStringLiteral("固有d")), list({}));
+    EXPECT_EQ(received.read(3)->trimmed().Subject, QStringLiteral("件名2"));
 }
 
 TEST_F(SearchHistory, NewMailIsFoundAfterACatchUpAndASearchDuringTheBuildSaysItIsPartial)

@@ -8,6 +8,7 @@
 #include "core/history/RecordText.h"
 #include "core/mail/MailLibrary.h"
 
+#include <QFile>
 #include <QHash>
 
 #include <optional>
@@ -113,15 +114,23 @@ bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known)
 
 bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
 {
-    HistoryFile received(HistoryFile::Kind::Received);
-    const QByteArray heads = received.readHeads();
-    if (heads.isEmpty())
+    // Records no id claims yet, by their head key. A mail moved to 迷惑メール was stored all the same.
+    struct Stored {
+        HistoryFile::Kind kind;
+        int number;
+    };
+    QHash<QByteArray, QList<Stored>> unclaimed;
+    for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Junk}) {
+        const HistoryFile history(kind);
+        if (kind == HistoryFile::Kind::Junk && !QFile::exists(history.path()))
+            continue;
+        const QByteArray heads = history.readHeads();
+        for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= heads.size(); at += HistoryRecord::kHeadSize)
+            unclaimed[ReceivedMailIds::headKey(heads.mid(at, HistoryRecord::kHeadSize))]
+                << Stored{kind, int(at / HistoryRecord::kHeadSize) + 1};  // records count from 1
+    }
+    if (unclaimed.isEmpty())
         return true;
-    // Records no id claims yet (their numbers), by their head key.
-    QHash<QByteArray, QList<int>> unclaimed;
-    for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= heads.size(); at += HistoryRecord::kHeadSize)
-        unclaimed[ReceivedMailIds::headKey(heads.mid(at, HistoryRecord::kHeadSize))]
-            << int(at / HistoryRecord::kHeadSize) + 1;  // records count from 1
     for (const ReceivedMailIds::Entry &entry : std::as_const(known))
         if (const auto it = unclaimed.find(entry.head); !entry.head.isEmpty() && it != unclaimed.end() && !it->isEmpty())
             it->removeFirst();
@@ -154,7 +163,7 @@ bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
         }
         const QString body = storedBodyOf(raw);
         for (qsizetype i = 0; i < candidates->size(); ++i) {
-            const auto record = received.read(candidates->at(i));
+            const auto record = HistoryFile(candidates->at(i).kind).read(candidates->at(i).number);
             if (record && sameBody(FixedField::trimSpaces(record->Body), body)) {
                 candidates->removeAt(i);
                 known.insert(key, {kept.contains(*head), now, *head});

@@ -154,7 +154,7 @@ std::optional<QString> wholeMailFile(const RecordMessage::Shown &record)
 QByteArray separatorFor(const RecordMessage::Shown &record, HistoryFile::Kind kind, const QString &ownAddress, const QDateTime &moment)
 {
     const QByteArray sender =
-        RecordMessage::envelopeAddress(kind == HistoryFile::Kind::Received ? record.correspondent : ownAddress);
+        RecordMessage::envelopeAddress(kind != HistoryFile::Kind::Sent ? record.correspondent : ownAddress);
     return Mbox::separator(sender, moment);
 }
 

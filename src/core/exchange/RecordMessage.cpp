@@ -289,7 +289,7 @@ DateParts dateParts(const QString &dateText)
 
 QByteArray build(const Shown &record, HistoryFile::Kind kind, const QString &ownAddress, const DateParts &date)
 {
-    const bool received = kind == HistoryFile::Kind::Received;
+    const bool received = kind != HistoryFile::Kind::Sent;
     QByteArray message;
     message.reserve(512 + record.body.size() * 3);
     message += addressHeader("From", received ? record.correspondent : ownAddress);

@@ -4,12 +4,14 @@
 
 #include <condition_variable>
 #include <mutex>
+#include <thread>
 
 #include "core/common/FileOwner.h"
 
 #include "core/common/AppPaths.h"
 #include "core/common/OneLine.h"
 #include "core/common/SafeFile.h"
+#include "core/history/HistoryMove.h"
 #include "core/history/ReceiveJournal.h"
 
 namespace {
@@ -40,6 +42,8 @@ struct Gate {
     std::condition_variable changed;
     int sessions = 0;
     bool compacting = false;
+    // The thread of a Hold, which may rewrite the file it holds.
+    std::thread::id holder;
 };
 
 Gate &gateFor(HistoryFile::Kind kind)
@@ -77,14 +81,44 @@ HistoryFile::AppendSession::AppendSession(Kind kind, const std::atomic_bool *can
         m_unsettled = settleLeftJournal();
 }
 
+HistoryFile::Hold::Hold(Kind kind, const std::atomic_bool *cancel) : m_kind(kind)
+{
+    Gate &gate = gateFor(kind);
+    std::unique_lock lock(gate.mutex);
+    while (gate.sessions > 0 || gate.compacting) {
+        if (cancel && cancel->load())
+            return;
+        gate.changed.wait_for(lock, std::chrono::milliseconds(100));
+    }
+    gate.compacting = true;
+    gate.holder = std::this_thread::get_id();
+    m_acquired = true;
+}
+
+HistoryFile::Hold::~Hold()
+{
+    if (!m_acquired)
+        return;
+    Gate &gate = gateFor(m_kind);
+    {
+        std::lock_guard lock(gate.mutex);
+        gate.compacting = false;
+        gate.holder = {};
+    }
+    gate.changed.notify_all();
+}
+
 QString HistoryFile::settleLeftJournal()
 {
-    if (!QFile::exists(ReceiveJournal::path()))
-        return {};
-    const ReceiveJournal::Recovery settled = ReceiveJournal::recover();
-    if (settled.error.isEmpty())
-        return {};
-    return settled.error + u'\n' + kUnsettledAdvice;
+    if (QFile::exists(ReceiveJournal::path())) {
+        const ReceiveJournal::Recovery settled = ReceiveJournal::recover();
+        if (!settled.error.isEmpty())
+            return settled.error + u'\n' + kUnsettledAdvice;
+    }
+    // A move left half done would be undone by cutting what was appended since.
+    if (const QString unsettled = HistoryMove::settle(); !unsettled.isEmpty())
+        return unsettled + u'\n' + kUnsettledAdvice;
+    return {};
 }
 
 HistoryFile::AppendSession::~AppendSession()
@@ -138,6 +172,16 @@ std::optional<HistoryRecord> HistoryFile::read(int n) const
     return HistoryRecord::fromBytes(*bytes);
 }
 
+std::optional<QByteArray> HistoryFile::readBytes(int n) const
+{
+    return m_file.read(n);
+}
+
+RecordFile::Result HistoryFile::writeBytes(int n, const QByteArray &record)
+{
+    return m_file.write(n, record);
+}
+
 QByteArray HistoryFile::readHeads() const
 {
     m_file.ensureExists();
@@ -159,10 +203,12 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
                                         const std::atomic_bool *cancel)
 {
     Gate &gate = gateFor(m_kind);
+    bool held = false;
     {
         std::unique_lock lock(gate.mutex);
+        held = gate.compacting && gate.holder == std::this_thread::get_id();
         // Looked at now and then, so a deletion waiting for a long check can still be stopped.
-        while (gate.sessions > 0 || gate.compacting) {
+        while (!held && (gate.sessions > 0 || gate.compacting)) {
             if (cancel && cancel->load())
                 return {false, 0, QStringLiteral("中止しました。")};
             gate.changed.wait_for(lock, std::chrono::milliseconds(100));
@@ -172,11 +218,14 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
     // A journal left by a check that could not finish points at offsets a
     // rewrite would move: it is settled first, or nothing is rewritten.
     RecordFile::Result result;
-    const QString unsettled = m_kind != Kind::Sent ? settleLeftJournal() : QString();
+    // A holder settled them as its hold began, and its own journal is not left over.
+    const QString unsettled = m_kind != Kind::Sent && !held ? settleLeftJournal() : QString();
     if (unsettled.isEmpty())
         result = m_file.compact(m_tmpPath, drop, progress, cancel);
     else
         result = {false, 0, unsettled};
+    if (held)
+        return result;
     {
         std::lock_guard lock(gate.mutex);
         gate.compacting = false;
@@ -188,6 +237,12 @@ RecordFile::Result HistoryFile::compact(const QSet<int> &drop, const RecordFile:
 RecordFile::Result HistoryFile::remove(int n, const RecordFile::Progress &progress, const std::atomic_bool *cancel)
 {
     return compact({n}, progress, cancel);
+}
+
+RecordFile::Result HistoryFile::remove(const QSet<int> &numbers, const RecordFile::Progress &progress,
+                                       const std::atomic_bool *cancel)
+{
+    return compact(numbers, progress, cancel);
 }
 
 RecordFile::Result HistoryFile::removeAll(int count, const RecordFile::Progress &progress,

@@ -58,17 +58,44 @@ public:
         QString m_unsettled;
     };
 
+    // Holds the history against append sessions and other rewrites, as a
+    // deletion does, for an operation made of several writes (a move between
+    // histories). The holding thread may still remove records. Holds and
+    // sessions of two histories are taken in the order of Kind (Received before
+    // Junk), so two of them never wait on each other.
+    class Hold {
+    public:
+        Hold(Kind kind, const std::atomic_bool *cancel);
+        ~Hold();
+        Hold(const Hold &) = delete;
+        Hold &operator=(const Hold &) = delete;
+
+        // False when the wait was stopped.
+        bool acquired() const { return m_acquired; }
+
+    private:
+        Kind m_kind;
+        bool m_acquired = false;
+    };
+
     // What to do when a leftover journal cannot be settled.
     static inline const QString kUnsettledAdvice = QStringLiteral(
         "受信履歴の変更（受信・取り込み・削除）は、これが直るまで行いません。"
         "空き容量と書き込みの権限を確かめてから、もう一度お試しください。");
 
-    // Settles a journal left by a check that could not finish; empty when there
-    // was none or it is settled, otherwise what failed, where, and what to do.
+    // Settles a journal left by a check or a move that could not finish; empty
+    // when there was none or it is settled, otherwise what failed, where, and
+    // what to do.
     static QString settleLeftJournal();
 
     // Record n as stored, or nothing past the end of the file.
     std::optional<HistoryRecord> read(int n) const;
+    // Its bytes exactly as on disk.
+    std::optional<QByteArray> readBytes(int n) const;
+    // Writes bytes of a record exactly as given (a record moved from another
+    // history) at record number n; n is appendNumber() for an append.
+    RecordFile::Result writeBytes(int n, const QByteArray &record);
+    int appendNumber() const { return m_file.appendNumber(); }
 
     // The 280 head bytes of every whole record in file order, without the bodies.
     // Listing a missing file creates it empty.
@@ -86,6 +113,9 @@ public:
                               const std::atomic_bool *cancel = nullptr);
     RecordFile::Result removeAll(int count = -1, const RecordFile::Progress &progress = {},
                                  const std::atomic_bool *cancel = nullptr);
+    // The records numbered in numbers, by the same rewrite.
+    RecordFile::Result remove(const QSet<int> &numbers, const RecordFile::Progress &progress = {},
+                              const std::atomic_bool *cancel = nullptr);
 
     // Cuts the file to length bytes and puts it on disk; for crash recovery.
     bool truncate(qint64 length);

@@ -275,8 +275,8 @@ std::optional<WholeHeader> readHeader(const HistoryRecord &record, HistoryFile::
     const MimeContent content = MimeReader::readHeader(start);
     WholeHeader header;
     header.subject = FixedField::cutAtNul(content.subject);
-    header.correspondent = kind == HistoryFile::Kind::Received ? FixedField::cutAtNul(content.from)
-                                                               : sentCorrespondent(record, content.rawHeader);
+    header.correspondent = kind != HistoryFile::Kind::Sent ? FixedField::cutAtNul(content.from)
+                                                           : sentCorrespondent(record, content.rawHeader);
     return header;
 }
 
@@ -311,7 +311,7 @@ std::optional<WholeMail> read(const HistoryRecord &record, HistoryFile::Kind kin
         && !whole.body.endsWith(note))
         whole.body += QStringLiteral("\r\n") + note;
 
-    if (kind == HistoryFile::Kind::Received) {
+    if (kind != HistoryFile::Kind::Sent) {
         whole.correspondent = mail.from;
         whole.date = mail.date;
     } else {

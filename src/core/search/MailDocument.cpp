@@ -67,7 +67,7 @@ MailDocument MailDocument::of(HistoryFile::Kind kind, const HistoryRecord &store
             doc.correspondent = whole->correspondent;
             const Extras extras = extrasOf(record);
             doc.files = extras.files;
-            if (kind == HistoryFile::Kind::Received) {
+            if (kind != HistoryFile::Kind::Sent) {
                 doc.recipients = extras.to;
             } else {
                 doc.sender = extras.from;
@@ -76,7 +76,7 @@ MailDocument MailDocument::of(HistoryFile::Kind kind, const HistoryRecord &store
             }
         }
     }
-    if (kind == HistoryFile::Kind::Received)
+    if (kind != HistoryFile::Kind::Sent)
         doc.sender = correspondent;
     else
         doc.recipients = correspondent;

@@ -61,6 +61,7 @@ void removeCompactionLeftovers()
     const std::pair<QString, QString> stores[] = {
         {AppPaths::kReceivedHistory, AppPaths::kReceivedHistoryTmp},
         {AppPaths::kSentHistory, AppPaths::kSentHistoryTmp},
+        {AppPaths::kJunkHistory, AppPaths::kJunkHistoryTmp},
         {AppPaths::kAddressBook, AppPaths::kAddressBookTmp},
     };
     for (const auto &[store, tmp] : stores)

@@ -25,7 +25,12 @@ QPointer<BackgroundJob> g_job;
 
 QString historyName(HistoryFile::Kind kind)
 {
-    return kind == HistoryFile::Kind::Received ? QStringLiteral("受信履歴") : QStringLiteral("送信履歴");
+    switch (kind) {
+    case HistoryFile::Kind::Sent: return QStringLiteral("送信履歴");
+    case HistoryFile::Kind::Junk: return QStringLiteral("迷惑メール");
+    case HistoryFile::Kind::Received: break;
+    }
+    return QStringLiteral("受信履歴");
 }
 
 // Runs one history job on a worker; done() gets its outcome on the window thread.

@@ -2,8 +2,13 @@
 
 #include "core/common/FixedField.h"
 #include "core/history/HistoryRecord.h"
+#include "core/history/ReceivedMailIds.h"
 #include "core/history/RecordText.h"
+#include "core/junk/JunkFilter.h"
 #include "ui/viewer/LinkedHeaderLoader.h"
+
+#include <QApplication>
+#include <QStyle>
 
 namespace {
 
@@ -59,6 +64,7 @@ void HistoryListModel::list(HistoryFile::Kind kind)
     m_heads.clear();
     m_blocks.clear();
     m_whole.clear();
+    m_spoofed.clear();
     restartLinks();
     m_rows = HistoryFile(kind).listCount();
     endResetModel();
@@ -71,6 +77,7 @@ void HistoryListModel::reset(QByteArray heads)
     m_heads = std::move(heads);
     m_blocks.clear();
     m_whole.clear();
+    m_spoofed.clear();
     restartLinks();
     m_rows = static_cast<int>(m_heads.size() / HistoryRecord::kHeadSize);
     endResetModel();
@@ -149,9 +156,27 @@ QString HistoryListModel::cell(int row, int column) const
     }
 }
 
+bool HistoryListModel::isSpoofed(int row) const
+{
+    if (!m_kind || *m_kind == HistoryFile::Kind::Sent || row < 0 || row >= m_rows)
+        return false;
+    if (const auto known = m_spoofed.constFind(row); known != m_spoofed.constEnd())
+        return *known;
+    const QByteArray bytes = head(row);
+    const bool spoofed = !bytes.isEmpty() && JunkFilter::instance().isSpoofed(ReceivedMailIds::headKey(bytes));
+    m_spoofed.insert(row, spoofed);
+    return spoofed;
+}
+
 QVariant HistoryListModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DecorationRole && index.column() == 0 && isSpoofed(index.row()))
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    if (role == Qt::AccessibleDescriptionRole && isSpoofed(index.row()))
+        return QStringLiteral("なりすましの可能性があります");
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     return cell(index.row(), index.column());
 }

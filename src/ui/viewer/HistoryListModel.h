@@ -46,6 +46,10 @@ public:
     // Drawn rows whose linked mails are still being read.
     int linksPending() const;
 
+    // Whether the check noted that the sender of a received row (counted from 0)
+    // failed authentication; such a row carries a mark and says so to assistive tools.
+    bool isSpoofed(int row) const;
+
 private:
     struct Whole {
         QString subject;
@@ -66,6 +70,7 @@ private:
     // Rows whose linked header was read: a null entry when the record's own text stands.
     mutable QCache<int, std::optional<Whole>> m_linked;
     mutable QSet<int> m_asked;
+    mutable QHash<int, bool> m_spoofed;
     LinkedHeaderLoader *m_loader = nullptr;
     int m_rows = 0;
 };

@@ -1,6 +1,9 @@
 #include "ui/viewer/MailActions.h"
 
 #include "core/common/AppPaths.h"
+#include "core/common/BackgroundJob.h"
+#include "core/junk/JunkFilter.h"
+#include "core/junk/JunkMail.h"
 #include "ui/common/Clipboard.h"
 #include "core/common/Cp932.h"
 #include "core/common/FixedField.h"
@@ -129,6 +132,14 @@ void MailActions::reply()
 {
     if (refuseWithoutSelection())
         return;
+    // A mail the user answers is one they wanted: the junk filter learns it as good.
+    if (historyState().kind() == HistoryFile::Kind::Received) {
+        auto *learning = new BackgroundJob([record = historyState().buffer()](const std::atomic_bool &) {
+            JunkFilter::instance().learn(JunkMail::of(HistoryFile::Kind::Received, record), false);
+        });
+        QObject::connect(learning, &BackgroundJob::finished, learning, &QObject::deleteLater);
+        learning->start();
+    }
     m_form->editor()->setFocus();
     m_form->setSelectionMarker({});
     Forms::startReply(QStringLiteral("Re:  ") + FixedField::trimSpaces(m_form->subjectText()),

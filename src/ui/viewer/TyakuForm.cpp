@@ -20,6 +20,7 @@
 #include "ui/viewer/HistoryListModel.h"
 #include "ui/viewer/HistoryExchangeActions.h"
 #include "core/history/HistoryState.h"
+#include "ui/viewer/JunkActions.h"
 #include "ui/viewer/MailActions.h"
 #include "ui/viewer/ToolbarIcons.h"
 
@@ -43,6 +44,7 @@
 namespace {
 
 constexpr int kClientWidth = 10425;
+constexpr int kSpoofLineHeight = 330;
 constexpr int kClientHeight = 7320;
 
 const QMap<QString, QString> &helpTexts()
@@ -77,6 +79,7 @@ TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
 
     m_commands = std::make_unique<EditorCommands>(this);
     m_actions = std::make_unique<MailActions>(this);
+    m_junkActions = std::make_unique<JunkActions>(this);
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
@@ -166,11 +169,15 @@ TyakuForm *TyakuForm::openHistory(HistoryFile::Kind kind)
 {
     const bool received = kind == HistoryFile::Kind::Received;
     TyakuForm *form = Forms::open<TyakuForm>();
-    form->setWindowTitle(received ? QStringLiteral("着信履歴") : QStringLiteral("送信履歴"));
-    historyState().mode = received ? HistoryState::kReceived : HistoryState::kSent;
+    const bool junk = kind == HistoryFile::Kind::Junk;
+    form->setWindowTitle(received ? QStringLiteral("着信履歴")
+                                  : junk ? QStringLiteral("迷惑メール") : QStringLiteral("送信履歴"));
+    historyState().mode = HistoryState::modeOf(kind);
     QPalette palette = form->m_list->palette();
-    palette.setColor(QPalette::Base, received ? QColor(210, 250, 250) : QColor(250, 250, 255));
+    palette.setColor(QPalette::Base, received ? QColor(210, 250, 250)
+                                              : junk ? QColor(245, 235, 225) : QColor(250, 250, 255));
     form->m_list->setPalette(palette);
+    form->showJunkEntries();
     form->fillList();
     if (received) {
         auto &listeners = receivedOpenedListeners();
@@ -188,6 +195,8 @@ void TyakuForm::fillList()
     m_model->clear();
     m_editor->clear();
     offerWhatCame({});
+    setSpoofWarning(false);
+    m_shownRow = 0;
 
     const HistoryFile file(historyState().kind());
     m_model->list(file.kind());
@@ -247,6 +256,9 @@ constexpr qsizetype kLongestShownBody = 1000 * 1000;
 void TyakuForm::showRecord(const HistoryRecord &record, int row)
 {
     offerWhatCame(record);
+    m_shownRow = row;
+    // Said beside the mail, never in it: saving or quoting the text leaves it out.
+    const bool spoofed = shownMailSpoofed(row);
     // A record that links to its whole mail shows the mail, every character of it;
     // without a readable file it shows as stored.
     if (const auto whole = WholeMailLink::read(record, historyState().kind())) {
@@ -260,13 +272,16 @@ void TyakuForm::showRecord(const HistoryRecord &record, int row)
             body = body.left(kLongestShownBody) + QStringLiteral("\r\n……（長いため、ここまでを表示しています）");
         setBodyText(body);
         m_model->showWhole(row - 1, whole->subject, whole->correspondent);
+        setSpoofWarning(spoofed);
         return;
     }
     showStored(record);
+    setSpoofWarning(spoofed);
 }
 
 void TyakuForm::showStored(const HistoryRecord &record)
 {
+    setSpoofWarning(false);
     const HistoryRecord shown = record.trimmed();
     const QString &from = shown.Correspondent;
     setSubjectText(RecordText::forScreen(shown.Subject, from));
@@ -317,8 +332,32 @@ int TyakuForm::rowCount() const
 
 int TyakuForm::selectedRow() const
 {
-    const QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    // Of several selected rows, the one last clicked is the one shown.
+    const QItemSelectionModel *selection = m_list->selectionModel();
+    const QModelIndex current = m_list->currentIndex();
+    if (current.isValid() && selection->isRowSelected(current.row(), current.parent()))
+        return current.row() + 1;
+    const QModelIndexList rows = selection->selectedRows();
     return rows.isEmpty() ? 0 : rows.first().row() + 1;
+}
+
+QList<int> TyakuForm::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_list->selectionModel()->selectedRows())
+        rows << index.row() + 1;
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void TyakuForm::showRow(int row)
+{
+    if (row < 1 || row > m_model->rowCount())
+        return;
+    const QModelIndex index = m_model->index(row - 1, 0);
+    m_list->setCurrentIndex(index);
+    m_list->scrollTo(index);
+    showSelectedMail();
 }
 
 QString TyakuForm::selectionMarker() const
@@ -343,6 +382,8 @@ QString TyakuForm::copyFieldText() const
 
 void TyakuForm::clearList()
 {
+    setSpoofWarning(false);
+    m_shownRow = 0;
     m_model->clear();
     offerWhatCame({});
     m_count->setText(QStringLiteral("0"));
@@ -448,7 +489,14 @@ void TyakuForm::applyLayout()
     place(m_subject, layout.subject);
     place(m_from, layout.from);
     place(m_date, layout.date);
-    place(m_editor, layout.editor);
+    // The なりすまし line takes the editor's first line of room.
+    HistoryLayout::Rect editor = layout.editor;
+    if (!m_spoofLine->isHidden()) {
+        place(m_spoofLine, {editor.left, editor.top, editor.width, kSpoofLineHeight});
+        editor.top += kSpoofLineHeight;
+        editor.height = qMax(0, editor.height - kSpoofLineHeight);
+    }
+    place(m_editor, editor);
     m_copyField->move(Twips::toPixels(layout.copyFieldLeft), Twips::toPixels(layout.copyFieldTop));
     m_copyButton->move(Twips::toPixels(layout.copyButtonLeft), Twips::toPixels(layout.copyButtonTop));
 }

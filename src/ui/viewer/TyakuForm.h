@@ -2,6 +2,7 @@
 
 #include "core/history/HistoryFile.h"
 
+#include <QList>
 #include <QMainWindow>
 
 #include <functional>
@@ -9,9 +10,11 @@
 
 class EditorCommands;
 class HistoryListModel;
+class JunkActions;
 class MailActions;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QStatusBar;
@@ -28,7 +31,7 @@ public:
     explicit TyakuForm(QWidget *parent = nullptr);
     ~TyakuForm() override;
 
-    // The launcher's two entries: show the window and list that history.
+    // The launcher's two entries and 迷惑メール: show the window and list that history.
     static TyakuForm *openHistory(HistoryFile::Kind kind);
     // Called each time the received history is opened, for as long as context lives.
     static void addReceivedOpenedListener(QObject *context, std::function<void()> listener);
@@ -54,6 +57,14 @@ public:
     int rowCount() const;
     // The selected row counted from 1, or 0 when none is selected.
     int selectedRow() const;
+    // Every selected row counted from 1, in order.
+    QList<int> selectedRows() const;
+    // The row of the mail shown, counted from 1; 0 when none is.
+    int shownRow() const { return m_shownRow; }
+    // Selects row (counted from 1) and shows its mail, as a click would.
+    void showRow(int row);
+    // The line above a mail whose sender failed authentication; empty when none is shown.
+    QString warningText() const;
     QString selectionMarker() const;
     void setSelectionMarker(const QString &marker);
     QString countText() const;
@@ -64,6 +75,7 @@ public:
     QString searchText() const;
     EditorCommands &commands() { return *m_commands; }
     MailActions &actions() { return *m_actions; }
+    JunkActions &junkActions() { return *m_junkActions; }
 
     QTreeView *mailList() const { return m_list; }
     QPlainTextEdit *editor() const { return m_editor; }
@@ -89,6 +101,13 @@ private:
     void openAttachmentFolder();
     void openWholeMail();
     void passBodyThroughClipboard();
+    // Shows or hides the なりすまし line above the shown mail.
+    void setSpoofWarning(bool shown);
+    // Whether the check noted that the sender of record row failed authentication.
+    bool shownMailSpoofed(int row) const;
+    void buildJunkMenu(QMenu *mail);
+    // The junk entries that fit the history listed.
+    void showJunkEntries();
     void placeCopyControlsOnStatusBar();
     int statusBarTop() const;
 
@@ -113,6 +132,13 @@ private:
     QWidget *m_client = nullptr;
     std::unique_ptr<EditorCommands> m_commands;
     std::unique_ptr<MailActions> m_actions;
+    std::unique_ptr<JunkActions> m_junkActions;
+    QLabel *m_spoofLine = nullptr;
+    QAction *m_toJunk = nullptr;     // 迷惑メール(&J)
+    QAction *m_notJunk = nullptr;    // 迷惑メールではない(&N)
+    QAction *m_openJunk = nullptr;
+    QAction *m_openReceived = nullptr;
+    int m_shownRow = 0;
     // Positions the layout reads back, kept in twips so pixel rounding never drifts.
     int m_editorLeft = 20;
     int m_copyButtonLeft = 1920;

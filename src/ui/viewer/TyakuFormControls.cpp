@@ -98,7 +98,8 @@ void TyakuForm::buildControls(QWidget *client)
     m_list->setItemsExpandable(false);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several rows at once go to or come back from 迷惑メール.
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->header()->setStretchLastSection(false);
     // Cells keep the fields' padding; eliding would end every cell in "…".
@@ -251,6 +252,7 @@ void TyakuForm::buildMenus()
     search->setObjectName(QStringLiteral("msearchall"));
     search->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     search->setShortcutContext(Qt::WindowShortcut);
+    buildJunkMenu(mail);
 }
 
 void TyakuForm::buildToolBar()
