@@ -5,6 +5,7 @@
 #include "core/history/HistoryRecord.h"
 #include "core/mail/MailLibrary.h"
 
+#include <QFileInfo>
 #include <QHash>
 
 #include <optional>
@@ -78,8 +79,10 @@ bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known)
 
 bool rebuild(const Server &server, ReceivedMailIds::Ids &known)
 {
-    HistoryFile received(HistoryFile::Kind::Received);
-    const QByteArray heads = received.readHeads();
+    // A mail the filter sent to the junk history is stored as much as any other.
+    QByteArray heads = HistoryFile(HistoryFile::Kind::Received).readHeads();
+    if (const HistoryFile junk(HistoryFile::Kind::Junk); QFileInfo::exists(junk.path()))
+        heads += junk.readHeads();
     if (heads.isEmpty())
         return true;
     QHash<QByteArray, int> unclaimed;

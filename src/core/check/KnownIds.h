@@ -31,8 +31,8 @@ QByteArray headKeyOf(const MailStatus &status);
 // lost or the user stopped.
 bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known);
 
-// The id file is gone or cut: the mails waiting are matched to the records by
-// what a record keeps of their headers, read with TOP or, from a server
+// The id file is gone or cut: the mails waiting are matched to the records of
+// the received and the junk history by what a record keeps of their headers, read with TOP or, from a server
 // without it, with RETR. False as above.
 bool rebuild(const Server &server, ReceivedMailIds::Ids &known);
 
