@@ -1,6 +1,6 @@
 #include "ui/viewer/HistoryExchangeActions.h"
 #include "ui/addressbook/AddressExchangeActions.h"
-#include "core/exchange/Mbox.h"
+#include "core/common/Mbox.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "ui/addressbook/FriendForm.h"
