@@ -3,6 +3,7 @@
 #include "core/common/AppPaths.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryRecord.h"
+#include "core/history/HistoryRecovery.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/common/SafeFile.h"
 #include "support/Sandbox.h"
@@ -412,6 +413,19 @@ TEST(ReceiveJournal, BothHistoriesAreConfirmedAndCutTheSameWay)
     EXPECT_TRUE(ids.contains(uidOf(2)));
     EXPECT_FALSE(ids.contains(uidOf(3)));
     EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path()));
+}
+
+// Without a journal, the start still cuts a record torn at the end of the
+// junk history, which the next check would otherwise append behind.
+TEST(ReceiveJournal, TheStartCutsATornTailOfTheJunkHistoryToo)
+{
+    Sandbox sandbox;
+    HistoryFile junk(HistoryFile::Kind::Junk);
+    ASSERT_TRUE(junk.append(mail(1)).ok);
+    const QByteArray whole = Sandbox::readFile(junk.path());
+    Sandbox::writeFile(junk.path(), whole + mail(2).toBytes().left(500));
+    EXPECT_EQ(HistoryRecovery::atStart(), QString());
+    EXPECT_EQ(Sandbox::readFile(junk.path()), whole);
 }
 
 } // namespace

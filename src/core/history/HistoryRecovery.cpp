@@ -9,7 +9,8 @@ QString atStart()
 {
     if (const QString unsettled = HistoryFile::settleLeftJournal(); !unsettled.isEmpty())
         return unsettled;
-    for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Sent}) {
+    for (const HistoryFile::Kind kind :
+         {HistoryFile::Kind::Received, HistoryFile::Kind::Sent, HistoryFile::Kind::Junk}) {
         HistoryFile file(kind);
         const qint64 whole = qint64(file.count()) * HistoryRecord::kSize;
         if (file.length() > whole && !file.truncate(whole))

@@ -78,8 +78,10 @@ struct Announced {
 bool confirm(HistoryFile &history, const Announced &announced, ReceiveJournal::Recovery &result,
              QSet<int> &confirmedMails, ReceivedMailIds::Ids &stored)
 {
+    // A cut made by a recovery killed before is on disk before the journal goes.
+    const auto flushed = [&] { return SafeFile::flush(history.path()) || !QFileInfo::exists(history.path()); };
     if (announced.startLength < 0)
-        return true;
+        return flushed();
     const QMap<qint64, Intent> &intents = announced.intents;
     std::lock_guard owner(FileOwner::lockFor(history.path()));
     qint64 end = intents.isEmpty() ? announced.startLength : qMin(announced.startLength, intents.firstKey());
@@ -106,7 +108,7 @@ bool confirm(HistoryFile &history, const Announced &announced, ReceiveJournal::R
     // Whatever lies after the last record found whole was never confirmed.
     if (history.length() > end && !history.truncate(end))
         return false;
-    return SafeFile::flush(history.path()) || !QFileInfo::exists(history.path());
+    return flushed();
 }
 
 } // namespace
