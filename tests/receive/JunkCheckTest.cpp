@@ -1,13 +1,12 @@
 #include "ui/receive/MailCheck.h"
 
 #include "CheckTest.h"
+#include "JunkMails.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "core/check/CheckCommand.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/junk/JunkFilter.h"
-#include "core/junk/JunkMail.h"
-#include "core/mail/MailLibrary.h"
 #include "ui/viewer/TyakuForm.h"
 
 #include <QFileInfo>
@@ -16,27 +15,10 @@
 
 namespace {
 
-QByteArray junkMail(int n, const QByteArray &from = "prize@win-lottery.example")
-{
-    return "From: " + from + "\r\nTo: you@example.jp\r\nSubject: WINNER casino bonus prize " + QByteArray::number(n)
-        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n"
-          "Congratulations WINNER! Claim your free casino bonus prize now at "
-          "http://claim.win-lottery.example/bonus cheap viagra pills, unlimited jackpot cash, act now.\r\n";
-}
-
-QByteArray goodMail(int n, const QByteArray &from = "colleague@example.jp")
-{
-    return "From: " + from + "\r\nTo: you@example.jp\r\nSubject: project meeting minutes " + QByteArray::number(n)
-        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n"
-          "Hello, attached are the minutes of our project meeting. The schedule review moves to "
-          "Thursday; please check the draft agenda and the budget figures before then. Regards\r\n";
-}
-
-// Mail as the check reads it, so learning and judging see the same thing.
-JunkMail asRead(const QByteArray &raw)
-{
-    return JunkMail::of(MailLibrary::parse(raw));
-}
+using JunkMails::junk;
+using JunkMails::good;
+using JunkMails::junkSubject;
+using JunkMails::goodSubject;
 
 // The junk and received histories of the sandbox, by subject.
 QStringList subjectsIn(HistoryFile::Kind kind)
@@ -68,27 +50,18 @@ protected:
         CheckTest::TearDown();
     }
 
-    static void train()
-    {
-        for (int n = 0; n < JunkFilter::kTrainedAfter + 2; ++n) {
-            ASSERT_TRUE(JunkFilter::instance().learn(asRead(junkMail(100 + n)), true));
-            ASSERT_TRUE(JunkFilter::instance().learn(asRead(goodMail(100 + n)), false));
-        }
-    }
-
-    static QString junkSubject(int n) { return QStringLiteral("WINNER casino bonus prize %1").arg(n); }
-    static QString goodSubject(int n) { return QStringLiteral("project meeting minutes %1").arg(n); }
 };
 
 TEST_F(JunkCheck, AnUntrainedFilterMovesNothing)
 {
     for (int n = 1; n <= 3; ++n)
-        servers->deliver(user, junkMail(n));
+        servers->deliver(user, junk(n));
     const auto outcome = MailCheck::run();
     EXPECT_EQ(outcome.stored, 3);
     EXPECT_EQ(outcome.junk, 0);
     EXPECT_EQ(outcome.newMail.size(), 3);
-    EXPECT_EQ(subjectsIn(HistoryFile::Kind::Received), (QStringList{junkSubject(1), junkSubject(2), junkSubject(3)}));
+    EXPECT_EQ(subjectsIn(HistoryFile::Kind::Received),
+              (QStringList{junkSubject(1), junkSubject(2), junkSubject(3)}));
     EXPECT_TRUE(subjectsIn(HistoryFile::Kind::Junk).isEmpty());
     EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail + MailCheck::kEncrypted);
     EXPECT_EQ(CheckCommand::answerFor(outcome).line, QStringLiteral("新着メール 3 通"));
@@ -96,10 +69,10 @@ TEST_F(JunkCheck, AnUntrainedFilterMovesNothing)
 
 TEST_F(JunkCheck, ATrainedFilterSendsJunkToTheJunkHistoryAndLeavesItOutOfTheNews)
 {
-    train();
-    servers->deliver(user, junkMail(1));
-    servers->deliver(user, goodMail(1));
-    servers->deliver(user, junkMail(2));
+    ASSERT_TRUE(JunkMails::train());
+    servers->deliver(user, junk(1));
+    servers->deliver(user, good(1));
+    servers->deliver(user, junk(2));
     auto outcome = MailCheck::run();
     EXPECT_EQ(outcome.stored, 3);
     EXPECT_EQ(outcome.junk, 2);
@@ -116,7 +89,7 @@ TEST_F(JunkCheck, ATrainedFilterSendsJunkToTheJunkHistoryAndLeavesItOutOfTheNews
     EXPECT_EQ(history->subjectText(), goodSubject(1));
 
     // Nothing but junk: both counts still said, and nothing to tell of.
-    servers->deliver(user, junkMail(3));
+    servers->deliver(user, junk(3));
     outcome = MailCheck::run();
     EXPECT_EQ(outcome.junk, 1);
     EXPECT_TRUE(outcome.newMail.isEmpty());
@@ -127,10 +100,10 @@ TEST_F(JunkCheck, ATrainedFilterSendsJunkToTheJunkHistoryAndLeavesItOutOfTheNews
 
 TEST_F(JunkCheck, ASenderInTheAddressBookIsNeverJunk)
 {
-    train();
+    ASSERT_TRUE(JunkMails::train());
     ASSERT_TRUE(AddressBook().append(QStringLiteral("友人"), QStringLiteral("friend@example.jp")).ok);
-    servers->deliver(user, junkMail(1, "Friend <friend@example.jp>"));
-    servers->deliver(user, junkMail(2));
+    servers->deliver(user, junk(1, "Friend <friend@example.jp>"));
+    servers->deliver(user, junk(2));
     const auto outcome = MailCheck::run();
     EXPECT_EQ(outcome.junk, 1);
     EXPECT_EQ(subjectsIn(HistoryFile::Kind::Received), QStringList{junkSubject(1)});
@@ -142,9 +115,9 @@ TEST_F(JunkCheck, ASenderInTheAddressBookIsNeverJunk)
 TEST_F(JunkCheck, JunkLeftOnTheServerIsKnownAsStored)
 {
     runtimeSettings().KeepOnServer = 1;
-    train();
-    servers->deliver(user, junkMail(1));
-    servers->deliver(user, goodMail(1));
+    ASSERT_TRUE(JunkMails::train());
+    servers->deliver(user, junk(1));
+    servers->deliver(user, good(1));
     ASSERT_EQ(MailCheck::run().stored, 2);
     ASSERT_EQ(subjectsIn(HistoryFile::Kind::Junk), QStringList{junkSubject(1)});
     const ReceivedMailIds ids(servers->pop3Server(), user);

@@ -1,13 +1,12 @@
 #include "ui/receive/MailCheck.h"
 
 #include "CheckTest.h"
+#include "JunkMails.h"
 
 #include "core/common/AppPaths.h"
 #include "core/history/ReceiveJournal.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/junk/JunkFilter.h"
-#include "core/junk/JunkMail.h"
-#include "core/mail/MailLibrary.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -30,16 +29,7 @@ bool isJunk(int n)
 
 QByteArray mailNumber(int n)
 {
-    const QByteArray number = QByteArray::number(n);
-    if (isJunk(n))
-        return "From: prize@win-lottery.example\r\nTo: you@example.jp\r\nSubject: WINNER casino bonus prize " + number
-            + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n"
-              "Congratulations WINNER! Claim your free casino bonus prize now at "
-              "http://claim.win-lottery.example/bonus cheap viagra pills, unlimited jackpot cash, act now.\r\n";
-    return "From: colleague@example.jp\r\nTo: you@example.jp\r\nSubject: project meeting minutes " + number
-        + "\r\nDate: Mon, 7 Dec 2026 10:00:00 +0900\r\n\r\n"
-          "Hello, attached are the minutes of our project meeting. The schedule review moves to "
-          "Thursday; please check the draft agenda and the budget figures before then. Regards\r\n";
+    return isJunk(n) ? JunkMails::junk(n) : JunkMails::good(n);
 }
 
 int numberOf(const QString &subject)
@@ -79,10 +69,7 @@ TEST_F(JunkKill, KillNineMidCheckLeavesEveryMailInExactlyOneHistory)
     constexpr int kMails = 150;
     constexpr int kTrials = 10;
     JunkFilter::instance().reset();
-    for (int n = 0; n < JunkFilter::kTrainedAfter + 2; ++n) {
-        ASSERT_TRUE(JunkFilter::instance().learn(JunkMail::of(MailLibrary::parse(mailNumber(1002 + 3 * n))), true));
-        ASSERT_TRUE(JunkFilter::instance().learn(JunkMail::of(MailLibrary::parse(mailNumber(1000 + 3 * n))), false));
-    }
+    ASSERT_TRUE(JunkMails::train());
     // The check in the child opens the words afresh.
     JunkFilter::instance().reset();
     runtimeSettings().KeepOnServer = 1;

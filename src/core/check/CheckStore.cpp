@@ -80,6 +80,9 @@ void CheckStore::judge(Parsed &parsed)
     if (!*m_trained)
         return;
     JunkMail mail = JunkMail::of(parsed.mail);
+    // Most mail comes from people the user knows, and is never junk: not scored at all.
+    if (m_trusted.contains(mail.senderAddress()))
+        return;
     if (mail.header.isEmpty())
         mail.header = header;
     mail.spoofed = parsed.spoofed;

@@ -2,10 +2,8 @@
 #include "ui/desktop/Notices.h"
 #include "ui/desktop/TimedCheck.h"
 #include "core/history/HistoryFile.h"
-#include "core/junk/JunkFilter.h"
-#include "core/junk/JunkMail.h"
-#include "core/mail/MailLibrary.h"
 #include "receive/CheckTest.h"
+#include "receive/JunkMails.h"
 #include "ui/receive/MailCheck.h"
 #include "ui/settings/IdPassForm.h"
 #include "ui/shell/Forms.h"
@@ -257,20 +255,11 @@ TEST_F(TimedNotices, UsersOwnCheckAlsoNoticesNewMailButNeverItsFailures)
 // unseen mail are the received history's alone.
 TEST_F(TimedNotices, JunkRaisesNoNoticeAndIsNotCountedAsUnseen)
 {
-    const auto mail = [](bool junk, int n) {
-        const QByteArray number = QByteArray::number(n);
-        return junk ? "From: prize@win-lottery.example\r\nSubject: WINNER casino bonus prize " + number
-                + "\r\n\r\nClaim your free casino bonus prize now at http://claim.win-lottery.example/ cheap viagra\r\n"
-                    : "From: colleague@example.jp\r\nSubject: project meeting minutes " + number
-                + "\r\n\r\nThe minutes of our project meeting; the schedule review moves to Thursday.\r\n";
-    };
     JunkFilter::instance().reset();
-    for (int n = 0; n < JunkFilter::kTrainedAfter + 2; ++n)
-        for (const bool junk : {true, false})
-            ASSERT_TRUE(JunkFilter::instance().learn(JunkMail::of(MailLibrary::parse(mail(junk, 100 + n))), junk));
+    ASSERT_TRUE(JunkMails::train());
     DesktopIntegration desktop;
-    servers->deliver(user, mail(true, 1));
-    servers->deliver(user, mail(false, 1));
+    servers->deliver(user, JunkMails::junk(1));
+    servers->deliver(user, JunkMails::good(1));
     EXPECT_EQ(MailCheck::run().junk, 1);
     QList<Notify> shown = notifiesAfterSettling(1);
     ASSERT_EQ(shown.size(), 1);
@@ -278,7 +267,7 @@ TEST_F(TimedNotices, JunkRaisesNoNoticeAndIsNotCountedAsUnseen)
     EXPECT_EQ(shown[0].body, QStringLiteral("colleague@example.jp: project meeting minutes 1"));
     EXPECT_EQ(desktop.unseenCount(), 1);
 
-    servers->deliver(user, mail(true, 2));
+    servers->deliver(user, JunkMails::junk(2));
     EXPECT_EQ(MailCheck::run().junk, 1);
     EXPECT_EQ(notifiesAfterSettling(2).size(), 1);
     EXPECT_EQ(desktop.unseenCount(), 1);
