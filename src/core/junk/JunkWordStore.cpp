@@ -120,17 +120,25 @@ QHash<qint64, JunkCombine::Counts> JunkWordStore::counts(const QList<qint64> &ke
 {
     QHash<qint64, JunkCombine::Counts> found;
     found.reserve(keys.size());
-    SqliteStatement select(m_db, "SELECT good, junk FROM words WHERE key = ?1");
-    for (const qint64 key : keys) {
-        select.bind(1, key);
-        if (select.step())
-            found.insert(key, {select.integer(0), select.integer(1)});
-        else if (select.failed()) {
+    // One read transaction for all lookups: each would otherwise lock and unlock the file.
+    m_db.exec("BEGIN");
+    {
+        SqliteStatement select(m_db, "SELECT good, junk FROM words WHERE key = ?1");
+        for (const qint64 key : keys) {
+            select.bind(1, key);
+            if (select.step())
+                found.insert(key, {select.integer(0), select.integer(1)});
+            else if (select.failed())
+                break;
+            select.reset();
+        }
+        if (select.failed()) {
+            m_db.exec("ROLLBACK");
             failed();
             return {};
         }
-        select.reset();
     }
+    m_db.exec("COMMIT");
     return found;
 }
 
