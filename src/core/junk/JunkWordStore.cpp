@@ -165,11 +165,14 @@ QHash<qint64, JunkCombine::Counts> JunkWordStore::countsFromCache(const QList<qi
 {
     QHash<qint64, JunkCombine::Counts> found;
     found.reserve(keys.size());
+    // Both in key order: each search starts where the last one ended.
+    auto from = m_cache.cbegin();
     for (const qint64 key : keys) {
-        const auto row = std::lower_bound(m_cache.cbegin(), m_cache.cend(), key,
-                                          [](const Row &r, qint64 k) { return r.key < k; });
-        if (row != m_cache.cend() && row->key == key)
-            found.insert(key, {row->good, row->junk});
+        from = std::lower_bound(from, m_cache.cend(), key, [](const Row &r, qint64 k) { return r.key < k; });
+        if (from == m_cache.cend())
+            break;
+        if (from->key == key)
+            found.insert(key, {from->good, from->junk});
     }
     return found;
 }

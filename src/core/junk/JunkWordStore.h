@@ -39,7 +39,7 @@ public:
     QString takeNotice();
 
     JunkCombine::Counts totals();
-    // The counts of those keys that were ever seen.
+    // The counts of those of the keys (in ascending order) that were ever seen.
     QHash<qint64, JunkCombine::Counts> counts(const QList<qint64> &keys);
     Learnt learnt(const QByteArray &fingerprint);
 
