@@ -60,8 +60,13 @@ protected:
     {
         JunkFilter::instance().reset();
         QByteArray mbox;
-        for (int n = 0; n < 12; ++n)
+        for (int n = 0; n < 11; ++n)
             Mbox::appendEntry(mbox, Mbox::separator("win@prize-center.example", {}), junkRaw(n));
+        // Junk is often HTML alone, read through the GUI's text document even here.
+        Mbox::appendEntry(mbox, Mbox::separator("win@prize-center.example", {}),
+                          "From: <html@prize-center.example>\r\nSubject: =?UTF-8?B?" + QStringLiteral("当選のお知らせ").toUtf8().toBase64()
+                              + "?=\r\nContent-Type: text/html; charset=UTF-8\r\n\r\n<html><body><font size=\"-1\" color=\"FF0000\">"
+                              + QStringLiteral("現金プレゼント</font> <a href=\"http://prize-center.example/\">今すぐ</a></body></html>\r\n").toUtf8());
         Sandbox::writeFile(sandbox.workPath(QStringLiteral("junk.mbox")), mbox);
         for (int n = 0; n < 11; ++n)
             Sandbox::writeFile(sandbox.workPath(QStringLiteral("good%1.eml").arg(n)), goodRaw(n));

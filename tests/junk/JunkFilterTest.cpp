@@ -3,6 +3,8 @@
 #include "core/addressbook/AddressBook.h"
 #include "core/common/Sqlite.h"
 #include "core/junk/JunkFilter.h"
+#include "core/junk/JunkTokens.h"
+#include "core/junk/JunkWordStore.h"
 
 #include "support/Sandbox.h"
 
@@ -108,6 +110,25 @@ TEST_F(JunkFilterTest, LearningAMailTheOtherWayMovesItsCountsInsteadOfAddingThem
     EXPECT_EQ(filter.learnAll({junk(40), junk(41), good(5)}, true), 3);
     EXPECT_EQ(filter.learnedJunk(), 13);
     EXPECT_EQ(filter.learnedGood(), 9);
+}
+
+TEST_F(JunkFilterTest, WhatAnotherProcessLearntCountsAtOnce)
+{
+    train();
+    const JunkMail mail = good(90);
+    const double before = filter.score(mail).score;
+    // Another connection to the same file, as --junk-learn run beside a window would be.
+    JunkWordStore other;
+    ASSERT_TRUE(other.open(JunkFilter::storePath()));
+    QList<JunkWordStore::Mail> learnt;
+    for (int n = 0; n < 5; ++n) {
+        JunkMail copy = good(90);
+        copy.subject += QString::number(n * 11);
+        learnt << JunkWordStore::Mail{QByteArray::number(n), JunkTokens::keysOf(copy)};
+    }
+    ASSERT_EQ(other.learn(learnt, true), 5);
+    EXPECT_EQ(filter.learnedJunk(), 15);
+    EXPECT_GT(filter.score(mail).score, before);
 }
 
 TEST_F(JunkFilterTest, TrustedSendersAreNeverJunk)

@@ -18,10 +18,19 @@ double wordProbability(Counts counts, Counts totals)
 
 double chi2Q(double x2, int degrees)
 {
-    // The series' terms in logarithms: with many tokens e^-m alone underflows.
     const double m = x2 / 2.0;
     if (m <= 0)
         return 1.0;
+    if (m < 700) {
+        double term = std::exp(-m);
+        double sum = term;
+        for (int i = 1; i < degrees / 2; ++i) {
+            term *= m / i;
+            sum += term;
+        }
+        return std::min(sum, 1.0);
+    }
+    // Beyond that e^-m underflows: the same series in logarithms.
     double logTerm = -m;
     double logSum = logTerm;
     for (int i = 1; i < degrees / 2; ++i) {

@@ -4,7 +4,7 @@
 #include "core/instance/InstallationLock.h"
 #include "core/junk/JunkFilter.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -160,7 +160,17 @@ Result run(const QStringList &arguments)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // HTML mail is read through QTextDocument, which needs a GUI application
+    // (a core one crashes in it); nothing is shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries this command's own words only, not Qt's remarks on
+    // each mail's HTML or the session it runs in.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    });
+    QGuiApplication app(argc, argv);
     const Result result = run(QCoreApplication::arguments().mid(1));
     std::fwrite(result.output.toUtf8().constData(), 1, size_t(result.output.toUtf8().size()), stdout);
     if (!result.error.isEmpty())

@@ -46,20 +46,10 @@ void noteStoreError()
         s.error = s.store.error();
 }
 
-QList<qint64> keysOf(const QStringList &tokens)
-{
-    QList<qint64> keys;
-    keys.reserve(tokens.size());
-    for (const QString &token : tokens)
-        keys << qint64(JunkTokens::key(token));
-    return keys;
-}
-
 JunkWordStore::Mail learntForm(const JunkMail &mail)
 {
     JunkWordStore::Mail learnt;
-    learnt.keys = keysOf(JunkTokens::of(mail));
-    std::sort(learnt.keys.begin(), learnt.keys.end());
+    learnt.keys = JunkTokens::keysOf(mail);
     learnt.fingerprint = QCryptographicHash::hash(
         QByteArrayView(reinterpret_cast<const char *>(learnt.keys.constData()), learnt.keys.size() * qsizetype(sizeof(qint64))),
         QCryptographicHash::Sha1);
@@ -88,8 +78,8 @@ QString JunkFilter::storePath()
 
 JunkScore JunkFilter::score(const JunkMail &mail)
 {
-    const QStringList tokens = JunkTokens::of(mail);
-    const QList<qint64> keys = keysOf(tokens);
+    const QList<qint64> keys = JunkTokens::keysOf(mail);
+    static const qint64 spoofed = JunkTokens::key(JunkTokens::kSpoofed);
     std::lock_guard lock(state().mutex);
     JunkWordStore *store = storeLocked();
     if (!store)
@@ -103,10 +93,10 @@ JunkScore JunkFilter::score(const JunkMail &mail)
     noteStoreError();
     QList<double> probabilities;
     probabilities.reserve(counts.size() + 1);
-    for (qsizetype i = 0; i < keys.size(); ++i) {
-        if (tokens[i] == JunkTokens::kSpoofed)
+    for (const qint64 key : keys) {
+        if (key == spoofed)
             probabilities << JunkCombine::kSpoofedProbability;
-        else if (const auto found = counts.constFind(keys[i]); found != counts.cend())
+        else if (const auto found = counts.constFind(key); found != counts.cend())
             probabilities << JunkCombine::wordProbability(*found, totals);
     }
     const double score = JunkCombine::combine(probabilities);

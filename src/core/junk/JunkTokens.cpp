@@ -22,6 +22,8 @@ constexpr int kMaxTextLength = 64 * 1024;
 
 bool isSpaceless(char32_t c)
 {
+    if (c < 0x0E00)  // Latin, Greek, Cyrillic, Arabic...: all spaced
+        return false;
     if (c == 0x30FC || c == 0x3005 || c == 0x3006)  // ー 々 〆
         return true;
     switch (QChar::script(c)) {
@@ -41,27 +43,9 @@ bool isSpaceless(char32_t c)
 
 bool isWordChar(char32_t c)
 {
+    if (c < 0x80)
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z');
     return QChar::isLetterOrNumber(c) || QChar::isMark(c);
-}
-
-void addWord(QStringList &tokens, const QString &prefix, const QString &word, int length)
-{
-    if (length < 2)
-        return;
-    if (length > kMaxWordLength)
-        tokens << prefix + QStringLiteral("long:%1").arg(length / 10 * 10);
-    else
-        tokens << prefix + word;
-}
-
-void addGrams(QStringList &tokens, const QString &prefix, const QList<char32_t> &run)
-{
-    if (run.size() == 1) {
-        tokens << prefix + QString::fromUcs4(run.constData(), 1);
-        return;
-    }
-    for (qsizetype i = 0; i + 1 < run.size(); ++i)
-        tokens << prefix + QString::fromUcs4(run.constData() + i, 2);
 }
 
 QString addressDomain(const QString &address)
@@ -84,54 +68,69 @@ QString header(const QByteArray &block, const char *name)
     return raw.isNull() ? QString() : NormalText::normalize(Charsets::decodeHeader(raw)).simplified();
 }
 
-void addDomain(QStringList &tokens, const QString &prefix, const QString &domain)
+void outDomain(const Emit &out, QStringView prefix, const QString &domain)
 {
     if (domain.isEmpty())
         return;
-    tokens << prefix + domain;
+    out(prefix, domain);
     const QString organisation = AuthResults::organisationalDomain(domain);
     if (organisation != domain)
-        tokens << prefix + organisation;
+        out(prefix, organisation);
 }
 
-void addHeaderTokens(QStringList &tokens, const JunkMail &mail)
+void outHeaderTokens(const Emit &out, const JunkMail &mail)
 {
     if (mail.header.isEmpty())
         return;
-    const QString flag = header(mail.header, "X-Spam-Flag");
-    if (flag.startsWith(QLatin1String("yes")))
-        tokens << QStringLiteral("x-spam-flag:yes");
+    if (header(mail.header, "X-Spam-Flag").startsWith(QLatin1String("yes")))
+        out(u"x-spam-flag:", u"yes");
     const QString status = header(mail.header, "X-Spam-Status");
     if (!status.isEmpty())
-        tokens << (status.startsWith(QLatin1String("yes")) ? QStringLiteral("x-spam-status:yes")
-                                                           : QStringLiteral("x-spam-status:no"));
+        out(u"x-spam-status:", status.startsWith(QLatin1String("yes")) ? u"yes" : u"no");
     if (const QString mailer = header(mail.header, "X-Mailer"); !mailer.isEmpty())
-        tokens << QStringLiteral("x-mailer:") + mailer.section(u' ', 0, 0);
-    addDomain(tokens, QStringLiteral("msgid-domain:"), addressDomain(firstAddress(header(mail.header, "Message-ID"))));
+        out(u"x-mailer:", mailer.section(u' ', 0, 0));
+    outDomain(out, u"msgid-domain:", addressDomain(firstAddress(header(mail.header, "Message-ID"))));
     const QString replyTo = firstAddress(header(mail.header, "Reply-To"));
     if (!replyTo.isEmpty() && replyTo != mail.senderAddress())
-        addDomain(tokens, QStringLiteral("reply-to-domain:"), addressDomain(replyTo));
+        outDomain(out, u"reply-to-domain:", addressDomain(replyTo));
     const QString type = header(mail.header, "Content-Type").section(u';', 0, 0).trimmed();
     if (!type.isEmpty())
-        tokens << QStringLiteral("content-type:") + type;
+        out(u"content-type:", type);
 }
 
-void addSubjectTags(QStringList &tokens, const QString &subject)
+void outSubjectTags(const Emit &out, const QString &subject)
 {
     // [meiwaku], [SPAM], 【迷惑メール】 and the like that servers put in front.
     static const QRegularExpression tag(QStringLiteral("[\\[【〔《]([^\\]】〕》]{1,30})[\\]】〕》]"));
     for (auto it = tag.globalMatch(subject); it.hasNext();)
-        tokens << QStringLiteral("subject-tag:") + it.next().captured(1).trimmed();
+        out(u"subject-tag:", it.next().captured(1).trimmed());
 }
 
 } // namespace
 
-void addText(QStringList &tokens, const QString &text, const QString &prefix)
+void forEachInText(const QString &text, QStringView prefix, const Emit &out)
 {
     const qsizetype end = std::min<qsizetype>(text.size(), kMaxTextLength);
-    QString word;
+    const QStringView all(text);
+    qsizetype wordStart = -1;
     int wordLength = 0;
-    QList<char32_t> run;
+    // The run without spaces: where its last two characters start.
+    qsizetype runStart = -1, before = -1, last = -1;
+    const auto endWord = [&](qsizetype at) {
+        if (wordStart < 0)
+            return;
+        if (wordLength > kMaxWordLength)
+            out(prefix, QStringLiteral("long:%1").arg(wordLength / 10 * 10));
+        else if (wordLength >= 2)
+            out(prefix, all.mid(wordStart, at - wordStart));
+        wordStart = -1;
+        wordLength = 0;
+    };
+    const auto endRun = [&](qsizetype at) {
+        if (runStart >= 0 && before < 0)  // a lone character is its own token
+            out(prefix, all.mid(runStart, at - runStart));
+        runStart = before = last = -1;
+    };
     for (qsizetype i = 0; i < end;) {
         char32_t c = text[i].unicode();
         qsizetype width = 1;
@@ -141,27 +140,31 @@ void addText(QStringList &tokens, const QString &text, const QString &prefix)
         }
         const bool spaceless = isSpaceless(c);
         const bool wordChar = !spaceless && isWordChar(c);
-        if (!wordChar && !word.isEmpty()) {
-            addWord(tokens, prefix, word, wordLength);
-            word.clear();
-            wordLength = 0;
-        }
-        if (!spaceless && !run.isEmpty()) {
-            addGrams(tokens, prefix, run);
-            run.clear();
-        }
+        if (!wordChar)
+            endWord(i);
+        if (!spaceless)
+            endRun(i);
         if (wordChar) {
-            word.append(text.constData() + i, width);
+            if (wordStart < 0)
+                wordStart = i;
             ++wordLength;
         } else if (spaceless) {
-            run << c;
+            if (runStart < 0)
+                runStart = i;
+            before = last;
+            last = i;
+            if (before >= 0)
+                out(prefix, all.mid(before, i + width - before));
         }
         i += width;
     }
-    if (!word.isEmpty())
-        addWord(tokens, prefix, word, wordLength);
-    if (!run.isEmpty())
-        addGrams(tokens, prefix, run);
+    endWord(end);
+    endRun(end);
+}
+
+void addText(QStringList &tokens, const QString &text, const QString &prefix)
+{
+    forEachInText(text, prefix, [&tokens](QStringView p, QStringView t) { tokens << p.toString().append(t); });
 }
 
 QStringList urlHosts(const QString &text)
@@ -179,59 +182,80 @@ QStringList urlHosts(const QString &text)
     return hosts;
 }
 
-QStringList of(const JunkMail &mail)
+void forEach(const JunkMail &mail, const Emit &out)
 {
-    QStringList tokens;
-    tokens.reserve(1024);
     const QString sender = mail.senderAddress();
     if (!sender.isEmpty()) {
-        tokens << QStringLiteral("from-addr:") + sender;
-        addDomain(tokens, QStringLiteral("from-domain:"), addressDomain(sender));
+        out(u"from-addr:", sender);
+        outDomain(out, u"from-domain:", addressDomain(sender));
     }
     QString name = mail.from;
-    name.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
-    addText(tokens, NormalText::normalize(name), QStringLiteral("from:"));
+    if (const qsizetype open = name.indexOf(u'<'); open >= 0)
+        name.truncate(open);
+    forEachInText(NormalText::normalize(name), u"from:", out);
 
     const QString subject = NormalText::normalize(mail.subject);
-    addText(tokens, subject, QStringLiteral("subject:"));
-    addSubjectTags(tokens, subject);
-    addHeaderTokens(tokens, mail);
+    forEachInText(subject, u"subject:", out);
+    outSubjectTags(out, subject);
+    outHeaderTokens(out, mail);
     if (mail.spoofed)
-        tokens << kSpoofed;
+        out({}, kSpoofed);
 
     const QString body = NormalText::normalize(mail.body.left(kMaxTextLength));
-    addText(tokens, body);
-    for (const QString &host : urlHosts(body))
-        addDomain(tokens, QStringLiteral("url-host:"), host);
+    forEachInText(body, {}, out);
+    if (body.contains(QLatin1String("http")) || body.contains(QLatin1String("www.")))
+        for (const QString &host : urlHosts(body))
+            outDomain(out, u"url-host:", host);
 
     for (const QString &file : mail.files.split(u'\n', Qt::SkipEmptyParts)) {
         const QString normal = NormalText::normalize(file);
         const qsizetype dot = normal.lastIndexOf(u'.');
         if (dot >= 0)
-            tokens << QStringLiteral("file-ext:") + normal.mid(dot + 1);
-        addText(tokens, normal, QStringLiteral("file:"));
+            out(u"file-ext:", QStringView(normal).mid(dot + 1));
+        forEachInText(normal, u"file:", out);
     }
+}
 
-    QSet<QString> unique(tokens.cbegin(), tokens.cend());
+QStringList of(const JunkMail &mail)
+{
+    QSet<QString> unique;
+    forEach(mail, [&unique](QStringView prefix, QStringView text) { unique.insert(prefix.toString().append(text)); });
     QStringList out(unique.cbegin(), unique.cend());
     std::sort(out.begin(), out.end());
     return out;
 }
 
-quint64 key(const QString &token)
+QList<qint64> keysOf(const JunkMail &mail)
+{
+    QList<qint64> keys;
+    keys.reserve(2048);
+    forEach(mail, [&keys](QStringView prefix, QStringView text) { keys << key(prefix, text); });
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    return keys;
+}
+
+qint64 key(QStringView prefix, QStringView text)
 {
     // FNV-1a over the UTF-16 units, then a finaliser that spreads the bits.
     quint64 h = 14695981039346656037ull;
-    for (const QChar c : token) {
-        h ^= c.unicode();
-        h *= 1099511628211ull;
+    for (const QStringView part : {prefix, text}) {
+        for (const QChar c : part) {
+            h ^= c.unicode();
+            h *= 1099511628211ull;
+        }
     }
     h ^= h >> 30;
     h *= 0xbf58476d1ce4e5b9ull;
     h ^= h >> 27;
     h *= 0x94d049bb133111ebull;
     h ^= h >> 31;
-    return h;
+    return qint64(h);
+}
+
+qint64 key(const QString &token)
+{
+    return key(QStringView(), token);
 }
 
 } // namespace JunkTokens

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -33,12 +34,14 @@ bool JunkWordStore::open(const QString &path)
         return createSchema() || setAside(m_db.error());
     if (!sound())
         return setAside(m_db.error());
-    return m_db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-16000;")
+    return m_db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-16000; PRAGMA mmap_size=268435456;")
            || setAside(m_db.error());
 }
 
 void JunkWordStore::close()
 {
+    m_cached = m_tooLarge = false;
+    std::vector<Row>().swap(m_cache);
     m_db.close();
 }
 
@@ -61,7 +64,7 @@ bool JunkWordStore::sound()
 
 bool JunkWordStore::createSchema()
 {
-    return m_db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-16000;"
+    return m_db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA cache_size=-16000; PRAGMA mmap_size=268435456;"
                      "BEGIN;"
                      "CREATE TABLE words(key INTEGER PRIMARY KEY, good INTEGER NOT NULL, junk INTEGER NOT NULL);"
                      "CREATE TABLE totals(id INTEGER PRIMARY KEY CHECK (id = 1), good INTEGER NOT NULL,"
@@ -76,7 +79,7 @@ bool JunkWordStore::createSchema()
 
 bool JunkWordStore::setAside(const QString &why)
 {
-    m_db.close();
+    close();
     const QString aside = m_path + QStringLiteral(".broken");
     QFile::remove(aside);
     const bool moved = !QFile::exists(m_path) || QFile::rename(m_path, aside);
@@ -118,19 +121,85 @@ JunkCombine::Counts JunkWordStore::totals()
 
 QHash<qint64, JunkCombine::Counts> JunkWordStore::counts(const QList<qint64> &keys)
 {
+    if (cacheCurrent() || (!m_tooLarge && (loadCache(), m_cached)))
+        return countsFromCache(keys);
+    return countsFromDisk(keys);
+}
+
+bool JunkWordStore::cacheCurrent()
+{
+    if (!m_cached)
+        return false;
+    // data_version moves when another connection (another process) commits.
+    SqliteStatement version(m_db, "PRAGMA data_version");
+    if (version.step() && version.integer(0) == m_cacheVersion)
+        return true;
+    m_cached = false;
+    m_tooLarge = false;
+    return false;
+}
+
+void JunkWordStore::loadCache()
+{
+    m_cache.clear();
+    m_cached = false;
+    m_db.exec("BEGIN");
+    SqliteStatement version(m_db, "PRAGMA data_version");
+    SqliteStatement count(m_db, "SELECT count(*) FROM words");
+    if (version.step() && count.step() && count.integer(0) <= kMaxCachedWords) {
+        m_cache.reserve(size_t(count.integer(0)));
+        SqliteStatement rows(m_db, "SELECT key, good, junk FROM words ORDER BY key");
+        while (rows.step())
+            m_cache.push_back({rows.integer(0), qint32(rows.integer(1)), qint32(rows.integer(2))});
+        m_cached = !rows.failed();
+        m_cacheVersion = version.integer(0);
+    } else {
+        m_tooLarge = !count.failed();
+    }
+    m_db.exec("COMMIT");
+    if (!m_cached)
+        std::vector<Row>().swap(m_cache);
+}
+
+QHash<qint64, JunkCombine::Counts> JunkWordStore::countsFromCache(const QList<qint64> &keys) const
+{
     QHash<qint64, JunkCombine::Counts> found;
     found.reserve(keys.size());
-    SqliteStatement select(m_db, "SELECT good, junk FROM words WHERE key = ?1");
+    // Both in key order: each search starts where the last one ended.
+    auto from = m_cache.cbegin();
     for (const qint64 key : keys) {
-        select.bind(1, key);
-        if (select.step())
-            found.insert(key, {select.integer(0), select.integer(1)});
-        else if (select.failed()) {
+        from = std::lower_bound(from, m_cache.cend(), key, [](const Row &r, qint64 k) { return r.key < k; });
+        if (from == m_cache.cend())
+            break;
+        if (from->key == key)
+            found.insert(key, {from->good, from->junk});
+    }
+    return found;
+}
+
+QHash<qint64, JunkCombine::Counts> JunkWordStore::countsFromDisk(const QList<qint64> &keys)
+{
+    QHash<qint64, JunkCombine::Counts> found;
+    found.reserve(keys.size());
+    // One read transaction for all lookups: each would otherwise lock and unlock the file.
+    m_db.exec("BEGIN");
+    {
+        SqliteStatement select(m_db, "SELECT good, junk FROM words WHERE key = ?1");
+        for (const qint64 key : keys) {
+            select.bind(1, key);
+            if (select.step())
+                found.insert(key, {select.integer(0), select.integer(1)});
+            else if (select.failed())
+                break;
+            select.reset();
+        }
+        if (select.failed()) {
+            m_db.exec("ROLLBACK");
             failed();
             return {};
         }
-        select.reset();
     }
+    m_db.exec("COMMIT");
     return found;
 }
 
@@ -145,6 +214,9 @@ JunkWordStore::Learnt JunkWordStore::learnt(const QByteArray &fingerprint)
 
 int JunkWordStore::learn(const QList<Mail> &mails, bool junk)
 {
+    // Our own commits leave data_version as it is: the words are read again.
+    m_cached = m_tooLarge = false;
+    std::vector<Row>().swap(m_cache);
     if (!m_db.exec("BEGIN IMMEDIATE")) {
         failed();
         return -1;

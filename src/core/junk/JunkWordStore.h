@@ -9,6 +9,8 @@
 #include <QSet>
 #include <QString>
 
+#include <vector>
+
 // The word counts on disk: per token key how many good and junk mails had it,
 // how many mails of each kind were learnt, the fingerprints of learnt mails,
 // trusted senders and records whose sender failed authentication. A store that
@@ -24,6 +26,9 @@ public:
     enum class Learnt { No, Good, Junk };
 
     static constexpr int kVersion = 1;
+    // Stores up to this many words are read into memory once (16 bytes a word)
+    // and looked up there; larger ones are asked word by word.
+    static constexpr qint64 kMaxCachedWords = 2'000'000;
 
     // Opens (or creates) the store at path; false with error() set.
     bool open(const QString &path);
@@ -34,7 +39,7 @@ public:
     QString takeNotice();
 
     JunkCombine::Counts totals();
-    // The counts of those keys that were ever seen.
+    // The counts of those of the keys (in ascending order) that were ever seen.
     QHash<qint64, JunkCombine::Counts> counts(const QList<qint64> &keys);
     Learnt learnt(const QByteArray &fingerprint);
 
@@ -49,6 +54,17 @@ public:
     bool isSpoofed(const QByteArray &headKey);
 
 private:
+    struct Row {
+        qint64 key;
+        qint32 good;
+        qint32 junk;
+    };
+    // The words in memory, in key order, while no other connection changed them.
+    bool cacheCurrent();
+    void loadCache();
+    QHash<qint64, JunkCombine::Counts> countsFromCache(const QList<qint64> &keys) const;
+    QHash<qint64, JunkCombine::Counts> countsFromDisk(const QList<qint64> &keys);
+
     bool createSchema();
     bool sound();
     // Moves a damaged store out of the way and starts a fresh one.
@@ -57,6 +73,10 @@ private:
     void failed();
 
     SqliteDb m_db;
+    std::vector<Row> m_cache;
+    bool m_cached = false;
+    bool m_tooLarge = false;
+    qint64 m_cacheVersion = -1;
     QString m_path;
     QString m_error;
     QString m_notice;
