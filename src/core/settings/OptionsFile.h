@@ -19,7 +19,7 @@ struct ServerOptions {
     int keepOnServer = 0;  // 1: mails stay on the server after they are stored
     int keepDays = 0;      // with keepOnServer: deleted from the server this many days after; 0 never
     int keepSync = 0;      // with keepOnServer: a mail deleted in the history goes from the server too
-    QString authserv;      // authserv-ids of the user's own receiving server, comma separated; empty: the POP3 server's
+    QString authserv;      // the own receiving server's authserv-ids, comma separated; empty: the POP3 server's
 
     bool operator==(const ServerOptions &) const = default;
 };
