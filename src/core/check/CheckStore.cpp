@@ -33,14 +33,19 @@ CheckStore::CheckStore(const QString &folder, const QString &idsPath, const QStr
       m_notice(std::move(notice)),
       m_store([this](Parsed &parsed) { return store(parsed); },
               [](const Parsed &parsed) { return qint64(parsed.mail.raw.size()); }, kWaitingBytes),
+      m_judge(
+          [this](Parsed &parsed) {
+              judge(parsed);
+              return m_store.push(std::move(parsed), m_cancel);
+          },
+          [](const Parsed &parsed) { return qint64(parsed.mail.raw.size()); }, kWaitingBytes),
       m_reader(
           [this](Fetched &fetched) {
               if (m_cancel->load())
                   return false;
               Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw), fetched.size};
               fetched.raw = {};
-              judge(parsed);
-              return m_store.push(std::move(parsed), m_cancel);
+              return m_judge.push(std::move(parsed), m_cancel);
           },
           [](const Fetched &fetched) { return qint64(fetched.raw.size()); }, kWaitingBytes)
 {
@@ -61,10 +66,11 @@ QList<CheckStore::Stored> CheckStore::takeDone()
 QList<CheckStore::Stored> CheckStore::finish()
 {
     m_reader.finish();
+    m_judge.finish();
     return m_store.finish();
 }
 
-// Runs on the reader's thread, while the store's thread writes the mail before.
+// Runs on a thread of its own, between the reader's and the store's.
 void CheckStore::judge(Parsed &parsed)
 {
     const QByteArray header = headerBlockOf(parsed.mail.raw);

@@ -18,10 +18,11 @@
 #include <optional>
 
 // The store stage of a check: each mail fetched whole is read (MIME, charsets)
-// on one thread and stored (attachments, journal, record) on another, so the
-// next mail travels while this one is read and the one before is written.
-// Records land in the server's order. A mail the junk filter judges junk goes
-// to the junk history instead of the received one; the journal covers both.
+// on one thread, judged by the junk filter on another and stored (attachments,
+// journal, record) on a third, so the next mail travels while this one is read
+// and the ones before are judged and written. Records land in the server's
+// order; a mail judged junk goes to the junk history instead of the received
+// one, and the journal covers both.
 class CheckStore {
 public:
     // A mail fetched whole, on its way to be read and stored.
@@ -96,11 +97,13 @@ private:
     Target m_received;
     Target m_junk;
     static constexpr int kWritebackEvery = 128;  // records, about 4 MB
-    // The reader's own: read at its first mail, once per check.
+    // The judge's own: read at its first mail, once per check.
     std::optional<bool> m_trained;
     QSet<QString> m_trusted;
     bool m_wroteFiles = false;  // attachments or whole mails, which the folder's flush covers
-    // Last, so these threads end before anything they use; the reader hands to the store.
+    // Last, so these threads end before anything they use; the reader hands to
+    // the judge, the judge to the store.
     OrderedWorker<Parsed, Stored> m_store;
+    OrderedWorker<Parsed, bool> m_judge;
     OrderedWorker<Fetched, bool> m_reader;
 };
