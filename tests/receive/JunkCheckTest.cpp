@@ -63,6 +63,7 @@ TEST_F(JunkCheck, AnUntrainedFilterMovesNothing)
     EXPECT_EQ(subjectsIn(HistoryFile::Kind::Received),
               (QStringList{junkSubject(1), junkSubject(2), junkSubject(3)}));
     EXPECT_TRUE(subjectsIn(HistoryFile::Kind::Junk).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(JunkFilter::storePath())) << "a word store nobody trained";
     EXPECT_EQ(launcher->statusText(), MailCheck::kNewMail + MailCheck::kEncrypted);
     EXPECT_EQ(CheckCommand::answerFor(outcome).line, QStringLiteral("新着メール 3 通"));
 }

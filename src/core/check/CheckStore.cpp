@@ -77,7 +77,8 @@ void CheckStore::judge(Parsed &parsed)
     parsed.spoofed = !m_authIds.isEmpty() && AuthResults::spoofed(header, m_authIds);
     JunkFilter &filter = JunkFilter::instance();
     if (!m_trained) {
-        m_trained = filter.learnedJunk() >= JunkFilter::kTrainedAfter
+        // A user who never marked junk has no word store, and the check makes none.
+        m_trained = QFileInfo::exists(JunkFilter::storePath()) && filter.learnedJunk() >= JunkFilter::kTrainedAfter
             && filter.learnedGood() >= JunkFilter::kTrainedAfter;
         if (*m_trained)
             m_trusted = filter.trustedSenders();
