@@ -22,6 +22,16 @@ QByteArray headerBlockOf(const QByteArray &raw)
     return raw.left(end);
 }
 
+// Whether the check asks the filter at all: not before it has learnt enough.
+bool filterTrained()
+{
+    // A user who never marked junk has no word store, and the check makes none.
+    if (!QFileInfo::exists(JunkFilter::storePath()))
+        return false;
+    JunkFilter &filter = JunkFilter::instance();
+    return filter.learnedJunk() >= JunkFilter::kTrainedAfter && filter.learnedGood() >= JunkFilter::kTrainedAfter;
+}
+
 } // namespace
 
 CheckStore::CheckStore(const QString &folder, const QString &idsPath, const QStringList &authIds,
@@ -29,6 +39,7 @@ CheckStore::CheckStore(const QString &folder, const QString &idsPath, const QStr
     : m_folder(folder),
       m_idsPath(idsPath),
       m_authIds(authIds),
+      m_trained(filterTrained()),
       m_cancel(cancel),
       m_notice(std::move(notice)),
       m_store([this](Parsed &parsed) { return store(parsed); },
@@ -45,7 +56,11 @@ CheckStore::CheckStore(const QString &folder, const QString &idsPath, const QStr
                   return false;
               Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw), fetched.size};
               fetched.raw = {};
-              return m_judge.push(std::move(parsed), m_cancel);
+              parsed.spoofed =
+                  !m_authIds.isEmpty() && AuthResults::spoofed(headerBlockOf(parsed.mail.raw), m_authIds);
+              if (m_trained)
+                  return m_judge.push(std::move(parsed), m_cancel);
+              return m_store.push(std::move(parsed), m_cancel);
           },
           [](const Fetched &fetched) { return qint64(fetched.raw.size()); }, kWaitingBytes)
 {
@@ -73,27 +88,17 @@ QList<CheckStore::Stored> CheckStore::finish()
 // Runs on a thread of its own, between the reader's and the store's.
 void CheckStore::judge(Parsed &parsed)
 {
-    const QByteArray header = headerBlockOf(parsed.mail.raw);
-    parsed.spoofed = !m_authIds.isEmpty() && AuthResults::spoofed(header, m_authIds);
     JunkFilter &filter = JunkFilter::instance();
-    if (!m_trained) {
-        // A user who never marked junk has no word store, and the check makes none.
-        m_trained = QFileInfo::exists(JunkFilter::storePath()) && filter.learnedJunk() >= JunkFilter::kTrainedAfter
-            && filter.learnedGood() >= JunkFilter::kTrainedAfter;
-        if (*m_trained)
-            m_trusted = filter.trustedSenders();
-    }
-    // An untrained filter gives no verdict: the mail is not even read for one.
-    if (!*m_trained)
-        return;
+    if (!m_trusted)
+        m_trusted = filter.trustedSenders();
     JunkMail mail = JunkMail::of(parsed.mail);
     // Most mail comes from people the user knows, and is never junk: not scored at all.
-    if (m_trusted.contains(mail.senderAddress()))
+    if (m_trusted->contains(mail.senderAddress()))
         return;
     if (mail.header.isEmpty())
-        mail.header = header;
+        mail.header = headerBlockOf(parsed.mail.raw);
     mail.spoofed = parsed.spoofed;
-    parsed.junk = filter.judge(mail, m_trusted).verdict == JunkVerdict::Junk;
+    parsed.junk = filter.judge(mail, *m_trusted).verdict == JunkVerdict::Junk;
 }
 
 // Runs on the store's thread: touches the files, the journal and nothing of the connection.

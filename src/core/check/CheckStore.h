@@ -89,6 +89,7 @@ private:
     const QString m_folder;
     const QString m_idsPath;
     const QStringList m_authIds;
+    const bool m_trained;  // read as the check starts; an untrained filter gives no verdict
     const std::atomic_bool *m_cancel;
     std::function<void(const QString &)> m_notice;
     MailLibrary &m_library = MailLibrary::instance();
@@ -97,9 +98,8 @@ private:
     Target m_received;
     Target m_junk;
     static constexpr int kWritebackEvery = 128;  // records, about 4 MB
-    // The judge's own: read at its first mail, once per check.
-    std::optional<bool> m_trained;
-    QSet<QString> m_trusted;
+    // The judge's own, read at its first mail: once per check.
+    std::optional<QSet<QString>> m_trusted;
     bool m_wroteFiles = false;  // attachments or whole mails, which the folder's flush covers
     // Last, so these threads end before anything they use; the reader hands to
     // the judge, the judge to the store.
