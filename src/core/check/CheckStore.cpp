@@ -56,8 +56,7 @@ CheckStore::CheckStore(const QString &folder, const QString &idsPath, const QStr
                   return false;
               Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw), fetched.size};
               fetched.raw = {};
-              parsed.spoofed =
-                  !m_authIds.isEmpty() && AuthResults::spoofed(headerBlockOf(parsed.mail.raw), m_authIds);
+              parsed.spoofed = spoofed(parsed.mail.raw);
               if (m_trained)
                   return m_judge.push(std::move(parsed), m_cancel);
               return m_store.push(std::move(parsed), m_cancel);
@@ -83,6 +82,16 @@ QList<CheckStore::Stored> CheckStore::finish()
     m_reader.finish();
     m_judge.finish();
     return m_store.finish();
+}
+
+// Runs on the reader's thread.
+bool CheckStore::spoofed(const QByteArray &raw) const
+{
+    if (m_authIds.isEmpty())
+        return false;
+    const QByteArray header = headerBlockOf(raw);
+    // Most mail carries no results at all, and is not read for them.
+    return header.toLower().contains("authentication-results") && AuthResults::spoofed(header, m_authIds);
 }
 
 // Runs on a thread of its own, between the reader's and the store's.

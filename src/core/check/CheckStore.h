@@ -83,6 +83,7 @@ private:
         int sinceWriteback = 0;
     };
 
+    bool spoofed(const QByteArray &raw) const;
     void judge(Parsed &parsed);
     Stored store(Parsed &parsed);
 
