@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 
 #include "core/exchange/AddressExchange.h"
-#include "core/exchange/Mbox.h"
+#include "core/common/Mbox.h"
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {

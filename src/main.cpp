@@ -1,6 +1,7 @@
 #include "core/check/CheckCommand.h"
 #include "core/exchange/CommandLine.h"
 #include "core/instance/SingleInstance.h"
+#include "core/junk/JunkCommand.h"
 #include "core/search/SearchCommand.h"
 #include "ui/common/Fonts.h"
 #include "ui/desktop/DesktopIntegration.h"
@@ -23,6 +24,8 @@ int main(int argc, char *argv[])
         return CheckCommand::main(argc, argv);
     if (SearchCommand::wanted(argc, argv))
         return SearchCommand::main(argc, argv);
+    if (JunkCommand::wanted(argc, argv))
+        return JunkCommand::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Pintora"));
     QApplication::setDesktopFileName(QStringLiteral("pintora"));

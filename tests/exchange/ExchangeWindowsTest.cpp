@@ -1,6 +1,6 @@
 #include "ui/viewer/HistoryExchangeActions.h"
 #include "ui/addressbook/AddressExchangeActions.h"
-#include "core/exchange/Mbox.h"
+#include "core/common/Mbox.h"
 
 #include "core/addressbook/AddressBook.h"
 #include "ui/addressbook/FriendForm.h"
@@ -134,11 +134,11 @@ void leaveAnUnsecuredCheck()
     const QString ids = ReceivedMailIds(QStringLiteral("pop.example.jp"), QStringLiteral("u")).path();
     ReceiveJournal journal;
     HistoryFile received(HistoryFile::Kind::Received);
-    ASSERT_TRUE(journal.begin(received.length(), ids));
+    ASSERT_TRUE(journal.begin(received.length(), 0, ids));
     const HistoryRecord record{QStringLiteral("checked"), QStringLiteral("Mon, 7 Dec 2026 08:00:00 +0900"),
                                QStringLiteral("a@example.jp"), QStringLiteral("body")};
     ASSERT_TRUE(received.append(record, [&](qint64 offset, const QByteArray &bytes) {
-                            return journal.intend(1, offset, bytes, "uid-1", false);
+                            return journal.intend(1, HistoryFile::Kind::Received, offset, bytes, "uid-1", false);
                         }).ok);
     ASSERT_TRUE(journal.sync());
 }

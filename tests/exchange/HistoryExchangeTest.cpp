@@ -1,5 +1,5 @@
 #include "core/exchange/HistoryExchange.h"
-#include "core/exchange/Mbox.h"
+#include "core/common/Mbox.h"
 
 #include "core/common/AppPaths.h"
 #include "core/common/RecordFile.h"

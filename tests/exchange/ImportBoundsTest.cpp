@@ -2,7 +2,7 @@
 // check would take from a server, so no file can exhaust the memory.
 #include "core/exchange/CommandLine.h"
 
-#include "core/exchange/Mbox.h"
+#include "core/common/Mbox.h"
 #include "core/history/HistoryFile.h"
 #include "support/Sandbox.h"
 

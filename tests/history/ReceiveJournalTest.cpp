@@ -3,10 +3,12 @@
 #include "core/common/AppPaths.h"
 #include "core/history/HistoryFile.h"
 #include "core/history/HistoryRecord.h"
+#include "core/history/HistoryRecovery.h"
 #include "core/history/ReceivedMailIds.h"
 #include "core/common/SafeFile.h"
 #include "support/Sandbox.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,6 +37,12 @@ QByteArray uidOf(int n)
     return "uid-" + QByteArray::number(n);
 }
 
+// Where the check of these tests puts mail n: every third one is junk.
+HistoryFile::Kind kindOf(int n)
+{
+    return n % 3 == 0 ? HistoryFile::Kind::Junk : HistoryFile::Kind::Received;
+}
+
 // Every file a check touches, as bytes, so a state can be put back exactly.
 struct DiskState {
     QMap<QString, QByteArray> files;
@@ -59,7 +67,8 @@ struct DiskState {
 };
 
 // The writes of a check that stores mails 1..count, with a file for every
-// odd mail, through the same journal and history the check uses; a snapshot
+// odd mail and every third mail as junk, through the same journal and
+// histories the check uses; a snapshot
 // after each write, together with what had been flushed by then.
 struct CheckWrites {
     QList<DiskState> written;  // what the page cache holds: a kill -9 leaves this
@@ -71,7 +80,8 @@ CheckWrites storeMails(int count, const QString &idsPath)
 {
     CheckWrites run;
     const QString history = HistoryFile(HistoryFile::Kind::Received).path();
-    run.paths << history << ReceiveJournal::path() << idsPath;
+    const QString junk = HistoryFile(HistoryFile::Kind::Junk).path();
+    run.paths << history << junk << ReceiveJournal::path() << idsPath;
     for (int n = 1; n <= count; n += 2)
         run.paths << attachments() + QStringLiteral("/file-%1.bin").arg(n);
 
@@ -87,8 +97,9 @@ CheckWrites storeMails(int count, const QString &idsPath)
     };
 
     ReceiveJournal journal;
-    HistoryFile file(HistoryFile::Kind::Received);
-    EXPECT_TRUE(journal.begin(file.length(), idsPath));
+    HistoryFile received(HistoryFile::Kind::Received);
+    HistoryFile junkFile(HistoryFile::Kind::Junk);
+    EXPECT_TRUE(journal.begin(received.length(), junkFile.length(), idsPath));
     // The journal's start and every planned file are synced when written.
     step({ReceiveJournal::path()});
     for (int n = 1; n <= count; ++n) {
@@ -99,15 +110,16 @@ CheckWrites storeMails(int count, const QString &idsPath)
             Sandbox::writeFile(made, "content " + QByteArray::number(n));
             step({made});  // the check flushes a mail's files before its record
         }
+        HistoryFile &file = kindOf(n) == HistoryFile::Kind::Junk ? junkFile : received;
         const auto stored = file.append(mail(n), [&](qint64 offset, const QByteArray &bytes) {
-            return journal.intend(n, offset, bytes, uidOf(n), false);
+            return journal.intend(n, kindOf(n), offset, bytes, uidOf(n), false);
         });
         EXPECT_TRUE(stored.ok);
         step({});
     }
     // The end of a check: history and journal, then ids, then the journal goes.
     EXPECT_TRUE(journal.sync());
-    step({history, ReceiveJournal::path()});
+    step({history, junk, ReceiveJournal::path()});
     ReceivedMailIds ids = ReceivedMailIds::atPath(idsPath);
     ReceivedMailIds::Ids all = ids.load();
     for (int n = 1; n <= count; ++n)
@@ -134,19 +146,26 @@ QList<QByteArray> cutsOf(const QByteArray &flushed, const QByteArray &written)
 }
 
 // After recovery and the check that follows: every mail stored exactly once,
-// a file only beside a stored mail, and the journal gone.
+// in the history it was meant for, a file only beside a stored mail, and the
+// journal gone.
 void expectSettled(int count, const QString &idsPath, const std::string &where)
 {
     const ReceiveJournal::Recovery recovered = ReceiveJournal::recover();
     ASSERT_TRUE(recovered.error.isEmpty()) << where;
     EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path())) << where;
 
-    const HistoryFile file(HistoryFile::Kind::Received);
-    EXPECT_EQ(file.length() % HistoryRecord::kSize, 0) << where << ": a torn record";
     const ReceivedMailIds::Ids ids = ReceivedMailIds::atPath(idsPath).load();
     QMap<QString, int> stored;
-    for (int r = 1; r <= file.count(); ++r)
-        ++stored[file.read(r)->trimmed().Subject];
+    for (const HistoryFile::Kind kind : {HistoryFile::Kind::Received, HistoryFile::Kind::Junk}) {
+        const HistoryFile file(kind);
+        EXPECT_EQ(file.length() % HistoryRecord::kSize, 0) << where << ": a torn record";
+        for (int r = 1; r <= file.count(); ++r) {
+            const QString subject = file.read(r)->trimmed().Subject;
+            ++stored[subject];
+            const bool meant = subject == QStringLiteral("old") || kindOf(subject.mid(5).toInt()) == kind;
+            EXPECT_TRUE(meant) << where << ": " << subject.toStdString() << " in the wrong history";
+        }
+    }
     for (int n = 1; n <= count; ++n) {
         const QString subject = QStringLiteral("mail %1").arg(n);
         const int inHistory = stored.value(subject);
@@ -249,7 +268,7 @@ TEST(ReceiveJournal, OnlyFilesInTheAttachmentFolderAreEverRemoved)
     Sandbox::writeFile(outside, "the user's own file");
     Sandbox::writeFile(inside, "half");
     ReceiveJournal journal;
-    ASSERT_TRUE(journal.begin(0, AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-x.txt"))));
+    ASSERT_TRUE(journal.begin(0, 0, AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-x.txt"))));
     ASSERT_TRUE(journal.plan(1, {outside, inside}));
     const auto recovered = ReceiveJournal::recover();
     EXPECT_EQ(recovered.removed, QStringList{inside});
@@ -271,9 +290,9 @@ TEST(ReceiveJournal, OnlyAnIdFileOfTheDataFolderIsEverWritten)
         ASSERT_TRUE(QFile::resize(file.path(), 0) || !QFileInfo::exists(file.path()));
         // A journal that vouches for a whole record and names where its id goes.
         ReceiveJournal journal;
-        ASSERT_TRUE(journal.begin(0, named));
+        ASSERT_TRUE(journal.begin(0, 0, named));
         const QByteArray record = mail(1).toBytes();
-        ASSERT_TRUE(journal.intend(1, 0, record, uidOf(1), false));
+        ASSERT_TRUE(journal.intend(1, HistoryFile::Kind::Received, 0, record, uidOf(1), false));
         ASSERT_TRUE(journal.sync());
         ASSERT_TRUE(file.append(mail(1)).ok);
         const auto recovered = ReceiveJournal::recover();
@@ -297,11 +316,11 @@ TEST(ReceiveJournal, FilesOfAMailWhoseRecordNeverArrivedGoWithOrWithoutIds)
         HistoryFile file(HistoryFile::Kind::Received);
         {
             ReceiveJournal journal;
-            ASSERT_TRUE(journal.begin(file.length(), idsPath));
+            ASSERT_TRUE(journal.begin(file.length(), 0, idsPath));
             ASSERT_TRUE(journal.plan(1, {kept}));
             Sandbox::writeFile(kept, "first");
             ASSERT_TRUE(file.append(mail(1), [&](qint64 offset, const QByteArray &bytes) {
-                return journal.intend(1, offset, bytes, uid, false);
+                return journal.intend(1, HistoryFile::Kind::Received, offset, bytes, uid, false);
             }).ok);
             ASSERT_TRUE(journal.plan(2, unborn));
             for (const QString &made : unborn)
@@ -320,6 +339,93 @@ TEST(ReceiveJournal, FilesOfAMailWhoseRecordNeverArrivedGoWithOrWithoutIds)
         EXPECT_EQ(file.count(), 1) << with;
         EXPECT_EQ(ReceivedMailIds::atPath(idsPath).load().contains(uidOf(1)), !uid.isEmpty()) << with;
     }
+}
+
+// A journal written before the junk history existed has no J lines: it
+// settles the received history as it always did and leaves the junk one alone.
+TEST(ReceiveJournal, AnOlderJournalWithoutTheJunkHistoryStillSettlesTheReceivedOne)
+{
+    Sandbox sandbox;
+    const QString idsPath = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-0123.txt"));
+    HistoryFile received(HistoryFile::Kind::Received);
+    HistoryFile junk(HistoryFile::Kind::Junk);
+    ASSERT_TRUE(junk.append(mail(9)).ok);
+    const QByteArray junkBefore = Sandbox::readFile(junk.path());
+    ASSERT_TRUE(received.append(mail(1)).ok);
+    const QByteArray whole = Sandbox::readFile(received.path());
+    // Mail 1 whole, mail 2 torn by the crash.
+    Sandbox::writeFile(received.path(), whole + mail(2).toBytes().left(1000));
+    QFile journal(ReceiveJournal::path());
+    ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+    QCryptographicHash sum(QCryptographicHash::Sha256);
+    sum.addData(whole);
+    journal.write("S 0 " + idsPath.toUtf8().toPercentEncoding() + "\nR 1 0 " + sum.result().toHex() + " "
+                  + uidOf(1) + " 0\nR 2 " + QByteArray::number(HistoryRecord::kSize) + " 00 " + uidOf(2) + " 0\n");
+    journal.close();
+
+    const auto recovered = ReceiveJournal::recover();
+    ASSERT_TRUE(recovered.error.isEmpty());
+    EXPECT_EQ(recovered.confirmed, 1);
+    EXPECT_EQ(recovered.dropped, 1);
+    EXPECT_EQ(Sandbox::readFile(received.path()), whole);
+    EXPECT_EQ(Sandbox::readFile(junk.path()), junkBefore);
+    const ReceivedMailIds::Ids ids = ReceivedMailIds::atPath(idsPath).load();
+    EXPECT_TRUE(ids.contains(uidOf(1)));
+    EXPECT_FALSE(ids.contains(uidOf(2)));
+}
+
+// Each history is cut back on its own: a junk record torn by the crash goes,
+// the received record written after it stays, and only its id is noted.
+TEST(ReceiveJournal, BothHistoriesAreConfirmedAndCutTheSameWay)
+{
+    Sandbox sandbox;
+    const QString idsPath = AppPaths::resolve(AppPaths::kDataFolder + QStringLiteral("\\uidl-0123.txt"));
+    HistoryFile received(HistoryFile::Kind::Received);
+    HistoryFile junk(HistoryFile::Kind::Junk);
+    ASSERT_TRUE(junk.append(mail(0)).ok);
+    const QByteArray junkBefore = Sandbox::readFile(junk.path());
+    {
+        ReceiveJournal journal;
+        ASSERT_TRUE(journal.begin(received.length(), junk.length(), idsPath));
+        for (int n = 1; n <= 3; ++n) {
+            HistoryFile &file = n == 2 ? received : junk;
+            ASSERT_TRUE(file.append(mail(n), [&](qint64 offset, const QByteArray &bytes) {
+                return journal.intend(n, file.kind(), offset, bytes, uidOf(n), false);
+            }).ok);
+        }
+        ASSERT_TRUE(journal.sync());
+    }
+    // The crash tore mail 3, the second junk record.
+    const QByteArray junkWritten = Sandbox::readFile(junk.path());
+    Sandbox::writeFile(junk.path(), junkWritten.left(junkWritten.size() - 100));
+
+    const auto recovered = ReceiveJournal::recover();
+    ASSERT_TRUE(recovered.error.isEmpty());
+    EXPECT_EQ(recovered.confirmed, 2);
+    EXPECT_EQ(recovered.dropped, 1);
+    EXPECT_EQ(received.count(), 1);
+    EXPECT_EQ(received.read(1)->trimmed().Subject, QStringLiteral("mail 2"));
+    ASSERT_EQ(junk.length(), 2 * HistoryRecord::kSize);
+    EXPECT_TRUE(Sandbox::readFile(junk.path()).startsWith(junkBefore));
+    EXPECT_EQ(junk.read(2)->trimmed().Subject, QStringLiteral("mail 1"));
+    const ReceivedMailIds::Ids ids = ReceivedMailIds::atPath(idsPath).load();
+    EXPECT_TRUE(ids.contains(uidOf(1)));
+    EXPECT_TRUE(ids.contains(uidOf(2)));
+    EXPECT_FALSE(ids.contains(uidOf(3)));
+    EXPECT_FALSE(QFileInfo::exists(ReceiveJournal::path()));
+}
+
+// Without a journal, the start still cuts a record torn at the end of the
+// junk history, which the next check would otherwise append behind.
+TEST(ReceiveJournal, TheStartCutsATornTailOfTheJunkHistoryToo)
+{
+    Sandbox sandbox;
+    HistoryFile junk(HistoryFile::Kind::Junk);
+    ASSERT_TRUE(junk.append(mail(1)).ok);
+    const QByteArray whole = Sandbox::readFile(junk.path());
+    Sandbox::writeFile(junk.path(), whole + mail(2).toBytes().left(500));
+    EXPECT_EQ(HistoryRecovery::atStart(), QString());
+    EXPECT_EQ(Sandbox::readFile(junk.path()), whole);
 }
 
 } // namespace

@@ -263,13 +263,13 @@ protected:
         old.Subject = QStringLiteral("old");
         ASSERT_TRUE(file.append(old).ok);
         ReceiveJournal journal;
-        ASSERT_TRUE(journal.begin(file.length(), idsPath()));
+        ASSERT_TRUE(journal.begin(file.length(), 0, idsPath()));
         ASSERT_TRUE(journal.plan(1, {attachment(QStringLiteral("A-att-01.bin"))}));
         Sandbox::writeFile(attachment(QStringLiteral("A-att-01.bin")), "first");
         HistoryRecord first;
         first.Subject = QStringLiteral("mail 1");
         ASSERT_TRUE(file.append(first, [&](qint64 offset, const QByteArray &bytes) {
-            return journal.intend(1, offset, bytes, uid, false);
+            return journal.intend(1, HistoryFile::Kind::Received, offset, bytes, uid, false);
         }).ok);
         ASSERT_TRUE(journal.plan(2, {attachment(QStringLiteral("B-att-01.bin"))}));
         Sandbox::writeFile(attachment(QStringLiteral("B-att-01.bin")), "second");

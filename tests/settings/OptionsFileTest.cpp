@@ -85,3 +85,21 @@ TEST(OptionsFile, TimedCheckMinutesAreReadWithinTheirRangeAndWrittenOnlyWhenOn)
     EXPECT_EQ(OptionsFile::format(options), QByteArray("SMTP=s\r\nPOP3=p\r\nMAIL=m\r\nAPOP=0\r\nCHECKMIN=30\r\n"));
     EXPECT_EQ(OptionsFile::parse(OptionsFile::format(options)), options);
 }
+
+TEST(OptionsFile, TheReceivingServersNameIsReadTrimmedAndWrittenOnlyWhenSet)
+{
+    EXPECT_EQ(OptionsFile::parse("POP3=p\r\nAUTHSERV= mx.example.jp, example.jp \r\n").authserv,
+              QStringLiteral("mx.example.jp, example.jp"));
+    EXPECT_EQ(OptionsFile::parse("authserv=mx.example.jp\r\n").authserv, QString());
+
+    ServerOptions options{QStringLiteral("s"), QStringLiteral("p"), QStringLiteral("m"), 0};
+    options.authserv = QStringLiteral("   ");
+    EXPECT_EQ(OptionsFile::format(options), QByteArray("SMTP=s\r\nPOP3=p\r\nMAIL=m\r\nAPOP=0\r\n"));
+    options.authserv = QStringLiteral("mx.example.jp\nPOP3=evil.example");
+    const ServerOptions back = OptionsFile::parse(OptionsFile::format(options));
+    EXPECT_EQ(back.pop3Server, QStringLiteral("p"));
+    options.authserv = QStringLiteral("mx.example.jp");
+    EXPECT_EQ(OptionsFile::format(options),
+              QByteArray("SMTP=s\r\nPOP3=p\r\nMAIL=m\r\nAPOP=0\r\nAUTHSERV=mx.example.jp\r\n"));
+    EXPECT_EQ(OptionsFile::parse(OptionsFile::format(options)), options);
+}

@@ -3,6 +3,7 @@
 
 #include "core/common/AppPaths.h"
 #include "ui/shell/Forms.h"
+#include "core/settings/OptionsFile.h"
 #include "core/settings/RuntimeSettings.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -199,6 +200,27 @@ TEST(OptionForm, TimedCheckMinutesAreSetAndKept)
     QTest::mouseClick(child<QPushButton>(form, "OkCommand"), Qt::LeftButton);
     EXPECT_EQ(runtimeSettings().CheckMinutes, 25);
     EXPECT_TRUE(Sandbox::readFile(sandbox.workPath(QStringLiteral("tolvar.ini"))).endsWith("CHECKMIN=25\r\n"));
+}
+
+// No box shows the receiving server's name; a save must not lose it, even one
+// added to the file by hand while the program ran.
+TEST(OptionForm, ASaveKeepsTheReceivingServersName)
+{
+    Sandbox sandbox;
+    QFile file(sandbox.workPath(QStringLiteral("tolvar.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("SMTP=s\r\nPOP3=p\r\nMAIL=m\r\nAPOP=0\r\nAUTHSERV=mx.example.jp\r\n");
+    file.close();
+    runtimeSettings().AuthServ.clear();
+    OptionForm *form = Forms::open<OptionForm>();
+    child<QLineEdit>(form, "Pop3Text")->setText(QStringLiteral("pop.example.jp"));
+    QTest::mouseClick(child<QPushButton>(form, "OkCommand"), Qt::LeftButton);
+    const auto saved = OptionsFile::read(sandbox.workPath(QStringLiteral("tolvar.ini")));
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->authserv, QStringLiteral("mx.example.jp"));
+    EXPECT_EQ(saved->pop3Server, QStringLiteral("pop.example.jp"));
+    EXPECT_EQ(runtimeSettings().AuthServ, QStringLiteral("mx.example.jp"));
+    runtimeSettings().AuthServ.clear();
 }
 
 TEST(IdPassForm, TheSaveBoxComesBeforeOkAndCancelInTabOrder)

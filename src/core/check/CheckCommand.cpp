@@ -100,7 +100,7 @@ Answer answerFor(const CheckOutcome &outcome)
     if (outcome.failed)
         return {kFailed, oneLine(outcome.failure)};
     if (outcome.stored > 0)
-        return {kDone, QStringLiteral("新着メール %1 通").arg(outcome.stored)};
+        return {kDone, CheckTexts::newMailCount(outcome.stored, outcome.junk)};
     return {kDone, QStringLiteral("新着メールはありません")};
 }
 

@@ -3,6 +3,7 @@
 #include "core/check/CheckListener.h"
 #include "core/check/CheckRun.h"
 #include "core/common/BackgroundJob.h"
+#include "core/junk/AuthResults.h"
 #include "core/settings/RuntimeSettings.h"
 
 CheckSettings CheckSettings::current(CheckMode mode, SignInPolicy policy)
@@ -14,6 +15,7 @@ CheckSettings CheckSettings::current(CheckMode mode, SignInPolicy policy)
     check.keep = settings.KeepOnServer != 0;
     check.days = settings.KeepDays;
     check.sync = settings.KeepSync != 0;
+    check.authIds = AuthResults::trustedIds(settings.AuthServ, settings.Pop3Server);
     check.mode = mode;
     // A quiet check never opens the browser on its own.
     check.policy = mode == CheckMode::Timed ? SignInPolicy::NeverOpenBrowser : policy;

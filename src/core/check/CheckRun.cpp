@@ -74,7 +74,7 @@ public:
                                          : QString();
         // Mails left on the server are not new at every check.
         const bool newMail = m_rules.keep ? m_newMails > 0 : m_outcome.waiting > 0;
-        QString status = (newMail ? CheckTexts::kNewMail : CheckTexts::kNoNewMail) + line;
+        QString status = CheckTexts::endLine(newMail, m_outcome.stored, m_outcome.junk) + line;
         if (m_outcome.deletedFromServer > 0)
             status += QStringLiteral("　") + CheckTexts::kDeletedFromServer.arg(m_outcome.deletedFromServer);
         if (m_rebuilt)
@@ -110,6 +110,7 @@ private:
     bool m_rebuilt = false;               // the list of stored mails was made again from the headers
     QStringList m_left;
     std::optional<HistoryFile::AppendSession> m_session;
+    std::optional<HistoryFile::AppendSession> m_junkSession;
     static constexpr qint64 kCountEveryMs = 100;
     QElapsedTimer m_counted;
 
@@ -211,7 +212,11 @@ private:
         // records have their ids before anything is fetched.
         m_session.emplace(HistoryFile::Kind::Received, m_hooks.cancel,
                           [this] { showStatus(CheckTexts::kWaitingForHistory); });
-        if (!m_session->acquired()) {
+        // Junk goes to a history of its own, which the journal covers too.
+        if (m_session->acquired())
+            m_junkSession.emplace(HistoryFile::Kind::Junk, m_hooks.cancel,
+                                  [this] { showStatus(CheckTexts::kWaitingForHistory); });
+        if (!m_session->acquired() || !m_junkSession->acquired()) {
             stopped();
             return;
         }
@@ -309,7 +314,8 @@ private:
                           .arg(RecordFile::kMaxRecords);
         if (!m_library.pop3PlanFetches(m_handle, plan))
             return fail();
-        m_store.emplace(m_folder, m_ids->path(), m_hooks.cancel, [this](const QString &text) { notice(text); });
+        m_store.emplace(m_folder, m_ids->path(), m_rules.authIds, m_hooks.cancel,
+                        [this](const QString &text) { notice(text); });
         m_pipelines = m_library.pop3Pipelines(m_handle);
 
         // A mark bound to a mail of this account acts on that mail alone, and
@@ -547,8 +553,13 @@ private:
             }
             const HistoryRecord &record = *result.record;
             ++m_outcome.stored;
-            m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
-            m_lastShown = record;
+            // Junk raises no notice and is not what the history window shows last.
+            if (result.junk) {
+                ++m_outcome.junk;
+            } else {
+                m_outcome.newMail << record.Correspondent + QStringLiteral(": ") + record.Subject;
+                m_lastShown = record;
+            }
             if (!result.uid.isEmpty()) {
                 m_keep[result.uid] = {!result.mayDelete, result.storedAt, result.head, result.size};
                 ReceivedMailIds::storedInThisRun(m_ids->path(), result.uid);

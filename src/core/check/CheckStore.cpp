@@ -4,24 +4,61 @@
 #include "core/check/ReceivedRecord.h"
 #include "core/common/AppPaths.h"
 #include "core/common/SafeFile.h"
+#include "core/junk/AuthResults.h"
+#include "core/junk/JunkFilter.h"
+#include "core/junk/JunkMail.h"
 #include "core/mail/mime/AttachmentWriter.h"
 
 #include <QFileInfo>
 
-CheckStore::CheckStore(const QString &folder, const QString &idsPath, const std::atomic_bool *cancel,
-                       std::function<void(const QString &)> notice)
+namespace {
+
+// The raw header block, without the blank line, for what servers said of the mail.
+QByteArray headerBlockOf(const QByteArray &raw)
+{
+    const qsizetype crlf = raw.indexOf("\r\n\r\n");
+    const qsizetype lf = raw.indexOf("\n\n");
+    const qsizetype end = crlf >= 0 && (lf < 0 || crlf < lf) ? crlf + 2 : lf >= 0 ? lf + 1 : raw.size();
+    return raw.left(end);
+}
+
+// Whether the check asks the filter at all: not before it has learnt enough.
+bool filterTrained()
+{
+    // A user who never marked junk has no word store, and the check makes none.
+    if (!QFileInfo::exists(JunkFilter::storePath()))
+        return false;
+    JunkFilter &filter = JunkFilter::instance();
+    return filter.learnedJunk() >= JunkFilter::kTrainedAfter && filter.learnedGood() >= JunkFilter::kTrainedAfter;
+}
+
+} // namespace
+
+CheckStore::CheckStore(const QString &folder, const QString &idsPath, const QStringList &authIds,
+                       const std::atomic_bool *cancel, std::function<void(const QString &)> notice)
     : m_folder(folder),
       m_idsPath(idsPath),
+      m_authIds(authIds),
+      m_trained(filterTrained()),
       m_cancel(cancel),
       m_notice(std::move(notice)),
       m_store([this](Parsed &parsed) { return store(parsed); },
               [](const Parsed &parsed) { return qint64(parsed.mail.raw.size()); }, kWaitingBytes),
+      m_judge(
+          [this](Parsed &parsed) {
+              judge(parsed);
+              return m_store.push(std::move(parsed), m_cancel);
+          },
+          [](const Parsed &parsed) { return qint64(parsed.mail.raw.size()); }, kWaitingBytes),
       m_reader(
           [this](Fetched &fetched) {
               if (m_cancel->load())
                   return false;
               Parsed parsed{fetched.number, fetched.uid, MailLibrary::parse(fetched.raw), fetched.size};
               fetched.raw = {};
+              parsed.spoofed = spoofed(parsed.mail.raw);
+              if (m_trained)
+                  return m_judge.push(std::move(parsed), m_cancel);
               return m_store.push(std::move(parsed), m_cancel);
           },
           [](const Fetched &fetched) { return qint64(fetched.raw.size()); }, kWaitingBytes)
@@ -43,7 +80,34 @@ QList<CheckStore::Stored> CheckStore::takeDone()
 QList<CheckStore::Stored> CheckStore::finish()
 {
     m_reader.finish();
+    m_judge.finish();
     return m_store.finish();
+}
+
+// Runs on the reader's thread.
+bool CheckStore::spoofed(const QByteArray &raw) const
+{
+    if (m_authIds.isEmpty())
+        return false;
+    const QByteArray header = headerBlockOf(raw);
+    // Most mail carries no results at all, and is not read for them.
+    return header.toLower().contains("authentication-results") && AuthResults::spoofed(header, m_authIds);
+}
+
+// Runs on a thread of its own, between the reader's and the store's.
+void CheckStore::judge(Parsed &parsed)
+{
+    JunkFilter &filter = JunkFilter::instance();
+    if (!m_trusted)
+        m_trusted = filter.trustedSenders();
+    JunkMail mail = JunkMail::of(parsed.mail);
+    // Most mail comes from people the user knows, and is never junk: not scored at all.
+    if (m_trusted->contains(mail.senderAddress()))
+        return;
+    if (mail.header.isEmpty())
+        mail.header = headerBlockOf(parsed.mail.raw);
+    mail.spoofed = parsed.spoofed;
+    parsed.junk = filter.judge(mail, *m_trusted).verdict == JunkVerdict::Junk;
 }
 
 // Runs on the store's thread: touches the files, the journal and nothing of the connection.
@@ -60,7 +124,8 @@ CheckStore::Stored CheckStore::store(Parsed &parsed)
         return out;
 
     if (!m_journal.isOpen()
-        && !m_journal.begin(HistoryFile(HistoryFile::Kind::Received).length(), m_idsPath)) {
+        && !m_journal.begin(HistoryFile(HistoryFile::Kind::Received).length(),
+                            HistoryFile(HistoryFile::Kind::Junk).length(), m_idsPath)) {
         out.leftBecause = m_journal.errorText();
         return out;
     }
@@ -89,22 +154,27 @@ CheckStore::Stored CheckStore::store(Parsed &parsed)
         return out;
     }
 
-    // Where the history lives is looked up once per check, not per mail.
-    if (!m_received)
-        m_received.emplace(HistoryFile::Kind::Received);
-    const RecordFile::Result stored = m_received->append(*built, [&](qint64 offset, const QByteArray &bytes) {
+    const HistoryFile::Kind kind = parsed.junk ? HistoryFile::Kind::Junk : HistoryFile::Kind::Received;
+    Target &target = parsed.junk ? m_junk : m_received;
+    if (!target.file)
+        target.file.emplace(kind);
+    const RecordFile::Result stored = target.file->append(*built, [&](qint64 offset, const QByteArray &bytes) {
         out.head = ReceivedMailIds::headKey(bytes);
-        return m_journal.intend(mailNumber, offset, bytes, parsed.uid, !out.mayDelete);
+        return m_journal.intend(mailNumber, kind, offset, bytes, parsed.uid, !out.mayDelete);
     });
     if (!stored.ok) {
         out.leftBecause = stored.error;
         return out;
     }
     // The flush before the goodbye then waits for the last few megabytes only.
-    if (++m_sinceWriteback == kWritebackEvery) {
-        SafeFile::startWriteback(m_received->path());
-        m_sinceWriteback = 0;
+    if (++target.sinceWriteback == kWritebackEvery) {
+        SafeFile::startWriteback(target.file->path());
+        target.sinceWriteback = 0;
     }
+    // The history window marks it; the record itself cannot say so.
+    if (parsed.spoofed)
+        JunkFilter::instance().noteSpoofed(out.head);
+    out.junk = parsed.junk;
     out.storedAt = ReceivedMailIds::now();
     out.record = std::move(*built);
     return out;
@@ -115,16 +185,20 @@ bool CheckStore::secure(ReceivedMailIds *ids, const ReceivedMailIds::Ids &keep, 
     if (!m_journal.isOpen())
         return true;
     QString why;
-    const QString records = HistoryFile(HistoryFile::Kind::Received).path();
     AttachmentWriter folder(m_folder);
     // A missing folder holds nothing to flush; its mails stayed on the server.
     if (m_wroteFiles && QFileInfo::exists(m_folder) && !folder.sync()) {
         *error = QStringLiteral("%1 に書き込めませんでした。").arg(folder.errorText());
         return false;
     }
-    if (!SafeFile::flush(records, &why)) {
-        *error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(records, why);
-        return false;
+    for (const Target *target : {&m_received, &m_junk}) {
+        if (!target->file)
+            continue;
+        const QString &records = target->file->path();
+        if (!SafeFile::flush(records, &why)) {
+            *error = QStringLiteral("%1 に書き込めませんでした（%2）。").arg(records, why);
+            return false;
+        }
     }
     if (!m_journal.sync()) {
         *error = QStringLiteral("%1 に書き込めませんでした。").arg(m_journal.errorText());

@@ -9,16 +9,20 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSet>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
 #include <optional>
 
 // The store stage of a check: each mail fetched whole is read (MIME, charsets)
-// on one thread and stored (attachments, journal, record) on another, so the
-// next mail travels while this one is read and the one before is written.
-// Records land in the server's order.
+// on one thread, judged by the junk filter on another and stored (attachments,
+// journal, record) on a third, so the next mail travels while this one is read
+// and the ones before are judged and written. Records land in the server's
+// order; a mail judged junk goes to the junk history instead of the received
+// one, and the journal covers both.
 class CheckStore {
 public:
     // A mail fetched whole, on its way to be read and stored.
@@ -40,13 +44,15 @@ public:
         qint64 storedAt = 0;
         QByteArray head;
         qint64 size = -1;
+        bool junk = false;  // its record went to the junk history
     };
     // Bytes of mails waiting at each step: enough to keep every thread busy, little memory.
     static constexpr qint64 kWaitingBytes = 4 << 20;
 
     // notice is called on the store's thread for what the user should know about one mail.
-    CheckStore(const QString &folder, const QString &idsPath, const std::atomic_bool *cancel,
-               std::function<void(const QString &)> notice);
+    // authIds: the authserv-ids whose Authentication-Results are believed.
+    CheckStore(const QString &folder, const QString &idsPath, const QStringList &authIds,
+               const std::atomic_bool *cancel, std::function<void(const QString &)> notice);
     ~CheckStore();
 
     // Queues a mail; false when stopped meanwhile.
@@ -68,22 +74,37 @@ private:
         QByteArray uid;
         FetchedMail mail;
         qint64 size = -1;
+        bool junk = false;
+        bool spoofed = false;
+    };
+    // One of the histories a check appends to.
+    struct Target {
+        std::optional<HistoryFile> file;  // where it lives is looked up once per check, not per mail
+        int sinceWriteback = 0;
     };
 
+    bool spoofed(const QByteArray &raw) const;
+    void judge(Parsed &parsed);
     Stored store(Parsed &parsed);
 
     const QString m_folder;
     const QString m_idsPath;
+    const QStringList m_authIds;
+    const bool m_trained;  // read as the check starts; an untrained filter gives no verdict
     const std::atomic_bool *m_cancel;
     std::function<void(const QString &)> m_notice;
     MailLibrary &m_library = MailLibrary::instance();
     ReceiveJournal m_journal;
     int m_mailNumber = 0;
-    std::optional<HistoryFile> m_received;
+    Target m_received;
+    Target m_junk;
     static constexpr int kWritebackEvery = 128;  // records, about 4 MB
-    int m_sinceWriteback = 0;
+    // The judge's own, read at its first mail: once per check.
+    std::optional<QSet<QString>> m_trusted;
     bool m_wroteFiles = false;  // attachments or whole mails, which the folder's flush covers
-    // Last, so these threads end before anything they use; the reader hands to the store.
+    // Last, so these threads end before anything they use; the reader hands to
+    // the judge, the judge to the store.
     OrderedWorker<Parsed, Stored> m_store;
+    OrderedWorker<Parsed, bool> m_judge;
     OrderedWorker<Fetched, bool> m_reader;
 };

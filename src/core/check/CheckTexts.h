@@ -30,4 +30,19 @@ struct CheckTexts {
         QStringLiteral("IDまたはパスワードが保存されていません。「受信」を押して入力してください。");
     static inline const QString kEncrypted = QStringLiteral("（暗号化）");
     static inline const QString kNotEncrypted = QStringLiteral("（暗号化なし）");
+
+    // How many mails a check stored, and how many of them went to the junk history.
+    static QString newMailCount(int stored, int junk)
+    {
+        const QString count = QStringLiteral("新着メール %1 通").arg(stored);
+        return junk > 0 ? count + QStringLiteral("（迷惑メール %1 通）").arg(junk) : count;
+    }
+    // What a check's status line says of its mail at the end; junk among them
+    // is counted, so the user knows where to look.
+    static QString endLine(bool newMail, int stored, int junk)
+    {
+        if (junk > 0)
+            return newMailCount(stored, junk);
+        return newMail ? kNewMail : kNoNewMail;
+    }
 };

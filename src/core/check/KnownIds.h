@@ -31,10 +31,11 @@ QByteArray headKeyOf(const MailStatus &status);
 // lost or the user stopped.
 bool confirmLeaving(const Server &server, ReceivedMailIds::Ids &known);
 
-// The id file is gone or cut: the mails waiting are matched to the records by
-// what a record keeps of their headers, read with TOP or, from a server
-// without it, with RETR, and a mail whose head matches by its body too (RETR),
-// so a never-stored mail with an old mail's head is fetched. False as above.
+// The id file is gone or cut: the mails waiting are matched to the records of
+// the received and the junk history by what a record keeps of their headers,
+// read with TOP or, from a server without it, with RETR, and a mail whose head
+// matches by its body too (RETR), so a never-stored mail with an old mail's
+// head is fetched. False as above.
 bool rebuild(const Server &server, ReceivedMailIds::Ids &known);
 
 } // namespace KnownIds

@@ -8,7 +8,7 @@
 #include "core/common/FixedField.h"
 #include "core/common/RecordFile.h"
 #include "core/common/SafeFile.h"
-#include "core/exchange/ImportFile.h"
+#include "core/common/ImportFile.h"
 #include "core/mail/mime/CharsetGuess.h"
 #include "core/mail/mime/Charsets.h"
 

@@ -64,7 +64,52 @@ struct Intent {
     QByteArray sum;
     QByteArray uid;
     bool kept = false;
+    int mail = 0;
 };
+
+// What the journal says of one history.
+struct Announced {
+    qint64 startLength = -1;    // -1: the journal never reached it
+    QMap<qint64, Intent> intents;  // by offset
+};
+
+// Keeps the run of announced records found whole from where the check began,
+// cuts the rest; false when the file cannot be put right.
+bool confirm(HistoryFile &history, const Announced &announced, ReceiveJournal::Recovery &result,
+             QSet<int> &confirmedMails, ReceivedMailIds::Ids &stored)
+{
+    // A cut made by a recovery killed before is on disk before the journal goes.
+    const auto flushed = [&] { return SafeFile::flush(history.path()) || !QFileInfo::exists(history.path()); };
+    if (announced.startLength < 0)
+        return flushed();
+    const QMap<qint64, Intent> &intents = announced.intents;
+    std::lock_guard owner(FileOwner::lockFor(history.path()));
+    qint64 end = intents.isEmpty() ? announced.startLength : qMin(announced.startLength, intents.firstKey());
+    QFile records(history.path());
+    const bool readable = records.open(QIODevice::ReadOnly);
+    int confirmed = 0;
+    for (auto it = intents.cbegin(); readable && it != intents.cend(); ++it) {
+        if (it.key() != end)
+            break;
+        if (!records.seek(it.key()))
+            break;
+        const QByteArray record = records.read(HistoryRecord::kSize);
+        if (record.size() != HistoryRecord::kSize || checksum(record) != it->sum)
+            break;
+        end = it.key() + HistoryRecord::kSize;
+        ++confirmed;
+        confirmedMails << it->mail;
+        if (!it->uid.isEmpty())
+            stored[it->uid] = {it->kept, ReceivedMailIds::now(), ReceivedMailIds::headKey(record)};
+    }
+    records.close();
+    result.confirmed += confirmed;
+    result.dropped += int(intents.size()) - confirmed;
+    // Whatever lies after the last record found whole was never confirmed.
+    if (history.length() > end && !history.truncate(end))
+        return false;
+    return flushed();
+}
 
 } // namespace
 
@@ -100,7 +145,7 @@ bool ReceiveJournal::writeLine(const QByteArray &line, bool sync)
     return true;
 }
 
-bool ReceiveJournal::begin(qint64 historyLength, const QString &idsPath)
+bool ReceiveJournal::begin(qint64 historyLength, qint64 junkLength, const QString &idsPath)
 {
     m_fd = ::open(QFile::encodeName(path()).constData(),
                   O_WRONLY | O_CREAT | O_TRUNC | O_APPEND | O_CLOEXEC | O_NOFOLLOW, 0600);
@@ -108,7 +153,10 @@ bool ReceiveJournal::begin(qint64 historyLength, const QString &idsPath)
         m_error = QStringLiteral("%1: %2").arg(path(), systemError(errno));
         return false;
     }
-    if (!writeLine("S " + QByteArray::number(historyLength) + ' ' + encoded(idsPath), true))
+    // One write: a journal with an S line and no J line is an older version's.
+    if (!writeLine("S " + QByteArray::number(historyLength) + ' ' + encoded(idsPath) + "\nJ "
+                       + QByteArray::number(junkLength),
+                   true))
         return false;
     syncFolderOf(path());
     return true;
@@ -122,11 +170,13 @@ bool ReceiveJournal::plan(int mail, const QStringList &files)
     return writeLine(line, true);
 }
 
-bool ReceiveJournal::intend(int mail, qint64 offset, const QByteArray &record, const QByteArray &uid, bool kept)
+bool ReceiveJournal::intend(int mail, HistoryFile::Kind kind, qint64 offset, const QByteArray &record,
+                            const QByteArray &uid, bool kept)
 {
     // Not synced: a record that reaches the disk without its line is cut at the next start.
     return writeLine("R " + QByteArray::number(mail) + ' ' + QByteArray::number(offset) + ' ' + checksum(record)
-                         + ' ' + (uid.isEmpty() ? QByteArray("-") : uid) + ' ' + (kept ? '1' : '0'),
+                         + ' ' + (uid.isEmpty() ? QByteArray("-") : uid) + ' ' + (kept ? '1' : '0')
+                         + (kind == HistoryFile::Kind::Junk ? " J" : ""),
                      false);
 }
 
@@ -159,68 +209,46 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
     const QByteArray all = file.readAll();
     file.close();
 
-    qint64 startLength = -1;
+    Announced received;
+    Announced junk;
     QString idsPath;
     QMap<int, QStringList> files;
-    QMap<qint64, Intent> intents;  // by offset
-    QHash<qint64, int> mailAt;
     const QList<QByteArray> lines = all.split('\n');
     // The last line counts only when whole: a crash may have cut it.
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         const QList<QByteArray> f = lines[i].split(' ');
-        if (f.value(0) == "S" && f.size() >= 3 && startLength < 0) {
+        if (f.value(0) == "S" && f.size() >= 3 && received.startLength < 0) {
             bool ok = false;
-            startLength = f[1].toLongLong(&ok);
-            if (!ok || startLength < 0)
-                startLength = -1;
+            received.startLength = f[1].toLongLong(&ok);
+            if (!ok || received.startLength < 0)
+                received.startLength = -1;
             idsPath = decoded(f[2]);
+        } else if (f.value(0) == "J" && f.size() == 2 && junk.startLength < 0) {
+            bool ok = false;
+            junk.startLength = f[1].toLongLong(&ok);
+            if (!ok || junk.startLength < 0)
+                junk.startLength = -1;
         } else if (f.value(0) == "P" && f.size() >= 2) {
             const int mail = f[1].toInt();
             for (qsizetype k = 2; k < f.size(); ++k)
                 files[mail] << decoded(f[k]);
-        } else if (f.value(0) == "R" && f.size() == 6) {
+        } else if (f.value(0) == "R" && (f.size() == 6 || (f.size() == 7 && f[6] == "J"))) {
             bool ok = false;
-            Intent intent{f[2].toLongLong(&ok), f[3], f[4] == "-" ? QByteArray() : f[4], f[5] == "1"};
-            if (ok && intent.offset >= 0 && intent.offset % HistoryRecord::kSize == 0) {
-                intents[intent.offset] = intent;
-                mailAt[intent.offset] = f[1].toInt();
-            }
+            Intent intent{f[2].toLongLong(&ok), f[3], f[4] == "-" ? QByteArray() : f[4], f[5] == "1", f[1].toInt()};
+            if (ok && intent.offset >= 0 && intent.offset % HistoryRecord::kSize == 0)
+                (f.size() == 7 ? junk : received).intents[intent.offset] = intent;
         }
     }
 
-    HistoryFile history(HistoryFile::Kind::Received);
     QSet<int> confirmedMails;
     ReceivedMailIds::Ids stored;
-    if (startLength >= 0) {
-        std::lock_guard owner(FileOwner::lockFor(history.path()));
-        qint64 end = intents.isEmpty() ? startLength : qMin(startLength, intents.firstKey());
-        QFile records(history.path());
-        const bool readable = records.open(QIODevice::ReadOnly);
-        for (auto it = intents.cbegin(); readable && it != intents.cend(); ++it) {
-            if (it.key() != end)
-                break;
-            if (!records.seek(it.key()))
-                break;
-            const QByteArray record = records.read(HistoryRecord::kSize);
-            if (record.size() != HistoryRecord::kSize || checksum(record) != it->sum)
-                break;
-            end = it.key() + HistoryRecord::kSize;
-            ++result.confirmed;
-            confirmedMails << mailAt.value(it.key());
-            if (!it->uid.isEmpty())
-                stored[it->uid] = {it->kept, ReceivedMailIds::now(), ReceivedMailIds::headKey(record)};
-        }
-        records.close();
-        result.dropped = int(intents.size()) - result.confirmed;
-        // Whatever lies after the last record found whole was never confirmed.
-        if (history.length() > end && !history.truncate(end)) {
+    for (auto [kind, announced] : {std::pair{HistoryFile::Kind::Received, &received},
+                                   std::pair{HistoryFile::Kind::Junk, &junk}}) {
+        HistoryFile history(kind);
+        if (!confirm(history, *announced, result, confirmedMails, stored)) {
             result.error = QStringLiteral("%1 を修復できませんでした。").arg(history.path());
             return result;
         }
-    }
-    if (!SafeFile::flush(history.path()) && QFileInfo::exists(history.path())) {
-        result.error = QStringLiteral("%1 を修復できませんでした。").arg(history.path());
-        return result;
     }
 
     // Only what a check makes, in the folder it makes it in, is ever removed.

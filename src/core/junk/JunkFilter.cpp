@@ -1,6 +1,69 @@
 #include "core/junk/JunkFilter.h"
 
-// A stand-in that learns nothing and judges nothing, until the filter lands.
+#include "core/addressbook/AddressBook.h"
+#include "core/common/AppPaths.h"
+#include "core/junk/JunkCombine.h"
+#include "core/junk/JunkTokens.h"
+#include "core/junk/JunkWordStore.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <mutex>
+
+namespace {
+
+struct State {
+    std::mutex mutex;
+    JunkWordStore store;
+    QString error;
+};
+
+State &state()
+{
+    static State s;
+    return s;
+}
+
+// The store, opened on first use; nothing when it cannot be opened.
+JunkWordStore *storeLocked()
+{
+    State &s = state();
+    if (!s.store.isOpen() && !s.store.open(JunkFilter::storePath())) {
+        s.error = s.store.error();
+        return nullptr;
+    }
+    if (const QString notice = s.store.takeNotice(); !notice.isEmpty())
+        s.error = notice;
+    return &s.store;
+}
+
+void noteStoreError()
+{
+    State &s = state();
+    if (!s.store.error().isEmpty())
+        s.error = s.store.error();
+}
+
+JunkWordStore::Mail learntForm(const JunkMail &mail)
+{
+    JunkWordStore::Mail learnt;
+    learnt.keys = JunkTokens::keysOf(mail);
+    learnt.fingerprint = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char *>(learnt.keys.constData()), learnt.keys.size() * qsizetype(sizeof(qint64))),
+        QCryptographicHash::Sha1);
+    return learnt;
+}
+
+JunkVerdict verdictOf(double score)
+{
+    if (score >= JunkFilter::kJunkFrom)
+        return JunkVerdict::Junk;
+    return score <= JunkFilter::kGoodUpTo ? JunkVerdict::Good : JunkVerdict::Unsure;
+}
+
+} // namespace
 
 JunkFilter &JunkFilter::instance()
 {
@@ -8,14 +71,138 @@ JunkFilter &JunkFilter::instance()
     return filter;
 }
 
-JunkScore JunkFilter::score(const JunkMail &) { return {}; }
-JunkScore JunkFilter::judge(const JunkMail &, const QSet<QString> &) { return {}; }
-QSet<QString> JunkFilter::trustedSenders() { return {}; }
-bool JunkFilter::learn(const JunkMail &, bool) { return true; }
-bool JunkFilter::trust(const QStringList &) { return true; }
-bool JunkFilter::noteSpoofed(const QByteArray &) { return true; }
-bool JunkFilter::isSpoofed(const QByteArray &) { return false; }
-int JunkFilter::learnedJunk() { return 0; }
-int JunkFilter::learnedGood() { return 0; }
-QString JunkFilter::errorText() { return {}; }
-void JunkFilter::reset() {}
+QString JunkFilter::storePath()
+{
+    return AppPaths::resolve(AppPaths::kDataFolder) + QStringLiteral("/junk-words.sqlite");
+}
+
+JunkScore JunkFilter::score(const JunkMail &mail)
+{
+    const QList<qint64> keys = JunkTokens::keysOf(mail);
+    static const qint64 spoofed = JunkTokens::key(JunkTokens::kSpoofed);
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    if (!store)
+        return {};
+    const JunkCombine::Counts totals = store->totals();
+    if (totals.good < kTrainedAfter || totals.junk < kTrainedAfter) {
+        noteStoreError();
+        return {};
+    }
+    const QHash<qint64, JunkCombine::Counts> counts = store->counts(keys);
+    noteStoreError();
+    QList<double> probabilities;
+    probabilities.reserve(counts.size() + 1);
+    for (const qint64 key : keys) {
+        if (key == spoofed)
+            probabilities << JunkCombine::kSpoofedProbability;
+        else if (const auto found = counts.constFind(key); found != counts.cend())
+            probabilities << JunkCombine::wordProbability(*found, totals);
+    }
+    const double score = JunkCombine::combine(probabilities);
+    return {verdictOf(score), score};
+}
+
+JunkScore JunkFilter::judge(const JunkMail &mail, const QSet<QString> &trusted)
+{
+    JunkScore result = score(mail);
+    if (result.verdict == JunkVerdict::Junk && trusted.contains(mail.senderAddress()))
+        result.verdict = JunkVerdict::Unsure;
+    return result;
+}
+
+QSet<QString> JunkFilter::trustedSenders()
+{
+    QSet<QString> senders;
+    const auto addAddresses = [&senders](const AddressRecords &records) {
+        if (!QFileInfo::exists(records.path()))
+            return;
+        records.forEach([&senders](int, const AddressBookRecord &record) {
+            JunkMail named;
+            named.from = record.MailAddress;
+            if (const QString address = named.senderAddress(); !address.isEmpty())
+                senders.insert(address);
+            return true;
+        });
+    };
+    addAddresses(AddressBook());
+    addAddresses(AddressList());
+    std::lock_guard lock(state().mutex);
+    if (JunkWordStore *store = storeLocked()) {
+        senders.unite(store->trusted());
+        noteStoreError();
+    }
+    return senders;
+}
+
+bool JunkFilter::learn(const JunkMail &mail, bool junk)
+{
+    return learnAll({mail}, junk) >= 0;
+}
+
+int JunkFilter::learnAll(const QList<JunkMail> &mails, bool junk)
+{
+    QList<JunkWordStore::Mail> forms;
+    forms.reserve(mails.size());
+    for (const JunkMail &mail : mails)
+        forms << learntForm(mail);
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    if (!store)
+        return -1;
+    const int learnt = store->learn(forms, junk);
+    noteStoreError();
+    return learnt;
+}
+
+bool JunkFilter::trust(const QStringList &addresses)
+{
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    const bool ok = store && store->addTrusted(addresses);
+    noteStoreError();
+    return ok;
+}
+
+bool JunkFilter::noteSpoofed(const QByteArray &headKey)
+{
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    const bool ok = store && store->noteSpoofed(headKey);
+    noteStoreError();
+    return ok;
+}
+
+bool JunkFilter::isSpoofed(const QByteArray &headKey)
+{
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    return store && store->isSpoofed(headKey);
+}
+
+int JunkFilter::learnedJunk()
+{
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    return store ? int(store->totals().junk) : 0;
+}
+
+int JunkFilter::learnedGood()
+{
+    std::lock_guard lock(state().mutex);
+    JunkWordStore *store = storeLocked();
+    return store ? int(store->totals().good) : 0;
+}
+
+QString JunkFilter::errorText()
+{
+    std::lock_guard lock(state().mutex);
+    return std::exchange(state().error, QString());
+}
+
+void JunkFilter::reset()
+{
+    std::lock_guard lock(state().mutex);
+    state().store.close();
+    state().error.clear();
+}

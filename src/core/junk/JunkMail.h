@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 struct FetchedMail;
 
 // One mail as the junk filter reads it: its texts decoded as the user sees
@@ -26,6 +28,9 @@ struct JunkMail {
     static JunkMail of(HistoryFile::Kind kind, const HistoryRecord &record);
     // The mails of an EML or mbox file; empty with error set when it cannot be read.
     static QList<JunkMail> ofFile(const QString &path, QString *error);
+    // The same one mail at a time, never the whole of an mbox in memory; stops
+    // when visit returns false. False with error set when the file cannot be read.
+    static bool forEachInFile(const QString &path, const std::function<bool(JunkMail &&mail)> &visit, QString *error);
 
     // The sender's address, lower case; empty when the From has none.
     QString senderAddress() const;

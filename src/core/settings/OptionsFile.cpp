@@ -57,6 +57,8 @@ ServerOptions parse(const QByteArray &bytes)
             options.keepDays = wholeNumber(line.mid(9, kValueLimit), kMaxKeepDays);
         else if (line.startsWith(QLatin1String("KEEPSYNC=")))
             options.keepSync = wholeNumber(line.mid(9, kValueLimit), 1);
+        else if (line.startsWith(QLatin1String("AUTHSERV=")))
+            options.authserv = line.mid(9, kValueLimit).trimmed();
         else if (line.startsWith(QLatin1String("CHECKMIN=")))
             options.checkMinutes = std::clamp<int>(leadingNumber(line.mid(9, kValueLimit)), 0, kMaxCheckMinutes);
     }
@@ -85,6 +87,8 @@ QByteArray format(const ServerOptions &options)
     // Without timed checks the file stays as it always was.
     if (options.checkMinutes > 0)
         text += QStringLiteral("CHECKMIN=%1\r\n").arg(std::clamp(options.checkMinutes, 1, kMaxCheckMinutes));
+    if (!OneLine::clean(options.authserv).trimmed().isEmpty())
+        text += QStringLiteral("AUTHSERV=%1\r\n").arg(OneLine::clean(options.authserv).trimmed());
     return Cp932::encode(text);
 }
 

@@ -6,9 +6,10 @@
 #include <optional>
 
 // "tolvar.ini": key=value lines (SMTP=, POP3=, MAIL=, APOP=), CP932, CR LF, and
-// CHECKMIN= when timed checks are on and KEEP=, KEEPDAYS=, KEEPSYNC= when mail
-// is left on the server, each written only when set so that a file of an older
-// version reads and writes as it always did.
+// CHECKMIN= when timed checks are on, KEEP=, KEEPDAYS=, KEEPSYNC= when mail
+// is left on the server and AUTHSERV= when the receiving server's
+// authentication results go by another name, each written only when set so
+// that a file of an older version reads and writes as it always did.
 struct ServerOptions {
     QString smtpServer;
     QString pop3Server;
@@ -18,6 +19,7 @@ struct ServerOptions {
     int keepOnServer = 0;  // 1: mails stay on the server after they are stored
     int keepDays = 0;      // with keepOnServer: deleted from the server this many days after; 0 never
     int keepSync = 0;      // with keepOnServer: a mail deleted in the history goes from the server too
+    QString authserv;      // the own receiving server's authserv-ids, comma separated; empty: the POP3 server's
 
     bool operator==(const ServerOptions &) const = default;
 };

@@ -21,5 +21,6 @@ void loadRuntimeSettings()
         settings.KeepDays = options->keepDays;
         settings.KeepSync = options->keepSync;
         settings.CheckMinutes = options->checkMinutes;
+        settings.AuthServ = options->authserv;
     }
 }

@@ -12,6 +12,7 @@ struct RuntimeSettings {
     int KeepDays = 0;
     int KeepSync = 0;
     int CheckMinutes = 0;  // timed checks, 0 = off
+    QString AuthServ;      // AUTHSERV= of the options file, kept as read
     QString AccountId;
     QString AccountPassword;
 };

@@ -1,5 +1,6 @@
 #include "ui/desktop/DesktopIntegration.h"
 
+#include "core/check/CheckTexts.h"
 #include "ui/desktop/Notices.h"
 #include "ui/desktop/ProgramIcon.h"
 #include "ui/desktop/TimedCheck.h"
@@ -14,12 +15,13 @@
 DesktopIntegration::DesktopIntegration(QObject *parent) : QObject(parent), m_timed(new TimedCheck(this))
 {
     MailCheck::addFinishListener(this, [this](const MailCheck::Outcome &outcome, MailCheck::Mode mode) {
-        if (outcome.stored > 0)
+        // Junk raises no notice: newMail names the received history's mails only.
+        if (!outcome.newMail.isEmpty())
             Notices::instance().newMail(outcome.newMail);
         // The user's own check said its failure in a box already.
         if (mode == MailCheck::Mode::Timed && outcome.failed && !outcome.cancelled)
             Notices::instance().checkFailed(outcome.failure.isEmpty() ? MailCheck::kStopped : outcome.failure);
-        checked(outcome.stored);
+        checked(outcome.stored - outcome.junk);
     });
     Forms::onReceivedOpened(this, [this] { seen(); });
     connect(&Notices::instance(), &Notices::newMailOpened, this, &DesktopIntegration::openNewestReceived);
@@ -50,7 +52,7 @@ void DesktopIntegration::seen()
 
 QString DesktopIntegration::trayToolTip() const
 {
-    return m_unseen > 0 ? QStringLiteral("Pintora\n新着メール %1 通（着信履歴を開いてから）").arg(m_unseen)
+    return m_unseen > 0 ? QStringLiteral("Pintora\n%1（着信履歴を開いてから）").arg(CheckTexts::newMailCount(m_unseen, 0))
                         : QStringLiteral("Pintora\n新着メールはありません");
 }
 

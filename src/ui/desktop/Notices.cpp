@@ -1,5 +1,7 @@
 #include "ui/desktop/Notices.h"
 
+#include "core/check/CheckTexts.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -26,7 +28,7 @@ Notices::Notices() = default;
 
 QString Notices::newMailSummary(int count)
 {
-    return QStringLiteral("新着メール %1 通").arg(count);
+    return CheckTexts::newMailCount(count, 0);
 }
 
 QString Notices::newMailBody(const QStringList &lines)

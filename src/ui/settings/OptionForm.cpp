@@ -156,8 +156,13 @@ void OptionForm::accept()
     options.keepOnServer = settings.KeepOnServer;
     options.keepDays = settings.KeepDays;
     options.keepSync = settings.KeepSync;
+    // No box sets AUTHSERV=: the file's own line stays, even one written there since the start.
+    const QString path = QDir::current().absoluteFilePath(AppPaths::kOptionsFile);
+    if (const auto onDisk = OptionsFile::read(path))
+        settings.AuthServ = onDisk->authserv;
+    options.authserv = settings.AuthServ;
     QString error;
-    if (!OptionsFile::write(QDir::current().absoluteFilePath(AppPaths::kOptionsFile), options, &error))
+    if (!OptionsFile::write(path, options, &error))
         Prompt::error(error + QStringLiteral("\n設定はこのまま使えますが、次の起動では読み込まれません。"),
                       {}, this);
     close();

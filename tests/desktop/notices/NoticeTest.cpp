@@ -3,6 +3,7 @@
 #include "ui/desktop/TimedCheck.h"
 #include "core/history/HistoryFile.h"
 #include "receive/CheckTest.h"
+#include "receive/JunkMails.h"
 #include "ui/receive/MailCheck.h"
 #include "ui/settings/IdPassForm.h"
 #include "ui/shell/Forms.h"
@@ -248,6 +249,29 @@ TEST_F(TimedNotices, UsersOwnCheckAlsoNoticesNewMailButNeverItsFailures)
     MailCheck::run();
     EXPECT_EQ(prompt.boxes.size(), 1);
     EXPECT_EQ(notifiesAfterSettling(2).size(), 1);
+}
+
+// Junk goes to its own history without a word: the notice and the count of
+// unseen mail are the received history's alone.
+TEST_F(TimedNotices, JunkRaisesNoNoticeAndIsNotCountedAsUnseen)
+{
+    JunkFilter::instance().reset();
+    ASSERT_TRUE(JunkMails::train());
+    DesktopIntegration desktop;
+    servers->deliver(user, JunkMails::junk(1));
+    servers->deliver(user, JunkMails::good(1));
+    EXPECT_EQ(MailCheck::run().junk, 1);
+    QList<Notify> shown = notifiesAfterSettling(1);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0].summary, QStringLiteral("新着メール 1 通"));
+    EXPECT_EQ(shown[0].body, QStringLiteral("colleague@example.jp: project meeting minutes 1"));
+    EXPECT_EQ(desktop.unseenCount(), 1);
+
+    servers->deliver(user, JunkMails::junk(2));
+    EXPECT_EQ(MailCheck::run().junk, 1);
+    EXPECT_EQ(notifiesAfterSettling(2).size(), 1);
+    EXPECT_EQ(desktop.unseenCount(), 1);
+    JunkFilter::instance().reset();
 }
 
 TEST_F(TimedNotices, TimedCheckWithoutAStoredAccountOpensNoWindow)

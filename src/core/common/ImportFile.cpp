@@ -1,4 +1,4 @@
-#include "core/exchange/ImportFile.h"
+#include "core/common/ImportFile.h"
 
 #include "core/common/FileError.h"
 

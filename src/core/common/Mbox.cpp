@@ -1,7 +1,7 @@
-#include "core/exchange/Mbox.h"
+#include "core/common/Mbox.h"
 
 #include "core/common/FileError.h"
-#include "core/exchange/ImportFile.h"
+#include "core/common/ImportFile.h"
 
 
 #include <cerrno>
