@@ -31,7 +31,7 @@ JunkWordStore *storeLocked()
 {
     State &s = state();
     if (!s.store.isOpen() && !s.store.open(JunkFilter::storePath())) {
-        s.error = s.store.error();
+        s.error = s.store.takeError();
         return nullptr;
     }
     if (const QString notice = s.store.takeNotice(); !notice.isEmpty())
@@ -42,8 +42,8 @@ JunkWordStore *storeLocked()
 void noteStoreError()
 {
     State &s = state();
-    if (!s.store.error().isEmpty())
-        s.error = s.store.error();
+    if (const QString error = s.store.takeError(); !error.isEmpty())
+        s.error = error;
 }
 
 JunkWordStore::Mail learntForm(const JunkMail &mail)
