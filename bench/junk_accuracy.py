@@ -12,7 +12,7 @@ in a throw-away installation; bogofilter (installed with apt-get when missing)
 with its built-in settings. Prints, per corpus and filter, the good mails judged
 junk (false positives) and the junk caught, and for Pintora the same at other cut-offs.
 
-Usage: junk_accuracy.py [PINTORA_BINARY] [--cache DIR] [--japanese N] [--keep DIR]
+Usage: junk_accuracy.py [PINTORA_BINARY] [--cache DIR] [--japanese N] [--keep DIR] [--curve 10,50,200]
 """
 import argparse
 import glob
@@ -125,26 +125,43 @@ def cutoffs_of(results, good_count):
     return "  Pintora at cut-offs   " + "   ".join(rows)
 
 
-def measure(name, good, junk, binary, work, seed):
+def judge_both(binary, folder, train_good, train_junk, test_mbox):
+    """Trains a fresh Pintora and a fresh bogofilter on the given mails; their results on test_mbox."""
+    os.makedirs(folder)
+    write_mbox(train_good, os.path.join(folder, "train-good.mbox"))
+    write_mbox(train_junk, os.path.join(folder, "train-junk.mbox"))
+    mboxes = [os.path.join(folder, "train-good.mbox"), os.path.join(folder, "train-junk.mbox"), test_mbox]
+    return run_pintora(binary, folder, *mboxes), run_bogofilter(folder, *mboxes)
+
+
+def measure(name, good, junk, binary, work, seed, curve):
     folder = os.path.join(work, name)
     os.makedirs(folder)
     train_good, test_good = halves(good, seed)
     train_junk, test_junk = halves(junk, seed + 1)
-    paths = {"train-good": train_good, "train-junk": train_junk, "test": test_good + test_junk}
-    for key, files in paths.items():
-        write_mbox(files, os.path.join(folder, key + ".mbox"))
-    mboxes = [os.path.join(folder, key + ".mbox") for key in ("train-good", "train-junk", "test")]
-    pintora = run_pintora(binary, folder, *mboxes)
-    bogofilter = run_bogofilter(folder, *mboxes)
+    test = os.path.join(folder, "test.mbox")
+    write_mbox(test_good + test_junk, test)
+    total = len(test_good) + len(test_junk)
     print("%s: trained on %d good + %d junk, judged %d good + %d junk" % (
         name, len(train_good), len(train_junk), len(test_good), len(test_junk)))
+    pintora, bogofilter = judge_both(binary, os.path.join(folder, "all"), train_good, train_junk, test)
     for filter_name, results in (("Pintora", pintora), ("bogofilter", bogofilter)):
-        if len(results) != len(test_good) + len(test_junk):
-            print("  %s judged %d mails of %d" % (filter_name, len(results), len(test_good) + len(test_junk)))
+        if len(results) != total:
+            print("  %s judged %d mails of %d" % (filter_name, len(results), total))
             continue
         print(line_of(filter_name, results, len(test_good)))
-    if len(pintora) == len(test_good) + len(test_junk):
+    if len(pintora) == total:
         print(cutoffs_of(pintora, len(test_good)))
+    # What a new user sees after marking only a few mails of each kind.
+    for count in curve:
+        if count >= min(len(train_good), len(train_junk)):
+            continue
+        pintora, bogofilter = judge_both(binary, os.path.join(folder, "first-%d" % count), train_good[:count],
+                                         train_junk[:count], test)
+        print("  trained on %d + %d only:" % (count, count))
+        for filter_name, results in (("Pintora", pintora), ("bogofilter", bogofilter)):
+            if len(results) == total:
+                print("  " + line_of(filter_name, results, len(test_good)))
     sys.stdout.flush()
 
 
@@ -154,15 +171,18 @@ def main():
     parser.add_argument("--cache", default=os.path.expanduser("~/.cache/pintora-junk-corpus"))
     parser.add_argument("--japanese", type=int, default=300, help="mails of each kind in the Japanese set")
     parser.add_argument("--keep", help="work in this folder and keep it")
+    parser.add_argument("--curve", default="10,50,200",
+                        help="also train on only this many mails of each kind (comma separated; empty: none)")
     args = parser.parse_args()
     ensure_bogofilter()
+    curve = [int(n) for n in args.curve.split(",") if n.strip()]
     work = args.keep or tempfile.mkdtemp(prefix="junk-accuracy-")
     os.makedirs(work, exist_ok=True)
     try:
         good, junk = spamassassin_corpus(args.cache)
-        measure("spamassassin", good, junk, os.path.abspath(args.binary), work, 37)
+        measure("spamassassin", good, junk, os.path.abspath(args.binary), work, 37, curve)
         good, junk = japanese_corpus(os.path.join(work, "japanese-mails"), args.japanese)
-        measure("japanese", good, junk, os.path.abspath(args.binary), work, 38)
+        measure("japanese", good, junk, os.path.abspath(args.binary), work, 38, curve)
     finally:
         if not args.keep:
             shutil.rmtree(work, ignore_errors=True)

@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang (AddressSanitizer + UBSan) in build-fuzz
 # and runs them on their seeds, one at a time, at the lowest priority.
 #   fuzz/run.sh NAME SECONDS   one target (record, ini, ids, emoticon, pop3, smtp,
-#                              trust, mailto, exchange, oauth, header, decode)
+#                              trust, mailto, exchange, oauth, header, decode, junk)
 #   fuzz/run.sh all SECONDS    every target in turn, SECONDS each
 #   fuzz/run.sh SECONDS        the mail decode target alone, as before
 #   fuzz/run.sh list           the targets' names
@@ -54,7 +54,7 @@ fi
 # Records are 32284 bytes; mails and import files are larger than a line or a key.
 max_len() {
   case "$1" in
-    decode|record|exchange) echo 65536 ;;
+    decode|record|exchange|junk) echo 65536 ;;
     *) echo 16384 ;;
   esac
 }

@@ -26,6 +26,9 @@ TEST(JunkCombine, ScoresLeanWithTheEvidenceAndIgnoreWeakTokens)
 {
     EXPECT_DOUBLE_EQ(JunkCombine::combine({}), 0.5);
     EXPECT_DOUBLE_EQ(JunkCombine::combine({0.45, 0.55, 0.52}), 0.5);
+    // The careful filter passes over tokens a confident one counts.
+    EXPECT_GT(JunkCombine::combine({0.75, 0.77, 0.78}, 0.2), 0.6);
+    EXPECT_DOUBLE_EQ(JunkCombine::combine({0.75, 0.77, 0.78}, 0.3), 0.5);
     EXPECT_GT(JunkCombine::combine({0.99, 0.95, 0.9, 0.98}), 0.95);
     EXPECT_LT(JunkCombine::combine({0.01, 0.05, 0.1, 0.02}), 0.05);
     EXPECT_NEAR(JunkCombine::combine({0.99, 0.01}), 0.5, 1e-9);
@@ -42,7 +45,9 @@ TEST(JunkCombine, WordProbabilityFollowsRobinson)
     const JunkCombine::Counts totals{100, 100};
     EXPECT_DOUBLE_EQ(JunkCombine::wordProbability({0, 0}, totals), JunkCombine::kUnknown);
     // Seen once in junk only: pulled from 1 towards x by s.
-    EXPECT_NEAR(JunkCombine::wordProbability({0, 1}, totals), (0.45 * 0.5 + 1.0) / 1.45, 1e-12);
+    const double s = JunkCombine::kStrength;
+    EXPECT_NEAR(JunkCombine::wordProbability({0, 1}, totals), (s * 0.5 + 1.0) / (s + 1.0), 1e-12);
+    EXPECT_LT(JunkCombine::wordProbability({0, 1}, totals), JunkCombine::wordProbability({0, 3}, totals));
     EXPECT_GT(JunkCombine::wordProbability({0, 50}, totals), 0.99);
     EXPECT_LT(JunkCombine::wordProbability({50, 0}, totals), 0.01);
     // Ratios, not counts: 10 of 1000 good against 10 of 100 junk leans junk.

@@ -138,6 +138,7 @@ TEST_F(JunkCommandTest, UnreadableFilesAndWrongFormsFailWithTheirReason)
     EXPECT_EQ(run.status, JunkCommand::kFailed);
     EXPECT_EQ(run.err, QStringLiteral("missing.eml が見つかりません。\n"));
     EXPECT_TRUE(run.out.contains(QStringLiteral("good1.eml: 1 通を迷惑メールではないメールとして学習しました")));
+    EXPECT_FALSE(run.out.contains(QStringLiteral("missing.eml")));
 
     Sandbox::writeFile(sandbox.workPath(QStringLiteral("empty.eml")), "\r\n");
     run = program({QStringLiteral("--junk-test"), QStringLiteral("empty.eml"), QStringLiteral("good1.eml")});

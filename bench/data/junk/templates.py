@@ -41,6 +41,13 @@ HAM = [
     ("ﾊﾟｽﾜｰﾄﾞ変更のお知らせ（{system}）",
      "{recipient_name}様\n\n{system}のﾊﾟｽﾜｰﾄﾞ有効期限が{day}に切れます。\n社内ﾎﾟｰﾀﾙからご自身で変更してください。\n"
      "不明な点は情報システム部（内線{extension}）までお問い合わせください。"),
+    ("【{bank}】ログインのお知らせ",
+     "{recipient_name}様\n\n{bank}インターネットバンキングへのログインがありました。\n\nログイン日時：{date} {time}\n"
+     "お心当たりのない場合は、パスワードを変更のうえ{bank}までお問い合わせください。\n"
+     "当行からメールでパスワードや暗証番号をお尋ねすることはありません。\n{bank} https://www.{bank_domain}/"),
+    ("【{card}】ご利用代金確定のお知らせ",
+     "{card}会員様\n\n{date}締めのご利用代金が確定しました。\nお支払い金額：{amount}円\nお支払い日：{day}\n\n"
+     "明細は会員サイトでご確認ください。\nhttps://www.{bank_domain}/card/"),
     ("Meeting notes / 会議メモ {date}",
      "Hi all,\n\nNotes from today's review of {project}:\n- {topic}: done\n- release planned for {day}\n\n"
      "日本語版の資料は{sender_name}が更新します。\nRegards,\n{sender_first}"),
@@ -82,6 +89,12 @@ SPAM = [
     ("Your account has been suspended / アカウント停止のお知らせ",
      "Dear customer,\nWe detected unusual sign-in activity. Verify your account within 24 hours.\n{phish_url}\n\n"
      "お客様のアカウントで異常なログインが検出されました。24時間以内にご確認ください。"),
+    ("【{bank}】ログインのお知らせ（重要）",
+     "{bank}をご利用のお客様\n\n{date} {time}に新しい端末からログインがありました。\n"
+     "お客様ご本人でない場合は、直ちに下記よりパスワードの再設定を行ってください。\n{phish_url}\n\n{bank}"),
+    ("【{card}】ご利用代金のお支払いについて",
+     "{card}会員様\n\n今月のご利用代金{amount}円の引き落としができませんでした。\n"
+     "会員サイトにログインし、お支払い方法を変更してください。\n{phish_url}\n\n{card}カスタマーセンター"),
     ("【最終通知】{prize}の受け取り期限が迫っています",
      "{recipient_first}様\n\n先日お知らせした{prize}の受け取りがまだ完了していません。\n{deadline}を過ぎると無効となります。\n"
      "今すぐ受け取る：{spam_url}"),

@@ -41,10 +41,10 @@ double chi2Q(double x2, int degrees)
     return std::min(std::exp(logSum), 1.0);
 }
 
-double combine(QList<double> probabilities)
+double combine(QList<double> probabilities, double minDeviation)
 {
     probabilities.erase(std::remove_if(probabilities.begin(), probabilities.end(),
-                                       [](double f) { return std::abs(f - 0.5) < kMinDeviation; }),
+                                       [minDeviation](double f) { return std::abs(f - 0.5) < minDeviation; }),
                         probabilities.end());
     if (probabilities.isEmpty())
         return 0.5;

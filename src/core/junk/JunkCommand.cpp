@@ -78,6 +78,8 @@ Result learn(bool junk, const QStringList &files)
             errors << filter.errorText();
         else if (!readable)
             errors << error;
+        if (!readable && read == 0)
+            continue;
         result.output += QStringLiteral("%1: %2 通を%3として学習しました（学習済みだった %4 通を除く）\n")
                              .arg(file)
                              .arg(learnt)

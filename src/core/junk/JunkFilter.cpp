@@ -31,7 +31,7 @@ JunkWordStore *storeLocked()
 {
     State &s = state();
     if (!s.store.isOpen() && !s.store.open(JunkFilter::storePath())) {
-        s.error = s.store.error();
+        s.error = s.store.takeError();
         return nullptr;
     }
     if (const QString notice = s.store.takeNotice(); !notice.isEmpty())
@@ -42,8 +42,8 @@ JunkWordStore *storeLocked()
 void noteStoreError()
 {
     State &s = state();
-    if (!s.store.error().isEmpty())
-        s.error = s.store.error();
+    if (const QString error = s.store.takeError(); !error.isEmpty())
+        s.error = error;
 }
 
 JunkWordStore::Mail learntForm(const JunkMail &mail)
@@ -56,9 +56,9 @@ JunkWordStore::Mail learntForm(const JunkMail &mail)
     return learnt;
 }
 
-JunkVerdict verdictOf(double score)
+JunkVerdict verdictOf(double score, bool careful)
 {
-    if (score >= JunkFilter::kJunkFrom)
+    if (score >= (careful ? JunkFilter::kCarefulJunkFrom : JunkFilter::kJunkFrom))
         return JunkVerdict::Junk;
     return score <= JunkFilter::kGoodUpTo ? JunkVerdict::Good : JunkVerdict::Unsure;
 }
@@ -99,8 +99,10 @@ JunkScore JunkFilter::score(const JunkMail &mail)
         else if (const auto found = counts.constFind(key); found != counts.cend())
             probabilities << JunkCombine::wordProbability(*found, totals);
     }
-    const double score = JunkCombine::combine(probabilities);
-    return {verdictOf(score), score};
+    const bool careful = std::min(totals.good, totals.junk) < kConfidentAfter;
+    const double score = JunkCombine::combine(probabilities, careful ? JunkCombine::kCarefulMinDeviation
+                                                                     : JunkCombine::kMinDeviation);
+    return {verdictOf(score, careful), score};
 }
 
 JunkScore JunkFilter::judge(const JunkMail &mail, const QSet<QString> &trusted)

@@ -22,10 +22,14 @@ class JunkFilter {
 public:
     // Mails of each kind learnt before any verdict is given.
     static constexpr int kTrainedAfter = 10;
-    // Scores from kJunkFrom on are junk, up to kGoodUpTo good, between them unsure:
-    // set by the accuracy runs (bench/junk_accuracy) to keep good mail judged junk under 0.5 %.
+    // Scores from kJunkFrom on are junk, up to kGoodUpTo good, between them unsure.
+    // Until kConfidentAfter mails of each kind were learnt the filter is careful:
+    // junk only from kCarefulJunkFrom, on clearer tokens only. Set by the accuracy
+    // runs (bench/junk_accuracy.py) to keep good mail judged junk under 0.5 %.
     static constexpr double kJunkFrom = 0.9;
+    static constexpr double kCarefulJunkFrom = 0.99;
     static constexpr double kGoodUpTo = 0.2;
+    static constexpr int kConfidentAfter = 500;
 
     static JunkFilter &instance();
     // ★MAilData/junk-words.sqlite of the current installation.

@@ -9,7 +9,6 @@
 #include "core/mail/mime/MimeReader.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 namespace {
 
@@ -109,15 +108,4 @@ bool JunkMail::forEachInFile(const QString &path, const std::function<bool(JunkM
             return true;
     }
     return reader.error().isEmpty() || fail(reader.error());
-}
-
-QString JunkMail::senderAddress() const
-{
-    static const QRegularExpression bracketed(QStringLiteral("<\\s*([^<>\\s]+@[^<>\\s]+)\\s*>"));
-    static const QRegularExpression bare(QStringLiteral("[^\\s<>\"'(),;:]+@[A-Za-z0-9.-]+"));
-    auto match = bracketed.match(from);
-    if (match.hasMatch())
-        return match.captured(1).toLower();
-    match = bare.match(from);
-    return match.hasMatch() ? match.captured().toLower() : QString();
 }

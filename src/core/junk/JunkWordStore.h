@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 // The word counts on disk: per token key how many good and junk mails had it,
@@ -35,6 +36,8 @@ public:
     void close();
     bool isOpen() const { return m_db.isOpen(); }
     QString error() const { return m_error; }
+    // The last failure, once.
+    QString takeError() { return std::exchange(m_error, QString()); }
     // Said once after a store was set aside, then empty.
     QString takeNotice();
 
