@@ -47,6 +47,9 @@ int tokenize(Fts5Tokenizer *, void *context, int flags, const char *text, int by
     if (flags & FTS5_TOKENIZE_QUERY)
         return token(context, 0, text, bytes, 0, bytes);
 
+    // Every character is a position: one that is not whitespace is a token
+    // there, and the pair it starts stands at the same place, so a string of
+    // any length is found as the phrase of its pairs, one place apart.
     const auto *s = reinterpret_cast<const unsigned char *>(text);
     int at = 0;
     int length = 0;
@@ -55,13 +58,15 @@ int tokenize(Fts5Tokenizer *, void *context, int flags, const char *text, int by
         const int next = at + length;
         int nextLength = 0;
         const char32_t following = next < bytes ? decode(s + next, bytes - next, &nextLength) : U' ';
+        int placed = 0;
         if (!NormalText::isSpace(c)) {
             if (int rc = token(context, 0, text + at, length, at, next); rc != SQLITE_OK)
                 return rc;
-            if (next < bytes && !NormalText::isSpace(following)) {
-                if (int rc = token(context, 0, text + at, length + nextLength, at, next + nextLength); rc != SQLITE_OK)
-                    return rc;
-            }
+            placed = FTS5_TOKEN_COLOCATED;
+        }
+        if (next < bytes) {
+            if (int rc = token(context, placed, text + at, length + nextLength, at, next + nextLength); rc != SQLITE_OK)
+                return rc;
         }
         at = next;
         c = following;

@@ -17,7 +17,7 @@ namespace {
 
 // Bumped whenever the tokenizer, the normal form or the tables change: an
 // index of another version is built again.
-constexpr int kVersion = 1;
+constexpr int kVersion = 2;
 constexpr int kApplicationId = 0x50494E54;  // "PINT"
 
 int kindCode(HistoryFile::Kind kind)
@@ -138,12 +138,13 @@ bool SearchIndex::createSchema()
                      "BEGIN;"
                      "CREATE TABLE mails(id INTEGER PRIMARY KEY AUTOINCREMENT, kind INTEGER NOT NULL,"
                      " number INTEGER NOT NULL, fingerprint INTEGER NOT NULL, indexed INTEGER NOT NULL DEFAULT 0,"
-                     " time INTEGER NOT NULL DEFAULT 0, date TEXT, correspondent TEXT, subject TEXT, text BLOB);"
+                     " time INTEGER NOT NULL DEFAULT 0, date TEXT, correspondent TEXT, subject TEXT);"
                      "CREATE INDEX mails_place ON mails(kind, number);"
                      "CREATE INDEX mails_waiting ON mails(indexed, time);"
                      "CREATE VIRTUAL TABLE grams USING fts5(subject, sender, recipients, body, files,"
-                     " content='', columnsize=0, detail=column, tokenize='pintora_grams');"
-                     "PRAGMA application_id=1346981460; PRAGMA user_version=1;"
+                     " content='', columnsize=0, tokenize='pintora_grams');"
+                     "CREATE TABLE leftovers(count INTEGER NOT NULL); INSERT INTO leftovers VALUES(0);"
+                     "PRAGMA application_id=1346981460; PRAGMA user_version=2;"
                      "COMMIT;");
 }
 
@@ -171,20 +172,35 @@ QString SearchIndex::takeNotice()
     return std::exchange(m_notice, QString());
 }
 
-bool SearchIndex::removeRow(qint64 id, bool indexed, const QByteArray &text)
+bool SearchIndex::removeRow(qint64 id, bool indexed)
 {
+    // The grams of a mail cannot be taken out without its text, which the index
+    // does not keep: they stay, matching no row of mails, until sweepLeftovers.
     if (indexed) {
-        const QStringList fields = IndexText::unpack(text);
-        SqliteStatement drop(m_db, "INSERT INTO grams(grams, rowid, subject, sender, recipients, body, files)"
-                                   " VALUES('delete', ?, ?, ?, ?, ?, ?)");
-        drop.bind(1, id);
-        for (int i = 0; i < IndexText::kFields; ++i)
-            drop.bind(i + 2, fields.value(i));
-        if (!drop.run())
+        SqliteStatement count(m_db, "UPDATE leftovers SET count = count + 1");
+        if (!count.run())
             return false;
     }
     SqliteStatement row(m_db, "DELETE FROM mails WHERE id = ?");
     return row.bind(1, id).run();
+}
+
+bool SearchIndex::sweepLeftovers()
+{
+    // Once the grams of deleted mails outweigh a quarter of the rest, the grams
+    // are built again from the histories, as a first build would.
+    SqliteStatement weigh(m_db, "SELECT count FROM leftovers");
+    if (!weigh.step())
+        return false;
+    const qint64 leftovers = weigh.integer(0);
+    if (leftovers < 64)
+        return true;
+    SqliteStatement live(m_db, "SELECT count(*) FROM mails WHERE indexed = 1");
+    if (!live.step() || leftovers * 4 < live.integer(0))
+        return !live.failed();
+    return m_db.exec("BEGIN IMMEDIATE; INSERT INTO grams(grams) VALUES('delete-all');"
+                     " UPDATE mails SET indexed = 0 WHERE indexed = 1; UPDATE leftovers SET count = 0; COMMIT;")
+        || (m_db.exec("ROLLBACK"), false);
 }
 
 bool SearchIndex::align(HistoryFile::Kind kind)
@@ -258,24 +274,15 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
     }
     for (; j < old.size(); ++j)
         gone.append(j);
-    for (int k = 0; k < gone.size() && ok; ++k) {
-        const Placed &row = old[gone[k]];
-        QByteArray text;
-        if (row.indexed) {
-            SqliteStatement read(m_db, "SELECT text FROM mails WHERE id = ?");
-            read.bind(1, row.id);
-            if (read.step())
-                text = read.blob(0);
-        }
-        ok = removeRow(row.id, row.indexed, text);
-    }
+    for (int k = 0; k < gone.size() && ok; ++k)
+        ok = removeRow(old[gone[k]].id, old[gone[k]].indexed);
     if (!ok || !m_db.exec("COMMIT")) {
         m_db.exec("ROLLBACK");
         mendIfDamaged();
         return false;
     }
     m_seen.insert(kindCode(kind), looks);
-    return true;
+    return gone.isEmpty() || sweepLeftovers();
 }
 
 SearchIndex::Counts SearchIndex::counts()
@@ -294,16 +301,13 @@ bool SearchIndex::store(HistoryFile::Kind kind, int number, qint64 fingerprint, 
         return mendIfDamaged(), false;
     bool ok = true;
     {
-        SqliteStatement old(m_db, "SELECT id, indexed, text FROM mails WHERE kind = ? AND number = ?");
+        SqliteStatement old(m_db, "SELECT id, indexed FROM mails WHERE kind = ? AND number = ?");
         old.bind(1, kindCode(kind)).bind(2, number);
         QList<Placed> rows;
-        QList<QByteArray> texts;
-        while (old.step()) {
+        while (old.step())
             rows.append({old.integer(0), 0, old.integer(1) != 0});
-            texts.append(old.blob(2));
-        }
         for (int k = 0; k < rows.size() && ok; ++k)
-            ok = removeRow(rows[k].id, rows[k].indexed, texts[k]);
+            ok = removeRow(rows[k].id, rows[k].indexed);
     }
     qint64 id = 0;
     if (ok) {
@@ -311,11 +315,11 @@ bool SearchIndex::store(HistoryFile::Kind kind, int number, qint64 fingerprint, 
         ok = add.bind(1, kindCode(kind)).bind(2, number).bind(3, fingerprint).run();
         id = m_db.lastInsertId();
     }
-    ok = ok && IndexText::write(m_db, id, doc);
+    ok = ok && IndexText::Writer(m_db).write(id, doc);
     if (!ok || !m_db.exec("COMMIT")) {
         m_db.exec("ROLLBACK");
         mendIfDamaged();
         return false;
     }
-    return true;
+    return sweepLeftovers();
 }

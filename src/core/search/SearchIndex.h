@@ -62,6 +62,7 @@ public:
         QString date;
         QString correspondent;
         QString subject;
+        qint64 id = 0;  // the mail's row in the index, which outlives moves of its number
     };
     struct Answer {
         QList<Hit> hits;     // newest first
@@ -79,6 +80,10 @@ public:
     };
     Excerpt excerpt(const Hit &hit, const SearchQuery &query);
 
+    // The number the hit's mail has now, after deletions that came since the
+    // search; 0 when it was deleted.
+    int numberNow(const Hit &hit, qint64 *fingerprint = nullptr);
+
     // The notice of the last replacement of a damaged index, once.
     QString takeNotice();
 
@@ -88,7 +93,8 @@ private:
     bool recreateLocked();
     bool alignLocked(HistoryFile::Kind kind, bool force);
     bool mendIfDamaged();
-    bool removeRow(qint64 id, bool indexed, const QByteArray &text);
+    bool removeRow(qint64 id, bool indexed);
+    bool sweepLeftovers();
 
     QString m_path;
     std::recursive_mutex m_mutex;

@@ -48,6 +48,8 @@ QString quoted(const QByteArray &gram)
     return u'"' + text + u'"';
 }
 
+// Each term as the phrase of its tokens, so only mails that hold it as it
+// stands are candidates, and every candidate is a match.
 QString matchOf(const QList<SearchQuery::Term> &terms)
 {
     static const QStringList columns = {QStringLiteral("subject"), QStringLiteral("sender"),
@@ -55,34 +57,63 @@ QString matchOf(const QList<SearchQuery::Term> &terms)
                                         QStringLiteral("files")};
     QStringList parts;
     for (const auto &term : terms) {
+        QStringList tokens;
+        for (const QByteArray &token : SearchText::phraseOf(term.text))
+            tokens << quoted(token);
+        const QString phrase = tokens.join(QStringLiteral(" + "));
         const int column = columnOf(term.field);
-        for (const QByteArray &gram : SearchText::gramsOf(term.text).grams)
-            parts << (column < 0 ? quoted(gram) : columns[column] + QStringLiteral(" : ") + quoted(gram));
+        parts << (column < 0 ? phrase : columns[column] + QStringLiteral(" : (") + phrase + u')');
     }
     return parts.join(QStringLiteral(" AND "));
 }
 
-// A term to confirm, in the bytes the index keeps: UTF-8 finds a character
-// string exactly where its bytes are, so the text need not be decoded.
-struct Confirm {
-    int column;
-    QByteArray bytes;
+struct Waiting {
+    qint64 id;
+    HistoryFile::Kind kind;
+    int number;
+    qint64 fingerprint;
 };
 
-bool contains(const QByteArray &text, const Confirm &term)
+struct Prepared {
+    qint64 id;
+    MailDocument doc;
+    QStringList fields;
+};
+
+// Reads the waiting mails' records in runs of neighbours, each run in one read,
+// and makes their documents. A record whose head is not the one listed has
+// moved since: moved says so, and it waits for the next alignment.
+QList<Prepared> prepare(QList<Waiting> waiting, bool *moved)
 {
-    if (term.column < 0)
-        return text.contains(term.bytes);
-    // Fields are parted by a unit separator that no field holds.
-    qsizetype start = 0;
-    for (int i = 0; i < term.column && start >= 0; ++i) {
-        start = text.indexOf('\x1f', start);
-        start = start < 0 ? -1 : start + 1;
+    std::sort(waiting.begin(), waiting.end(), [](const Waiting &a, const Waiting &b) {
+        return std::pair(a.kind, a.number) < std::pair(b.kind, b.number);
+    });
+    // Records between two waiting ones are read too when few, as one read is cheaper than two.
+    constexpr int kGap = 8;
+    QList<Prepared> out;
+    for (qsizetype i = 0; i < waiting.size();) {
+        qsizetype j = i + 1;
+        while (j < waiting.size() && waiting[j].kind == waiting[i].kind
+               && waiting[j].number - waiting[j - 1].number <= kGap)
+            ++j;
+        const int first = waiting[i].number;
+        const QByteArray run = recordsOf(waiting[i].kind).readHeads(HistoryRecord::kSize, first,
+                                                                    waiting[j - 1].number - first + 1);
+        for (qsizetype k = i; k < j; ++k) {
+            const Waiting &w = waiting[k];
+            const qsizetype at = qsizetype(w.number - first) * HistoryRecord::kSize;
+            if (at + HistoryRecord::kSize > run.size()
+                || MailDocument::fingerprint(run.mid(at, HistoryRecord::kHeadSize)) != w.fingerprint) {
+                *moved = true;
+                continue;
+            }
+            Prepared p{w.id, MailDocument::of(w.kind, HistoryRecord::fromBytes(run.mid(at, HistoryRecord::kSize))), {}};
+            p.fields = IndexText::fieldsOf(p.doc);
+            out.append(std::move(p));
+        }
+        i = j;
     }
-    if (start < 0)
-        return false;
-    const qsizetype end = text.indexOf('\x1f', start);
-    return QByteArrayView(text).sliced(start, (end < 0 ? text.size() : end) - start).contains(term.bytes);
+    return out;
 }
 
 } // namespace
@@ -91,12 +122,6 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
 {
     int fruitless = 0;
     while (!(cancel && cancel->load())) {
-        struct Waiting {
-            qint64 id;
-            HistoryFile::Kind kind;
-            int number;
-            qint64 fingerprint;
-        };
         QList<Waiting> waiting;
         {
             std::lock_guard lock(m_mutex);
@@ -118,16 +143,8 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
             break;
 
         // Reading the records and their kept mails is the slow part; searches go on meanwhile.
-        QList<std::pair<qint64, MailDocument>> docs;
         bool moved = false;
-        for (const Waiting &w : waiting) {
-            const auto raw = recordsOf(w.kind).read(w.number);
-            if (!raw || MailDocument::fingerprint(raw->left(HistoryRecord::kHeadSize)) != w.fingerprint) {
-                moved = true;
-                continue;
-            }
-            docs.append({w.id, MailDocument::of(w.kind, HistoryRecord::fromBytes(*raw))});
-        }
+        const QList<Prepared> docs = prepare(waiting, &moved);
         {
             std::lock_guard lock(m_mutex);
             if (moved)
@@ -136,10 +153,11 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
                 return mendIfDamaged(), false;
             bool ok = true;
             SqliteStatement still(m_db, "SELECT 1 FROM mails WHERE id = ? AND indexed = 0");
-            for (const auto &[id, doc] : docs) {
-                const bool waits = still.bind(1, id).step();
+            IndexText::Writer writer(m_db);
+            for (const Prepared &p : docs) {
+                const bool waits = still.bind(1, p.id).step();
                 still.reset();
-                ok = ok && (!waits || IndexText::write(m_db, id, doc));
+                ok = ok && (!waits || writer.write(p.id, p.doc, p.fields));
             }
             if (!ok || !m_db.exec("COMMIT")) {
                 m_db.exec("ROLLBACK");
@@ -173,17 +191,11 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
     for (const auto kind : kinds)
         alignLocked(kind, false);
 
-    QList<Confirm> toConfirm;
-    for (const auto &term : query.terms) {
-        if (!SearchText::gramsOf(term.text).exact)
-            toConfirm.append({columnOf(term.field), term.text.toUtf8()});
-    }
     QString sql = query.terms.isEmpty()
-        ? QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject%1 FROM mails m"
+        ? QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject, m.id FROM mails m"
                          " WHERE m.indexed = 1")
-        : QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject%1 FROM grams"
+        : QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject, m.id FROM grams"
                          " CROSS JOIN mails m ON m.id = grams.rowid WHERE grams MATCH :match AND m.indexed = 1");
-    sql = sql.arg(toConfirm.isEmpty() ? QString() : QStringLiteral(", m.text"));
     if (kinds.size() == 1)
         sql += QStringLiteral(" AND m.kind = :kind");
     if (query.since)
@@ -202,13 +214,8 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
     if (query.until)
         select.bind(slot++, QDateTime(query.until->addDays(1), QTime(0, 0)).toSecsSinceEpoch());
     while (select.step()) {
-        if (!toConfirm.isEmpty()) {
-            const QByteArray text = IndexText::unpackBytes(select.blob(6));
-            if (!std::all_of(toConfirm.begin(), toConfirm.end(), [&](const auto &t) { return contains(text, t); }))
-                continue;
-        }
         answer.hits.append({kindOf(select.integer(0)), int(select.integer(1)), select.integer(2), select.text(3),
-                            select.text(4), select.text(5)});
+                            select.text(4), select.text(5), select.integer(6)});
     }
     if (select.failed()) {
         answer.error = QStringLiteral("検索用の索引を読めませんでした: %1").arg(m_db.error());
@@ -232,12 +239,15 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
 
 SearchIndex::Excerpt SearchIndex::excerpt(const Hit &hit, const SearchQuery &query)
 {
-    std::lock_guard lock(m_mutex);
-    SqliteStatement read(m_db, "SELECT text FROM mails WHERE kind = ? AND number = ? AND indexed = 1");
-    read.bind(1, kindCode(hit.kind)).bind(2, hit.number);
-    if (!read.step())
+    // The index keeps no text: the mail is read again from its history.
+    qint64 print = 0;
+    const int number = numberNow(hit, &print);
+    if (number <= 0)
         return {};
-    const QStringList fields = IndexText::unpack(read.blob(0));
+    const auto raw = recordsOf(hit.kind).read(number);
+    if (!raw || MailDocument::fingerprint(raw->left(HistoryRecord::kHeadSize)) != print)
+        return {};
+    const QStringList fields = IndexText::fieldsOf(MailDocument::of(hit.kind, HistoryRecord::fromBytes(*raw)));
     // The body first: that is where the reader looks for the words.
     for (const int column : {3, 0, 1, 2, 4}) {
         for (const auto &term : query.terms) {
@@ -259,4 +269,19 @@ SearchIndex::Excerpt SearchIndex::excerpt(const Hit &hit, const SearchQuery &que
         }
     }
     return {};
+}
+
+int SearchIndex::numberNow(const Hit &hit, qint64 *fingerprint)
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_db.isOpen())
+        return 0;
+    alignLocked(hit.kind, false);
+    SqliteStatement row(m_db, "SELECT number, fingerprint FROM mails WHERE id = ?");
+    row.bind(1, hit.id);
+    if (!row.step())
+        return 0;
+    if (fingerprint)
+        *fingerprint = row.integer(1);
+    return int(row.integer(0));
 }
