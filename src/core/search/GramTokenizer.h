@@ -2,11 +2,11 @@
 
 struct sqlite3;
 
-// The index's tokenizer, "pintora_grams": every character that is not
-// whitespace, and every pair of neighbouring characters, as tokens of their
-// own, the pair at the place of its first character; so a query of one
-// character is its token, and a longer one the phrase of its pairs (SearchText),
-// matched exactly by their places. Text reaches it already normalised
+// The index's tokenizer, "pintora_grams", in two kinds: "chars" makes every
+// character that is not whitespace a token, for queries of one character;
+// "pairs" makes every pair of neighbouring characters a token at the place of
+// its first character, so a longer query is found exactly as the phrase of its
+// pairs, one place apart (SearchText). Text reaches it already normalised
 // (NormalText::normalize). In a query each quoted string is one token as it stands.
 namespace GramTokenizer {
 

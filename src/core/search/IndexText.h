@@ -25,7 +25,8 @@ public:
 
 private:
     SqliteStatement m_row;
-    SqliteStatement m_grams;
+    SqliteStatement m_chars;
+    SqliteStatement m_pairs;
 };
 
 } // namespace IndexText

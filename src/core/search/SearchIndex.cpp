@@ -73,6 +73,7 @@ void SearchIndex::close()
     std::lock_guard lock(m_mutex);
     m_db.close();
     m_seen.clear();
+    m_listedStale = true;
 }
 
 bool SearchIndex::open(QString *notice, QString *error)
@@ -110,7 +111,7 @@ bool SearchIndex::openLocked(QString *error)
     if (sound && existed) {
         SqliteStatement check(m_db, "SELECT (SELECT application_id FROM pragma_application_id),"
                                     " (SELECT user_version FROM pragma_user_version),"
-                                    " (SELECT count(*) FROM mails), (SELECT count(*) FROM grams_config)");
+                                    " (SELECT count(*) FROM mails), (SELECT count(*) FROM pairs_config), (SELECT count(*) FROM chars_config)");
         const bool read = check.step();
         sound = read && check.integer(0) == kApplicationId && check.integer(1) == kVersion;
         if (!read)
@@ -134,15 +135,22 @@ bool SearchIndex::openLocked(QString *error)
 
 bool SearchIndex::createSchema()
 {
-    return m_db.exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"
+    // Room the grams' merges leave free is given back after each catch-up (incremental_vacuum).
+    return m_db.exec("PRAGMA auto_vacuum=INCREMENTAL; PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;"
                      "BEGIN;"
                      "CREATE TABLE mails(id INTEGER PRIMARY KEY AUTOINCREMENT, kind INTEGER NOT NULL,"
                      " number INTEGER NOT NULL, fingerprint INTEGER NOT NULL, indexed INTEGER NOT NULL DEFAULT 0,"
                      " time INTEGER NOT NULL DEFAULT 0, date TEXT, correspondent TEXT, subject TEXT);"
                      "CREATE INDEX mails_place ON mails(kind, number);"
                      "CREATE INDEX mails_waiting ON mails(indexed, time);"
-                     "CREATE VIRTUAL TABLE grams USING fts5(subject, sender, recipients, body, files,"
-                     " content='', columnsize=0, tokenize='pintora_grams');"
+                     // The body first: places in the first column are kept without its number.
+                     "CREATE VIRTUAL TABLE chars USING fts5(body, subject, sender, recipients, files,"
+                     " content='', columnsize=0, detail=column, tokenize='pintora_grams chars');"
+                     "CREATE VIRTUAL TABLE pairs USING fts5(body, subject, sender, recipients, files,"
+                     " content='', columnsize=0, tokenize='pintora_grams pairs');"
+                     // Larger leaves than the default: fewer of them to describe.
+                     "INSERT INTO chars(chars, rank) VALUES('pgsz', 4000);"
+                     "INSERT INTO pairs(pairs, rank) VALUES('pgsz', 4000);"
                      "CREATE TABLE leftovers(count INTEGER NOT NULL); INSERT INTO leftovers VALUES(0);"
                      "PRAGMA application_id=1346981460; PRAGMA user_version=2;"
                      "COMMIT;");
@@ -152,6 +160,7 @@ bool SearchIndex::recreateLocked()
 {
     m_db.close();
     m_seen.clear();
+    m_listedStale = true;
     for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
         QFile::remove(m_path + suffix);
     return m_db.open(m_path) && GramTokenizer::install(m_db.handle()) && createSchema();
@@ -195,10 +204,12 @@ bool SearchIndex::sweepLeftovers()
     const qint64 leftovers = weigh.integer(0);
     if (leftovers < 64)
         return true;
+    m_listedStale = true;
     SqliteStatement live(m_db, "SELECT count(*) FROM mails WHERE indexed = 1");
     if (!live.step() || leftovers * 4 < live.integer(0))
         return !live.failed();
-    return m_db.exec("BEGIN IMMEDIATE; INSERT INTO grams(grams) VALUES('delete-all');"
+    return m_db.exec("BEGIN IMMEDIATE; INSERT INTO chars(chars) VALUES('delete-all');"
+                     " INSERT INTO pairs(pairs) VALUES('delete-all');"
                      " UPDATE mails SET indexed = 0 WHERE indexed = 1; UPDATE leftovers SET count = 0; COMMIT;")
         || (m_db.exec("ROLLBACK"), false);
 }
@@ -282,6 +293,7 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
         return false;
     }
     m_seen.insert(kindCode(kind), looks);
+    m_listedStale = true;
     return gone.isEmpty() || sweepLeftovers();
 }
 
@@ -321,5 +333,6 @@ bool SearchIndex::store(HistoryFile::Kind kind, int number, qint64 fingerprint, 
         mendIfDamaged();
         return false;
     }
+    m_listedStale = true;
     return sweepLeftovers();
 }

@@ -103,4 +103,9 @@ private:
     bool m_readOnly = false;
     // What each history file looked like when last aligned.
     QHash<int, QString> m_seen;
+    // The indexed mails as the result list shows them, by row; read again
+    // after anything but a catch-up has changed them.
+    const QHash<qint64, Hit> &listedLocked();
+    QHash<qint64, Hit> m_listed;
+    bool m_listedStale = true;
 };

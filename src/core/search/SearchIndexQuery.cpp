@@ -48,21 +48,24 @@ QString quoted(const QByteArray &gram)
     return u'"' + text + u'"';
 }
 
-// Each term as the phrase of its tokens, so only mails that hold it as it
-// stands are candidates, and every candidate is a match.
-QString matchOf(const QList<SearchQuery::Term> &terms)
+// The terms of one character (chars) or of more (pairs) as a query of that
+// table: each term the phrase of its tokens, so every candidate is a match.
+QString matchOf(const QList<SearchQuery::Term> &terms, bool chars)
 {
     static const QStringList columns = {QStringLiteral("subject"), QStringLiteral("sender"),
                                         QStringLiteral("recipients"), QStringLiteral("body"),
                                         QStringLiteral("files")};
     QStringList parts;
     for (const auto &term : terms) {
+        const QList<QByteArray> phrase = SearchText::phraseOf(term.text);
+        if ((term.text.toUcs4().size() == 1) != chars || phrase.isEmpty())
+            continue;
         QStringList tokens;
-        for (const QByteArray &token : SearchText::phraseOf(term.text))
+        for (const QByteArray &token : phrase)
             tokens << quoted(token);
-        const QString phrase = tokens.join(QStringLiteral(" + "));
+        const QString joined = tokens.join(QStringLiteral(" + "));
         const int column = columnOf(term.field);
-        parts << (column < 0 ? phrase : columns[column] + QStringLiteral(" : (") + phrase + u')');
+        parts << (column < 0 ? joined : columns[column] + QStringLiteral(" : (") + joined + u')');
     }
     return parts.join(QStringLiteral(" AND "));
 }
@@ -76,6 +79,8 @@ struct Waiting {
 
 struct Prepared {
     qint64 id;
+    HistoryFile::Kind kind;
+    int number;
     MailDocument doc;
     QStringList fields;
 };
@@ -107,7 +112,8 @@ QList<Prepared> prepare(QList<Waiting> waiting, bool *moved)
                 *moved = true;
                 continue;
             }
-            Prepared p{w.id, MailDocument::of(w.kind, HistoryRecord::fromBytes(run.mid(at, HistoryRecord::kSize))), {}};
+            Prepared p{w.id, w.kind, w.number,
+                       MailDocument::of(w.kind, HistoryRecord::fromBytes(run.mid(at, HistoryRecord::kSize))), {}};
             p.fields = IndexText::fieldsOf(p.doc);
             out.append(std::move(p));
         }
@@ -121,6 +127,7 @@ QList<Prepared> prepare(QList<Waiting> waiting, bool *moved)
 bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *cancel, int batch)
 {
     int fruitless = 0;
+    bool wrote = false;
     while (!(cancel && cancel->load())) {
         QList<Waiting> waiting;
         {
@@ -139,8 +146,15 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
                 return false;
             }
         }
-        if (waiting.isEmpty())
+        if (waiting.isEmpty()) {
+            // Free pages go, and the log of what was written goes back into the
+            // file, so the index takes no more room than it needs.
+            if (wrote) {
+                std::lock_guard lock(m_mutex);
+                m_db.exec("PRAGMA incremental_vacuum; PRAGMA wal_checkpoint(TRUNCATE)");
+            }
             break;
+        }
 
         // Reading the records and their kept mails is the slow part; searches go on meanwhile.
         bool moved = false;
@@ -154,17 +168,24 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
             bool ok = true;
             SqliteStatement still(m_db, "SELECT 1 FROM mails WHERE id = ? AND indexed = 0");
             IndexText::Writer writer(m_db);
+            QList<Hit> written;
             for (const Prepared &p : docs) {
                 const bool waits = still.bind(1, p.id).step();
                 still.reset();
                 ok = ok && (!waits || writer.write(p.id, p.doc, p.fields));
+                if (waits)
+                    written.append({p.kind, p.number, p.doc.time, p.doc.dateText, p.doc.correspondent, p.doc.subject, p.id});
             }
             if (!ok || !m_db.exec("COMMIT")) {
                 m_db.exec("ROLLBACK");
+                m_listedStale = true;
                 mendIfDamaged();
                 return false;
             }
+            for (const Hit &hit : written)
+                m_listed.insert(hit.id, hit);
         }
+        wrote = wrote || !docs.isEmpty();
         fruitless = docs.isEmpty() ? fruitless + 1 : 0;
         if (fruitless > 3)
             return false;
@@ -191,36 +212,41 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
     for (const auto kind : kinds)
         alignLocked(kind, false);
 
-    QString sql = query.terms.isEmpty()
-        ? QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject, m.id FROM mails m"
-                         " WHERE m.indexed = 1")
-        : QStringLiteral("SELECT m.kind, m.number, m.time, m.date, m.correspondent, m.subject, m.id FROM grams"
-                         " CROSS JOIN mails m ON m.id = grams.rowid WHERE grams MATCH :match AND m.indexed = 1");
-    if (kinds.size() == 1)
-        sql += QStringLiteral(" AND m.kind = :kind");
-    if (query.since)
-        sql += QStringLiteral(" AND m.time >= :since");
-    if (query.until)
-        sql += QStringLiteral(" AND m.time < :until");
-    const QByteArray statement = sql.toUtf8();
-    SqliteStatement select(m_db, statement.constData());
-    int slot = 1;
-    if (!query.terms.isEmpty())
-        select.bind(slot++, matchOf(query.terms));
-    if (kinds.size() == 1)
-        select.bind(slot++, kindCode(kinds.first()));
-    if (query.since)
-        select.bind(slot++, QDateTime(*query.since, QTime(0, 0)).toSecsSinceEpoch());
-    if (query.until)
-        select.bind(slot++, QDateTime(query.until->addDays(1), QTime(0, 0)).toSecsSinceEpoch());
-    while (select.step()) {
-        answer.hits.append({kindOf(select.integer(0)), int(select.integer(1)), select.integer(2), select.text(3),
-                            select.text(4), select.text(5), select.integer(6)});
-    }
-    if (select.failed()) {
-        answer.error = QStringLiteral("検索用の索引を読めませんでした: %1").arg(m_db.error());
-        mendIfDamaged();
-        return answer;
+    const QHash<qint64, Hit> &listed = listedLocked();
+    const qint64 since = query.since ? QDateTime(*query.since, QTime(0, 0)).toSecsSinceEpoch() : 0;
+    const qint64 until = query.until ? QDateTime(query.until->addDays(1), QTime(0, 0)).toSecsSinceEpoch() : 0;
+    const auto wanted = [&](const Hit &hit) {
+        return kinds.contains(hit.kind) && (!query.since || hit.time >= since) && (!query.until || hit.time < until);
+    };
+    const QString pairs = matchOf(query.terms, false);
+    const QString chars = matchOf(query.terms, true);
+    if (pairs.isEmpty() && chars.isEmpty()) {
+        for (const Hit &hit : listed) {
+            if (wanted(hit))
+                answer.hits.append(hit);
+        }
+    } else {
+        // The grams give the mails' rows; what the list shows of them is at hand in listed.
+        const QByteArray sql = pairs.isEmpty()   ? QByteArray("SELECT rowid FROM chars WHERE chars MATCH ?")
+            : chars.isEmpty() ? QByteArray("SELECT rowid FROM pairs WHERE pairs MATCH ?")
+                              : QByteArray("SELECT rowid FROM pairs WHERE pairs MATCH ?"
+                                           " AND rowid IN (SELECT rowid FROM chars WHERE chars MATCH ?)");
+        SqliteStatement select(m_db, sql.constData());
+        int slot = 1;
+        for (const QString &match : {pairs, chars}) {
+            if (!match.isEmpty())
+                select.bind(slot++, match);
+        }
+        while (select.step()) {
+            const auto row = listed.constFind(select.integer(0));
+            if (row != listed.constEnd() && wanted(*row))
+                answer.hits.append(*row);
+        }
+        if (select.failed()) {
+            answer.error = QStringLiteral("検索用の索引を読めませんでした: %1").arg(m_db.error());
+            mendIfDamaged();
+            return answer;
+        }
     }
     std::sort(answer.hits.begin(), answer.hits.end(), [](const Hit &a, const Hit &b) {
         if (a.time != b.time)
@@ -284,4 +310,20 @@ int SearchIndex::numberNow(const Hit &hit, qint64 *fingerprint)
     if (fingerprint)
         *fingerprint = row.integer(1);
     return int(row.integer(0));
+}
+
+const QHash<qint64, SearchIndex::Hit> &SearchIndex::listedLocked()
+{
+    // Another process owns a reader's index: what it lists may have changed since.
+    if (!m_listedStale && !m_readOnly)
+        return m_listed;
+    m_listed.clear();
+    SqliteStatement rows(m_db, "SELECT kind, number, time, date, correspondent, subject, id FROM mails WHERE indexed = 1");
+    while (rows.step()) {
+        const Hit hit{kindOf(rows.integer(0)), int(rows.integer(1)), rows.integer(2), rows.text(3), rows.text(4),
+                      rows.text(5), rows.integer(6)};
+        m_listed.insert(hit.id, hit);
+    }
+    m_listedStale = rows.failed();
+    return m_listed;
 }

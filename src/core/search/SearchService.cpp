@@ -2,7 +2,7 @@
 
 #include <QMetaObject>
 
-#include <sys/resource.h>
+#include <sched.h>
 #include <unistd.h>
 
 SearchService &SearchService::instance()
@@ -58,8 +58,11 @@ void SearchService::catchUpSoon(QObject *context, std::function<void()> done)
 
 void SearchService::loop(int pollMs)
 {
-    // The windows and a running check come first on a machine of two cores.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
+    // The windows and a running check come first: a batch thread never takes
+    // the processor from one that wakes. It is not lowered further, as a lowest
+    // priority starves the build for as long as anything else on the machine is busy.
+    sched_param normal{};
+    sched_setscheduler(gettid(), SCHED_BATCH, &normal);
     QString notice;
     QString error;
     if (!m_index->open(&notice, &error))
