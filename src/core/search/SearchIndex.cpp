@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace {
 
 // Bumped whenever the tokenizer, the normal form or the tables change: an
@@ -73,6 +75,7 @@ void SearchIndex::close()
     std::lock_guard lock(m_mutex);
     m_db.close();
     m_seen.clear();
+    m_tails.clear();
     m_listedStale = true;
 }
 
@@ -160,6 +163,7 @@ bool SearchIndex::recreateLocked()
 {
     m_db.close();
     m_seen.clear();
+    m_tails.clear();
     m_listedStale = true;
     for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal")})
         QFile::remove(m_path + suffix);
@@ -214,6 +218,58 @@ bool SearchIndex::sweepLeftovers()
         || (m_db.exec("ROLLBACK"), false);
 }
 
+SearchIndex::Tail SearchIndex::tailOf(HistoryFile::Kind kind, int count, qint64 lastPrint)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(historyPath(kind)).constData(), &info) != 0)
+        return {};
+    return {qint64(info.st_dev), qint64(info.st_ino), count, lastPrint};
+}
+
+bool SearchIndex::alignTailLocked(HistoryFile::Kind kind)
+{
+    // A check, a send or an import only appends: the same file (a deletion
+    // rewrites it as a new one), grown, its last record as it was. Then only
+    // the records behind it are read, not every head of the history.
+    const auto known = m_tails.constFind(kindCode(kind));
+    if (known == m_tails.constEnd() || known->count <= 0)
+        return false;
+    const Tail tail = *known;
+    const Tail now = tailOf(kind, tail.count, tail.lastPrint);
+    if (now.device != tail.device || now.inode != tail.inode)
+        return false;
+    const HistoryFile history(kind);
+    const QByteArray last = history.readHeads(tail.count, 1);
+    if (last.size() != HistoryRecord::kHeadSize || MailDocument::fingerprint(last) != tail.lastPrint)
+        return false;
+    const QByteArray heads = history.readHeads(tail.count + 1, RecordFile::kMaxRecords);
+    const int added = int(heads.size() / HistoryRecord::kHeadSize);
+    if (added == 0)
+        return true;
+    if (!m_db.exec("BEGIN IMMEDIATE"))
+        return false;
+    SqliteStatement add(m_db, "INSERT INTO mails(kind, number, fingerprint, time, date, correspondent, subject)"
+                              " VALUES(?, ?, ?, ?, ?, ?, ?)");
+    bool ok = true;
+    for (int i = 0; i < added && ok; ++i)
+        ok = addRow(add, kind, tail.count + 1 + i, heads.mid(qsizetype(i) * HistoryRecord::kHeadSize, HistoryRecord::kHeadSize));
+    if (!ok || !m_db.exec("COMMIT")) {
+        m_db.exec("ROLLBACK");
+        return false;
+    }
+    m_tails.insert(kindCode(kind), tailOf(kind, tail.count + added, MailDocument::fingerprint(heads.right(HistoryRecord::kHeadSize))));
+    return true;
+}
+
+bool SearchIndex::addRow(SqliteStatement &add, HistoryFile::Kind kind, int number, const QByteArray &head)
+{
+    const HistoryRecord listed = HistoryRecord::fromBytes(head).trimmed();
+    const QString date = FixedField::cutAtNul(listed.MailDate);
+    return add.bind(1, kindCode(kind)).bind(2, number).bind(3, MailDocument::fingerprint(head))
+        .bind(4, MailDocument::timeOf(date)).bind(5, date).bind(6, FixedField::cutAtNul(listed.Correspondent))
+        .bind(7, listed.Subject).run();
+}
+
 bool SearchIndex::align(HistoryFile::Kind kind)
 {
     std::lock_guard lock(m_mutex);
@@ -230,6 +286,10 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
     const QString looks = looksOf(kind);
     if (!force && m_seen.value(kindCode(kind)) == looks)
         return true;
+    if (!force && alignTailLocked(kind)) {
+        m_seen.insert(kindCode(kind), looks);
+        return true;
+    }
 
     // The heads of the records as they stand now; a missing history is empty,
     // and stays missing: the index never creates a history file.
@@ -278,10 +338,7 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
             j = found + 1;
             continue;
         }
-        const HistoryRecord listed = HistoryRecord::fromBytes(head).trimmed();
-        const QString date = FixedField::cutAtNul(listed.MailDate);
-        ok = add.bind(1, kindCode(kind)).bind(2, i + 1).bind(3, print).bind(4, MailDocument::timeOf(date))
-                 .bind(5, date).bind(6, FixedField::cutAtNul(listed.Correspondent)).bind(7, listed.Subject).run();
+        ok = addRow(add, kind, i + 1, head);
     }
     for (; j < old.size(); ++j)
         gone.append(j);
@@ -293,6 +350,7 @@ bool SearchIndex::alignLocked(HistoryFile::Kind kind, bool force)
         return false;
     }
     m_seen.insert(kindCode(kind), looks);
+    m_tails.insert(kindCode(kind), tailOf(kind, count, count > 0 ? MailDocument::fingerprint(heads.right(HistoryRecord::kHeadSize)) : 0));
     m_listedStale = true;
     return gone.isEmpty() || sweepLeftovers();
 }
@@ -334,5 +392,6 @@ bool SearchIndex::store(HistoryFile::Kind kind, int number, qint64 fingerprint, 
         return false;
     }
     m_listedStale = true;
+    m_tails.remove(kindCode(kind));
     return sweepLeftovers();
 }

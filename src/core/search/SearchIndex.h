@@ -94,6 +94,8 @@ private:
     bool alignLocked(HistoryFile::Kind kind, bool force);
     bool mendIfDamaged();
     bool removeRow(qint64 id, bool indexed);
+    bool addRow(SqliteStatement &add, HistoryFile::Kind kind, int number, const QByteArray &head);
+    bool alignTailLocked(HistoryFile::Kind kind);
     bool sweepLeftovers();
 
     QString m_path;
@@ -103,6 +105,15 @@ private:
     bool m_readOnly = false;
     // What each history file looked like when last aligned.
     QHash<int, QString> m_seen;
+    // Which file that was, its records then and the fingerprint of the last.
+    struct Tail {
+        qint64 device = -1;
+        qint64 inode = -1;
+        int count = 0;
+        qint64 lastPrint = 0;
+    };
+    static Tail tailOf(HistoryFile::Kind kind, int count, qint64 lastPrint);
+    QHash<int, Tail> m_tails;
     // The indexed mails as the result list shows them, by row; read again
     // after anything but a catch-up has changed them.
     const QHash<qint64, Hit> &listedLocked();

@@ -161,8 +161,10 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
         const QList<Prepared> docs = prepare(waiting, &moved);
         {
             std::lock_guard lock(m_mutex);
-            if (moved)
+            if (moved) {
                 m_seen.clear();
+                m_tails.clear();
+            }
             if (!m_db.exec("BEGIN IMMEDIATE"))
                 return mendIfDamaged(), false;
             bool ok = true;
