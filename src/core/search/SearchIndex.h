@@ -114,9 +114,11 @@ private:
     };
     static Tail tailOf(HistoryFile::Kind kind, int count, qint64 lastPrint);
     QHash<int, Tail> m_tails;
-    // The indexed mails as the result list shows them, by row; read again
+    // The indexed mails as the result list shows them; read again
     // after anything but a catch-up has changed them.
-    const QHash<qint64, Hit> &listedLocked();
-    QHash<qint64, Hit> m_listed;
+    const QList<Hit> &listedLocked();
+    QList<Hit> m_listed;  // newest first, once sorted
     bool m_listedStale = true;
+    bool m_listedSorted = false;
+    qint64 m_listedTop = 0;  // the highest row listed
 };

@@ -184,8 +184,10 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
                 mendIfDamaged();
                 return false;
             }
-            for (const Hit &hit : written)
-                m_listed.insert(hit.id, hit);
+            if (!written.isEmpty()) {
+                m_listed.append(written);
+                m_listedSorted = false;
+            }
         }
         wrote = wrote || !docs.isEmpty();
         fruitless = docs.isEmpty() ? fruitless + 1 : 0;
@@ -214,7 +216,7 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
     for (const auto kind : kinds)
         alignLocked(kind, false);
 
-    const QHash<qint64, Hit> &listed = listedLocked();
+    const QList<Hit> &listed = listedLocked();
     const qint64 since = query.since ? QDateTime(*query.since, QTime(0, 0)).toSecsSinceEpoch() : 0;
     const qint64 until = query.until ? QDateTime(query.until->addDays(1), QTime(0, 0)).toSecsSinceEpoch() : 0;
     const auto wanted = [&](const Hit &hit) {
@@ -222,13 +224,9 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
     };
     const QString pairs = matchOf(query.terms, false);
     const QString chars = matchOf(query.terms, true);
-    if (pairs.isEmpty() && chars.isEmpty()) {
-        for (const Hit &hit : listed) {
-            if (wanted(hit))
-                answer.hits.append(hit);
-        }
-    } else {
-        // The grams give the mails' rows; what the list shows of them is at hand in listed.
+    // The grams say which rows match; the list, newest first, gives them in order.
+    std::vector<bool> matched;
+    if (!pairs.isEmpty() || !chars.isEmpty()) {
         const QByteArray sql = pairs.isEmpty()   ? QByteArray("SELECT rowid FROM chars WHERE chars MATCH ?")
             : chars.isEmpty() ? QByteArray("SELECT rowid FROM pairs WHERE pairs MATCH ?")
                               : QByteArray("SELECT rowid FROM pairs WHERE pairs MATCH ?"
@@ -239,10 +237,11 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
             if (!match.isEmpty())
                 select.bind(slot++, match);
         }
+        matched.assign(size_t(m_listedTop) + 1, false);
         while (select.step()) {
-            const auto row = listed.constFind(select.integer(0));
-            if (row != listed.constEnd() && wanted(*row))
-                answer.hits.append(*row);
+            const qint64 id = select.integer(0);
+            if (id > 0 && id <= m_listedTop)
+                matched[size_t(id)] = true;
         }
         if (select.failed()) {
             answer.error = QStringLiteral("検索用の索引を読めませんでした: %1").arg(m_db.error());
@@ -250,13 +249,10 @@ SearchIndex::Answer SearchIndex::search(const SearchQuery &query)
             return answer;
         }
     }
-    std::sort(answer.hits.begin(), answer.hits.end(), [](const Hit &a, const Hit &b) {
-        if (a.time != b.time)
-            return a.time > b.time;
-        if (a.kind != b.kind)
-            return a.kind == HistoryFile::Kind::Received;
-        return a.number > b.number;
-    });
+    for (const Hit &hit : listed) {
+        if ((matched.empty() || matched[size_t(hit.id)]) && wanted(hit))
+            answer.hits.append(hit);
+    }
     SqliteStatement waiting(m_db, kinds.size() == 1 ? "SELECT count(*) FROM mails WHERE indexed = 0 AND kind = ?"
                                                     : "SELECT count(*) FROM mails WHERE indexed = 0");
     if (kinds.size() == 1)
@@ -314,18 +310,32 @@ int SearchIndex::numberNow(const Hit &hit, qint64 *fingerprint)
     return int(row.integer(0));
 }
 
-const QHash<qint64, SearchIndex::Hit> &SearchIndex::listedLocked()
+const QList<SearchIndex::Hit> &SearchIndex::listedLocked()
 {
     // Another process owns a reader's index: what it lists may have changed since.
-    if (!m_listedStale && !m_readOnly)
-        return m_listed;
-    m_listed.clear();
-    SqliteStatement rows(m_db, "SELECT kind, number, time, date, correspondent, subject, id FROM mails WHERE indexed = 1");
-    while (rows.step()) {
-        const Hit hit{kindOf(rows.integer(0)), int(rows.integer(1)), rows.integer(2), rows.text(3), rows.text(4),
-                      rows.text(5), rows.integer(6)};
-        m_listed.insert(hit.id, hit);
+    if (m_listedStale || m_readOnly) {
+        m_listed.clear();
+        SqliteStatement rows(m_db, "SELECT kind, number, time, date, correspondent, subject, id FROM mails"
+                                   " WHERE indexed = 1");
+        while (rows.step()) {
+            m_listed.append({kindOf(rows.integer(0)), int(rows.integer(1)), rows.integer(2), rows.text(3),
+                             rows.text(4), rows.text(5), rows.integer(6)});
+        }
+        m_listedStale = rows.failed();
+        m_listedSorted = false;
     }
-    m_listedStale = rows.failed();
+    if (!m_listedSorted) {
+        std::sort(m_listed.begin(), m_listed.end(), [](const Hit &a, const Hit &b) {
+            if (a.time != b.time)
+                return a.time > b.time;
+            if (a.kind != b.kind)
+                return a.kind == HistoryFile::Kind::Received;
+            return a.number > b.number;
+        });
+        m_listedTop = 0;
+        for (const Hit &hit : std::as_const(m_listed))
+            m_listedTop = std::max(m_listedTop, hit.id);
+        m_listedSorted = true;
+    }
     return m_listed;
 }
