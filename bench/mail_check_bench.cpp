@@ -6,9 +6,12 @@
 // an MDA. Every client reaches the same server the same way (STLS, certificate checked)
 // and finds the same mails. Pintora, poplib without fsync and the bare reader run three
 // times each and their medians are compared, so one noisy run decides nothing.
-//   bench_mail_check [mails [--only-pintora]]
+// With --with-search the search index's owner runs beside the check and takes in
+// what it stores, as in the program; the check must not take 5 % longer for it.
+//   bench_mail_check [mails [--only-pintora [--with-search]]]
 #include "core/common/AppPaths.h"
 #include "core/history/HistoryFile.h"
+#include "core/search/SearchService.h"
 #include "ui/receive/MailCheck.h"
 #include "core/settings/AccountFile.h"
 #include "ui/shell/Forms.h"
@@ -168,6 +171,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const bool onlyPintora = argc > 2 && QByteArray(argv[2]) == "--only-pintora";
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    const bool withSearch = argc > 3 && QByteArray(argv[3]) == "--with-search";
 
     QTemporaryDir work;
     const QString state = work.filePath(QStringLiteral("harness"));
@@ -220,11 +224,19 @@ int main(int argc, char **argv)
             lastTick = ticks.elapsed();
         });
         stallWatch.start();
+        if (withSearch)
+            SearchService::instance().start();
         QElapsedTimer clock;
         clock.start();
         const MailCheck::Outcome outcome = MailCheck::run();
         stallWatch.stop();
         r.wall = clock.nsecsElapsed() / 1e9;
+        if (withSearch) {
+            const auto counts = SearchService::instance().index().counts();
+            SearchService::instance().stop();
+            std::printf("  (search index beside it: %d of %d mails indexed when the check ended)\n", counts.indexed,
+                        counts.total);
+        }
         rusage after{};
         getrusage(RUSAGE_SELF, &after);
         auto cpu = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
@@ -237,9 +249,18 @@ int main(int argc, char **argv)
         return r;
     };
     if (onlyPintora) {
-        const PintoraRun r = runPintora(0);
+        // Three rounds, so one noisy run decides nothing.
+        QList<double> walls;
+        PintoraRun r;
+        for (int round = 0; round < 3 && (round == 0 || r.complete); ++round) {
+            r = runPintora(round);
+            walls << r.wall;
+            std::printf("  pintora mail check %.3f s, %.3f s of CPU, %d records%s\n", r.wall, r.cpu, r.records,
+                        withSearch ? " (search index running)" : "");
+        }
         BenchHarness::stop(state);
-        std::printf("  pintora mail check %.3f s, %.3f s of CPU, %d records\n", r.wall, r.cpu, r.records);
+        std::sort(walls.begin(), walls.end());
+        std::printf("  median of the rounds %.3f s\n", walls[walls.size() / 2]);
         std::printf("  window thread's longest stall %lld ms (target <= 50)\n", static_cast<long long>(r.stall));
         return r.complete ? 0 : 1;
     }
