@@ -33,14 +33,18 @@ QString historyPath(HistoryFile::Kind kind)
                                                                  : AppPaths::kSentHistory);
 }
 
-// What changes whenever a history is appended to or rewritten.
+// What changes whenever a history is appended to or rewritten: with the last
+// record's head, as a mail taken back and another stored in its place may
+// leave the size and the time of the file as they were.
 QString looksOf(HistoryFile::Kind kind)
 {
     const QFileInfo info(historyPath(kind));
     if (!info.exists())
         return QStringLiteral("-");
-    return QStringLiteral("%1/%2/%3").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch()).arg(
-        info.birthTime().toMSecsSinceEpoch());
+    const HistoryFile history(kind);
+    const QByteArray last = history.readHeads(history.count(), 1);
+    return QStringLiteral("%1/%2/%3/%4").arg(info.size()).arg(info.lastModified().toMSecsSinceEpoch()).arg(
+        info.birthTime().toMSecsSinceEpoch()).arg(MailDocument::fingerprint(last));
 }
 
 struct Placed {
@@ -70,8 +74,20 @@ bool SearchIndex::isOpen() const
     return m_db.isOpen();
 }
 
+void SearchIndex::tidy()
+{
+    std::lock_guard lock(m_mutex);
+    if (!m_untidy || !m_db.isOpen() || m_readOnly)
+        return;
+    // Free pages go, and the log of what was written goes back into the file,
+    // so the index takes no more room than it needs.
+    m_db.exec("PRAGMA incremental_vacuum; PRAGMA wal_checkpoint(TRUNCATE)");
+    m_untidy = false;
+}
+
 void SearchIndex::close()
 {
+    tidy();
     std::lock_guard lock(m_mutex);
     m_db.close();
     m_seen.clear();

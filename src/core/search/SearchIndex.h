@@ -45,6 +45,10 @@ public:
     using Progress = std::function<void(int indexed, int total)>;
     bool catchUp(const Progress &progress = {}, const std::atomic_bool *cancel = nullptr, int batch = 200);
 
+    // Gives back the room written and freed since the last time; for after a
+    // catch-up, once those who waited for it have their answer.
+    void tidy();
+
     struct Counts {
         int indexed = 0;
         int total = 0;
@@ -103,6 +107,7 @@ private:
     SqliteDb m_db;
     QString m_notice;
     bool m_readOnly = false;
+    bool m_untidy = false;
     // What each history file looked like when last aligned.
     QHash<int, QString> m_seen;
     // Which file that was, its records then and the fingerprint of the last.

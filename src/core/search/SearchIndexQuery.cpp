@@ -127,7 +127,6 @@ QList<Prepared> prepare(QList<Waiting> waiting, bool *moved)
 bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *cancel, int batch)
 {
     int fruitless = 0;
-    bool wrote = false;
     while (!(cancel && cancel->load())) {
         QList<Waiting> waiting;
         {
@@ -146,15 +145,8 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
                 return false;
             }
         }
-        if (waiting.isEmpty()) {
-            // Free pages go, and the log of what was written goes back into the
-            // file, so the index takes no more room than it needs.
-            if (wrote) {
-                std::lock_guard lock(m_mutex);
-                m_db.exec("PRAGMA incremental_vacuum; PRAGMA wal_checkpoint(TRUNCATE)");
-            }
+        if (waiting.isEmpty())
             break;
-        }
 
         // Reading the records and their kept mails is the slow part; searches go on meanwhile.
         bool moved = false;
@@ -184,12 +176,12 @@ bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *canc
                 mendIfDamaged();
                 return false;
             }
+            m_untidy = m_untidy || !docs.isEmpty();
             if (!written.isEmpty()) {
                 m_listed.append(written);
                 m_listedSorted = false;
             }
         }
-        wrote = wrote || !docs.isEmpty();
         fruitless = docs.isEmpty() ? fruitless + 1 : 0;
         if (fruitless > 3)
             return false;

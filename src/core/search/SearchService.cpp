@@ -84,6 +84,7 @@ void SearchService::loop(int pollMs)
             if (waiter.context)
                 QMetaObject::invokeMethod(waiter.context, waiter.done, Qt::QueuedConnection);
         }
+        m_index->tidy();
         std::unique_lock lock(m_mutex);
         m_wake.wait_for(lock, std::chrono::milliseconds(pollMs), [this] { return m_stop || m_asked; });
     }
