@@ -77,6 +77,13 @@ HistoryFile::AppendSession::AppendSession(Kind kind, const std::atomic_bool *can
         m_unsettled = settleLeftJournal();
 }
 
+bool HistoryFile::storing(Kind kind)
+{
+    Gate &gate = gateFor(kind);
+    std::lock_guard lock(gate.mutex);
+    return gate.sessions > 0;
+}
+
 QString HistoryFile::settleLeftJournal()
 {
     if (!QFile::exists(ReceiveJournal::path()))

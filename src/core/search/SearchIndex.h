@@ -42,8 +42,10 @@ public:
     // can come between batches. progress is told the mails indexed and the
     // mails of both histories after each batch. False when stopped by cancel
     // or on an error the index cannot mend.
+    // Between batches, a set yield ends the catch-up early (true: nothing failed).
     using Progress = std::function<void(int indexed, int total)>;
-    bool catchUp(const Progress &progress = {}, const std::atomic_bool *cancel = nullptr, int batch = 200);
+    bool catchUp(const Progress &progress = {}, const std::atomic_bool *cancel = nullptr, int batch = 200,
+                 const std::function<bool()> &yield = {});
 
     // Gives back the room written and freed since the last time; for after a
     // catch-up, once those who waited for it have their answer.

@@ -124,10 +124,13 @@ QList<Prepared> prepare(QList<Waiting> waiting, bool *moved)
 
 } // namespace
 
-bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *cancel, int batch)
+bool SearchIndex::catchUp(const Progress &progress, const std::atomic_bool *cancel, int batch,
+                          const std::function<bool()> &yield)
 {
     int fruitless = 0;
     while (!(cancel && cancel->load())) {
+        if (yield && yield())
+            return true;
         QList<Waiting> waiting;
         {
             std::lock_guard lock(m_mutex);
