@@ -8,12 +8,15 @@
 // times each and their medians are compared, so one noisy run decides nothing.
 // With --trained the junk filter of each fresh installation first learns junk and
 // good mails, so every mail of the check is judged (none of them is junk).
-//   bench_mail_check [mails [--only-pintora] [--trained]]
+// With --with-search the search index's owner runs beside the check and takes in
+// what it stores, as in the program; the check must not take 5 % longer for it.
+//   bench_mail_check [mails [--only-pintora] [--trained] [--with-search]]
 #include "core/common/AppPaths.h"
 #include "core/history/HistoryFile.h"
 #include "core/junk/JunkFilter.h"
 #include "core/junk/JunkMail.h"
 #include "core/mail/MailLibrary.h"
+#include "core/search/SearchService.h"
 #include "ui/receive/MailCheck.h"
 #include "core/settings/AccountFile.h"
 #include "ui/shell/Forms.h"
@@ -201,6 +204,7 @@ int main(int argc, char **argv)
     const bool onlyPintora = options.contains(QStringLiteral("--only-pintora"));
     const bool trained = options.contains(QStringLiteral("--trained"));
     const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 1000;
+    const bool withSearch = options.contains(QStringLiteral("--with-search"));
 
     const BenchHarness::RunningServers harness;
     if (!harness.started())
@@ -253,11 +257,19 @@ int main(int argc, char **argv)
             lastTick = ticks.elapsed();
         });
         stallWatch.start();
+        if (withSearch)
+            SearchService::instance().start();
         QElapsedTimer clock;
         clock.start();
         const MailCheck::Outcome outcome = MailCheck::run();
         stallWatch.stop();
         r.wall = clock.nsecsElapsed() / 1e9;
+        if (withSearch) {
+            const auto counts = SearchService::instance().index().counts();
+            SearchService::instance().stop();
+            std::printf("  (search index beside it: %d of %d mails indexed when the check ended)\n", counts.indexed,
+                        counts.total);
+        }
         rusage after{};
         getrusage(RUSAGE_SELF, &after);
         auto cpu = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
@@ -272,9 +284,17 @@ int main(int argc, char **argv)
         return r;
     };
     if (onlyPintora) {
-        const PintoraRun r = runPintora(0);
-        std::printf("  pintora mail check %.3f s, %.3f s of CPU, %d records, %d of them junk\n", r.wall, r.cpu,
-                    r.records + r.junk, r.junk);
+        // Three rounds, so one noisy run decides nothing.
+        QList<double> walls;
+        PintoraRun r;
+        for (int round = 0; round < 3 && (round == 0 || r.complete); ++round) {
+            r = runPintora(round);
+            walls << r.wall;
+            std::printf("  pintora mail check %.3f s, %.3f s of CPU, %d records, %d of them junk%s\n", r.wall, r.cpu,
+                        r.records + r.junk, r.junk, withSearch ? " (search index running)" : "");
+        }
+        std::sort(walls.begin(), walls.end());
+        std::printf("  median of the rounds %.3f s\n", walls[walls.size() / 2]);
         std::printf("  window thread's longest stall %lld ms (target <= 50)\n", static_cast<long long>(r.stall));
         return r.complete ? 0 : 1;
     }

@@ -215,6 +215,40 @@ TEST_F(SearchHistory, NewMailIsFoundAfterACatchUpAndASearchDuringTheBuildSaysItI
     EXPECT_EQ(found(index, QStringLiteral("新しい")), list({"s1"}));
 }
 
+TEST_F(SearchHistory, MailAppendedOrTakenBackBehindTheLastKnownIsSeenAsItIs)
+{
+    for (int n = 1; n <= 3; ++n)
+        received.append(mail(QStringLiteral("件名%1").arg(n), QStringLiteral("f"), QStringLiteral("古い本文%1").arg(n)));
+    caughtUp();
+    received.append(mail(QStringLiteral("追加"), QStringLiteral("f"), QStringLiteral("追加の本文")));
+    const qint64 before = received.length();
+    received.append(mail(QStringLiteral("取り消し"), QStringLiteral("f"), QStringLiteral("取り消す本文")));
+    caughtUp();
+    EXPECT_EQ(found(index, QStringLiteral("追加の")), list({"r4"}));
+    EXPECT_EQ(found(index, QStringLiteral("取り消す")), list({"r5"}));
+
+    // The last append taken back in place, and another mail stored at its number.
+    ASSERT_TRUE(received.takeBackAppend(before, received.length()));
+    received.append(mail(QStringLiteral("代わり"), QStringLiteral("f"), QStringLiteral("代わりの本文")));
+    caughtUp();
+    EXPECT_EQ(found(index, QStringLiteral("取り消す")), list({}));
+    EXPECT_EQ(found(index, QStringLiteral("代わりの")), list({"r5"}));
+    EXPECT_EQ(found(index, QStringLiteral("古い本文2")), list({"r2"}));
+}
+
+TEST_F(SearchHistory, ManyDeletedMailsAreSweptOutAndTheRestFoundAgain)
+{
+    for (int n = 1; n <= 100; ++n)
+        received.append(mail(QStringLiteral("件名%1").arg(n), QStringLiteral("f"), QStringLiteral("共通 本文%1番").arg(n)));
+    caughtUp();
+    ASSERT_TRUE(received.removeAll(80).ok);
+    EXPECT_FALSE(found(index, QStringLiteral("本文85番")).contains(QStringLiteral("r85")));
+    caughtUp();
+    EXPECT_EQ(found(index, QStringLiteral("共通")).size(), 20);
+    EXPECT_EQ(found(index, QStringLiteral("本文85番")), list({"r5"}));
+    EXPECT_EQ(found(index, QStringLiteral("本文80番")), list({}));
+}
+
 TEST_F(SearchHistory, ADamagedOrForeignIndexIsBuiltAgain)
 {
     received.append(mail(QStringLiteral("件名"), QStringLiteral("f"), QStringLiteral("遠足")));

@@ -84,7 +84,9 @@ TEST_F(SearchWindow, ByKeyboardFromTheHistoryToTheMailWithTheMatchSelected)
     EXPECT_TRUE(search->excerptText().contains(QStringLiteral(">遠足</b>"))) << search->excerptText().toStdString();
 
     // Enter in the query box opens the mail found on its row.
+    QSignalSpy opened(search, &SearchForm::opened);
     QTest::keyClick(search->queryBox(), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return opened.count() == 1; }));
     EXPECT_EQ(history->selectedRow(), 1);
     EXPECT_EQ(history->subjectText(), QStringLiteral("お知らせ"));
     EXPECT_EQ(history->editor()->textCursor().selectedText(), QStringLiteral("遠足"));
@@ -98,6 +100,7 @@ TEST_F(SearchWindow, ByKeyboardFromTheHistoryToTheMailWithTheMatchSelected)
     QTest::keyClick(search->queryBox(), Qt::Key_Down);
     QTest::keyClick(search->results(), Qt::Key_Down);
     QTest::keyClick(search->results(), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return opened.count() == 2; }));
     EXPECT_EQ(history->selectedRow(), 1);
     EXPECT_EQ(history->editor()->textCursor().selectedText(), QStringLiteral("天"));
 
@@ -107,6 +110,32 @@ TEST_F(SearchWindow, ByKeyboardFromTheHistoryToTheMailWithTheMatchSelected)
     ASSERT_TRUE(waitUntil([&] { return answered.count() > 0; }));
     EXPECT_TRUE(search->countText().contains(QStringLiteral("YYYY-MM-DD")));
     EXPECT_EQ(search->results()->topLevelItemCount(), 0);
+}
+
+TEST_F(SearchWindow, AMailFoundBeforeADeletionOpensWhereItIsNow)
+{
+    SearchForm *search = SearchForm::open();
+    QSignalSpy answered(search, &SearchForm::answered);
+    QSignalSpy opened(search, &SearchForm::opened);
+    search->queryBox()->setText(QStringLiteral("天気"));
+    ASSERT_TRUE(waitUntil([&] { return answered.count() > 0; }));
+    ASSERT_EQ(search->results()->topLevelItemCount(), 1);
+
+    // 一件削除 of the first mail moves the one found from row 3 to row 2.
+    ASSERT_TRUE(HistoryFile(Kind::Received).remove(1).ok);
+    QTest::keyClick(search->queryBox(), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return opened.count() == 1; }));
+    TyakuForm *history = Forms::existing<TyakuForm>();
+    ASSERT_TRUE(history);
+    EXPECT_EQ(history->selectedRow(), 2);
+    EXPECT_EQ(history->subjectText(), QStringLiteral("雑談"));
+    EXPECT_EQ(history->editor()->textCursor().selectedText(), QStringLiteral("天気"));
+
+    // A mail deleted since is not opened in its stead; the window says why.
+    ASSERT_TRUE(HistoryFile(Kind::Received).remove(2).ok);
+    QTest::keyClick(search->queryBox(), Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return opened.count() == 2; }));
+    EXPECT_EQ(search->countText(), QStringLiteral("このメールは着信履歴から削除されたため、開けません。"));
 }
 
 TEST(SearchStatusText, CountsWithThousandsSeparators)

@@ -44,6 +44,7 @@ public:
     // pass that skips the rest of each record.
     QByteArray readHeads(int headBytes) const;
     // The same for count records from record first on; fewer at the end of the file.
+    // With headBytes the record size, whole records in one read.
     QByteArray readHeads(int headBytes, int first, int count) const;
 
     // A write that fails leaves the file as it was: bytes written over are put

@@ -108,6 +108,13 @@ HistoryFile::Hold::~Hold()
     gate.changed.notify_all();
 }
 
+bool HistoryFile::storing(Kind kind)
+{
+    Gate &gate = gateFor(kind);
+    std::lock_guard lock(gate.mutex);
+    return gate.sessions > 0;
+}
+
 QString HistoryFile::settleLeftJournal()
 {
     if (QFile::exists(ReceiveJournal::path())) {

@@ -78,6 +78,10 @@ public:
         bool m_acquired = false;
     };
 
+    // Whether a check or an import is storing mail in the history now, for
+    // work that should wait behind it.
+    static bool storing(Kind kind);
+
     // What to do when a leftover journal cannot be settled.
     static inline const QString kUnsettledAdvice = QStringLiteral(
         "受信履歴の変更（受信・取り込み・削除）は、これが直るまで行いません。"

@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <cstring>
+
 namespace {
 
 // One UTF-8 character's code point from s, and its length in bytes. Bytes that
@@ -26,11 +28,17 @@ char32_t decode(const unsigned char *s, int left, int *length)
     return c;
 }
 
-struct Tokenizer {};
+// "chars": each character that is not whitespace; "pairs" (the default):
+// each pair of neighbouring characters, at the place of its first one.
+struct Tokenizer {
+    bool chars = false;
+};
 
-int create(void *, const char **, int, Fts5Tokenizer **out)
+int create(void *, const char **arguments, int count, Fts5Tokenizer **out)
 {
-    *out = reinterpret_cast<Fts5Tokenizer *>(new Tokenizer);
+    auto *tokenizer = new Tokenizer;
+    tokenizer->chars = count > 0 && std::strcmp(arguments[0], "chars") == 0;
+    *out = reinterpret_cast<Fts5Tokenizer *>(tokenizer);
     return SQLITE_OK;
 }
 
@@ -39,7 +47,7 @@ void destroy(Fts5Tokenizer *tokenizer)
     delete reinterpret_cast<Tokenizer *>(tokenizer);
 }
 
-int tokenize(Fts5Tokenizer *, void *context, int flags, const char *text, int bytes,
+int tokenize(Fts5Tokenizer *self, void *context, int flags, const char *text, int bytes,
              int (*token)(void *, int, const char *, int, int, int))
 {
     if (bytes <= 0)
@@ -47,6 +55,7 @@ int tokenize(Fts5Tokenizer *, void *context, int flags, const char *text, int by
     if (flags & FTS5_TOKENIZE_QUERY)
         return token(context, 0, text, bytes, 0, bytes);
 
+    const bool chars = reinterpret_cast<Tokenizer *>(self)->chars;
     const auto *s = reinterpret_cast<const unsigned char *>(text);
     int at = 0;
     int length = 0;
@@ -55,14 +64,13 @@ int tokenize(Fts5Tokenizer *, void *context, int flags, const char *text, int by
         const int next = at + length;
         int nextLength = 0;
         const char32_t following = next < bytes ? decode(s + next, bytes - next, &nextLength) : U' ';
-        if (!NormalText::isSpace(c)) {
-            if (int rc = token(context, 0, text + at, length, at, next); rc != SQLITE_OK)
-                return rc;
-            if (next < bytes && !NormalText::isSpace(following)) {
-                if (int rc = token(context, 0, text + at, length + nextLength, at, next + nextLength); rc != SQLITE_OK)
-                    return rc;
-            }
-        }
+        int rc = SQLITE_OK;
+        if (chars && !NormalText::isSpace(c))
+            rc = token(context, 0, text + at, length, at, next);
+        else if (!chars && next < bytes)
+            rc = token(context, 0, text + at, length + nextLength, at, next + nextLength);
+        if (rc != SQLITE_OK)
+            return rc;
         at = next;
         c = following;
         length = nextLength;

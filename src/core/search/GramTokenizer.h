@@ -2,11 +2,12 @@
 
 struct sqlite3;
 
-// The index's tokenizer, "pintora_grams": every character that is not
-// whitespace, and every pair of neighbouring ones, as tokens of their own, so
-// a query of any length from one character finds its candidates by whole
-// tokens. Text reaches it already normalised (NormalText::normalize). In a
-// query each quoted string is one token as it stands.
+// The index's tokenizer, "pintora_grams", in two kinds: "chars" makes every
+// character that is not whitespace a token, for queries of one character;
+// "pairs" makes every pair of neighbouring characters a token at the place of
+// its first character, so a longer query is found exactly as the phrase of its
+// pairs, one place apart (SearchText). Text reaches it already normalised
+// (NormalText::normalize). In a query each quoted string is one token as it stands.
 namespace GramTokenizer {
 
 inline constexpr const char *kName = "pintora_grams";

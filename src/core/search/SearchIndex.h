@@ -42,8 +42,14 @@ public:
     // can come between batches. progress is told the mails indexed and the
     // mails of both histories after each batch. False when stopped by cancel
     // or on an error the index cannot mend.
+    // Between batches, a set yield ends the catch-up early (true: nothing failed).
     using Progress = std::function<void(int indexed, int total)>;
-    bool catchUp(const Progress &progress = {}, const std::atomic_bool *cancel = nullptr, int batch = 200);
+    bool catchUp(const Progress &progress = {}, const std::atomic_bool *cancel = nullptr, int batch = 200,
+                 const std::function<bool()> &yield = {});
+
+    // Gives back the room written and freed since the last time; for after a
+    // catch-up, once those who waited for it have their answer.
+    void tidy();
 
     struct Counts {
         int indexed = 0;
@@ -62,6 +68,7 @@ public:
         QString date;
         QString correspondent;
         QString subject;
+        qint64 id = 0;  // the mail's row in the index, which outlives moves of its number
     };
     struct Answer {
         QList<Hit> hits;     // newest first
@@ -79,6 +86,10 @@ public:
     };
     Excerpt excerpt(const Hit &hit, const SearchQuery &query);
 
+    // The number the hit's mail has now, after deletions that came since the
+    // search; 0 when it was deleted.
+    int numberNow(const Hit &hit, qint64 *fingerprint = nullptr);
+
     // The notice of the last replacement of a damaged index, once.
     QString takeNotice();
 
@@ -88,13 +99,33 @@ private:
     bool recreateLocked();
     bool alignLocked(HistoryFile::Kind kind, bool force);
     bool mendIfDamaged();
-    bool removeRow(qint64 id, bool indexed, const QByteArray &text);
+    bool removeRow(qint64 id, bool indexed);
+    bool addRow(SqliteStatement &add, HistoryFile::Kind kind, int number, const QByteArray &head);
+    bool alignTailLocked(HistoryFile::Kind kind);
+    bool sweepLeftovers();
 
     QString m_path;
     std::recursive_mutex m_mutex;
     SqliteDb m_db;
     QString m_notice;
     bool m_readOnly = false;
+    bool m_untidy = false;
     // What each history file looked like when last aligned.
     QHash<int, QString> m_seen;
+    // Which file that was, its records then and the fingerprint of the last.
+    struct Tail {
+        qint64 device = -1;
+        qint64 inode = -1;
+        int count = 0;
+        qint64 lastPrint = 0;
+    };
+    static Tail tailOf(HistoryFile::Kind kind, int count, qint64 lastPrint);
+    QHash<int, Tail> m_tails;
+    // The indexed mails as the result list shows them; read again
+    // after anything but a catch-up has changed them.
+    const QList<Hit> &listedLocked();
+    QList<Hit> m_listed;  // newest first, once sorted
+    bool m_listedStale = true;
+    bool m_listedSorted = false;
+    qint64 m_listedTop = 0;  // the highest row listed
 };

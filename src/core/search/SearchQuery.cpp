@@ -103,7 +103,7 @@ std::optional<SearchQuery> SearchQuery::parse(const QString &text, QString *why)
         // A colon of the text itself (a time, a link) is no prefix.
         if (!known)
             term.text = word.prefix + u':' + word.value;
-        if (SearchText::gramsOf(term.text).grams.isEmpty()) {
+        if (SearchText::phraseOf(term.text).isEmpty()) {
             if (!word.prefix.isEmpty() && known)
                 return fail(QStringLiteral("%1: の後に探す文字を書いてください。").arg(word.prefix));
             continue;

@@ -1,20 +1,17 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
-#include <QStringList>
 
 // A query matches a mail exactly when its normal form (NormalText) is a
 // substring of the normal form of a field.
 namespace SearchText {
 
-// The grams the index keeps for a query term, as UTF-8 strings: the term
-// itself when it is one or two characters of one run; otherwise the two-character
-// grams of each run (and single characters for runs of one), which every
-// match contains. exact tells whether finding them all is already a match.
-struct Grams {
-    QList<QByteArray> grams;
-    bool exact = false;
-};
-Grams gramsOf(const QString &normalizedTerm);
+// The tokens of the index a query term is found by, as UTF-8 strings: the
+// character itself for a term of one, else every pair of neighbouring
+// characters in order, which stand one place apart wherever the term stands
+// (see GramTokenizer). Empty for a term of whitespace alone.
+QList<QByteArray> phraseOf(const QString &normalizedTerm);
 
 } // namespace SearchText

@@ -21,7 +21,7 @@ constexpr int kPauseMs = 250;
 // Pieces of text are read with the answer for the first rows only.
 constexpr int kExcerpts = 300;
 
-enum Role { kKind = Qt::UserRole, kNumber, kExcerpt, kStart, kLength };
+enum Role { kKind = Qt::UserRole, kNumber, kId, kExcerpt, kStart, kLength };
 
 QString marked(const QString &text, int start, int length)
 {
@@ -169,6 +169,7 @@ void SearchForm::show(quint64 generation, const SearchQuery &, const SearchIndex
                                           received ? QStringLiteral("着信") : QStringLiteral("送信")});
         item->setData(0, kKind, received ? 0 : 1);
         item->setData(0, kNumber, hit.number);
+        item->setData(0, kId, hit.id);
         if (i < excerpts.size()) {
             item->setData(0, kExcerpt, excerpts[i].text);
             item->setData(0, kStart, excerpts[i].start);
@@ -203,6 +204,28 @@ void SearchForm::openCurrent()
         return;
     const QString excerpt = item->data(0, kExcerpt).toString();
     const QString match = excerpt.mid(item->data(0, kStart).toInt(), item->data(0, kLength).toInt());
-    Forms::showHistoryRecord(item->data(0, kKind).toInt() == 0 ? HistoryFile::Kind::Received : HistoryFile::Kind::Sent,
-                             item->data(0, kNumber).toInt(), match);
+    SearchIndex::Hit hit;
+    hit.kind = item->data(0, kKind).toInt() == 0 ? HistoryFile::Kind::Received : HistoryFile::Kind::Sent;
+    hit.number = item->data(0, kNumber).toInt();
+    hit.id = item->data(0, kId).toLongLong();
+    // A deletion since the answer moves numbers: the mail's number now is asked
+    // for off the window thread, as it may have to read the history.
+    const QPointer<SearchForm> form(this);
+    QThread *worker = QThread::create([form, hit, match] {
+        const int number = SearchService::instance().index().numberNow(hit);
+        QMetaObject::invokeMethod(QCoreApplication::instance(), [form, hit, number, match] {
+            if (!form)
+                return;
+            if (number <= 0) {
+                form->m_count->setText(QStringLiteral("このメールは%1から削除されたため、開けません。")
+                                           .arg(hit.kind == HistoryFile::Kind::Received ? QStringLiteral("着信履歴")
+                                                                                        : QStringLiteral("送信履歴")));
+            } else {
+                Forms::showHistoryRecord(hit.kind, number, match);
+            }
+            emit form->opened();
+        });
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
 }

@@ -29,6 +29,8 @@ public:
 signals:
     // An answer is on the screen (for whoever waits for one).
     void answered();
+    // The mail chosen is shown in its history window, or why not is said.
+    void opened();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
