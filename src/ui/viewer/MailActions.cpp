@@ -134,9 +134,12 @@ void MailActions::reply()
         return;
     // A mail the user answers is one they wanted: the junk filter learns it as good.
     if (historyState().kind() == HistoryFile::Kind::Received) {
-        auto *learning = new BackgroundJob([record = historyState().buffer()](const std::atomic_bool &) {
-            JunkFilter::instance().learn(JunkMail::of(HistoryFile::Kind::Received, record), false);
-        });
+        // The window waits for it when it goes, so no learning outlives the program.
+        auto *learning = new BackgroundJob(
+            [record = historyState().buffer()](const std::atomic_bool &) {
+                JunkFilter::instance().learn(JunkMail::of(HistoryFile::Kind::Received, record), false);
+            },
+            m_form);
         QObject::connect(learning, &BackgroundJob::finished, learning, &QObject::deleteLater);
         learning->start();
     }
