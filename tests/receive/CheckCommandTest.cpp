@@ -71,6 +71,22 @@ TEST_F(CheckCommandTest, NewMailIsStoredAndCountedOnOneLine)
     EXPECT_EQ(servers->waiting(user), 0);
 }
 
+TEST_F(CheckCommandTest, HtmlMailIsReadWithoutADisplay)
+{
+    pinCertificate();
+    servers->deliver(user, "From: shop@example.jp\r\nTo: you@example.jp\r\nSubject: html\r\n"
+                           "MIME-Version: 1.0\r\nContent-Type: text/html; charset=UTF-8\r\n\r\n"
+                           "<html><body><font size=\"-1\" color=\"FF0000\">\xe3\x81\x8a\xe7\x9f\xa5\xe3\x82\x89\xe3\x81\x9b</font> "
+                           "<a href=\"http://shop.example.jp/\">shop</a></body></html>\r\n");
+
+    const ProgramRun run = check();
+
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("新着メール 1 通\n"));
+    ASSERT_EQ(received(), 1);
+    EXPECT_TRUE(HistoryFile(HistoryFile::Kind::Received).read(1)->Body.contains(QStringLiteral("お知らせ")));
+}
+
 TEST_F(CheckCommandTest, NoMailSaysSo)
 {
     pinCertificate();
