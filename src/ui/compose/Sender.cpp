@@ -54,7 +54,7 @@ struct Installed {
     Sender::ErrorText errorText;
 };
 
-Installed &installed()
+Installed &installedTransport()
 {
     static Installed hooks;
     return hooks;
@@ -64,7 +64,7 @@ Installed &installed()
 
 void Sender::installTransport(Transport transport, ErrorText errorText)
 {
-    installed() = {std::move(transport), std::move(errorText)};
+    installedTransport() = {std::move(transport), std::move(errorText)};
 }
 
 void Sender::fillAccount(OutgoingMail &mail)
@@ -80,7 +80,7 @@ void Sender::fillAccount(OutgoingMail &mail)
 }
 
 Sender::Sender(SendFields &fields, QWidget *parent)
-    : m_fields(fields), m_parent(parent), m_transport(installed().transport), m_errorText(installed().errorText)
+    : m_fields(fields), m_parent(parent), m_transport(installedTransport().transport), m_errorText(installedTransport().errorText)
 {
 }
 
