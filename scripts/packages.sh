@@ -1,6 +1,6 @@
 # The Debian packages Pintora needs to build, run and test. Sourced by run.sh and test.sh.
 PINTORA_PACKAGES=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config lld
   qt6-base-dev libgtest-dev googletest
   libgmime-3.0-dev libuchardet-dev libssl-dev libsqlite3-dev unicode-data
   dovecot-core dovecot-pop3d python3-aiosmtpd openssl util-linux

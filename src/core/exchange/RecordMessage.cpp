@@ -15,9 +15,9 @@ namespace RecordMessage {
 
 namespace {
 
-constexpr int kHardLineLimit = 998;
+constexpr int kMailLineLimit = 998;
 
-bool isAscii(const QString &text)
+bool isAsciiText(const QString &text)
 {
     for (QChar c : text)
         if (c.unicode() >= 0x80)
@@ -101,7 +101,7 @@ QByteArray utf8Words(const QString &text, int used)
 // Plain ASCII goes as it stands, so it reads back the same; anything else as words.
 QByteArray unstructuredValue(const QString &text, int used)
 {
-    if (isAscii(text) && !text.contains(QStringLiteral("=?")) && used + text.size() <= kHardLineLimit)
+    if (isAsciiText(text) && !text.contains(QStringLiteral("=?")) && used + text.size() <= kMailLineLimit)
         return text.toLatin1();
     return utf8Words(text, used);
 }
@@ -113,7 +113,7 @@ QByteArray addressHeader(const QByteArray &name, const QString &value)
         return {};
     const int used = static_cast<int>(name.size()) + 2;
     QByteArray folded;
-    if (isAscii(text) && !text.contains(QStringLiteral("=?"))) {
+    if (isAsciiText(text) && !text.contains(QStringLiteral("=?"))) {
         folded = text.toLatin1();
     } else if (const auto mailboxes = HeaderEncoder::parseAddresses(text); mailboxes && !mailboxes->isEmpty()) {
         for (const HeaderEncoder::Mailbox &mailbox : *mailboxes) {
@@ -123,7 +123,7 @@ QByteArray addressHeader(const QByteArray &name, const QString &value)
                 folded += mailbox.address.toLatin1();
                 continue;
             }
-            if (isAscii(mailbox.name))
+            if (isAsciiText(mailbox.name))
                 folded += HeaderEncoder::mailboxText(mailbox).toLatin1();
             else
                 folded += utf8Words(mailbox.name, folded.isEmpty() ? used : 1) + " <" + mailbox.address.toLatin1() + ">";
@@ -265,7 +265,7 @@ QByteArray envelopeAddress(const QString &text)
     if (!mailboxes || mailboxes->isEmpty())
         return {};
     const QString address = mailboxes->first().address;
-    return isAscii(address) ? address.toLatin1() : QByteArray();
+    return isAsciiText(address) ? address.toLatin1() : QByteArray();
 }
 
 DateParts dateParts(const QString &dateText)
@@ -276,7 +276,7 @@ DateParts dateParts(const QString &dateText)
         return parts;
     parts.moment = parseMailDate(text);
     // A mail's own date goes as it came, so it reads back the same.
-    if (parts.moment.isValid() && isAscii(text)) {
+    if (parts.moment.isValid() && isAsciiText(text)) {
         parts.header = "Date: " + text.toLatin1() + "\r\n";
         return parts;
     }
@@ -307,7 +307,7 @@ QByteArray build(const Shown &record, HistoryFile::Kind kind, const QString &own
         qsizetype end = body.indexOf('\n', start);
         if (end < 0)
             end = body.size();
-        shortLines = end - start <= kHardLineLimit;
+        shortLines = end - start <= kMailLineLimit;
         start = end + 1;
     }
     for (qsizetype i = 0; ascii && i < body.size(); i += 8) {

@@ -24,7 +24,7 @@
 namespace {
 
 // A request is a few arguments; anything larger is not one of ours.
-constexpr qint64 kMaxRequest = 1 << 20;
+constexpr qint64 kMaxRequestBytes = 1 << 20;
 constexpr int kRequestTimeoutMs = 10000;
 // A waiting request hears at least this often while the running program works on it.
 constexpr int kAnswerSilenceMs = 120000;
@@ -44,7 +44,7 @@ QByteArray encode(const QStringList &arguments)
     return packet + body;
 }
 
-QString systemError(int error)
+QString errnoText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
@@ -67,12 +67,12 @@ bool ensurePrivateFolder(const QString &folder, QString *why)
 {
     const QByteArray path = QFile::encodeName(folder);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        *why = QStringLiteral("%1 を作成できません（%2）").arg(folder, systemError(errno));
+        *why = QStringLiteral("%1 を作成できません（%2）").arg(folder, errnoText(errno));
         return false;
     }
     struct stat status {};
     if (::lstat(path.constData(), &status) != 0) {
-        *why = QStringLiteral("%1 を調べられません（%2）").arg(folder, systemError(errno));
+        *why = QStringLiteral("%1 を調べられません（%2）").arg(folder, errnoText(errno));
         return false;
     }
     if (!S_ISDIR(status.st_mode) || status.st_uid != ::geteuid()) {
@@ -80,7 +80,7 @@ bool ensurePrivateFolder(const QString &folder, QString *why)
         return false;
     }
     if ((status.st_mode & 077) != 0 && ::chmod(path.constData(), 0700) != 0) {
-        *why = QStringLiteral("%1 をほかのユーザーから閉じられません（%2）").arg(folder, systemError(errno));
+        *why = QStringLiteral("%1 をほかのユーザーから閉じられません（%2）").arg(folder, errnoText(errno));
         return false;
     }
     return true;
@@ -164,7 +164,7 @@ SingleInstance::Lock SingleInstance::lock()
     const QString path = lockPath();
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
-        m_error = QStringLiteral("%1 を開けません（%2）。").arg(path, systemError(errno));
+        m_error = QStringLiteral("%1 を開けません（%2）。").arg(path, errnoText(errno));
         return Lock::Error;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -172,7 +172,7 @@ SingleInstance::Lock SingleInstance::lock()
         ::close(fd);
         if (error == EWOULDBLOCK)
             return Lock::Busy;
-        m_error = QStringLiteral("%1 をロックできません（%2）。").arg(path, systemError(error));
+        m_error = QStringLiteral("%1 をロックできません（%2）。").arg(path, errnoText(error));
         return Lock::Error;
     }
     m_lockFd = fd;
@@ -249,7 +249,7 @@ void SingleInstance::readRequest(QLocalSocket *socket)
     QDataStream peek(socket->peek(4));
     quint32 size = 0;
     peek >> size;
-    if (size > kMaxRequest) {
+    if (size > kMaxRequestBytes) {
         socket->abort();
         return;
     }
@@ -340,7 +340,7 @@ SingleInstance::Claim SingleInstance::awaitAnswer(QLocalSocket &socket, QByteArr
                 return Claim::HandedOver;
             }
         }
-        if (pending.size() > kMaxRequest || !socket.waitForReadyRead(kAnswerSilenceMs))
+        if (pending.size() > kMaxRequestBytes || !socket.waitForReadyRead(kAnswerSilenceMs))
             break;
         pending += socket.readAll();
     }

@@ -96,7 +96,7 @@ QByteArray format(const Servers &servers)
     return Cp932::encode(text);
 }
 
-Servers readAll(const QString &path)
+Servers readServers(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -132,7 +132,7 @@ QString ServerTrustFile::displayFingerprint(const QSslCertificate &certificate)
 ServerTrustFile::Server ServerTrustFile::server(const QString &host, quint16 port) const
 {
     const QMutexLocker locker(&fileLock());
-    return readAll(m_path).value(key(host, port));
+    return readServers(m_path).value(key(host, port));
 }
 
 bool ServerTrustFile::isPinned(const QString &host, quint16 port, const QSslCertificate &certificate) const
@@ -147,7 +147,7 @@ template <class Change>
 bool ServerTrustFile::update(const QString &host, quint16 port, Change change, QString *error) const
 {
     const QMutexLocker locker(&fileLock());
-    Servers servers = readAll(m_path);
+    Servers servers = readServers(m_path);
     Server &entry = servers[key(host, port)];
     const Server before = entry;
     change(entry);

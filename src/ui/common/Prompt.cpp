@@ -8,7 +8,7 @@
 
 namespace {
 
-Prompt *&installed()
+Prompt *&installedPrompt()
 {
     static Prompt *prompt = nullptr;
     return prompt;
@@ -106,12 +106,12 @@ const QString &Prompt::programTitle()
 Prompt &Prompt::instance()
 {
     static DialogPrompt dialogs;
-    return installed() ? *installed() : dialogs;
+    return installedPrompt() ? *installedPrompt() : dialogs;
 }
 
 void Prompt::install(Prompt *prompt)
 {
-    installed() = prompt;
+    installedPrompt() = prompt;
 }
 
 void Prompt::inform(const QString &text, const QString &title, QWidget *parent)

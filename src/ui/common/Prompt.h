@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QFont;
 class QPrinter;
 class QWidget;
 
@@ -92,6 +93,8 @@ public:
     static void error(const QString &text, const QString &title = {}, QWidget *parent = nullptr);
     // The confirmation box: title "確認", Yes and No, question icon.
     static bool confirm(const QString &text, QWidget *parent = nullptr);
+    // Asks for the printer (setUpPrinter) and prints text in font, one job per copy.
+    static void printPlainText(const QString &text, const QFont &font, bool hasSelection, QWidget *parent);
 };
 
 // What Prompt::watch() is: it says when a question has ended.

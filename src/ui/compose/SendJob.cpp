@@ -1,7 +1,7 @@
 #include "ui/compose/SendJob.h"
 
 #include "core/send/SendEngine.h"
-#include "ui/common/ProgressWindow.h"
+#include "ui/common/WindowProgress.h"
 #include "ui/common/TrustHooks.h"
 #include "ui/shell/Forms.h"
 
@@ -24,16 +24,13 @@ QString SendJob::withEncryption(const QString &text, bool encrypted)
     return text + (encrypted ? QStringLiteral("（暗号化）") : QStringLiteral("（暗号化なし）"));
 }
 
-SendJob::SendJob(const OutgoingMail &mail, int pass, int passes, ProgressWindow *window, QObject *parent)
-    : QObject(parent), m_mail(mail), m_pass(pass), m_passes(passes), m_window(window)
+SendJob::SendJob(const OutgoingMail &mail, int pass, int passes, JobProgress *progress, QObject *parent)
+    : QObject(parent), m_mail(mail), m_pass(pass), m_passes(passes), m_progress(progress)
 {
 }
 
-SendJob::~SendJob()
-{
-    if (m_ownWindow)
-        delete m_window;
-}
+// A shared progress forgets this job by itself: the job is its listeners' context.
+SendJob::~SendJob() = default;
 
 void SendJob::start()
 {
@@ -43,22 +40,24 @@ void SendJob::start()
     connect(m_engine, &SendEngine::handedOver, this, &SendJob::showHandedOver);
     connect(m_engine, &SendEngine::finished, this, [this] {
         m_result = m_engine->result();
-        if (m_ownWindow)
-            delete m_window;
-        else if (m_window)
-            disconnect(m_window, nullptr, this, nullptr);
+        if (m_ownProgress) {
+            m_ownProgress.reset();
+            m_progress = nullptr;
+        } else if (m_progress) {
+            m_progress->stopListening(this);
+        }
         emit done();
     });
 
-    if (!m_window) {
-        m_window = new ProgressWindow(QStringLiteral("メールの送信"), Forms::launcher());
-        m_ownWindow = true;
+    if (!m_progress) {
+        m_ownProgress = WindowProgress::open(QStringLiteral("メールの送信"), Forms::launcher());
+        m_progress = m_ownProgress.get();
     }
-    m_window->setText(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes)
-                                   : QStringLiteral("メールを送信中です…"));
-    connect(m_window, &ProgressWindow::cancelRequested, this, &SendJob::cancel);
-    m_window->setProgress(0, 0);
-    m_window->show();
+    m_progress->setText(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes)
+                                     : QStringLiteral("メールを送信中です…"));
+    m_progress->onCancel(this, [this] { cancel(); });
+    m_progress->setProgress(0, 0);
+    m_progress->show();
     if (m_passes > 0)
         Forms::setLauncherStatus(QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes));
     m_engine->start();
@@ -68,16 +67,16 @@ void SendJob::cancel()
 {
     if (m_engine)
         m_engine->cancel();
-    if (m_handedOver && m_window)
-        m_window->setText(QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…"));
+    if (m_handedOver && m_progress)
+        m_progress->setText(QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…"));
 }
 
 void SendJob::showHandedOver()
 {
     m_handedOver = true;
-    if (!m_window)
+    if (!m_progress)
         return;
-    m_window->setText(m_engine && m_engine->cancelRequested()
+    m_progress->setText(m_engine && m_engine->cancelRequested()
                           ? QStringLiteral("送り終えたメールは取り消せません。サーバーの返事を待っています…")
                           : QStringLiteral("メールを送り終えました。サーバーの返事を待っています…"));
 }
@@ -87,9 +86,9 @@ void SendJob::showProgress(qint64 sent, qint64 total)
     const QString bytes = progressText(sent, total);
     const QString text = m_passes > 0 ? QStringLiteral("送信中 %1/%2　%3").arg(m_pass).arg(m_passes).arg(bytes) : bytes;
     Forms::setLauncherStatus(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes) : bytes);
-    if (m_window) {
+    if (m_progress) {
         if (!m_handedOver)
-            m_window->setText(text);
-        m_window->setProgress(sent, total);
+            m_progress->setText(text);
+        m_progress->setProgress(sent, total);
     }
 }

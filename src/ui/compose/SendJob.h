@@ -4,23 +4,22 @@
 #include "core/send/SendEngine.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <memory>
 
-class ProgressWindow;
+class JobProgress;
 
 // One mail sent by a SendEngine, shown: progress goes to the launcher's status
-// line and a small window with 中止; the end comes as done().
+// line and a job progress with 中止; the end comes as done().
 class SendJob : public QObject {
     Q_OBJECT
 public:
     using Result = SendResult;
 
     // pass/passes name a bulk send's place ("送信中 12/500"); passes 0 for a single mail.
-    // Without a window of the caller's, the job shows one of its own.
-    SendJob(const OutgoingMail &mail, int pass, int passes, ProgressWindow *window = nullptr,
+    // Without the caller's progress (which must outlive the job), the job shows one of its own.
+    SendJob(const OutgoingMail &mail, int pass, int passes, JobProgress *progress = nullptr,
             QObject *parent = nullptr);
     ~SendJob() override;
 
@@ -47,8 +46,8 @@ private:
     int m_pass;
     int m_passes;
     SendEngine *m_engine = nullptr;
-    QPointer<ProgressWindow> m_window;
-    bool m_ownWindow = false;
+    JobProgress *m_progress;
+    std::unique_ptr<JobProgress> m_ownProgress;
     bool m_handedOver = false;  // the mail is with the server: a cancel can only shorten the wait
     Result m_result;
 };

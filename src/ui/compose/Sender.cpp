@@ -12,7 +12,7 @@
 #include "core/settings/RuntimeSettings.h"
 #include "core/common/ClockText.h"
 #include "ui/shell/Forms.h"
-#include "ui/common/ProgressWindow.h"
+#include "ui/common/WindowProgress.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -54,7 +54,7 @@ struct Installed {
     Sender::ErrorText errorText;
 };
 
-Installed &installed()
+Installed &installedTransport()
 {
     static Installed hooks;
     return hooks;
@@ -64,7 +64,7 @@ Installed &installed()
 
 void Sender::installTransport(Transport transport, ErrorText errorText)
 {
-    installed() = {std::move(transport), std::move(errorText)};
+    installedTransport() = {std::move(transport), std::move(errorText)};
 }
 
 void Sender::fillAccount(OutgoingMail &mail)
@@ -80,14 +80,11 @@ void Sender::fillAccount(OutgoingMail &mail)
 }
 
 Sender::Sender(SendFields &fields, QWidget *parent)
-    : m_fields(fields), m_parent(parent), m_transport(installed().transport), m_errorText(installed().errorText)
+    : m_fields(fields), m_parent(parent), m_transport(installedTransport().transport), m_errorText(installedTransport().errorText)
 {
 }
 
-Sender::~Sender()
-{
-    delete m_window;
-}
+Sender::~Sender() = default;
 
 QString Sender::clockText()
 {
@@ -132,9 +129,9 @@ void Sender::start()
     if (Forms::launcher() && !m_transport)
         m_launcherBefore = Forms::launcherStatus();
     if (!m_transport && m_snapshot.bulk) {
-        m_window = new ProgressWindow(QStringLiteral("メールの一括送信"), Forms::launcher());
-        connect(m_window, &ProgressWindow::cancelRequested, this, &Sender::cancel);
-        m_window->show();
+        m_progress = WindowProgress::open(QStringLiteral("メールの一括送信"), Forms::launcher());
+        m_progress->onCancel(this, [this] { cancel(); });
+        m_progress->show();
     }
     nextPass();
 }
@@ -171,7 +168,7 @@ void Sender::nextPass()
             passEnded(code, code < 0 && m_errorText ? m_errorText() : QString());
             continue;
         }
-        m_job = new SendJob(mail, m_pass, m_snapshot.bulk ? m_passes : 0, m_window, this);
+        m_job = new SendJob(mail, m_pass, m_snapshot.bulk ? m_passes : 0, m_progress.get(), this);
         // The kept copy reads the attachments: work for the worker, not the window thread.
         m_job->setWholeCopy(m_wholeCopy);
         connect(m_job, &SendJob::done, this, [this] {
@@ -284,7 +281,7 @@ void Sender::takeBackCopy()
 
 void Sender::finish()
 {
-    delete m_window;
+    m_progress.reset();
     m_running = false;
     m_fields.setStatus(m_stopped                          ? cancelledText()
                            : m_passes == 1 && m_uncertain > 0 ? uncertainText()

@@ -10,9 +10,10 @@
 #include <QList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
-class ProgressWindow;
+class JobProgress;
 class QWidget;
 class SendJob;
 
@@ -124,7 +125,7 @@ private:
     SignInPolicy m_signInPolicy = SignInPolicy::MayOpenBrowser;
     int m_uncertain = 0;
     QPointer<SendJob> m_job;
-    QPointer<ProgressWindow> m_window;
+    std::unique_ptr<JobProgress> m_progress;  // a bulk send's, shared by its jobs
     // The copy of the mail in flight, so a cancel can take it back.
     qint64 m_sentFileBefore = -1;
     qint64 m_sentFileAfter = -1;

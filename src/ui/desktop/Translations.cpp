@@ -9,7 +9,7 @@
 
 namespace {
 
-std::unique_ptr<QTranslator> &installed()
+std::unique_ptr<QTranslator> &installedTranslator()
 {
     static std::unique_ptr<QTranslator> translator;
     return translator;
@@ -21,7 +21,7 @@ namespace Translations {
 
 bool install()
 {
-    if (installed())
+    if (installedTranslator())
         return true;
     auto translator = std::make_unique<QTranslator>();
     // qtbase_ja carries the widgets' texts; qt_ja would pull in modules the program does not use.
@@ -30,15 +30,15 @@ bool install()
         return false;
     if (!QCoreApplication::installTranslator(translator.get()))
         return false;
-    installed() = std::move(translator);
+    installedTranslator() = std::move(translator);
     return true;
 }
 
 void remove()
 {
-    if (installed()) {
-        QCoreApplication::removeTranslator(installed().get());
-        installed().reset();
+    if (installedTranslator()) {
+        QCoreApplication::removeTranslator(installedTranslator().get());
+        installedTranslator().reset();
     }
 }
 

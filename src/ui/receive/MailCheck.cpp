@@ -1,11 +1,12 @@
 #include "ui/receive/MailCheck.h"
 
 #include "core/check/CheckEngine.h"
-#include "ui/common/ProgressWindow.h"
+#include "ui/common/WindowProgress.h"
 #include "ui/receive/WindowCheckListener.h"
 #include "ui/shell/Forms.h"
 
 #include <QEventLoop>
+#include <QPointer>
 
 #include <vector>
 
@@ -28,10 +29,7 @@ std::vector<FinishListener> &finishListeners()
 
 MailCheck::MailCheck() = default;
 
-MailCheck::~MailCheck()
-{
-    delete m_progress;
-}
+MailCheck::~MailCheck() = default;
 
 MailCheck *MailCheck::current()
 {
@@ -66,12 +64,12 @@ MailCheck *MailCheck::start(Mode mode, SignInPolicy policy)
     connect(check->m_engine, &CheckEngine::finished, check, &MailCheck::end);
 
     if (!settings.server.isEmpty() && mode == Mode::User) {
-        check->m_progress = new ProgressWindow(QStringLiteral("メールの受信"), Forms::launcher());
+        check->m_progress = WindowProgress::open(QStringLiteral("メールの受信"), Forms::launcher());
         check->m_progress->setText(kChecking);
-        connect(check->m_progress, &ProgressWindow::cancelRequested, check, &MailCheck::cancel);
-        Forms::onLauncherStatus(check->m_progress, [progress = check->m_progress](const QString &text) {
-            if (progress)
-                progress->setText(text);
+        check->m_progress->onCancel(check, [check] { check->cancel(); });
+        Forms::onLauncherStatus(check, [check](const QString &text) {
+            if (check->m_progress)
+                check->m_progress->setText(text);
         });
         check->m_progress->show();
     }
@@ -103,7 +101,7 @@ void MailCheck::cancel()
 void MailCheck::end()
 {
     m_outcome = m_engine->outcome();
-    delete m_progress;
+    m_progress.reset();
     g_current = nullptr;
     auto &listeners = finishListeners();
     std::erase_if(listeners, [](const FinishListener &listener) { return listener.context.isNull(); });

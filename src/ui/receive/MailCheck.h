@@ -4,12 +4,12 @@
 #include "core/check/CheckTexts.h"
 
 #include <QObject>
-#include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class CheckEngine;
-class ProgressWindow;
+class JobProgress;
 
 // The launcher's receive entry: a check on a worker, shown to the user. Its
 // progress and outcome go to the launcher's status line, its questions and
@@ -47,7 +47,7 @@ private:
     void end();
 
     CheckEngine *m_engine = nullptr;
-    QPointer<ProgressWindow> m_progress;
+    std::unique_ptr<JobProgress> m_progress;
     Outcome m_outcome;
     Mode m_mode = Mode::User;
 };

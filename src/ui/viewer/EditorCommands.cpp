@@ -9,7 +9,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -175,25 +174,12 @@ void EditorCommands::print()
     const bool hasSelection = editor->textCursor().hasSelection();
     const QString text = hasSelection ? selectedText() : editor->toPlainText();
 
-    QPrinter printer;
-    if (!Prompt::instance().setUpPrinter(printer, hasSelection, m_form))
-        return;
-
     QFont font(editor->font().family());
     font.setFamilies(editor->font().families());
     font.setPointSizeF(editor->font().pointSizeF());
     font.setBold(editor->font().bold());
     font.setItalic(editor->font().italic());
-
-    // One job per copy.
-    const int copies = qMax(1, printer.copyCount());
-    printer.setCopyCount(1);
-    for (int i = 0; i < copies; ++i) {
-        QTextDocument document;
-        document.setDefaultFont(font);
-        document.setPlainText(text);
-        document.print(&printer);
-    }
+    Prompt::printPlainText(text, font, hasSelection, m_form);
 }
 
 void EditorCommands::toggleBold()

@@ -22,11 +22,6 @@
 
 namespace {
 
-void ensureGMime()
-{
-    GMimeOnce::ensure();
-}
-
 template <class T>
 struct GObjectPtr {
     T *ptr = nullptr;
@@ -485,7 +480,7 @@ MimeContent readHeader(const QByteArray &start)
 
 MimeContent read(const QByteArray &raw)
 {
-    ensureGMime();
+    GMimeOnce::ensure();
     MimeContent content;
     content.raw = raw;
     const Carrier carrier = readHeaderInto(content);

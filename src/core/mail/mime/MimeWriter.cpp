@@ -33,11 +33,6 @@ struct GUnref {
 template <class T>
 using GPtr = std::unique_ptr<T, GUnref<T>>;
 
-void ensureGMime()
-{
-    GMimeOnce::ensure();
-}
-
 QByteArray crlfLines(const QString &text)
 {
     return LineEnds::anyToCrLf(text).toUtf8();
@@ -187,7 +182,7 @@ QByteArray MimeWriter::dateText(const QDateTime &date)
 
 std::optional<BuiltMail> MimeWriter::build(const OutgoingMail &mail, const QDateTime &date, QString *error)
 {
-    ensureGMime();
+    GMimeOnce::ensure();
     QString bad;
     BuiltMail built;
 

@@ -10,7 +10,7 @@ namespace Charsets {
 
 namespace {
 
-int hexValue(char c)
+int percentDigit(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -23,9 +23,9 @@ QByteArray percentDecode(const QByteArray &text)
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0
-            && hexValue(text[i + 2]) >= 0) {
-            out += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+        if (text[i] == '%' && i + 2 < text.size() && percentDigit(text[i + 1]) >= 0
+            && percentDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(percentDigit(text[i + 1]) * 16 + percentDigit(text[i + 2]));
             i += 2;
         } else {
             out += text[i];
