@@ -20,7 +20,7 @@ namespace {
 
 using Kind = HistoryFile::Kind;
 
-HistoryRecord mail(const QString &subject)
+HistoryRecord movedMail(const QString &subject)
 {
     HistoryRecord record;
     record.Subject = subject;
@@ -60,9 +60,9 @@ QMap<QString, QByteArray> fillHistories(int count)
     HistoryFile received(Kind::Received);
     HistoryFile junk(Kind::Junk);
     for (int n = 1; n <= count; ++n)
-        EXPECT_TRUE(received.append(mail(QStringLiteral("受信 %1").arg(n))).ok);
+        EXPECT_TRUE(received.append(movedMail(QStringLiteral("受信 %1").arg(n))).ok);
     for (int n = 1; n <= 2; ++n)
-        EXPECT_TRUE(junk.append(mail(QStringLiteral("迷惑 %1").arg(n))).ok);
+        EXPECT_TRUE(junk.append(movedMail(QStringLiteral("迷惑 %1").arg(n))).ok);
     QMap<QString, QByteArray> all;
     for (const Kind kind : {Kind::Received, Kind::Junk})
         for (const QByteArray &record : recordsOf(kind))

@@ -1,6 +1,7 @@
 #include "core/search/SearchCommand.h"
 #include "core/search/SearchIndex.h"
 
+#include "support/ProgramRun.h"
 #include "support/Sandbox.h"
 
 #include <QFile>
@@ -107,27 +108,9 @@ TEST(SearchBuild, KillsAtAnyMomentLeaveAUsableIndex)
 }
 
 // The command line on an installation where the program does not run.
-struct ProgramRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 ProgramRun program(const Sandbox &sandbox, const QStringList &arguments)
 {
-    const QString copy = sandbox.appDir() + QStringLiteral("/pintora");
-    if (!QFile::exists(copy))
-        QFile::copy(QStringLiteral(PINTORA_EXECUTABLE), copy);
-    QProcess process;
-    process.setWorkingDirectory(sandbox.workDir());
-    process.start(copy, arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return ProgramRun::of(sandbox, QStringLiteral(PINTORA_EXECUTABLE), arguments, 120000);
 }
 
 TEST(SearchCommand, PrintsOneLinePerMailNewestFirstAndSaysHowItWent)

@@ -15,6 +15,8 @@
 #include "ui/viewer/EditorState.h"
 #include "ui/viewer/TyakuForm.h"
 
+#include "NumberedMail.h"
+
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -29,12 +31,6 @@
 namespace {
 
 using Kind = HistoryFile::Kind;
-
-HistoryRecord mail(int n)
-{
-    return {QStringLiteral("subject %1").arg(n), QStringLiteral("date %1").arg(n),
-            QStringLiteral("from%1@example.jp").arg(n), QStringLiteral("body %1").arg(n)};
-}
 
 QStringList subjects(Kind kind)
 {
@@ -59,7 +55,7 @@ protected:
     {
         HistoryFile file(kind);
         for (int n = first; n <= last; ++n)
-            ASSERT_TRUE(file.append(mail(n)).ok);
+            ASSERT_TRUE(file.append(numberedMail(n)).ok);
     }
     QAction *action(const char *name) { return form->findChild<QAction *>(QString::fromLatin1(name)); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {})

@@ -15,6 +15,8 @@
 #include "core/history/HistoryState.h"
 #include "ui/viewer/TyakuForm.h"
 
+#include "NumberedMail.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -28,17 +30,11 @@
 
 namespace {
 
-HistoryRecord mail(int n)
-{
-    return {QStringLiteral("subject %1").arg(n), QStringLiteral("date %1").arg(n),
-            QStringLiteral("from%1@example.jp").arg(n), QStringLiteral("body %1").arg(n)};
-}
-
 void store(HistoryFile::Kind kind, int count)
 {
     HistoryFile file(kind);
     for (int n = 1; n <= count; ++n)
-        ASSERT_TRUE(file.append(mail(n)).ok);
+        ASSERT_TRUE(file.append(numberedMail(n)).ok);
 }
 
 class MailActionsTest : public ::testing::Test {
@@ -255,7 +251,7 @@ TEST_F(MailActionsTest, QuickSaveNamesFilesSafelyAndCreatesTheFolder)
 
 TEST_F(MailActionsTest, QuickSaveThatCannotWriteSaysSoAndTheWindowGoesOn)
 {
-    HistoryFile(HistoryFile::Kind::Received).append(mail(1));
+    HistoryFile(HistoryFile::Kind::Received).append(numberedMail(1));
     QDir().mkpath(AppPaths::resolve(AppPaths::kQuickSaveFolder) + QStringLiteral("subject 1.txt"));
     open(HistoryFile::Kind::Received);
     clickRow(1);
