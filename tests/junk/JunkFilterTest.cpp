@@ -139,13 +139,19 @@ TEST_F(JunkFilterTest, TrustedSendersAreNeverJunk)
     ASSERT_EQ(filter.judge(mail, {}).verdict, JunkVerdict::Junk);
     EXPECT_NE(filter.judge(mail, {mail.senderAddress()}).verdict, JunkVerdict::Junk);
 
-    // The address book's addresses and those the user trusted count.
+    // The address book's addresses, those the user wrote to and those the user trusted count.
     AddressBook book;
     ASSERT_TRUE(book.append(QStringLiteral("友人"), QStringLiteral("Friend <Promo70@Bulk-Mailer1.example>")).ok);
     ASSERT_TRUE(filter.trust({QStringLiteral("Sender@Example.ORG")}));
+    ASSERT_TRUE(HistoryFile(HistoryFile::Kind::Sent)
+                    .append({QStringLiteral("Re: 会議"), QStringLiteral("2026/12/08  10:00:00"),
+                             QStringLiteral("太郎 <Taro@Example.JP>, hanako@example.jp"), QStringLiteral("了解")})
+                    .ok);
     const QSet<QString> trusted = filter.trustedSenders();
     EXPECT_TRUE(trusted.contains(QStringLiteral("promo70@bulk-mailer1.example")));
     EXPECT_TRUE(trusted.contains(QStringLiteral("sender@example.org")));
+    EXPECT_TRUE(trusted.contains(QStringLiteral("taro@example.jp")));
+    EXPECT_TRUE(trusted.contains(QStringLiteral("hanako@example.jp")));
     EXPECT_NE(filter.judge(mail, trusted).verdict, JunkVerdict::Junk);
 }
 

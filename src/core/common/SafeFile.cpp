@@ -44,16 +44,16 @@ QString directoryOf(const QString &path)
     return slash == 0 ? QStringLiteral("/") : path.left(slash);
 }
 
-void syncDirectory(const QString &path)
+} // namespace
+
+void SafeFile::syncFolderOf(const QString &file)
 {
-    const int fd = ::open(native(directoryOf(path)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(native(directoryOf(file)).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
 }
-
-} // namespace
 
 SafeFile::SafeFile(QString target, QString tmpHint, std::optional<mode_t> mode, Name name)
     : m_target(std::move(target)), m_hint(std::move(tmpHint)), m_mode(mode), m_name(name)
@@ -208,7 +208,7 @@ bool SafeFile::commit()
         m_error = FileError::cannotWrite(m_target, error);
         return false;
     }
-    syncDirectory(m_real);
+    syncFolderOf(m_real);
     return true;
 }
 

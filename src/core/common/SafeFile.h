@@ -68,6 +68,8 @@ public:
     static QStringList removeAllLeftovers(const QString &folder);
     // Puts what was written to an existing file on disk; a missing file has nothing to flush.
     static bool flush(const QString &path, QString *error = nullptr);
+    // Puts the folder entry of a file just made, renamed or unlinked on disk.
+    static void syncFolderOf(const QString &file);
     // Starts writing a file's dirty pages to disk without waiting, so a later
     // flush of a file that grew by many megabytes has little left to do.
     static void startWriteback(const QString &path);

@@ -125,14 +125,9 @@ Result run(const QStringList &arguments)
     if (!kForms.contains(form) || arguments.size() != needed || arguments.last().isEmpty())
         return failure(kUsage, kUsageText);
 
-    if (!QFileInfo(AppPaths::resolve(AppPaths::kDataFolder)).isDir() && !AppPaths::ensureInstallationFolders().isEmpty())
-        return failure(kFailed, QStringLiteral("データフォルダを作成できません: %1").arg(AppPaths::resolve(AppPaths::kDataFolder)));
-    QString lockError;
-    if (InstallationLock::installationInUse(&lockError)) {
-        if (!lockError.isEmpty())
-            return failure(kFailed, lockError);
-        return failure(kInUse, QStringLiteral("Pintora が起動しているため実行できません。Pintora を終了してからもう一度実行してください。"));
-    }
+    bool inUse = false;
+    if (const QString refused = InstallationLock::claimForCommand(&inUse); !refused.isEmpty())
+        return failure(inUse ? kInUse : kFailed, refused);
     // A check a crash cut short is settled first, as a start of the program would:
     // records appended behind its journal would otherwise be cut by it later.
     if (const QString unsettled = HistoryRecovery::atStart(); !unsettled.isEmpty())

@@ -88,21 +88,11 @@ struct Journal {
     }
 };
 
-void syncFolderOf(const QString &file)
-{
-    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-}
-
 bool removeJournal()
 {
     if (::unlink(QFile::encodeName(journalPath()).constData()) != 0 && errno != ENOENT)
         return false;
-    syncFolderOf(journalPath());
+    SafeFile::syncFolderOf(journalPath());
     return true;
 }
 

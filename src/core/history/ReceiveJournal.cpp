@@ -48,17 +48,6 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The folder's entry for an unlinked or renamed file is on disk too.
-void syncFolderOf(const QString &file)
-{
-    const int dir = ::open(QFile::encodeName(QFileInfo(file).absolutePath()).constData(),
-                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-}
-
 struct Intent {
     qint64 offset = -1;
     QByteArray sum;
@@ -158,7 +147,7 @@ bool ReceiveJournal::begin(qint64 historyLength, qint64 junkLength, const QStrin
                        + QByteArray::number(junkLength),
                    true))
         return false;
-    syncFolderOf(path());
+    SafeFile::syncFolderOf(path());
     return true;
 }
 
@@ -196,7 +185,7 @@ void ReceiveJournal::close()
     ::close(m_fd);
     m_fd = -1;
     ::unlink(QFile::encodeName(path()).constData());
-    syncFolderOf(path());
+    SafeFile::syncFolderOf(path());
 }
 
 ReceiveJournal::Recovery ReceiveJournal::recover()
@@ -304,6 +293,6 @@ ReceiveJournal::Recovery ReceiveJournal::recover()
         }
     }
     ::unlink(QFile::encodeName(path()).constData());
-    syncFolderOf(path());
+    SafeFile::syncFolderOf(path());
     return result;
 }

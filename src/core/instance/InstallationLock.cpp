@@ -1,9 +1,11 @@
 #include "core/instance/InstallationLock.h"
 
+#include "core/common/AppPaths.h"
 #include "core/common/FileError.h"
 #include "core/instance/SingleInstance.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -47,6 +49,21 @@ void release()
     ::flock(g_fd, LOCK_UN);
     ::close(g_fd);
     g_fd = -1;
+}
+
+QString claimForCommand(bool *inUse)
+{
+    *inUse = false;
+    const QString data = AppPaths::resolve(AppPaths::kDataFolder);
+    if (!QFileInfo(data).isDir() && !AppPaths::ensureInstallationFolders().isEmpty())
+        return QStringLiteral("データフォルダを作成できません: %1").arg(data);
+    QString lockError;
+    if (!installationInUse(&lockError))
+        return {};
+    if (!lockError.isEmpty())
+        return lockError;
+    *inUse = true;
+    return QStringLiteral("Pintora が起動しているため実行できません。Pintora を終了してからもう一度実行してください。");
 }
 
 } // namespace InstallationLock

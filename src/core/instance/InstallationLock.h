@@ -12,4 +12,9 @@ namespace InstallationLock {
 bool installationInUse(QString *error = nullptr);
 void release();
 
+// For a command-line form that works only while the program does not run: the
+// data folder made and the lock taken. Empty when this process holds it now;
+// otherwise what to say, with inUse telling whether the program runs.
+QString claimForCommand(bool *inUse);
+
 } // namespace InstallationLock

@@ -146,14 +146,9 @@ Result run(const QStringList &arguments)
     if (!learning && (form != kTest || arguments.size() < 2))
         return failure(kUsage, kUsageText);
 
-    if (!QFileInfo(AppPaths::resolve(AppPaths::kDataFolder)).isDir() && !AppPaths::ensureInstallationFolders().isEmpty())
-        return failure(kFailed, QStringLiteral("データフォルダを作成できません: %1").arg(AppPaths::resolve(AppPaths::kDataFolder)));
-    QString lockError;
-    if (InstallationLock::installationInUse(&lockError)) {
-        if (!lockError.isEmpty())
-            return failure(kFailed, lockError);
-        return failure(kInUse, QStringLiteral("Pintora が起動しているため実行できません。Pintora を終了してからもう一度実行してください。"));
-    }
+    bool inUse = false;
+    if (const QString refused = InstallationLock::claimForCommand(&inUse); !refused.isEmpty())
+        return failure(inUse ? kInUse : kFailed, refused);
     const Result result = learning ? learn(kind == QLatin1String("junk"), arguments.mid(2)) : test(arguments.mid(1));
     JunkFilter::instance().reset();
     InstallationLock::release();

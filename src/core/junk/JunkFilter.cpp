@@ -129,6 +129,14 @@ QSet<QString> JunkFilter::trustedSenders()
     };
     addAddresses(AddressBook());
     addAddresses(AddressList());
+    // Those the user wrote to: the To boxes of the sent history, its heads only.
+    if (const HistoryFile sent(HistoryFile::Kind::Sent); QFileInfo::exists(sent.path())) {
+        const QByteArray heads = sent.readHeads();
+        for (qsizetype at = 0; at + HistoryRecord::kHeadSize <= heads.size(); at += HistoryRecord::kHeadSize)
+            for (const QString &address :
+                 JunkMail::addressesIn(HistoryRecord::fromBytes(heads.mid(at, HistoryRecord::kHeadSize)).Correspondent))
+                senders.insert(address);
+    }
     std::lock_guard lock(state().mutex);
     if (JunkWordStore *store = storeLocked()) {
         senders.unite(store->trusted());

@@ -34,4 +34,6 @@ struct JunkMail {
 
     // The sender's address, lower case; empty when the From has none.
     QString senderAddress() const;
+    // Every address written in a list of recipients, lower case.
+    static QStringList addressesIn(const QString &recipients);
 };
