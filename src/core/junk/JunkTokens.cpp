@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace JunkTokens {
 
@@ -229,9 +230,43 @@ QList<qint64> keysOf(const JunkMail &mail)
 {
     QList<qint64> keys;
     keys.reserve(2048);
-    forEach(mail, [&keys](QStringView prefix, QStringView text) { keys << key(prefix, text); });
+    // Keys are well-spread hashes: a flat table twice their number drops the
+    // repeats in one pass, so only the distinct ones are sorted.
+    std::vector<qint64> seen(4096, 0);
+    size_t mask = seen.size() - 1;
+    size_t filled = 0;
+    bool zero = false;
+    const auto grow = [&] {
+        std::vector<qint64> bigger(seen.size() * 2, 0);
+        mask = bigger.size() - 1;
+        for (const qint64 k : seen)
+            if (k != 0) {
+                size_t at = size_t(k) & mask;
+                while (bigger[at] != 0)
+                    at = (at + 1) & mask;
+                bigger[at] = k;
+            }
+        seen.swap(bigger);
+    };
+    forEach(mail, [&](QStringView prefix, QStringView text) {
+        const qint64 k = key(prefix, text);
+        if (k == 0) {
+            if (!zero)
+                keys << k;
+            zero = true;
+            return;
+        }
+        size_t at = size_t(k) & mask;
+        while (seen[at] != 0 && seen[at] != k)
+            at = (at + 1) & mask;
+        if (seen[at] == k)
+            return;
+        seen[at] = k;
+        keys << k;
+        if (++filled * 2 > seen.size())
+            grow();
+    });
     std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
     return keys;
 }
 
