@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SilentPrompt.h"
+#include "support/SilentPrompt.h"
 
 #include "core/common/AppPaths.h"
 

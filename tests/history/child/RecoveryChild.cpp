@@ -5,28 +5,11 @@
 #include "core/common/AppPaths.h"
 #include "ui/common/Prompt.h"
 #include "ui/shell/Startup.h"
+#include "support/SilentPrompt.h"
 
 #include <QApplication>
 
 #include <cstdio>
-
-namespace {
-
-class TellingPrompt : public Prompt {
-public:
-    bool told = false;
-    Answer ask(const Box &box, QWidget *) override
-    {
-        told = true;
-        std::fprintf(stderr, "%s\n", qPrintable(box.text));
-        return Answer::Ok;
-    }
-    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    bool setUpPrinter(QPrinter &, bool, QWidget *) override { return false; }
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -36,10 +19,12 @@ int main(int argc, char **argv)
     if (args.size() != 2)
         return 2;
     AppPaths::setAppDir(args[1]);
-    TellingPrompt prompt;
+    SilentPrompt prompt;
     Prompt::install(&prompt);
     SingleInstance instance;
     const SingleInstance::Claim claim = Startup::claimInstallation(instance, {});
     Prompt::install(nullptr);
-    return claim == SingleInstance::Claim::First && !prompt.told ? 0 : 1;
+    for (const QString &text : std::as_const(prompt.texts))
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    return claim == SingleInstance::Claim::First && prompt.texts.isEmpty() ? 0 : 1;
 }

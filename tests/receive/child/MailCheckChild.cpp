@@ -5,22 +5,11 @@
 #include "ui/receive/MailCheck.h"
 #include "core/settings/AccountFile.h"
 #include "core/settings/RuntimeSettings.h"
+#include "support/SilentPrompt.h"
 
 #include <QApplication>
 #include <QSslCertificate>
 #include <QSslConfiguration>
-
-namespace {
-
-class QuietPrompt : public Prompt {
-public:
-    Answer ask(const Box &, QWidget *) override { return Answer::Ok; }
-    std::optional<QString> openFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const FileQuestion &, QWidget *) override { return std::nullopt; }
-    bool setUpPrinter(QPrinter &, bool, QWidget *) override { return false; }
-};
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -34,7 +23,7 @@ int main(int argc, char **argv)
     QSslConfiguration::setDefaultConfiguration(ssl);
     AppPaths::setAppDir(args[1]);
     AppPaths::ensureInstallationFolders();
-    QuietPrompt prompt;
+    SilentPrompt prompt;
     Prompt::install(&prompt);
     AccountFile().store(args[3], args[4]);
     runtimeSettings().Pop3Server = args[2];

@@ -4,7 +4,8 @@
 
 #include <QStringList>
 
-// Answers every box with OK and keeps its text, so a benchmark never waits on a dialog.
+// Answers every box with OK and keeps its text, so a benchmark or a child
+// program of a test never waits on a dialog.
 class SilentPrompt : public Prompt {
 public:
     QStringList texts;
