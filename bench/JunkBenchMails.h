@@ -1,11 +1,12 @@
 #pragma once
 
+#include "support/Encoded.h"
+
 #include <QByteArray>
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
 
-#include <iconv.h>
 
 // Generated mail as it arrives: Japanese and English mixed, a few KB each, in
 // ISO-2022-JP or UTF-8, good mail about work and family, junk about prizes,
@@ -70,22 +71,6 @@ inline QString sentence(QRandomGenerator &random, bool junk)
     return text + u'\n' + english.trimmed() + QStringLiteral(" ref%1.\n").arg(random.bounded(1000000), 6, 36);
 }
 
-inline QByteArray encode(const QString &text, const char *charset)
-{
-    const QByteArray in = text.toUtf8();
-    iconv_t cd = iconv_open(charset, "UTF-8");
-    QByteArray out(in.size() * 4 + 16, '\0');
-    char *source = const_cast<char *>(in.constData());
-    size_t left = size_t(in.size());
-    char *target = out.data();
-    size_t room = size_t(out.size());
-    iconv(cd, &source, &left, &target, &room);
-    iconv(cd, nullptr, nullptr, &target, &room);
-    iconv_close(cd);
-    out.resize(out.size() - qsizetype(room));
-    return out;
-}
-
 // Mail n of its kind, about bytes long.
 inline QByteArray mail(QRandomGenerator &random, bool junk, int n, int bytes = 4000)
 {
@@ -103,13 +88,13 @@ inline QByteArray mail(QRandomGenerator &random, bool junk, int n, int bytes = 4
     const QString subject = (junk ? QStringLiteral("【重要】") : QStringLiteral("Re: ")) + sentence(random, junk).section(u'\n', 0, 0).left(30);
     const QString from = junk ? QStringLiteral("info%1@mail%2.promo-%3.example").arg(n).arg(random.bounded(50)).arg(random.bounded(300))
                               : QStringLiteral("user%1@corp%2.example.co.jp").arg(random.bounded(200)).arg(random.bounded(20));
-    const QByteArray encodedSubject = "=?" + QByteArray(charset) + "?B?" + encode(jis ? subject.normalized(QString::NormalizationForm_KC) : subject, charset).toBase64() + "?=";
+    const QByteArray encodedSubject = "=?" + QByteArray(charset) + "?B?" + encodedIn(jis ? subject.normalized(QString::NormalizationForm_KC) : subject, charset).toBase64() + "?=";
     QByteArray raw = "Return-Path: <" + from.toLatin1() + ">\r\n"
                      "Received: from mx.example.ne.jp (mx.example.ne.jp [192.0.2.1]) by pop.example.ne.jp\r\n"
                      "From: " + from.toLatin1() + "\r\nTo: me@example.ne.jp\r\nSubject: " + encodedSubject + "\r\n"
                      "Date: Tue, 08 Dec 2026 10:00:00 +0900\r\nMessage-ID: <" + QByteArray::number(n) + "." + from.toLatin1() + ">\r\n"
                      "MIME-Version: 1.0\r\nContent-Type: text/plain; charset=" + charset + "\r\n";
-    const QByteArray text = encode(QString(body).replace(QStringLiteral("\n"), QStringLiteral("\r\n")), charset);
+    const QByteArray text = encodedIn(QString(body).replace(QStringLiteral("\n"), QStringLiteral("\r\n")), charset);
     if (jis) {
         raw += "Content-Transfer-Encoding: 7bit\r\n\r\n" + text;
     } else {

@@ -2,33 +2,15 @@
 
 #include "core/junk/JunkMail.h"
 #include "core/mail/MailLibrary.h"
+#include "support/Encoded.h"
 #include "support/MailServers.h"  // readable QString values in failures
 
 #include <QByteArray>
 #include <QString>
 
-#include <iconv.h>
 
 // Mails as servers hand them over, in the charsets Japanese mail comes in.
 namespace JunkSamples {
-
-inline QByteArray convert(const QString &text, const char *charset)
-{
-    const QByteArray in = text.toUtf8();
-    iconv_t cd = iconv_open(charset, "UTF-8");
-    QByteArray out(in.size() * 4 + 16, '\0');
-    char *source = const_cast<char *>(in.constData());
-    size_t left = size_t(in.size());
-    char *target = out.data();
-    size_t room = size_t(out.size());
-    const size_t converted = iconv(cd, &source, &left, &target, &room);
-    iconv(cd, nullptr, nullptr, &target, &room);
-    if (converted == size_t(-1))
-        qFatal("%s cannot hold %s", charset, in.constData());  // back to ASCII at the end (ISO-2022-JP)
-    iconv_close(cd);
-    out.resize(out.size() - qsizetype(room));
-    return out;
-}
 
 // The mail's header and body in charset: "ISO-2022-JP", "Shift_JIS" or "UTF-8".
 // Headers carry encoded words; the body goes as it is (base64 for UTF-8).
@@ -47,7 +29,7 @@ inline QByteArray mail(const QString &charset, const QString &from, const QStrin
         return out.normalized(QString::NormalizationForm_C);
     };
     const auto word = [&](const QString &text) {
-        return "=?" + label + "?B?" + convert(sendable(text), iconvName).toBase64() + "?=";
+        return "=?" + label + "?B?" + encodedIn(sendable(text), iconvName).toBase64() + "?=";
     };
     QString name = from.section(u'<', 0, 0).trimmed();
     const QString address = from.section(u'<', 1).section(u'>', 0, 0);
@@ -57,7 +39,7 @@ inline QByteArray mail(const QString &charset, const QString &from, const QStrin
                      "Date: Tue, 08 Dec 2026 10:00:00 +0900\r\n"
                      "Message-ID: <1@" + address.section(u'@', 1).toLatin1() + ">\r\n"
                      "MIME-Version: 1.0\r\n" + extraHeaders;
-    QByteArray text = convert(sendable(body).replace(QStringLiteral("\n"), QStringLiteral("\r\n")), iconvName);
+    QByteArray text = encodedIn(sendable(body).replace(QStringLiteral("\n"), QStringLiteral("\r\n")), iconvName);
     if (label == "UTF-8") {
         raw += "Content-Type: text/plain; charset=UTF-8\r\nContent-Transfer-Encoding: base64\r\n\r\n";
         for (qsizetype i = 0; i < text.toBase64().size(); i += 76)
