@@ -2,6 +2,7 @@
 #include "core/mail/net/SessionHooks.h"
 #include "core/send/SendEngine.h"
 #include "core/settings/TrustRules.h"
+#include "HarnessMail.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -15,16 +16,7 @@ namespace {
 
 class SendEngineTest : public MailServerTest {
 protected:
-    OutgoingMail mailTo(const QString &local) const
-    {
-        OutgoingMail mail;
-        mail.server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
-        mail.to = local + QStringLiteral("@example.jp");
-        mail.from = QStringLiteral("me@example.jp");
-        mail.subject = QStringLiteral("エンジンから");
-        mail.body = QStringLiteral("本文\r\n");
-        return mail;
-    }
+    OutgoingMail mailTo(const QString &local) const { return harnessMailTo(*servers, local, QStringLiteral("エンジンから")); }
 
     SendResult send(SendEngine &engine)
     {

@@ -2,6 +2,7 @@
 // with no progress window at all.
 #include "core/common/JobProgress.h"
 #include "ui/compose/SendJob.h"
+#include "HarnessMail.h"
 #include "support/MailServerTest.h"
 #include "support/Sandbox.h"
 #include "support/ScriptedPrompt.h"
@@ -40,16 +41,7 @@ public:
 
 class SendJobProgress : public MailServerTest {
 protected:
-    OutgoingMail mailTo(const QString &local) const
-    {
-        OutgoingMail mail;
-        mail.server = QStringLiteral("%1:%2").arg(servers->host).arg(servers->smtp);
-        mail.to = local + QStringLiteral("@example.jp");
-        mail.from = QStringLiteral("me@example.jp");
-        mail.subject = QStringLiteral("進み具合");
-        mail.body = QStringLiteral("本文\r\n");
-        return mail;
-    }
+    OutgoingMail mailTo(const QString &local) const { return harnessMailTo(*servers, local, QStringLiteral("進み具合")); }
 
     SendJob::Result waitFor(SendJob &job)
     {
