@@ -2,6 +2,7 @@
 
 #include "core/addressbook/AddressBook.h"
 #include "core/common/AppPaths.h"
+#include "core/common/Sqlite.h"
 #include "core/junk/JunkCombine.h"
 #include "core/junk/JunkTokens.h"
 #include "core/junk/JunkWordStore.h"
@@ -26,6 +27,35 @@ State &state()
     return s;
 }
 
+// The marks of records whose sender failed authentication, through a connection
+// of their own: the history list asks for them on the window thread, which must
+// not wait while a check holds the filter (or first loads its counts).
+struct Marks {
+    std::mutex mutex;
+    SqliteDb db;
+};
+
+Marks &marks()
+{
+    static Marks m;
+    return m;
+}
+
+// Under marks().mutex; false while the store file does not exist.
+bool marksOpen()
+{
+    Marks &m = marks();
+    if (m.db.isOpen())
+        return true;
+    return QFileInfo::exists(JunkFilter::storePath()) && m.db.open(JunkFilter::storePath());
+}
+
+void closeMarks()
+{
+    std::lock_guard lock(marks().mutex);
+    marks().db.close();
+}
+
 // The store, opened on first use; nothing when it cannot be opened.
 JunkWordStore *storeLocked()
 {
@@ -34,8 +64,11 @@ JunkWordStore *storeLocked()
         s.error = s.store.takeError();
         return nullptr;
     }
-    if (const QString notice = s.store.takeNotice(); !notice.isEmpty())
+    if (const QString notice = s.store.takeNotice(); !notice.isEmpty()) {
+        // The store was set aside and begun anew: the marks' connection still names the old file.
+        closeMarks();
         s.error = notice;
+    }
     return &s.store;
 }
 
@@ -176,18 +209,26 @@ bool JunkFilter::trust(const QStringList &addresses)
 
 bool JunkFilter::noteSpoofed(const QByteArray &headKey)
 {
-    std::lock_guard lock(state().mutex);
-    JunkWordStore *store = storeLocked();
-    const bool ok = store && store->noteSpoofed(headKey);
-    noteStoreError();
-    return ok;
+    {
+        // The store made with its tables first.
+        std::lock_guard lock(state().mutex);
+        if (!storeLocked())
+            return false;
+    }
+    std::lock_guard lock(marks().mutex);
+    if (!marksOpen())
+        return false;
+    SqliteStatement insert(marks().db, "INSERT OR IGNORE INTO spoofed(head) VALUES(?1)");
+    return insert.bind(1, headKey).run();
 }
 
 bool JunkFilter::isSpoofed(const QByteArray &headKey)
 {
-    std::lock_guard lock(state().mutex);
-    JunkWordStore *store = storeLocked();
-    return store && store->isSpoofed(headKey);
+    std::lock_guard lock(marks().mutex);
+    if (!marksOpen())
+        return false;
+    SqliteStatement select(marks().db, "SELECT 1 FROM spoofed WHERE head = ?1");
+    return select.bind(1, headKey).step();
 }
 
 int JunkFilter::learnedJunk()
@@ -215,4 +256,5 @@ void JunkFilter::reset()
     std::lock_guard lock(state().mutex);
     state().store.close();
     state().error.clear();
+    closeMarks();
 }

@@ -297,23 +297,3 @@ bool JunkWordStore::addTrusted(const QStringList &addresses)
     }
     return true;
 }
-
-bool JunkWordStore::noteSpoofed(const QByteArray &headKey)
-{
-    SqliteStatement insert(m_db, "INSERT OR IGNORE INTO spoofed(head) VALUES(?1)");
-    if (!insert.bind(1, headKey).run()) {
-        failed();
-        return false;
-    }
-    return true;
-}
-
-bool JunkWordStore::isSpoofed(const QByteArray &headKey)
-{
-    SqliteStatement select(m_db, "SELECT 1 FROM spoofed WHERE head = ?1");
-    select.bind(1, headKey);
-    const bool found = select.step();
-    if (select.failed())
-        failed();
-    return found;
-}

@@ -53,8 +53,6 @@ public:
 
     QSet<QString> trusted();
     bool addTrusted(const QStringList &addresses);
-    bool noteSpoofed(const QByteArray &headKey);
-    bool isSpoofed(const QByteArray &headKey);
 
 private:
     struct Row {
