@@ -170,9 +170,9 @@ bool parseValue(const QString &value, Header *out)
     for (qsizetype i = 1; i < parts.size(); ++i) {
         // CFWS may stand around "=", "/" and "."; pull each item together first.
         static const QRegularExpression spacedSigns(QStringLiteral("\\s*([=/.])\\s*"));
-        QString spec = parts[i].trimmed();
-        spec.replace(spacedSigns, QStringLiteral("\\1"));
-        const QStringList items = splitOutsideQuotes(spec, u' ');
+        QString resultText = parts[i].trimmed();
+        resultText.replace(spacedSigns, QStringLiteral("\\1"));
+        const QStringList items = splitOutsideQuotes(resultText, u' ');
         Result result;
         for (const QString &item : items) {
             if (item.isEmpty())
