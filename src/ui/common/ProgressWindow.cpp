@@ -1,5 +1,9 @@
 #include "ui/common/ProgressWindow.h"
 
+#include "core/common/JobProgress.h"
+
+#include <QPointer>
+
 #include "ui/common/PlainText.h"
 
 #include <QCloseEvent>
@@ -81,4 +85,70 @@ void ProgressWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+namespace {
+
+// A job's progress in a ProgressWindow; the window goes with this object.
+class WindowProgress : public JobProgress {
+public:
+    WindowProgress(const QString &title, QWidget *parent);
+    ~WindowProgress() override;
+
+    void show() override;
+    void setText(const QString &text) override;
+    void setProgress(qint64 done, qint64 total) override;
+    void onCancel(QObject *context, std::function<void()> cancel) override;
+    void stopListening(QObject *context) override;
+
+private:
+    // The window's parent may take it first.
+    QPointer<ProgressWindow> m_window;
+};
+
+WindowProgress::WindowProgress(const QString &title, QWidget *parent)
+    : m_window(new ProgressWindow(title, parent))
+{
+}
+
+WindowProgress::~WindowProgress()
+{
+    delete m_window;
+}
+
+void WindowProgress::show()
+{
+    if (m_window)
+        m_window->show();
+}
+
+void WindowProgress::setText(const QString &text)
+{
+    if (m_window)
+        m_window->setText(text);
+}
+
+void WindowProgress::setProgress(qint64 done, qint64 total)
+{
+    if (m_window)
+        m_window->setProgress(done, total);
+}
+
+void WindowProgress::onCancel(QObject *context, std::function<void()> cancel)
+{
+    if (m_window)
+        QObject::connect(m_window, &ProgressWindow::cancelRequested, context, std::move(cancel));
+}
+
+void WindowProgress::stopListening(QObject *context)
+{
+    if (m_window)
+        QObject::disconnect(m_window, nullptr, context, nullptr);
+}
+
+} // namespace
+
+std::unique_ptr<JobProgress> ProgressWindow::open(const QString &title, QWidget *parent)
+{
+    return std::make_unique<WindowProgress>(title, parent);
 }

@@ -2,6 +2,10 @@
 
 #include <QWidget>
 
+#include <memory>
+
+class JobProgress;
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -12,6 +16,10 @@ class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
     ProgressWindow(const QString &title, QWidget *parent = nullptr);
+
+    // A job's progress shown in a new window of this kind; the window goes with
+    // the returned object (or earlier with its parent).
+    static std::unique_ptr<JobProgress> open(const QString &title, QWidget *parent);
 
     void setText(const QString &text);
     QString text() const;

@@ -1,8 +1,8 @@
 #include "ui/compose/SendJob.h"
 
 #include "core/send/SendEngine.h"
-#include "ui/common/WindowProgress.h"
 #include "ui/common/TrustHooks.h"
+#include "core/common/JobProgress.h"
 #include "ui/shell/Forms.h"
 
 namespace {
@@ -50,7 +50,7 @@ void SendJob::start()
     });
 
     if (!m_progress) {
-        m_ownProgress = WindowProgress::open(QStringLiteral("メールの送信"), Forms::launcher());
+        m_ownProgress = Forms::openProgress(QStringLiteral("メールの送信"));
         m_progress = m_ownProgress.get();
     }
     m_progress->setText(m_passes > 0 ? QStringLiteral("送信中 %1/%2").arg(m_pass).arg(m_passes)

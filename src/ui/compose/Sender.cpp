@@ -11,8 +11,8 @@
 #include "core/settings/AccountFile.h"
 #include "core/settings/RuntimeSettings.h"
 #include "core/common/ClockText.h"
+#include "core/common/JobProgress.h"
 #include "ui/shell/Forms.h"
-#include "ui/common/WindowProgress.h"
 
 #include <QEventLoop>
 #include <QFileInfo>
@@ -129,7 +129,7 @@ void Sender::start()
     if (Forms::launcher() && !m_transport)
         m_launcherBefore = Forms::launcherStatus();
     if (!m_transport && m_snapshot.bulk) {
-        m_progress = WindowProgress::open(QStringLiteral("メールの一括送信"), Forms::launcher());
+        m_progress = Forms::openProgress(QStringLiteral("メールの一括送信"));
         m_progress->onCancel(this, [this] { cancel(); });
         m_progress->show();
     }

@@ -1,8 +1,8 @@
 #include "ui/receive/MailCheck.h"
 
 #include "core/check/CheckEngine.h"
-#include "ui/common/WindowProgress.h"
 #include "ui/receive/WindowCheckListener.h"
+#include "core/common/JobProgress.h"
 #include "ui/shell/Forms.h"
 
 #include <QEventLoop>
@@ -64,7 +64,7 @@ MailCheck *MailCheck::start(Mode mode, SignInPolicy policy)
     connect(check->m_engine, &CheckEngine::finished, check, &MailCheck::end);
 
     if (!settings.server.isEmpty() && mode == Mode::User) {
-        check->m_progress = WindowProgress::open(QStringLiteral("メールの受信"), Forms::launcher());
+        check->m_progress = Forms::openProgress(QStringLiteral("メールの受信"));
         check->m_progress->setText(kChecking);
         check->m_progress->onCancel(check, [check] { check->cancel(); });
         Forms::onLauncherStatus(check, [check](const QString &text) {

@@ -9,6 +9,8 @@
 #include "ui/settings/OptionForm.h"
 #include "ui/shell/MainForm.h"
 #include "ui/viewer/TyakuForm.h"
+#include "ui/common/ProgressWindow.h"
+#include "core/common/JobProgress.h"
 
 #include <QAbstractItemModel>
 #include <QCloseEvent>
@@ -90,6 +92,11 @@ void Forms::discardAll(QWidget *except)
 QWidget *Forms::launcher()
 {
     return existing<MainForm>();
+}
+
+std::unique_ptr<JobProgress> Forms::openProgress(const QString &title, QWidget *parent)
+{
+    return ProgressWindow::open(title, parent ? parent : launcher());
 }
 
 void Forms::showLauncher()

@@ -6,9 +6,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <typeindex>
 
 struct HistoryRecord;
+class JobProgress;
 
 // The registry of the program's windows, each of which exists at most once.
 // get<T>() returns the open window or creates and loads it hidden; open<T>()
@@ -53,6 +55,8 @@ public:
     static QString launcherClock();
     static void setLauncherStatus(const QString &text);
     static void onLauncherStatus(QObject *context, std::function<void(const QString &)> slot);
+    // Where a job shows how far it has come: a progress window over parent (the launcher when none).
+    static std::unique_ptr<JobProgress> openProgress(const QString &title, QWidget *parent = nullptr);
     // Compose and reply.
     static void openCompose();
     static void insertIntoCompose(const QString &text);

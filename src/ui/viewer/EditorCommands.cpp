@@ -5,9 +5,9 @@
 #include "ui/common/Prompt.h"
 #include "ui/viewer/EditorFile.h"
 #include "ui/viewer/EditorState.h"
-#include "ui/viewer/TyakuForm.h"
 
 #include <QLineEdit>
+#include <QWidget>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -25,7 +25,7 @@ bool nextToggle(int &counter)
 
 } // namespace
 
-EditorCommands::EditorCommands(TyakuForm *form) : m_form(form) {}
+EditorCommands::EditorCommands(EditorHost &host) : m_host(host) {}
 
 void EditorCommands::find()
 {
@@ -34,15 +34,15 @@ void EditorCommands::find()
 
 void EditorCommands::findNext()
 {
-    const qsizetype start = m_lastFound + m_form->searchText().size();
+    const qsizetype start = m_lastFound + m_host.searchText().size();
     // Before any hit an empty search text would start at 0: start at the beginning.
     searchFrom(qMax<qsizetype>(1, start));
 }
 
 void EditorCommands::searchFrom(qsizetype start)
 {
-    QPlainTextEdit *editor = m_form->editor();
-    const QString needle = m_form->searchText();
+    QPlainTextEdit *editor = m_host.editor();
+    const QString needle = m_host.searchText();
     const qsizetype hit = editor->toPlainText().indexOf(needle, start - 1, Qt::CaseSensitive);
     m_lastFound = hit < 0 ? 0 : hit + 1;
     if (hit < 0)
@@ -56,7 +56,7 @@ void EditorCommands::searchFrom(qsizetype start)
 
 void EditorCommands::selectAll()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     QTextCursor cursor(editor->document());
     cursor.select(QTextCursor::Document);
     editor->setTextCursor(cursor);
@@ -64,28 +64,28 @@ void EditorCommands::selectAll()
 
 void EditorCommands::jumpToStart()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     editor->moveCursor(QTextCursor::Start);
     editor->setFocus();
 }
 
 void EditorCommands::jumpToEnd()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     editor->moveCursor(QTextCursor::End);
     editor->setFocus();
 }
 
 QString EditorCommands::selectedText() const
 {
-    QString text = m_form->editor()->textCursor().selectedText();
+    QString text = m_host.editor()->textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     return text;
 }
 
 void EditorCommands::cut()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     const QString text = selectedText();
     Clipboard::clear();
     if (!text.isEmpty())
@@ -96,7 +96,7 @@ void EditorCommands::cut()
 
 void EditorCommands::copy()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     QTextCursor cursor = editor->textCursor();
     const int caret = cursor.hasSelection() ? cursor.selectionEnd() : 0;
     const QString text = selectedText();
@@ -110,7 +110,7 @@ void EditorCommands::copy()
 
 void EditorCommands::paste()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     editor->setFocus();
     editor->textCursor().insertText(FixedField::trimSpaces(Clipboard::text()));
 }
@@ -118,7 +118,7 @@ void EditorCommands::paste()
 void EditorCommands::saveCurrentFile()
 {
     EditorState &state = editorState();
-    if (EditorFile::save(state.currentFile, m_form->bodyText()))
+    if (EditorFile::save(state.currentFile, m_host.bodyText()))
         state.changed = false;
 }
 
@@ -130,47 +130,47 @@ void EditorCommands::newFile()
         return;
     if (state.changed)
         saveCurrentFile();
-    m_form->editor()->clear();
+    m_host.editor()->clear();
     state.currentFile = EditorFile::directoryPart(state.currentFile) + kNewFileName;
     saveCurrentFile();
     state.changed = false;
-    m_form->setWindowTitle(kNewFileName + QStringLiteral("      ") + state.currentFile);
+    m_host.hostWindow()->setWindowTitle(kNewFileName + QStringLiteral("      ") + state.currentFile);
 }
 
 void EditorCommands::open()
 {
-    const auto chosen = Prompt::instance().openFileName({QString(), QString(), QString(), kFileFilter}, m_form);
+    const auto chosen = Prompt::instance().openFileName({QString(), QString(), QString(), kFileFilter}, m_host.hostWindow());
     if (!chosen)
         return;
     if (chosen->isEmpty()) {
-        m_form->setWindowTitle(QStringLiteral("notitle"));
+        m_host.hostWindow()->setWindowTitle(QStringLiteral("notitle"));
         return;
     }
-    m_form->setWindowTitle(*chosen);
+    m_host.hostWindow()->setWindowTitle(*chosen);
     if (const auto text = EditorFile::load(*chosen))
-        m_form->setBodyText(*text);
+        m_host.setBodyText(*text);
 }
 
 void EditorCommands::saveAs()
 {
     const QString block = QStringLiteral("Subject:  %1\r\nFrom:  %2\r\nDate:  %3\r\nBody:  ")
-                              .arg(m_form->subjectText(), m_form->fromText(), m_form->dateText());
-    m_form->setBodyText(block + m_form->bodyText());
+                              .arg(m_host.subjectText(), m_host.fromText(), m_host.dateText());
+    m_host.setBodyText(block + m_host.bodyText());
 
-    const auto chosen = Prompt::instance().saveFileName({QString(), QString(), QString(), kFileFilter}, m_form);
+    const auto chosen = Prompt::instance().saveFileName({QString(), QString(), QString(), kFileFilter}, m_host.hostWindow());
     if (!chosen || chosen->isEmpty())
         return;
     QString error;
-    if (!EditorFile::save(*chosen, m_form->bodyText() + QStringLiteral("\r\n"), &error)) {
-        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n") + error, {}, m_form);
+    if (!EditorFile::save(*chosen, m_host.bodyText() + QStringLiteral("\r\n"), &error)) {
+        Prompt::error(QStringLiteral("ファイルを保存できませんでした。\n") + error, {}, m_host.hostWindow());
         return;
     }
-    m_form->setWindowTitle(*chosen);
+    m_host.hostWindow()->setWindowTitle(*chosen);
 }
 
 void EditorCommands::print()
 {
-    QPlainTextEdit *editor = m_form->editor();
+    QPlainTextEdit *editor = m_host.editor();
     const bool hasSelection = editor->textCursor().hasSelection();
     const QString text = hasSelection ? selectedText() : editor->toPlainText();
 
@@ -179,28 +179,28 @@ void EditorCommands::print()
     font.setPointSizeF(editor->font().pointSizeF());
     font.setBold(editor->font().bold());
     font.setItalic(editor->font().italic());
-    Prompt::printPlainText(text, font, hasSelection, m_form);
+    Prompt::printPlainText(text, font, hasSelection, m_host.hostWindow());
 }
 
 void EditorCommands::toggleBold()
 {
-    QFont font = m_form->editor()->font();
+    QFont font = m_host.editor()->font();
     font.setBold(nextToggle(editorState().boldCount));
-    m_form->editor()->setFont(font);
+    m_host.editor()->setFont(font);
 }
 
 void EditorCommands::toggleItalic()
 {
-    QFont font = m_form->editor()->font();
+    QFont font = m_host.editor()->font();
     font.setItalic(nextToggle(editorState().italicCount));
-    m_form->editor()->setFont(font);
+    m_host.editor()->setFont(font);
 }
 
 void EditorCommands::toggleUnderline()
 {
-    QFont font = m_form->editor()->font();
+    QFont font = m_host.editor()->font();
     font.setUnderline(nextToggle(editorState().underlineCount));
-    m_form->editor()->setFont(font);
+    m_host.editor()->setFont(font);
 }
 
 void EditorCommands::dispatch(const QString &key)

@@ -7,7 +7,7 @@
 #include "ui/receive/MailCheck.h"
 #include "core/settings/RuntimeSettings.h"
 #include "ui/shell/Forms.h"
-#include "ui/common/ProgressWindow.h"
+#include "core/common/JobProgress.h"
 #include "core/history/HistoryState.h"
 #include "ui/viewer/TyakuForm.h"
 
@@ -42,26 +42,27 @@ void start(const QString &title, QWidget *parent,
         Prompt::warn(QStringLiteral("書き出しか取り込みを実行中です。終わってからもう一度お試しください。"), {}, parent);
         return;
     }
-    QPointer<ProgressWindow> progress = new ProgressWindow(title, parent ? parent->window() : nullptr);
-    progress->setAttribute(Qt::WA_DeleteOnClose, false);
+    std::shared_ptr<JobProgress> progress = Forms::openProgress(title, parent ? parent->window() : nullptr);
     progress->setText(title + QStringLiteral("…"));
+    const std::weak_ptr<JobProgress> shown = progress;
     auto outcome = std::make_shared<HistoryExchange::Outcome>();
     auto *job = new BackgroundJob(
-        [work, outcome, progress](const std::atomic_bool &cancel) {
+        [work, outcome, shown](const std::atomic_bool &cancel) {
             HistoryExchange::Work steps;
             steps.cancel = &cancel;
-            steps.progress = [progress](qint64 done, qint64 total) {
-                WindowThread::post([progress, done, total] {
-                    if (progress)
-                        progress->setProgress(done, total);
+            steps.progress = [shown](qint64 done, qint64 total) {
+                WindowThread::post([shown, done, total] {
+                    if (const auto window = shown.lock())
+                        window->setProgress(done, total);
                 });
             };
             *outcome = work(steps);
         });
     g_job = job;
-    QObject::connect(progress, &ProgressWindow::cancelRequested, job, &BackgroundJob::cancel);
-    QObject::connect(job, &BackgroundJob::finished, job, [job, progress, outcome, done] {
-        delete progress.data();
+    progress->onCancel(job, [job] { job->cancel(); });
+    QObject::connect(job, &BackgroundJob::finished, job, [job, progress, outcome, done]() mutable {
+        progress->stopListening(job);
+        progress.reset();
         if (job->cancelRequested())
             outcome->cancelled = true;
         job->deleteLater();

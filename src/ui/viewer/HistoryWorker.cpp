@@ -2,11 +2,13 @@
 
 #include "core/common/BackgroundJob.h"
 #include "core/common/WindowThread.h"
-#include "ui/common/ProgressWindow.h"
+#include "core/common/JobProgress.h"
+#include "ui/shell/Forms.h"
 
 #include <QEventLoop>
-#include <QPointer>
 #include <QTimer>
+
+#include <memory>
 
 namespace HistoryWorker {
 
@@ -24,20 +26,22 @@ bool isRunning()
 void run(const QString &title, const QString &text, QWidget *parent,
          const std::function<void(const Report &report, const std::atomic_bool &cancel)> &work)
 {
-    QPointer<ProgressWindow> progress = new ProgressWindow(title, parent);
+    std::shared_ptr<JobProgress> progress = Forms::openProgress(title, parent);
     progress->setText(text);
-    const Report report = [progress](int done, int total) {
-        WindowThread::post([progress, done, total] {
-            if (progress)
-                progress->setProgress(done, total);
+    // Reports still on their way when the work ended find the window gone.
+    const std::weak_ptr<JobProgress> shown = progress;
+    const Report report = [shown](int done, int total) {
+        WindowThread::post([shown, done, total] {
+            if (const auto window = shown.lock())
+                window->setProgress(done, total);
         });
     };
     auto *job = new BackgroundJob([work, report](const std::atomic_bool &cancel) { work(report, cancel); });
-    QObject::connect(progress, &ProgressWindow::cancelRequested, job, &BackgroundJob::cancel);
+    progress->onCancel(job, [job] { job->cancel(); });
     // A quick one shows no window at all.
-    QTimer::singleShot(300, progress, [progress] {
-        if (progress)
-            progress->show();
+    QTimer::singleShot(300, job, [shown] {
+        if (const auto window = shown.lock())
+            window->show();
     });
     QEventLoop loop;
     QObject::connect(job, &BackgroundJob::finished, &loop, &QEventLoop::quit);
@@ -45,8 +49,9 @@ void run(const QString &title, const QString &text, QWidget *parent,
     job->start();
     loop.exec();
     --g_running;
+    progress->stopListening(job);
     job->deleteLater();
-    delete progress;
+    progress.reset();
 }
 
 } // namespace HistoryWorker

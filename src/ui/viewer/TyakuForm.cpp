@@ -77,7 +77,7 @@ TyakuForm::TyakuForm(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("TyakuForm"));
 
-    m_commands = std::make_unique<EditorCommands>(this);
+    m_commands = std::make_unique<EditorCommands>(*this);
     m_actions = std::make_unique<MailActions>(this);
     m_junkActions = std::make_unique<JunkActions>(this);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/history/HistoryFile.h"
+#include "ui/viewer/EditorCommands.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -8,7 +9,6 @@
 #include <functional>
 #include <memory>
 
-class EditorCommands;
 class HistoryListModel;
 class JunkActions;
 class MailActions;
@@ -24,7 +24,7 @@ class QTreeView;
 // The history window: the list of received or sent mails, the shown mail, and
 // a small text editor. Its header boxes and editor also carry each downloaded
 // mail from the mail check to the history file.
-class TyakuForm : public QMainWindow {
+class TyakuForm : public QMainWindow, public EditorHost {
     Q_OBJECT
 
 public:
@@ -44,15 +44,15 @@ public:
     // touching the list or reading a linked whole mail.
     void showStored(const HistoryRecord &record);
 
-    QString subjectText() const;
-    QString fromText() const;
-    QString dateText() const;
+    QString subjectText() const override;
+    QString fromText() const override;
+    QString dateText() const override;
     // The editor's text with CR LF line ends.
-    QString bodyText() const;
+    QString bodyText() const override;
     void setSubjectText(const QString &text);
     void setFromText(const QString &text);
     void setDateText(const QString &text);
-    void setBodyText(const QString &text);
+    void setBodyText(const QString &text) override;
 
     int rowCount() const;
     // The selected row counted from 1, or 0 when none is selected.
@@ -72,13 +72,14 @@ public:
     // Removes every row and sets the count box to 0.
     void clearList();
 
-    QString searchText() const;
+    QString searchText() const override;
     EditorCommands &commands() { return *m_commands; }
     MailActions &actions() { return *m_actions; }
     JunkActions &junkActions() { return *m_junkActions; }
 
     QTreeView *mailList() const { return m_list; }
-    QPlainTextEdit *editor() const { return m_editor; }
+    QPlainTextEdit *editor() const override { return m_editor; }
+    QWidget *hostWindow() override { return this; }
     QToolBar *toolBar() const { return m_toolBar; }
 
     static const QString &helpText(const QString &controlName);
