@@ -58,9 +58,7 @@ QString addressDomain(const QString &address)
 // The first address in a header value, lower case.
 QString firstAddress(const QString &value)
 {
-    static const QRegularExpression address(QStringLiteral("[A-Za-z0-9._%+'=/-]+@[A-Za-z0-9.-]+\\.[A-Za-z]{2,}"));
-    const auto match = address.match(value);
-    return match.hasMatch() ? match.captured().toLower() : QString();
+    return JunkMail::addressesIn(value).value(0);
 }
 
 QString header(const QByteArray &block, const char *name)
